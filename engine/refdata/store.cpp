@@ -1,0 +1,25 @@
+#include "refdata/store.h"
+
+namespace dravlen {
+
+namespace {
+int g_users = 0;
+} // namespace
+
+void AcquireReferenceStore()
+{
+    ++g_users;
+}
+
+void ReleaseReferenceStore()
+{
+    if (g_users > 0)
+        --g_users;
+}
+
+int ReferenceStoreUsers()
+{
+    return g_users;
+}
+
+} // namespace dravlen
