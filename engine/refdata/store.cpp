@@ -1,5 +1,7 @@
 #include "refdata/store.h"
 
+#include "refdata/rulesets.h"
+
 namespace dravlen {
 
 namespace {
@@ -8,6 +10,10 @@ int g_users = 0;
 
 void AcquireReferenceStore()
 {
+    if (g_users == 0) {
+        // A new store starts on the ruleset that is mandatory today.
+        SetCurrentRuleset(DefaultRuleset());
+    }
     ++g_users;
 }
 
