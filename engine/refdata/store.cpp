@@ -1,5 +1,7 @@
 #include "refdata/store.h"
 
+#include "refdata/reftables.h"
+
 namespace dravlen {
 
 namespace {
@@ -13,8 +15,8 @@ void AcquireReferenceStore()
 
 void ReleaseReferenceStore()
 {
-    if (g_users > 0)
-        --g_users;
+    if (g_users > 0 && --g_users == 0)
+        ReleaseReferenceTables();
 }
 
 int ReferenceStoreUsers()
