@@ -87,10 +87,12 @@ TEST(MarinePollutants, KeysAndSearches)
         EXPECT_NE(GetName_MPRec(r)[0], '\0');
 
         // Each keyed record is found by its own key, starting just before it.
-        if (cas != nullptr)
+        if (cas != nullptr) {
             EXPECT_EQ(SearchMPByCAS_HazData(cas, count - 1), count);
-        if (pid != 0)
+        }
+        if (pid != 0) {
             EXPECT_EQ(SearchMPByPID_HazData(static_cast<int>(pid), count - 1), count);
+        }
     }
     EXPECT_EQ(byCas, 72);
 #ifdef VELMORA_REFTABLES_HAVE_PIDS
