@@ -1,6 +1,7 @@
 #include "refdata/store.h"
 
 #include "refdata/rulesets.h"
+#include "refdata/reftables.h"
 
 namespace dravlen {
 
@@ -19,8 +20,8 @@ void AcquireReferenceStore()
 
 void ReleaseReferenceStore()
 {
-    if (g_users > 0)
-        --g_users;
+    if (g_users > 0 && --g_users == 0)
+        ReleaseReferenceTables();
 }
 
 int ReferenceStoreUsers()
