@@ -79,6 +79,10 @@ bool BindHazmat(Hazmat *item, int pid);
 // touching its lists.
 void ClearHazmatValues(Hazmat *item);
 
+// Writes the version 7 record of item with dict as its dictionary into out
+// (at least 32 + DictBlockLength(dict) bytes).  Returns the bytes written.
+size_t WriteHazmatRecord(const Hazmat *item, const Dict *dict, uint8_t *out);
+
 // Reads one item record of the given version from at most avail bytes.
 // Returns the bytes the record occupies, or 0 when it is refused: unknown
 // version, record longer than avail, dictionary length negative or beyond

@@ -73,12 +73,4 @@ DRAVLEN_API const char *GetCas_Hazmat(const Hazmat *item, int i)
     return row ? GetElement_CTRec(row, -1, kColCASNumbers, i) : nullptr;
 }
 
-DRAVLEN_API const char *GetErgNumber_Hazmat(const Hazmat *item)
-{
-    // The ERG guide is not one of the column codes; it is read through the
-    // row accessor the table provides for it.
-    const CTRec *row = ItemRow(item);
-    return row ? GetErgGuide_CTRec(row) : nullptr;
-}
-
 } // extern "C"
