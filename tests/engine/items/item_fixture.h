@@ -32,7 +32,7 @@ enum Pid : int {
     kGasoline = 631,       // UN1203, class 3, PG II
     kCorrosiveLiquid = 25, // NA1760, 8, PG I (B10, 243), II (B2, 242), III (241)
     kFerrousChloride = 23, // NA1759, 8, PG II, 173.154
-    kMetalPowder = 710,    // UN1309, 4.1 PG II, 173.151
+    kMetalPowder = 710,    // UN1309, 4.1 PG II and III, 173.151
     kCalciumCarbide = 733, // UN1340, 4.3 + 4.1 PG II
     kAerosol = 1226,       // UN1950, 2.2
     kBatteryFluid = 1869,  // UN2800
