@@ -24,6 +24,7 @@ enum Pid : int {
     kPoisonGasZoneA = 506, // UN1045, 2.3, SP 1
     kPoisonGasZoneC = 487, // UN1023, 2.3 + 2.1, SP 3
     kPoisonGasZoneD = 481, // UN1016, 2.3 + 2.1, SP 4
+    kAcrolein = 547,       // UN1092, 6.1 + 3, PG I, zone A, bulk 173.244
     kAnyZone = 917,        // UN1583, 6.1 PG I (SP 5: any zone or none), II, III
     kFlammableGasAnyZone = 28, // NA1911, 2.1, SP 5
     kFireExtinguisher = 505, // UN1044
