@@ -22,6 +22,8 @@ enum Pid : int {
     kPoisonZoneB = 20,     // NA1556, 6.1 PG I, SP 2 (zone B)
     kAmmonia = 472,        // UN1005, 2.2, SP 13, zone D by entry
     kPoisonGasZoneA = 506, // UN1045, 2.3, SP 1
+    kCyanogenZoneB = 488, // UN1026, 2.3 + 2.1, SP 2
+    kExplosive15D = 5,     // NA0331, 1.5D, rows up to ruleset 35
     kPoisonGasZoneC = 487, // UN1023, 2.3 + 2.1, SP 3
     kPoisonGasZoneD = 481, // UN1016, 2.3 + 2.1, SP 4
     kAcrolein = 547,       // UN1092, 6.1 + 3, PG I, zone A, bulk 173.244
