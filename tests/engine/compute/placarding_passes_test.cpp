@@ -21,7 +21,8 @@ constexpr int kFuelOil = 58;             // NA1993 fuel oil
 constexpr int kBlastingB = 301;          // UN0331, 1.5D
 constexpr int kAmmoniumNitrate = 1220;   // UN1942, 5.1 PG III
 constexpr int kWetBattery = 1862;        // UN2794, 8
-constexpr int kSodiumBattery = 2276;     // UN3292, 4.3
+constexpr int kSodiumBattery = 2276;     // UN3292, 4.3, batteries
+constexpr int kSodiumCells = 2277;       // UN3292, 4.3, cells
 constexpr int kTypeAPackage = 1951;      // UN2915, 7
 constexpr int kTypeASpecialForm = 2351;  // UN3332, 7
 constexpr int kLsa = 1949;               // UN2912, 7
@@ -115,6 +116,11 @@ const MessageCase kMessageCases[] = {
     {"BatteryExceptionNotTakenWithOthers_173_159e", {{kAcetone, -1, 100}, {kWetBattery, -1, 500, 0, {2}}}, 23, 1,
      kWetBattery, 0},
     {"SodiumBatteriesAloneSeparated_173_189d4iii", {{kSodiumBattery, -1, 100}}, 24, 1, kSodiumBattery, 0},
+    // Batteries and cells containing sodium are two entries of one number:
+    // together they are still only sodium batteries, not "other hazardous
+    // material".
+    {"SodiumBatteriesAndCellsOnly_173_189d4iii", {{kSodiumBattery, -1, 100}, {kSodiumCells, -1, 100}}, 24, 1,
+     kSodiumBattery, 0},
     {"SodiumBatteriesWithOtherHazmat_173_189d4iii", {{kAcetone, -1, 100}, {kSodiumBattery, -1, 100}}, 25, 1,
      kAcetone, 1},
     {"HighwayRouteControlledOnce_172_507a",
