@@ -34,7 +34,7 @@ constexpr int kOrganicPeroxideC = 2085;  // UN3103, 5.2
 
 struct Case {
     const char *name;
-    std::vector<ItemSpec> items;
+    std::vector<ItemRow> items;
     Switches switches;
     std::vector<OptionText> expected;
 };
@@ -150,7 +150,7 @@ TEST_P(PlacardingOptions, ShowsTheExpectedOptions)
 {
     const Case &c = GetParam();
     Truckload t;
-    for (const ItemSpec &item : c.items)
+    for (const ItemRow &item : c.items)
         ASSERT_NO_FATAL_FAILURE(t.Add(item));
     ASSERT_NO_FATAL_FAILURE(t.Apply(c.switches));
     Calculate_Engine(t.engine());

@@ -36,7 +36,7 @@ OptionText P(std::vector<std::string> placards, std::vector<std::string> marking
 
 struct Case {
     const char *name;
-    std::vector<ItemSpec> items;
+    std::vector<ItemRow> items;
     Switches switches;
     std::vector<OptionText> expected;
 };
@@ -87,7 +87,7 @@ TEST_P(PlacardingPasses, ShowsTheExpectedOptions)
 {
     const Case &c = GetParam();
     Truckload t;
-    for (const ItemSpec &item : c.items)
+    for (const ItemRow &item : c.items)
         ASSERT_NO_FATAL_FAILURE(t.Add(item));
     ASSERT_NO_FATAL_FAILURE(t.Apply(c.switches));
     Calculate_Engine(t.engine());
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Truckloads, PlacardingPasses, ::testing::ValuesIn(kCase
 // item it names.
 struct MessageCase {
     const char *name;
-    std::vector<ItemSpec> items;
+    std::vector<ItemRow> items;
     int code;
     int count;
     int pid1;     // of the (first) message with that code; 0 when count is 0
@@ -140,7 +140,7 @@ TEST_P(PlacardingMessages, PostsTheMessage)
 {
     const MessageCase &c = GetParam();
     Truckload t;
-    for (const ItemSpec &item : c.items)
+    for (const ItemRow &item : c.items)
         ASSERT_NO_FATAL_FAILURE(t.Add(item));
     Calculate_Engine(t.engine());
     EXPECT_EQ(t.CountMessages(c.code), c.count);
@@ -212,7 +212,7 @@ TEST(PlacardingSteps, DangerousPossibleFollowsTheCategories)
 {
     struct {
         const char *what;
-        std::vector<ItemSpec> items;
+        std::vector<ItemRow> items;
         bool bulkPlacards;
         int expected;
     } const cases[] = {
@@ -234,7 +234,7 @@ TEST(PlacardingSteps, DangerousPossibleFollowsTheCategories)
     };
     for (const auto &c : cases) {
         Truckload t;
-        for (const ItemSpec &item : c.items)
+        for (const ItemRow &item : c.items)
             ASSERT_NO_FATAL_FAILURE(t.Add(item));
         SetBulkPlacards_Engine(t.engine(), c.bulkPlacards ? -1 : 0);
         EXPECT_EQ(IsDangerousPossible_Engine(t.engine()), c.expected) << c.what;
@@ -247,7 +247,7 @@ TEST(PlacardingSteps, AllowedPlacardsHideShownAndCoveredOnes)
 {
     struct {
         const char *what;
-        std::vector<ItemSpec> items;
+        std::vector<ItemRow> items;
         std::vector<int> visiblePerOption;
     } const cases[] = {
         {"poison PG III: POISON, PG III, alternative", {{kToxicSolid, 3, 2000}}, {2, 2, 2}},
@@ -256,7 +256,7 @@ TEST(PlacardingSteps, AllowedPlacardsHideShownAndCoveredOnes)
     };
     for (const auto &c : cases) {
         Truckload t;
-        for (const ItemSpec &item : c.items)
+        for (const ItemRow &item : c.items)
             ASSERT_NO_FATAL_FAILURE(t.Add(item));
         Calculate_Engine(t.engine());
         ASSERT_EQ(GetNumOutputs_Engine(t.engine()), static_cast<int>(c.visiblePerOption.size())) << c.what;

@@ -25,7 +25,7 @@ enum ItemFlag : unsigned {
     kNonOdorized = 32,
 };
 
-struct ItemSpec {
+struct ItemRow {
     int pid;
     int slot = -1;          // packing-group slot; -1 keeps the binding's choice
     uint32_t pounds = 0;
@@ -88,43 +88,43 @@ public:
 
     // Adds one item; the setters are checked so that a refused qualifier
     // shows as a failed set-up, not as a placarding result.
-    void Add(const ItemSpec &spec)
+    void Add(const ItemRow &row)
     {
         Hazmat item;
-        ASSERT_EQ(Init_Hazmat(&item, spec.pid), 1) << "PID " << spec.pid;
-        if (spec.slot >= 0) {
-            ASSERT_EQ(SetPackingGroup_Hazmat(&item, spec.slot), 1) << "PID " << spec.pid;
+        ASSERT_EQ(Init_Hazmat(&item, row.pid), 1) << "PID " << row.pid;
+        if (row.slot >= 0) {
+            ASSERT_EQ(SetPackingGroup_Hazmat(&item, row.slot), 1) << "PID " << row.pid;
         }
         SetWeightUnit_Hazmat(&item, 0);
-        SetWeight_Hazmat(&item, spec.pounds);
-        if (spec.flags & kBulk) {
+        SetWeight_Hazmat(&item, row.pounds);
+        if (row.flags & kBulk) {
             SetBulkPackaging_Hazmat(&item, 1);
-            ASSERT_TRUE(IsBulkPackaging_Hazmat(&item)) << "PID " << spec.pid << " bulk";
+            ASSERT_TRUE(IsBulkPackaging_Hazmat(&item)) << "PID " << row.pid << " bulk";
         }
-        if (spec.flags & kLimitedQuantity) {
+        if (row.flags & kLimitedQuantity) {
             SetLimitedQuantity_Hazmat(&item, 1);
             ASSERT_TRUE(IsLimitedQuantity_Hazmat(&item));
         }
-        if (spec.flags & kMarinePollutant)
+        if (row.flags & kMarinePollutant)
             SetMarinePollutant_Hazmat(&item, 1);
-        if (spec.flags & kCombustible) {
-            ASSERT_EQ(ReclassifyToCombustible_Hazmat(&item, 1), 1) << "PID " << spec.pid << " COMB";
+        if (row.flags & kCombustible) {
+            ASSERT_EQ(ReclassifyToCombustible_Hazmat(&item, 1), 1) << "PID " << row.pid << " COMB";
         }
-        if (spec.flags & kLsaPlacard) {
+        if (row.flags & kLsaPlacard) {
             SetLSA_Hazmat(&item, 1);
             ASSERT_TRUE(GetLSA_Hazmat(&item));
         }
-        if (spec.flags & kNonOdorized)
+        if (row.flags & kNonOdorized)
             SetNonOdorizedLPG_Hazmat(&item, 1);
-        for (unsigned n : spec.exemptions) {
+        for (unsigned n : row.exemptions) {
             SetExemption_Hazmat(&item, n, 1);
-            ASSERT_TRUE(HasExemption_Hazmat(&item, n)) << "PID " << spec.pid << " exemption " << n;
+            ASSERT_TRUE(HasExemption_Hazmat(&item, n)) << "PID " << row.pid << " exemption " << n;
         }
-        if (spec.radiation) {
-            SetRadiationClassification_Hazmat(&item, spec.radiation);
-            ASSERT_EQ(GetRadiationClassification_Hazmat(&item), spec.radiation);
+        if (row.radiation) {
+            SetRadiationClassification_Hazmat(&item, row.radiation);
+            ASSERT_EQ(GetRadiationClassification_Hazmat(&item), row.radiation);
         }
-        SetTransportIndex_Hazmat(&item, spec.transportIndex);
+        SetTransportIndex_Hazmat(&item, row.transportIndex);
         Add_Load(load(), &item);
         Reset_Hazmat(&item, 0);
     }
