@@ -1,5 +1,6 @@
 #include "refdata/store.h"
 
+#include "refdata/reftables.h"
 #include "refdata/rulesets.h"
 
 namespace dravlen {
@@ -19,8 +20,8 @@ void AcquireReferenceStore()
 
 void ReleaseReferenceStore()
 {
-    if (g_users > 0)
-        --g_users;
+    if (g_users > 0 && --g_users == 0)
+        ReleaseReferenceTables();
 }
 
 int ReferenceStoreUsers()
