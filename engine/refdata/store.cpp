@@ -1,6 +1,7 @@
 #include "refdata/store.h"
 
 #include "refdata/reftables.h"
+#include "refdata/hmt_table.h"
 #include "refdata/rulesets.h"
 
 namespace dravlen {
@@ -14,14 +15,21 @@ void AcquireReferenceStore()
     if (g_users == 0) {
         // A new store starts on the ruleset that is mandatory today.
         SetCurrentRuleset(DefaultRuleset());
+        // The table rows and the 43 PID indexes, empty: records are decoded
+        // on first use.
+        CreateHmtState();
     }
     ++g_users;
 }
 
 void ReleaseReferenceStore()
 {
-    if (g_users > 0 && --g_users == 0)
+    if (g_users == 0)
+        return;
+    if (--g_users == 0) {
         ReleaseReferenceTables();
+        FreeHmtState();
+    }
 }
 
 int ReferenceStoreUsers()
