@@ -1,0 +1,60 @@
+// AddSegregationMessage: one message about one or two items of the load.
+#include "compute/messages.h"
+#include "compute/output_build.h"
+
+#include <utility>
+
+namespace dravlen {
+
+namespace {
+
+// 177.848(i) messages (code 17) are about their first item; the second only
+// supplies the division it must be shipped as, so the pair keeps its order.
+constexpr int kShipAsDivision = 17;
+
+const char *HazardCodeText(const Hazmat *item, int index)
+{
+    const char *text = GetHazDivString_Hazmat(item, index);
+    return text ? text : "";
+}
+
+} // namespace
+
+void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, const Hazmat *y, int a, int b,
+                           int code)
+{
+    if (output == nullptr)
+        return;
+    if (x && y) {
+        if (GetPID_Hazmat(x) == GetPID_Hazmat(y))
+            return;  // one entry never conflicts with itself
+        if (code != kShipAsDivision && GetPID_Hazmat(y) < GetPID_Hazmat(x)) {
+            std::swap(x, y);
+            std::swap(a, b);
+        }
+    }
+
+    MessageSubject s;
+    if (x) {
+        s.pid1 = GetPID_Hazmat(x);
+        s.id1 = GetID_Hazmat(x);
+    }
+    if (y) {
+        s.pid2 = GetPID_Hazmat(y);
+        s.id2 = GetID_Hazmat(y);
+    }
+    if (x && y) {
+        s.class1 = HazardCodeText(x, a);
+        s.class2 = HazardCodeText(y, b);
+        s.index1 = a;
+        s.index2 = b;
+    }
+    if (engine)
+        s.vehicle = GetVehicle_Load(&engine->load);
+
+    HazSeg record;
+    if (BuildSegregationMessage(s, code, &record))
+        InsertMessage(output, record);
+}
+
+} // namespace dravlen

@@ -1,0 +1,85 @@
+// Segregation and legality messages: the fixed message table (code, severity
+// type, reason text, citation key), the legality effect of each severity, and
+// the operation that builds one message record and files it in the output.
+//
+// Every finding of the segregation pass, and the radioactive, battery and
+// permit findings of the placarding analysis, is posted through
+// AddSegregationMessage so that all of them share one ordering and one
+// legality bookkeeping.
+#pragma once
+
+#include "dravlen.h"
+
+#include <cstdint>
+
+namespace dravlen {
+
+// Severity class of a message (HazSeg::type).
+enum MessageType : int32_t {
+    kMsgRadioactiveNotice = 0,   // radioactive shipping notice; no legality effect
+    kMsgDoNotLoad = 1,           // illegal: legality becomes 1 and stays 1
+    kMsgSeparate = 2,            // must be separated; no legality effect
+    kMsgConditional = 3,         // illegal under a condition the user must judge: 2
+    kMsgInformation = 4,
+    kMsgPermitRequired = 5,      // hazmat safety permit required, 49 CFR 385.403
+    kMsgPermitMayBeRequired = 6,
+};
+
+// "No finding": the value the pair checks and the single-item checks return
+// when they have nothing (more) to report.  It is not a message code.
+constexpr int kNoFinding = 5;
+
+// What the reason text of a code is filled with, in order.
+enum class MessageArgs {
+    None,        // fixed text
+    Item,        // [id1]
+    Pair,        // [id1, id2]
+    Conflict,    // [id1, id2] then role1, class1, id1, role2, class2, id2
+    Division,    // [id1] then class2 (the division the item must be shipped as)
+    Vehicle,     // [id1] then the load's vehicle type name
+};
+
+struct MessageDef {
+    int code;
+    MessageType type;
+    MessageArgs args;
+    const char *reason;    // Windows-1252; "%s" marks each argument
+    const char *citation;  // cross-reference key, "" when none
+};
+
+// The table entry of a code, or null for a code outside the table.
+const MessageDef *FindMessageDef(int code);
+// All entries in code order (count in *n).
+const MessageDef *MessageTable(int *n);
+
+// The facts a message is built from, already in the order they are shown.
+struct MessageSubject {
+    int32_t pid1 = 0;
+    const char *id1 = "";
+    const char *class1 = "";
+    int32_t index1 = 0;       // hazard index of class1 (0 = primary)
+    int32_t pid2 = 0;
+    const char *id2 = "";
+    const char *class2 = "";
+    int32_t index2 = 0;
+    const char *vehicle = ""; // the load's vehicle type name (code 38)
+};
+
+// Builds the record of one code: type, msg, PIDs, the ID and hazard texts
+// (interned, so the record may keep them), the formatted reason (cut to its
+// 500-byte field) and the citation.  False for a code outside the table.
+bool BuildSegregationMessage(const MessageSubject &subject, int code, HazSeg *out);
+
+// Builds and files one message (InsertMessage applies the legality effect of
+// its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)
+// with their hazard indexes a and b.  When both items are given the one with
+// the smaller PID comes first (except for code 17, whose first item is the one
+// the message is about); two items with the same PID post nothing.
+void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *item1,
+                           const Hazmat *item2, int a, int b, int code);
+
+// Stable copy of a short text (ID numbers, hazard codes): the message records
+// borrow these pointers until the next calculation and beyond.
+const char *InternText(const char *text);
+
+} // namespace dravlen
