@@ -169,9 +169,9 @@ DRAVLEN_API Violation *GetViolation_Vehicle(Load *load, uint32_t index)
         return nullptr;
     if (at.violation)
         return at.violation;
-    const char *text = Find_Dict(&load->dict, ShowMeKey(static_cast<uint32_t>(at.showMe)).c_str());
+    const std::string entry = NormaliseStored(load, static_cast<uint32_t>(at.showMe));
     auto *v = static_cast<Violation *>(std::malloc(sizeof(Violation)));
-    if (!v || !text || !FindingToViolation(ParseFinding(NormalisedEntry(text)), v)) {
+    if (!v || !FindingToViolation(ParseFinding(entry), v)) {
         std::free(v);
         return nullptr;
     }
