@@ -580,6 +580,12 @@ DRAVLEN_API void SetBulkPlacards_Engine(Engine *engine, int value);
 DRAVLEN_API int UsingBulkPlacards_Engine(const Engine *engine);
 DRAVLEN_API void SetPlacardAllHazmats_Engine(Engine *engine, int value);
 DRAVLEN_API int PlacardAllHazmats_Engine(const Engine *engine);
+/* 1 when choosing the named vehicle type keeps the load at least as legal
+ * as it is (also for "Unknown", which restricts nothing); 0 when some item
+ * may not travel in it while the load is not already illegal, with *out
+ * set to 1.  A name outside the vehicle table gives 0, *out untouched.
+ * Calculates the engine; does not change the vehicle. */
+DRAVLEN_API int TestVehicle_Engine(Engine *engine, const char *name, int *out);
 
 /* ======================================================================
  * Load: truckload
@@ -633,6 +639,25 @@ DRAVLEN_API int HasMoltenAluminum_Load(const Load *load);
 /* As found by the last Calculate_Engine. */
 DRAVLEN_API int IsOnlyFuelOil_Load(const Load *load);
 DRAVLEN_API int IsOnlyGasoline_Load(const Load *load);
+/* 1 when the 8,820-pound single-material declaration may be offered. */
+DRAVLEN_API int Is8820Allowed_Load(const Load *load);
+/* Whether item i may be covered by a DANGEROUS placard (0 for i out of
+ * range). */
+DRAVLEN_API int CanUseDangerousPlacard_Hazmat_Load(const Load *load, uint32_t i);
+/* Index of the item whose ID number the inhalation hazard display shows,
+ * or -1. */
+DRAVLEN_API int GetGreatestPIH_Vehicle(const Load *load);
+/* Every item may travel in vehicle code (an empty load allows all). */
+DRAVLEN_API int IsVehicleAllowed_Load(const Load *load, int code);
+DRAVLEN_API int IsCurrentVehicleAllowed_Load(const Load *load);
+/* Tests a vehicle name without setting it: 0 for "Unknown" or a name not
+ * in the table (*out untouched); otherwise IsVehicleAllowed_Load of its
+ * code, and *out = 0 when allowed, 1 when not. */
+DRAVLEN_API int TestSetVehicle_Load(const Load *load, const char *name, int *out);
+/* ID numbers (library-owned) of the items the current vehicle does not
+ * allow, in item order; null at the end.  First restarts the walk. */
+DRAVLEN_API const char *GetFirstVehicleForbiddenUN_Load(Load *load);
+DRAVLEN_API const char *GetNextVehicleForbiddenUN_Load(Load *load);
 
 /* ======================================================================
  * Dict: text key/value list

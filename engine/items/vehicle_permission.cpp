@@ -3,6 +3,7 @@
 // specifications each section authorises.
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
+#include "inspection/vehicles.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -19,14 +20,6 @@ enum Vehicle : int {
     kMC306 = 12, kMC307 = 13, kMC310 = 14, kMC311 = 15, kMC312 = 16, kMC330 = 17,
     kMC331 = 18, kMC338 = 19,
 };
-constexpr int kVehicleCount = 20;
-
-const char *const kVehicleNames[kVehicleCount] = {
-    "Unknown", "Unit Load", "Non-Spec Cargo Tank", "DOT/TC 406", "DOT/TC 407", "DOT/TC 412",
-    "MC 300", "MC 301", "MC 302", "MC 303", "MC 304", "MC 305", "MC/TC 306", "MC/TC 307",
-    "MC 310", "MC 311", "MC/TC 312", "MC/TC 330", "MC/TC 331", "MC/TC 338",
-};
-
 bool Among(int code, std::initializer_list<int> codes)
 {
     for (int c : codes) {
@@ -126,7 +119,7 @@ DRAVLEN_API char *GetAllowedTanksText_Hazmat(const Hazmat *item)
             continue;
         if (!text.empty())
             text += ", ";
-        text += kVehicleNames[code];
+        text += VehicleName(code);
     }
     if (text.empty())
         text = "No tanks are allowed.";
