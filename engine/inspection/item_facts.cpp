@@ -154,11 +154,7 @@ LoadItemFacts ReadLoadItemFacts(const Load *load, uint32_t index)
 
 bool LoadAllowsVehicle(const Load *load, int code)
 {
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (!IsVehicleAllowed_Hazmat(&load->items[i], code))
-            return false;
-    }
-    return true;
+    return IsVehicleAllowed_Load(load, code) != 0;
 }
 
 } // namespace dravlen
