@@ -1,36 +1,32 @@
-// Seams: the inspection question model (UpdateQuestions_Vehicle, the
-// question catalogue) and the violation model are not part of the library
-// yet.  Until they are, no question or violation is ever created, so there
-// is nothing to rebuild, re-evaluate or free; the inspection task replaces
-// these bodies.
+// What the truckload asks of the inspection model: rebuilding its question
+// sets, re-evaluating violations and releasing question and violation
+// lists.  The bodies hand over to engine/inspection.
 #include "compute/load_inspection.h"
+
+#include "inspection/inspection.h"
+#include "inspection/question.h"
+#include "inspection/violation.h"
 
 namespace dravlen {
 
-void RebuildLoadQuestions(Load * /*load*/, int /*mode*/)
+void RebuildLoadQuestions(Load *load, int mode)
 {
-    // Seam: UpdateQuestions_Vehicle(load, mode) of the inspection question model.
+    UpdateQuestions(load, mode);
 }
 
-void ReevaluateLoadPaperViolations(Load * /*load*/)
+void ReevaluateLoadPaperViolations(Load *load)
 {
-    // Seam: the shipping-paper violation evaluation of the violation model.
+    EvaluateLoadPaperViolations(load);
 }
 
 void ReleaseQuestionList(QuestionList *list)
 {
-    // Seam: the question model frees the tree here.  No list is ever filled
-    // before it exists.
-    list->head = nullptr;
-    list->count = 0;
+    FreeQuestionList(list);
 }
 
 void ReleaseViolationList(ViolationList *list)
 {
-    // Seam: the violation model frees the chain here.  No list is ever
-    // filled before it exists.
-    list->head = nullptr;
-    list->enabledCount = 0;
+    FreeViolationList(list);
 }
 
 } // namespace dravlen

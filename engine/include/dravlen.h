@@ -789,9 +789,145 @@ DRAVLEN_API const char *GetCitation_HazSeg(const HazSeg *seg);
  * Vehicle, Question: inspection questions
  * ====================================================================== */
 
+/* A truckload carries two question sets: mode 0 the cargo tank inspection
+ * questions of its vehicle type, mode 1 the shipping-paper questions (the
+ * load-level list, indexes 0..L-1, then each item's list in item order).
+ * Question handles and texts are library-owned and valid until the list
+ * that holds them is rebuilt.  Answers: 0 No, 1 Yes, 2 unanswered. */
+
+/* The vehicle table: 20 kinds, codes 0 ("Unknown") to 19 ("MC/TC 338"). */
+DRAVLEN_API int GetNumVehicles(void);
+/* Library-owned name, or null outside 0-19. */
+DRAVLEN_API const char *GetVehicleName(int code);
+/* Exact, case-sensitive match; -1 when none. */
+DRAVLEN_API int GetVehicleCode(const char *name);
+
+DRAVLEN_API uint32_t GetNumQuestions_Vehicle(Load *load, int mode);
+/* Null outside the mode's index space or for a mode other than 0 or 1. */
+DRAVLEN_API Question *GetQuestion_Vehicle(Load *load, uint32_t index, int mode);
+/* -1 when there is no such question. */
+DRAVLEN_API int GetAnswer_Vehicle(Load *load, uint32_t index, int mode);
+/* 1 when set (the violations of its list become stale); 0 for an answer
+ * outside 0-2, no such question or another mode. */
+DRAVLEN_API int SetAnswer_Vehicle(Load *load, uint32_t index, int answer, int mode);
+/* Mode 0: the first cargo tank question with that ID; 0 when none. */
+DRAVLEN_API int SetAnswerByID_Vehicle(Load *load, int id, int answer);
+/* 1 when the set is partly answered and a visible question is still
+ * unanswered (mode 1 rebuilds the set first). */
+DRAVLEN_API int HasUnansweredQuestions_Vehicle(Load *load, int mode);
+/* Rebuilds the mode's lists; shipping-paper answers survive through the
+ * dictionaries ("SPA_QID" + ID).  Returns the load-level list's count. */
+DRAVLEN_API uint32_t UpdateQuestions_Vehicle(Load *load, int mode);
+
+/* Mode-1 indexes.  Past the end: 0 children, level 0, hidden, "". */
+DRAVLEN_API uint32_t GetNumChildren_Vehicle(Load *load, uint32_t index);
+DRAVLEN_API int QuestionHasChildren_Vehicle(Load *load, uint32_t index);
+DRAVLEN_API int GetQuestionLevel_Vehicle(Load *load, uint32_t index);
+DRAVLEN_API int IsQuestionVisible_Vehicle(Load *load, uint32_t index);
+/* Dotted number ("15", "15.1", "15.1.2").  Library-owned buffer that the
+ * next call overwrites. */
+DRAVLEN_API const char *GetQuestionNumber_Vehicle(Load *load, uint32_t index);
+
+/* Question members; texts library-owned ("" when there is none, the help
+ * link may be null for cargo tank questions). */
+DRAVLEN_API const char *GetTopCat_Question(const Question *q);
+DRAVLEN_API const char *GetSubCat_Question(const Question *q);
+DRAVLEN_API const char *GetText_Question(const Question *q);
+DRAVLEN_API const char *GetReg_Question(const Question *q);
+DRAVLEN_API int GetAnswer_Question(const Question *q);
+DRAVLEN_API const char *GetQuestionLink_Question(const Question *q);
+
+/* Category names 0-9 ("MCTI", "", "Front", "Back", "Sides", "Vehicle Type",
+ * "Top", "Rear", "Bottom", "Shipping"); null outside.  Library-owned. */
+DRAVLEN_API const char *GetCategoryName(int index);
+
+/* The truckload's dictionary.  Values are library-owned; a null value
+ * removes the key. */
+DRAVLEN_API const char *GetValue_Vehicle(Load *load, const char *key);
+DRAVLEN_API int SetValue_Vehicle(Load *load, const char *key, const char *value);
+DRAVLEN_API Dict *GetDictionary_Vehicle(Load *load);
+
+/* Names of the cargo tanks (codes 2-19) every item allows, ", "-separated,
+ * or "No tanks are allowed.".  Caller frees with qv_free. */
+DRAVLEN_API char *GetAllowedTanksText_Vehicle(Load *load);
+/* 1 when some item is oxygen (UN1072 or UN1073). */
+DRAVLEN_API int CanUseOxygenPlacard_Vehicle(Load *load);
+
 /* ======================================================================
  * Violation: inspection violations and Show-Me state
  * ====================================================================== */
+
+/* One sequence: cargo tank inspection, segregation, hand-added, load-level
+ * shipping-paper, each item's shipping-paper violations, then the Show-Me
+ * findings.  Indexes count enabled (not deleted) violations only.  List
+ * violations are library-owned and valid until their list changes. */
+
+/* Brings the lists up to date; the number of enabled violations. */
+DRAVLEN_API uint32_t GetNumViolations_Vehicle(Load *load);
+/* Null while the cargo tank violations are stale (count first) or past the
+ * end.  A Show-Me finding comes as a new record: caller frees with qv_free;
+ * every other result is library-owned. */
+DRAVLEN_API Violation *GetViolation_Vehicle(Load *load, uint32_t index);
+/* Hides the violation.  0 while stale or past the end; else 1. */
+DRAVLEN_API int DeleteViolation_Vehicle(Load *load, uint32_t index);
+/* Shows again every deleted violation that CanRestoreDeletedViolations_
+ * Vehicle counts (all but the hand-added ones). */
+DRAVLEN_API void RestoreDeletedViolations_Vehicle(Load *load);
+DRAVLEN_API int CanRestoreDeletedViolations_Vehicle(Load *load);
+/* 0 when the citation is not in the violation table. */
+DRAVLEN_API int AddViolation_Vehicle(Load *load, const char *citation);
+DRAVLEN_API uint32_t GetNumUnfilteredMCTIViolations_Vehicle(Load *load);
+DRAVLEN_API Violation *GetUnfilteredMCTIViolation_Vehicle(Load *load, uint32_t index);
+DRAVLEN_API uint32_t GetNumSPAViolations_Vehicle(Load *load);
+DRAVLEN_API uint32_t GetNumUnfilteredSPAViolations_Vehicle(Load *load);
+/* Library-owned, or null while stale or past the end. */
+DRAVLEN_API Violation *GetSPAViolation_Vehicle(Load *load, uint32_t index);
+DRAVLEN_API Violation *GetUnfilteredSPAViolation_Vehicle(Load *load, uint32_t index);
+/* Edits of the violation at a combined index; 1 when it exists.  Show-Me
+ * findings are edited in the dictionary.  Any non-zero value means out of
+ * service. */
+DRAVLEN_API int SetDesc_Violation_Vehicle(Load *load, uint32_t index, const char *text);
+DRAVLEN_API int SetCitation_Violation_Vehicle(Load *load, uint32_t index, const char *text);
+DRAVLEN_API int SetUnit_Violation_Vehicle(Load *load, uint32_t index, char unit);
+DRAVLEN_API int SetOOS_Violation_Vehicle(Load *load, uint32_t index, int value);
+
+/* Show-Me audit state in the truckload's dictionary. */
+DRAVLEN_API void ClearShowMeViolations_Vehicle(Load *load);
+DRAVLEN_API int CompletedShowMe_Vehicle(Load *load);
+DRAVLEN_API void SetShowMeChanged_Vehicle(Load *load, int flag);
+DRAVLEN_API int ShowMeChanged_Vehicle(Load *load);
+DRAVLEN_API int HasShowMeAudit_Vehicle(Load *load);
+DRAVLEN_API void ResetShowMeStatus_Vehicle(Load *load);
+DRAVLEN_API int ShowMeUpdatedVersion_Vehicle(Load *load, double version);
+DRAVLEN_API int EditedShowMeViolations_Vehicle(Load *load);
+DRAVLEN_API void SetShowMeViosEdited_Violation(Dict *dict, int flag);
+
+/* One violation record. */
+DRAVLEN_API int GetSizeOf_Violation(void);
+/* 1, or 0 for a citation not in the violation table. */
+DRAVLEN_API int Init_Violation(Violation *v, const char *citation);
+/* Caller frees with qv_free; null for an unknown citation. */
+DRAVLEN_API Violation *InitAlloc_Violation(const char *citation);
+/* Texts library-owned (or inside the record). */
+DRAVLEN_API const char *GetAspenCode_Violation(const Violation *v);
+DRAVLEN_API const char *GetReg_Violation(const Violation *v);
+DRAVLEN_API const char *GetDescription_Violation(const Violation *v);
+DRAVLEN_API void SetDescription_Violation(Violation *v, const char *text);
+DRAVLEN_API const char *GetCitation_Violation(const Violation *v);
+DRAVLEN_API void SetCitation_Violation(Violation *v, const char *text);
+DRAVLEN_API int IsOOS_Violation(const Violation *v);
+DRAVLEN_API void SetOOS_Violation(Violation *v, int value);
+DRAVLEN_API char GetUnit_Violation(const Violation *v);
+DRAVLEN_API void SetUnit_Violation(Violation *v, char unit);
+DRAVLEN_API int IsDisabled_Violation(const Violation *v);
+DRAVLEN_API int GetQuestionReference_Violation(const Violation *v);
+
+/* Shipping-paper element report.  item -1: the load-level paragraph;
+ * item 0..count-1: element 0-8 of that item (layout 1 swaps elements 1-3
+ * into name, class, ID order).  Null for an item outside the truckload or
+ * exempt from shipping papers, or an element outside 0-8.  Caller frees
+ * with qv_free. */
+DRAVLEN_API char *GetSPAElement_Vehicle(Load *load, int item, int layout, int element);
 
 #ifdef __cplusplus
 }
