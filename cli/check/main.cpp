@@ -111,7 +111,7 @@ int Check(const std::vector<std::string> &args)
         Load *load = GetLoad_Engine(engine.get());
         Reset_Load(load);
         try {
-            ReadTruckloadJson(engine.get(), ReadInput(file), file == "-" ? "(standard input)" : file);
+            velmora::check::ReadTruckloadJson(engine.get(), ReadInput(file), file == "-" ? "(standard input)" : file);
         } catch (const InputError &e) {
             std::cerr << "velmora-check: " << e.what() << "\n";
             return kBadInput;
