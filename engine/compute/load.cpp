@@ -101,6 +101,15 @@ DRAVLEN_API int Add_Load(Load *load, const Hazmat *item)
     Hazmat *slot = &load->items[index];
     Init_Hazmat(slot, 0);
     Copy_Hazmat(slot, item);
+    if (slot->pid == 0) {
+        // The copy goes through the item record, which re-binds the item:
+        // an item with no table row or no packing group chosen cannot be
+        // represented, and an unbound record would stand in the truckload
+        // as an item with no identity.  Refuse it and leave the load as it
+        // was.
+        Reset_Hazmat(slot, 0);
+        return -1;
+    }
     load->itemCount = index + 1;
     RebuildLoadQuestions(load, 1);
     ReevaluateLoadPaperViolations(load);

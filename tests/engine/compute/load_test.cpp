@@ -1,6 +1,5 @@
 // The truckload: items by value, name, vehicle, declarations and the
-// load-level questions.  Items here are unbound or carry hand-set PIDs and
-// qualifier words.
+// load-level questions.
 #include "dravlen.h"
 
 #include <gtest/gtest.h>
@@ -87,15 +86,36 @@ TEST_F(LoadFixture, AddCopiesTheItem)
     EXPECT_EQ(GetItemCount_Load(&load), 1u);
 }
 
+TEST_F(LoadFixture, AnItemThatCannotBeRepresentedIsRefused)
+{
+    // UN1993 has packing groups I, II and III: bound without a choice, its
+    // record cannot be read back, so the load must not gain an unbound item.
+    const int pid = SearchCT_HazData("UN1993", 2, 0);
+    ASSERT_NE(pid, 0);
+    Hazmat undecided = Item(pid);
+    ASSERT_EQ(GetPackingGroup_Hazmat(&undecided), -1);
+    EXPECT_EQ(Add_Load(&load, &undecided), -1);
+    Reset_Hazmat(&undecided, 0);
+
+    Hazmat unbound;
+    Init_Hazmat(&unbound, 0);
+    EXPECT_EQ(Add_Load(&load, &unbound), -1);
+    EXPECT_EQ(GetItemCount_Load(&load), 0u);
+    EXPECT_EQ(GetHazmat_Load(&load, 0), nullptr);
+
+    Add(631);
+    EXPECT_EQ(Pids(), std::vector<int>{631});
+}
+
 TEST_F(LoadFixture, RemoveKeepsOrderAndTheLastRemovalLeavesNoArray)
 {
-    for (int pid : {0, 57, 58, 631})
+    for (int pid : {1, 57, 58, 631})
         Add(pid);
     Add_Dict(&GetHazmat_Load(&load, 3)->dict, "k", "v"); // moves with its item
-    EXPECT_EQ(Pids(), (std::vector<int>{0, 57, 58, 631}));
+    EXPECT_EQ(Pids(), (std::vector<int>{1, 57, 58, 631}));
     EXPECT_EQ(Remove_Load(&load, 4), 0);
     EXPECT_EQ(Remove_Load(&load, 1), 1);
-    EXPECT_EQ(Pids(), (std::vector<int>{0, 58, 631}));
+    EXPECT_EQ(Pids(), (std::vector<int>{1, 58, 631}));
     EXPECT_STREQ(Find_Dict(&GetHazmat_Load(&load, 2)->dict, "k"), "v");
     EXPECT_EQ(Remove_Load(&load, 0), 1);
     EXPECT_EQ(Remove_Load(&load, 1), 1);
