@@ -361,6 +361,14 @@ int DecodeHmtRecord(size_t n)
     return row.pid;
 }
 
+size_t HmtDecodedCount()
+{
+    size_t n = 0;
+    for (size_t i = 0; g_exists && i < g_hmt.count; ++i)
+        n += g_hmt.state[i] != kUndecoded;
+    return n;
+}
+
 CTRec *HmtRecordRow(size_t n)
 {
     return DecodeHmtRecord(n) ? &g_hmt.rows[n] : nullptr;
@@ -381,6 +389,13 @@ void DecodeWholeHmt()
                     g_hmt.index[size_t(r) * kPidLimit + size_t(g_hmt.rows[n].pid)] = &g_hmt.rows[n];
     }
     g_hmt.allDecoded = true;
+}
+
+CTRec *HmtIndexEntry(int pid, int ruleset)
+{
+    if (!g_exists || pid <= 0 || pid >= kPidLimit || ruleset < 0 || ruleset >= kRulesetCount)
+        return nullptr;
+    return g_hmt.index[size_t(ruleset) * kPidLimit + size_t(pid)];
 }
 
 CTRec *HmtRow(int pid, int ruleset)

@@ -161,9 +161,10 @@ DRAVLEN_API int IsAcid_CTRec(const CTRec *row) { return row && row->flags[1] == 
 DRAVLEN_API int IsLSA_CTRec(const CTRec *row) { return row && row->flags[2] == 'L'; }
 DRAVLEN_API int IsSCO_CTRec(const CTRec *row) { return row && row->flags[2] == 'S'; }
 
-// Inhalation hazard zones (172.102(c)(1), special provisions 1-6): 1-4 name
-// zones A-D, 5 any of A-C, 6 any zone.  Anhydrous ammonia (UN1005) and
-// ammonia solution (UN3318) are zone D materials whatever their provisions.
+// Inhalation hazard zones (172.102(c)(1)): special provisions 1-4 name
+// zones A-D; provisions 5 and 6 admit every zone, and any of 1-4 or 6 means
+// a zone must be named.  Anhydrous ammonia (UN1005) and ammonia solution
+// (UN3318) are zone D materials whatever their provisions.
 DRAVLEN_API int IsHazardZoneAllowed_CTRec(const CTRec *row, int slot, char zone)
 {
     if (row == nullptr)

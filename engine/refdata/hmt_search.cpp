@@ -22,11 +22,16 @@ int SearchFullId(const char *text, int afterPid)
         return 0;
     const int current = CurrentRuleset();
     bool afterSeen = afterPid == 0;
+    // Every record of the ID is decoded first; a PID whose current row is
+    // still missing from the index then has no row with this ID, so the
+    // lookup need not decode the rest of the table.
+    for (size_t n = first; n < last; ++n)
+        DecodeHmtRecord(n);
     for (size_t n = first; n < last; ++n) {
         const int pid = DecodeHmtRecord(n);
         if (pid == 0)
             continue;
-        const CTRec *row = HmtRow(pid, current);
+        const CTRec *row = HmtIndexEntry(pid, current);
         if (row == nullptr || std::strcmp(row->id, id) != 0)
             continue;
         if (afterSeen && pid != afterPid)

@@ -71,10 +71,14 @@ const char *HmtRecordId(size_t n);
 int DecodeHmtRecord(size_t n);
 // The decoded row of record n (after DecodeHmtRecord), or null if unusable.
 CTRec *HmtRecordRow(size_t n);
+// Number of records decoded so far (usable or not).
+size_t HmtDecodedCount();
 // Decodes every record once per store.
 void DecodeWholeHmt();
 // The index entry of pid in ruleset r, decoding the whole table on a miss.
 CTRec *HmtRow(int pid, int ruleset);
+// The index entry as it stands, without decoding anything.
+CTRec *HmtIndexEntry(int pid, int ruleset);
 // First and one-past-last record with this 6-character ID (false if none).
 bool FindHmtIdRange(const char *id6, size_t *first, size_t *last);
 
