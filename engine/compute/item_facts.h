@@ -4,18 +4,11 @@
 #pragma once
 
 #include "dravlen.h"
+#include "items/hazmat_internal.h"  // column codes of the table row
 
 #include <cstring>
 
 namespace dravlen {
-
-// Column codes of the Hazardous Materials Table row (49 CFR 172.101).
-enum HmtColumn : int {
-    kColLabelCodes = 5,
-    kColSpecialProvisions = 6,
-    kColPackagingExceptions = 7,
-    kColNonBulkPackaging = 8,
-};
 
 inline int HazardCount(const Hazmat *item)
 {
