@@ -24,6 +24,7 @@ struct ItemSpec {
     bool bulk = false;
     uint32_t weight = 100;
     int unit = 0;                    // 0 pounds, 1 kilograms
+    bool limitedQuantity = false;
 };
 
 // PID of the entry with this ID (and class) in the current ruleset, or 0.
@@ -68,6 +69,10 @@ protected:
         if (s.bulk) {
             SetBulkPackaging_Hazmat(item, 1);
             EXPECT_EQ(IsBulkPackaging_Hazmat(item), 1) << s.id << " bulk";
+        }
+        if (s.limitedQuantity) {
+            SetLimitedQuantity_Hazmat(item, 1);
+            EXPECT_EQ(IsLimitedQuantity_Hazmat(item), 1) << s.id << " limited quantity";
         }
         SetWeightUnit_Hazmat(item, s.unit);
         SetWeight_Hazmat(item, s.weight);
