@@ -42,16 +42,20 @@ TEST(HazmatLifecycle, ResetClearsAndReleases)
     EXPECT_EQ(item.dict.head, nullptr);
 }
 
+// The copy goes through the item record: it is re-bound to the table, so
+// only values the entry admits survive (fuel oil has one shipping name and
+// needs no criticality safety index).
 TEST(HazmatLifecycle, CopyIsIndependentAndReplacesTheDestination)
 {
+    Engine engine;
+    Init_Engine(&engine);
     Hazmat src;
-    Init_Hazmat(&src, 0);
-    src.pid = 58;
-    src.wordA = 0x10000 | 0x3;
+    ASSERT_EQ(Init_Hazmat(&src, 58), 1);
+    src.wordA |= 0x10000;
     src.wordB = 0x20000;
     src.nameIndex = 2;
     src.weight = 4000;
-    src.transportIndex = 11;
+    src.transportIndex = 10;
     src.csi = 5;
     Add_Dict(&src.dict, "SPA_QID4", "1");
 
@@ -62,10 +66,10 @@ TEST(HazmatLifecycle, CopyIsIndependentAndReplacesTheDestination)
     EXPECT_EQ(dest.pid, 58);
     EXPECT_EQ(dest.wordA, src.wordA);
     EXPECT_EQ(dest.wordB, src.wordB);
-    EXPECT_EQ(dest.nameIndex, 2u);
+    EXPECT_EQ(dest.nameIndex, 1u);
     EXPECT_EQ(dest.weight, 4000u);
-    EXPECT_EQ(dest.transportIndex, 11u);
-    EXPECT_EQ(dest.csi, 5u);
+    EXPECT_EQ(dest.transportIndex, 10u);
+    EXPECT_EQ(dest.csi, 0u);
     EXPECT_EQ(Find_Dict(&dest.dict, "old"), nullptr);
     EXPECT_STREQ(Find_Dict(&dest.dict, "SPA_QID4"), "1");
     EXPECT_NE(dest.dict.head, src.dict.head);
@@ -80,6 +84,7 @@ TEST(HazmatLifecycle, CopyIsIndependentAndReplacesTheDestination)
 
     Reset_Hazmat(&src, 0);
     Reset_Hazmat(&dest, 0);
+    Destroy_Engine(&engine);
 }
 
 } // namespace
