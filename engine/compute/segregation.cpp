@@ -262,6 +262,11 @@ void RemoveRedundantMessages(Output *out)
     }
 }
 
+SegregationFindings FindSegregationViolations(Load *load)
+{
+    return Findings(PassContext{load, LoadHasClass1Or7(load)});
+}
+
 void CheckSegregation(Engine *engine)
 {
     Load *load = &engine->load;
