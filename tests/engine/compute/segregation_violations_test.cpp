@@ -1,11 +1,14 @@
 // What the segregation pass hands to the inspection as the load's
-// segregation violation: which kind of conflict, and which citation.
+// segregation violation (which kind of conflict, which citation), and the
+// pair rules' refusal of hazard indexes an item does not have.
 #include "compute/segregation.h"
+#include "compute/segregation_pairs.h"
 
 #include "truckload_fixture.h"
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora_test {
@@ -63,6 +66,21 @@ TEST_P(SegregationViolation, Findings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Violations, SegregationViolation, ::testing::ValuesIn(kFindings));
+
+TEST_F(Truckload, PairWithAnInvalidHazardIndexHasNoFinding)
+{
+    // Gasoline (one hazard code) and phosgene zone A (2.3 with an 8
+    // subsidiary): the valid pair is "do not load".
+    ASSERT_NE(Add({"UN1203"}), nullptr);
+    ASSERT_NE(Add({"UN1076", nullptr, -1, 'A'}), nullptr);
+    const Hazmat *gasoline = GetHazmat_Load(load(), 0);
+    const Hazmat *phosgene = GetHazmat_Load(load(), 1);
+    EXPECT_EQ(dravlen::CheckHazardPair(gasoline, phosgene, 0, 0), 1);
+    EXPECT_EQ(dravlen::CheckHazardPair(phosgene, gasoline, 0, 0), 1);
+    for (const auto &[a, b] : std::vector<std::pair<int, int>>{{1, 0}, {-1, 0}, {0, 2}, {0, -1}, {0, 99}})
+        EXPECT_EQ(dravlen::CheckHazardPair(gasoline, phosgene, a, b), 5) << a << "," << b;
+    EXPECT_EQ(dravlen::CheckItemPair(gasoline, gasoline), 5);
+}
 
 } // namespace
 } // namespace velmora_test
