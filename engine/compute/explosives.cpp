@@ -4,13 +4,15 @@ namespace dravlen {
 
 namespace {
 
-// Seam: the item's primary hazard code (GetHazDivString_Hazmat(item, 0))
-// and its weight in pounds (GetWeight_Hazmat(item, 0)) come from the item
-// properties, which do not exist yet.  Until they do, no item has a hazard
-// code and none is counted.
-bool PrimaryHazardAndPounds(const Hazmat & /*item*/, HazDiv & /*primary*/, uint32_t & /*pounds*/)
+// The item's primary hazard code parsed, and its weight in whole pounds.
+// An item without hazard codes (unbound) is not counted.
+bool PrimaryHazardAndPounds(const Hazmat &item, HazDiv &primary, uint32_t &pounds)
 {
-    return false;
+    if (GetNumHazDivs_Hazmat(&item) < 1)
+        return false;
+    Init_HazDiv(&primary, GetHazDivString_Hazmat(&item, 0));
+    pounds = GetWeight_Hazmat(&item, 0);
+    return true;
 }
 
 } // namespace

@@ -1,24 +1,131 @@
-// Seams: the load-wide marking rules and the placard alternatives fill these
-// passes; they need the item predicates, which do not exist yet.  Until
-// then the passes leave every option as the placarding built it.
+// Load-wide markings that do not depend on the placard choice: each is
+// added to every placarding option.
 #include "compute/load_markings.h"
+
+#include "compute/output_build.h"
+#include "compute/placard_rules.h"
+
+#include <cstring>
 
 namespace dravlen {
 
-void MarkCompressedGasNames(Engine * /*engine*/) {}  // Seam: shipping name on a cargo tank of gas.
-void MarkMarinePollutants(Engine * /*engine*/) {}    // Seam: MARINE POLLUTANT marking.
-void MarkMoltenMaterials(Engine * /*engine*/) {}     // Seam: MOLTEN SULFUR / MOLTEN ALUMINUM.
-void MarkNonOdorizedLpg(Engine * /*engine*/) {}      // Seam: NON-ODORIZED on LPG tanks.
-void MarkSourCrude(Engine * /*engine*/) {}           // Seam: sour crude oil hazard marking.
+namespace {
 
-void AddPlacardAlternatives(Engine * /*engine*/, bool /*division11or12*/, bool /*division15Aggregate*/)
+// Marking types.
+constexpr int kMarkGasName = 7;         // 172.328(b)
+constexpr int kMarkMarinePollutant = 8; // 172.322
+constexpr int kMarkMoltenSulfur = 9;    // 172.325(b)
+constexpr int kMarkMoltenAluminum = 10; // 172.325(b)
+constexpr int kMarkNonOdorized = 12;    // 172.328(e)
+constexpr int kMarkSourCrude = 13;      // 172.327
+
+// 172.322(d): the marine pollutant marking exception.
+constexpr unsigned kExemptionMarinePollutantMarking = 22;
+
+constexpr int kPidMoltenSulfurNA = 66;
+constexpr int kPidMoltenSulfurUN = 1608;
+constexpr int kPidMoltenAluminum = 101;
+
+// Vehicle codes 0 ("Unknown") and 1 ("Unit Load") are not cargo tanks.
+bool OnCargoTank(const Engine *engine) { return engine->load.vehicleCode > 1; }
+
+void MarkEveryOption(Output *out, const Marking &marking)
 {
-    // Seam: sorting of every option and the alternative options.
+    for (int i = 0; i < out->optionCount; ++i) {
+        out->current = &out->options[i];
+        InsertMarking(out, marking);
+    }
 }
 
-void ApplyOrganicPeroxideTransition(Engine * /*engine*/)
+const Hazmat *FirstItem(Engine *engine, bool (*matches)(const Hazmat *))
 {
-    // Seam: the organic peroxide placard transition.
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        if (matches(&engine->load.items[i]))
+            return &engine->load.items[i];
+    }
+    return nullptr;
+}
+
+bool SameText(const char *a, const char *b)
+{
+    if (!a || !b)
+        return a == b;
+    return std::strcmp(a, b) == 0;
+}
+
+bool HasGasName(const PlacOp &op, const char *psn)
+{
+    for (int i = 0; i < op.markingCount; ++i) {
+        if (op.markings[i].type == kMarkGasName && SameText(op.markings[i].psn, psn))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void MarkCompressedGasNames(Engine *engine)
+{
+    if (!OnCargoTank(engine))
+        return;
+    Output *out = &engine->output;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = &engine->load.items[i];
+        const char *code = GetHazDivString_Hazmat(item, 0);
+        if (!code || code[0] != '2' || !IsBulkPackaging_Hazmat(item))
+            continue;
+        const Marking name = MakeItemMarking(item, kMarkGasName);
+        for (int k = 0; k < out->optionCount; ++k) {
+            if (HasGasName(out->options[k], name.psn))
+                continue;
+            out->current = &out->options[k];
+            InsertMarking(out, name);
+        }
+    }
+}
+
+void MarkMarinePollutants(Engine *engine)
+{
+    const Hazmat *item = FirstItem(engine, [](const Hazmat *h) {
+        return IsMarinePollutant_Hazmat(h) && !HasExemption_Hazmat(h, kExemptionMarinePollutantMarking);
+    });
+    if (item)
+        MarkEveryOption(&engine->output, MakeItemMarking(item, kMarkMarinePollutant));
+}
+
+void MarkMoltenMaterials(Engine *engine)
+{
+    if (!OnCargoTank(engine))
+        return;
+    if (const Hazmat *sulfur = FirstItem(engine, [](const Hazmat *h) {
+            const int pid = GetPID_Hazmat(h);
+            return IsBulkPackaging_Hazmat(h) && (pid == kPidMoltenSulfurNA || pid == kPidMoltenSulfurUN);
+        }))
+        MarkEveryOption(&engine->output, MakeItemMarking(sulfur, kMarkMoltenSulfur));
+    if (const Hazmat *aluminum = FirstItem(engine, [](const Hazmat *h) {
+            return IsBulkPackaging_Hazmat(h) && GetPID_Hazmat(h) == kPidMoltenAluminum;
+        }))
+        MarkEveryOption(&engine->output, MakeItemMarking(aluminum, kMarkMoltenAluminum));
+}
+
+void MarkNonOdorizedLpg(Engine *engine)
+{
+    const Hazmat *item = OnCargoTank(engine)
+        ? FirstItem(engine, [](const Hazmat *h) { return GetNonOdorizedLPG_Hazmat(h) != 0; })
+        : FirstItem(engine, [](const Hazmat *h) {
+              return GetNonOdorizedLPG_Hazmat(h) && IsBulkPackaging_Hazmat(h);
+          });
+    if (item)
+        MarkEveryOption(&engine->output, MakeItemMarking(item, kMarkNonOdorized));
+}
+
+void MarkSourCrude(Engine *engine)
+{
+    const Hazmat *item = FirstItem(engine, [](const Hazmat *h) {
+        return IsSourCrudeOil_Hazmat(h) && IsBulkPackaging_Hazmat(h);
+    });
+    if (item)
+        MarkEveryOption(&engine->output, MakeItemMarking(item, kMarkSourCrude));
 }
 
 } // namespace dravlen

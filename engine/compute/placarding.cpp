@@ -1,33 +1,512 @@
-// Seams: the placarding rules of 49 CFR 172.504 (Table 1 and Table 2, the
-// 1,001-pound aggregate, DANGEROUS and its 2,205-pound limit, subsidiary
-// placards) and the identification-number rules of 172.301(a)(3), 172.302(a),
-// 172.313(c) fill AnalyzeLoad, DoAllPossiblePlacards, IsDangerousPossible
-// and BuildPlacardOption.  They need the item predicates, which do not
-// exist yet; until then no placard is made and no DANGEROUS option offered.
+// Placarding under 49 CFR 172.504 and the identification numbers that go
+// with the placards (172.301(a)(3), 172.302(a), 172.313(c), 172.336).
 #include "compute/placarding.h"
+
+#include "compute/messages.h"
+#include "compute/output_build.h"
+#include "compute/placard_rules.h"
+#include "compute/record_array.h"
+
+#include <cstdint>
+#include <cstring>
 
 namespace dravlen {
 
-void AnalyzeLoad(Engine * /*engine*/)
+namespace {
+
+// 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
+constexpr uint64_t kTable2Aggregate = 1001;
+// 172.504(b): DANGEROUS may not stand for a category of 1,000 kg (2,205
+// pounds) or more loaded at one facility.
+constexpr uint64_t kDangerousCategoryLimit = 2205;
+
+// Marking types of the identification numbers.
+constexpr int kMarkSingleMaterial = 1; // 172.301(a)(3)
+constexpr int kMarkInhalation = 2;     // 172.313(c)
+constexpr int kMarkBulk = 3;           // 172.302(a)
+constexpr int kMarkHot = 11;           // 172.325(a)
+
+// Exemption numbers used here.
+constexpr unsigned kExemptionBatteries = 2; // 173.159(e)
+
+// Message codes posted while placarding.
+constexpr int kMsgBatteryException = 23;  // 173.159(e)
+constexpr int kMsgSodiumSeparate = 24;    // 173.189(d)(4)(iii)
+constexpr int kMsgSodiumAlone = 25;       // 173.189(d)(4)(iii)
+constexpr int kMsgHighwayRouteControlled = 26; // 172.507(a)
+constexpr int kMsgTransportIndex = 27;    // 172.403(c)
+constexpr int kMsgCombinedTransportIndex = 28; // 177.842(a)
+
+// Transport indexes are kept in tenths.
+constexpr uint32_t kExclusiveUseIndex = 100;   // 10.0
+constexpr uint64_t kCombinedIndexLimit = 500;  // 50.0
+
+Hazmat *Item(Engine *engine, uint32_t i) { return &engine->load.items[i]; }
+
+uint64_t Pounds(const Hazmat *item) { return GetWeight_Hazmat(item, 0); }
+
+bool PrimaryCodeIs(const Hazmat *item, const char *text)
 {
-    // Seam: the placarding analysis writes the five summary flags here.
+    const char *code = GetHazDivString_Hazmat(item, 0);
+    return code && std::strcmp(code, text) == 0;
 }
 
-void DoAllPossiblePlacards(Engine * /*engine*/)
+bool IdIs(const Hazmat *item, const char *text)
 {
-    // Seam: MakePlacard for every hazard and variant of every item, inserted
-    // with InsertAllowedPlacard.
+    const char *id = GetID_Hazmat(item);
+    return id && std::strcmp(id, text) == 0;
 }
 
-bool IsDangerousPossible(Engine * /*engine*/)
+// Table 2, not excepted from placarding: the materials the 1,001-pound
+// aggregate and the DANGEROUS placard speak of.
+bool IsPlacardableTable2(const Hazmat *item)
 {
-    // Seam: the 172.504(b) test over the Table 2 materials of the load.
+    return IsTable2_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item);
+}
+
+// Total weight of the placardable Table 2 materials of item's category.
+uint64_t CategoryPounds(Engine *engine, const Hazmat *item)
+{
+    uint64_t total = 0;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *other = Item(engine, i);
+        if (IsPlacardableTable2(other) && SameCategory_Hazmat(other, item))
+            total += Pounds(other);
+    }
+    return total;
+}
+
+// Total weight of the placardable Table 2 materials without a placardable
+// subsidiary hazard: the 172.504(c) aggregate.
+uint64_t Table2Pounds(Engine *engine)
+{
+    uint64_t total = 0;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IsPlacardableTable2(item) && !HasPlacardableSubsidiary_Hazmat(item))
+            total += Pounds(item);
+    }
+    return total;
+}
+
+// Whether the candidates (placardable Table 2 items, restricted to those
+// with a placardable subsidiary when withSubsidiary) span two categories.
+bool TwoCategories(Engine *engine, bool onlyWithSubsidiary)
+{
+    const Hazmat *reference = nullptr;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (!IsPlacardableTable2(item))
+            continue;
+        if (onlyWithSubsidiary && !HasPlacardableSubsidiary_Hazmat(item))
+            continue;
+        if (!reference)
+            reference = item;
+        else if (!SameCategory_Hazmat(item, reference))
+            return true;
+    }
     return false;
 }
 
-void BuildPlacardOption(Engine * /*engine*/, bool /*dangerous*/)
+// Merges a new placard into the current option, or inserts it by key.
+void MergeOrInsertPlacard(Output *out, Placard added)
 {
-    // Seam: the option builder fills the current option here.
+    PlacOp *op = out->current;
+    if (!op)
+        return;
+    int found = -1;
+    for (int i = 0; i < op->placardCount; ++i) {
+        // Either the new placard replaces the one shown, or the one shown
+        // already stands for it.
+        if (MergePlacard(&op->placards[i], &added) || MergePlacard(&added, &op->placards[i])) {
+            found = i;
+            break;
+        }
+    }
+    if (found >= 0) {
+        // The merged placard may now stand for later ones as well.
+        for (int j = found + 1; j < op->placardCount;) {
+            if (MergePlacard(&op->placards[j], &op->placards[found]))
+                RemoveSlot(op->placards, op->placardCount, j);
+            else
+                ++j;
+        }
+        return;
+    }
+    const uint32_t key = GetHash_Placard(&added);
+    int at = 0;
+    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
+        ++at;
+    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
+        *slot = added;
+}
+
+// Inserts a placard by key without merging.
+void InsertPlacardByKey(Output *out, const Placard &placard)
+{
+    PlacOp *op = out->current;
+    if (!op)
+        return;
+    const uint32_t key = GetHash_Placard(&placard);
+    int at = 0;
+    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
+        ++at;
+    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
+        *slot = placard;
+}
+
+bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
+{
+    for (int i = 0; i < op->placardCount; ++i) {
+        const Placard &p = op->placards[i];
+        if (p.hazClass == hazClass && p.division == division && p.letter == 0 && !IsIdPlacard(p))
+            return true;
+    }
+    return false;
+}
+
+// Records an item covered by the DANGEROUS placard: the coverage placard is
+// valid while every covered item shows one and the same placard.
+void CoverWithDangerous(Output *out, const Hazmat *item)
+{
+    PlacOp *op = out->current;
+    Placard own{};
+    MakePlacard(&own, item, 0, 0, 0);
+    const Placard &c = op->coverage;
+    const bool empty = !c.primary && !c.flammableAllowed && !c.hazClass && !c.division && !c.letter;
+    if (empty) {
+        op->coverage = own;
+        op->coverageValid = 1;
+    } else if (op->coverageValid && !SamePlacard(op->coverage, own)) {
+        op->coverageValid = 0;
+    }
+}
+
+// 172.301(a)(3): the single material whose number the vehicle shows, when
+// the shipper declared 8,820 pounds or more of one material.
+int FindSingleMaterialItem(Engine *engine)
+{
+    Load *load = &engine->load;
+    if (!Has8820Criteria_Load(load) || !Is8820Allowed_Load(load))
+        return -1;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (!ExemptFromMarking_Hazmat(Item(engine, i)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// An identification number either on the placard itself or, with ID
+// placards off, on a separate orange panel beside a placard without it.
+void PlacardWithNumber(Engine *engine, const Hazmat *item, int markingType)
+{
+    Output *out = &engine->output;
+    if (engine->bulkPlacards) {
+        AddPlacard(out, item, markingType);
+    } else {
+        AddPlacard(out, item, 0);
+        AddMarking(out, item, markingType);
+    }
+}
+
+// 173.159(e): batteries under the exception travel without placards when
+// nothing else is on the vehicle.  Returns true when the exception applies.
+bool BatteryExceptionOnly(Engine *engine)
+{
+    Output *out = &engine->output;
+    bool batteryOnly = false;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        Hazmat *item = Item(engine, i);
+        if (!HasExemption_Hazmat(item, kExemptionBatteries)) {
+            batteryOnly = false;
+        } else if (!engine->load.allSamePID) {
+            AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgBatteryException);
+        } else if (i == 0) {
+            batteryOnly = true;
+        }
+    }
+    return batteryOnly;
+}
+
+// 173.189(d)(4)(iii): batteries containing sodium.
+void CheckSodiumBatteries(Engine *engine)
+{
+    Output *out = &engine->output;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        Hazmat *item = Item(engine, i);
+        if (!IdIs(item, "UN3292"))
+            continue;
+        Hazmat *other = nullptr;
+        for (uint32_t j = 0; j < engine->load.itemCount && !engine->load.allSamePID; ++j) {
+            if (!IdIs(Item(engine, j), "UN3292")) {
+                other = Item(engine, j);
+                break;
+            }
+        }
+        if (!other) {
+            // Only sodium batteries on board (one entry, or both UN3292
+            // entries): they need separating from other freight.
+            AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgSodiumSeparate);
+            return;
+        }
+        AddSegregationMessage(out, engine, item, other, 0, 0, kMsgSodiumAlone);
+    }
+}
+
+// 172.507(a), 172.403(c), 177.842(a): Class 7 notices.
+void CheckRadioactive(Engine *engine)
+{
+    Output *out = &engine->output;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        Hazmat *item = Item(engine, i);
+        if (PrimaryCodeIs(item, "7") && GetRadiationClassification_Hazmat(item) == 'H') {
+            AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgHighwayRouteControlled);
+            break;
+        }
+    }
+    uint64_t total = 0;
+    bool combinedPosted = false;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        Hazmat *item = Item(engine, i);
+        if (!PrimaryCodeIs(item, "7"))
+            continue;
+        const uint32_t index = GetTransportIndex_Hazmat(item);
+        total += index;
+        if (index > kExclusiveUseIndex)
+            AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgTransportIndex);
+        if (!combinedPosted && total > kCombinedIndexLimit) {
+            AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgCombinedTransportIndex);
+            combinedPosted = true;
+        }
+    }
+}
+
+} // namespace
+
+void AddPlacard(Output *out, const Hazmat *item, int markingType)
+{
+    if (!out->current)
+        return;
+    bool numberWanted = false;
+    if (markingType != 0) {
+        // 172.334(a): EXPLOSIVES and RADIOACTIVE placards never show a
+        // number; it goes on a separate orange panel.
+        if (NoIDsOnPlacards_Hazmat(item)) {
+            AddMarking(out, item, markingType);
+            markingType = 0;
+        } else {
+            numberWanted = true;
+        }
+    }
+    if (ExemptFromPlacarding_Hazmat(item)) {
+        if (!numberWanted)
+            return;
+        // Division 6.2 shows its number without a placard (172.504(e) has
+        // no placard for it).
+        if (PrimaryCodeIs(item, "6.2")) {
+            AddMarking(out, item, markingType);
+            return;
+        }
+    }
+    Placard added{};
+    MakePlacard(&added, item, 0, markingType, 1);
+    MergeOrInsertPlacard(out, added);
+}
+
+void AddSubsidiaryPlacards(Output *out, const Hazmat *item)
+{
+    const int count = GetNumHazDivs_Hazmat(item);
+    for (int h = 1; h < count; ++h) {
+        if (!SubsidiaryNeedsPlacard_Hazmat(item, h))
+            continue;
+        Placard added{};
+        MakePlacard(&added, item, h, 0, 1);
+        MergeOrInsertPlacard(out, added);
+    }
+}
+
+void AddMarking(Output *out, const Hazmat *item, int markingType)
+{
+    if (!out->current || ExemptFromMarking_Hazmat(item))
+        return;
+    InsertMarking(out, MakeItemMarking(item, markingType));
+}
+
+void AnalyzeLoad(Engine *engine)
+{
+    Load *load = &engine->load;
+    const bool any = load->itemCount > 0;
+    bool allGasoline = any, allFuelOil = any, allSamePID = any;
+    bool anyBulk = false, anyBulkInhalation = false;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = &load->items[i];
+        const int pid = GetPID_Hazmat(item);
+        allGasoline = allGasoline && pid == kPidGasolineEntry;
+        allFuelOil = allFuelOil && pid == kPidFuelOilEntry && PrimaryCodeIs(item, "COMB");
+        allSamePID = allSamePID && pid == GetPID_Hazmat(&load->items[0]);
+        if (IsBulkPackaging_Hazmat(item)) {
+            anyBulk = true;
+            // Special provision 13: a material poisonous by inhalation
+            // marked "Inhalation Hazard" (172.102(c)(1) code 13).
+            const CTRec *row = GetCTRec_HazData(pid);
+            if (row && HasElement_CTRec(row, GetPackingGroup_Hazmat(item), 6, "13"))
+                anyBulkInhalation = true;
+        }
+    }
+    load->allGasoline = allGasoline;
+    load->allFuelOil = allFuelOil;
+    load->allSamePID = allSamePID;
+    load->anyBulk = anyBulk;
+    load->anyBulkInhalation = anyBulkInhalation;
+}
+
+void DoAllPossiblePlacards(Engine *engine)
+{
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        const int count = GetNumHazDivs_Hazmat(item);
+        for (int h = 0; h < count; ++h) {
+            for (int variant = 0; variant <= 2; ++variant) {
+                Placard p{};
+                MakePlacard(&p, item, h, 0, variant);
+                InsertAllowedPlacard(&engine->output, p);
+            }
+        }
+    }
+}
+
+bool IsDangerousPossible(Engine *engine)
+{
+    // 172.504(c): below the aggregate only materials with a placardable
+    // subsidiary hazard need placards at all; DANGEROUS helps only if two
+    // of them are of different categories.
+    if (Table2Pounds(engine) < kTable2Aggregate && !TwoCategories(engine, true))
+        return false;
+    // 172.504(b): two or more categories of Table 2 materials.
+    if (!TwoCategories(engine, false))
+        return false;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *q = Item(engine, i);
+        if (!IsPlacardableTable2(q))
+            continue;
+        if (CategoryPounds(engine, q) >= kDangerousCategoryLimit)
+            continue;
+        // The category could be covered by DANGEROUS unless a bulk packaging
+        // of it needs its own placard (with ID placards, one showing this
+        // very number).
+        bool fails = false;
+        for (uint32_t j = 0; j < engine->load.itemCount && !fails; ++j) {
+            const Hazmat *r = Item(engine, j);
+            if (!SameCategory_Hazmat(r, q) || !IsBulkPackaging_Hazmat(r))
+                continue;
+            fails = !engine->bulkPlacards || std::strcmp(ItemIdDigits(r), ItemIdDigits(q)) == 0;
+        }
+        if (!fails)
+            return true;
+    }
+    return false;
+}
+
+void BuildPlacardOption(Engine *engine, bool dangerous)
+{
+    Load *load = &engine->load;
+    Output *out = &engine->output;
+    if (load->itemCount == 0 || !out->current)
+        return;
+
+    const int pih = GetGreatestPIH_Vehicle(load);
+    const int single = FindSingleMaterialItem(engine);
+
+    if (BatteryExceptionOnly(engine))
+        return;
+    CheckSodiumBatteries(engine);
+
+    // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (HasPlacardableSubsidiary_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item))
+            AddSubsidiaryPlacards(out, item);
+    }
+
+    // 172.301(a)(3): a single material of 8,820 pounds or more.
+    if (single >= 0) {
+        PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(single)), kMarkSingleMaterial);
+        return;
+    }
+
+    // 172.302(a), 172.336: bulk packagings show their numbers.
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IsBulkPackaging_Hazmat(item))
+            PlacardWithNumber(engine, item, kMarkBulk);
+    }
+
+    // 172.313(c): 1,000 kg or more of one poison-by-inhalation material in
+    // non-bulk packages.
+    if (pih >= 0)
+        PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(pih)), kMarkInhalation);
+
+    const uint64_t table2 = Table2Pounds(engine);
+    uint64_t fissileUf6 = 0;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IdIs(item, "UN2977") || IdIs(item, "UN2978"))
+            fissileUf6 += Pounds(item);
+    }
+
+    // 172.504(e) Table 1: any quantity.
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IsTable1_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item) && !IsBulkPackaging_Hazmat(item))
+            AddPlacard(out, item, 0);
+    }
+
+    // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
+    // bears CORROSIVE and POISON placards.
+    if (fissileUf6 >= kTable2Aggregate) {
+        if (!HasPlainPlacard(out->current, 8, 0)) {
+            Placard corrosive{};
+            corrosive.hazClass = 8;
+            InsertPlacardByKey(out, corrosive);
+        }
+        if (!HasPlainPlacard(out->current, 6, 1)) {
+            Placard poison{};
+            poison.hazClass = 6;
+            poison.division = 1;
+            InsertPlacardByKey(out, poison);
+        }
+    }
+
+    // 172.504(b): the DANGEROUS placard goes first.
+    if (dangerous) {
+        PlacOp *op = out->current;
+        if (Placard *slot = InsertSlot(op->placards, op->placardCount, 0))
+            slot->letter = kLetterDangerous;
+    }
+
+    // 172.504(e) Table 2: from the 1,001-pound aggregate, or always when the
+    // material also needs a subsidiary placard, or when every Table 2
+    // material is to be placarded.
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (!IsPlacardableTable2(item))
+            continue;
+        if (!(table2 >= kTable2Aggregate || HasPlacardableSubsidiary_Hazmat(item) || engine->placardAllHazmats))
+            continue;
+        if (!dangerous || CategoryPounds(engine, item) >= kDangerousCategoryLimit)
+            AddPlacard(out, item, 0);
+        else
+            CoverWithDangerous(out, item);
+    }
+
+    CheckRadioactive(engine);
+
+    // 172.325(a): HOT on bulk packagings of elevated temperature materials.
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IsElevatedTemperature_Hazmat(item) && IsBulkPackaging_Hazmat(item))
+            AddMarking(out, item, kMarkHot);
+    }
 }
 
 int PlacardingOptionOrder(bool dangerousFirst, bool dangerousPossible, bool order[2])
@@ -43,3 +522,15 @@ int PlacardingOptionOrder(bool dangerousFirst, bool dangerousPossible, bool orde
 }
 
 } // namespace dravlen
+
+using namespace dravlen;
+
+extern "C" {
+
+DRAVLEN_API void AnalyzeLoad_Engine(Engine *engine) { AnalyzeLoad(engine); }
+
+DRAVLEN_API void DoAllPossiblePlacards_Engine(Engine *engine) { DoAllPossiblePlacards(engine); }
+
+DRAVLEN_API int IsDangerousPossible_Engine(Engine *engine) { return IsDangerousPossible(engine) ? 1 : 0; }
+
+} // extern "C"

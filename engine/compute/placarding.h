@@ -22,6 +22,18 @@ bool IsDangerousPossible(Engine *engine);
 // `dangerous` selects the option that uses the DANGEROUS placard.
 void BuildPlacardOption(Engine *engine, bool dangerous);
 
+// Operations on the output's current option; each does nothing when no
+// option is current.
+// Adds the item's primary placard, merging it with the placards already
+// shown.  A non-zero marking type asks for the identification number of
+// that type (1 single material, 2 inhalation hazard, 3 bulk) on the placard.
+void AddPlacard(Output *out, const Hazmat *item, int markingType);
+// Adds the placards the item's subsidiary hazards need (172.505).
+void AddSubsidiaryPlacards(Output *out, const Hazmat *item);
+// Adds a marking of the given type for the item, unless the item is
+// excepted from marking.
+void AddMarking(Output *out, const Hazmat *item, int markingType);
+
 // The order of the placarding options: a standard option, and a DANGEROUS
 // option when it is possible, listed first when the engine's switch says
 // so.  Writes up to two entries (true = the DANGEROUS option) and returns

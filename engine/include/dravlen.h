@@ -594,6 +594,15 @@ DRAVLEN_API void SetBulkPlacards_Engine(Engine *engine, int value);
 DRAVLEN_API int UsingBulkPlacards_Engine(const Engine *engine);
 DRAVLEN_API void SetPlacardAllHazmats_Engine(Engine *engine, int value);
 DRAVLEN_API int PlacardAllHazmats_Engine(const Engine *engine);
+/* -- Placarding steps of Calculate_Engine, also callable on their own. -- */
+/* Recomputes the truckload's summary flags (all gasoline, all fuel oil, all
+ * one entry, any bulk, any bulk inhalation hazard). */
+DRAVLEN_API void AnalyzeLoad_Engine(Engine *engine);
+/* Adds every distinct placard the items could show to the output's allowed
+ * placards (which the next Calculate_Engine rebuilds from scratch). */
+DRAVLEN_API void DoAllPossiblePlacards_Engine(Engine *engine);
+/* 1 when a DANGEROUS placarding option is offered (49 CFR 172.504(b)). */
+DRAVLEN_API int IsDangerousPossible_Engine(Engine *engine);
 /* 1 when choosing the named vehicle type keeps the load at least as legal
  * as it is (also for "Unknown", which restricts nothing); 0 when some item
  * may not travel in it while the load is not already illegal, with *out

@@ -95,13 +95,8 @@ TEST(MarinePollutants, KeysAndSearches)
         }
     }
     EXPECT_EQ(byCas, 72);
-#ifdef VELMORA_REFTABLES_HAVE_PIDS
-    EXPECT_EQ(byPid, VELMORA_REFTABLES_MARINE_BY_PID);
-    EXPECT_EQ(count, VELMORA_REFTABLES_MARINE_COUNT);
-#else
-    EXPECT_EQ(byPid, 0);
-    EXPECT_EQ(count, 555);
-#endif
+    EXPECT_EQ(byPid, 114);  // 113 HMT-keyed lines; UN3318 has two PIDs
+    EXPECT_EQ(count, 556);
     EXPECT_EQ(severe, 179);
     EXPECT_EQ(GetMPRec_HazData(-1), nullptr);
     EXPECT_EQ(GetMPRec_HazData(count), nullptr);

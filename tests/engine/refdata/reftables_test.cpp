@@ -25,13 +25,10 @@ struct StoredTable {
 
 const StoredTable kTables[] = {
     {"substances", kSubstanceRecords, kSubstanceRecordsCount, kSubstanceWidth, 3, 1382},
-#ifdef VELMORA_REFTABLES_HAVE_PIDS
+    // 555 source lines; the HMT-keyed line of UN3318 gives two records
+    // (ammonia solution over 50 percent has two entries).
     {"marine pollutants", kMarinePollutantRecords, kMarinePollutantRecordsCount,
-     kMarinePollutantWidth, 3, VELMORA_REFTABLES_MARINE_COUNT},
-#else
-    {"marine pollutants", kMarinePollutantRecords, kMarinePollutantRecordsCount,
-     kMarinePollutantWidth, 3, 555},
-#endif
+     kMarinePollutantWidth, 3, 556},
     {"violation codes", kViolationRecords, kViolationRecordsCount, kViolationWidth, 10, 935},
     {"links", kLinkRecords, kLinkRecordsCount, kLinkWidth, 1, 759},
 };

@@ -1,0 +1,190 @@
+// Making placards and the supersession rules between them.
+#include "compute/placard_rules.h"
+
+#include "compute/output_build.h"
+
+#include <cstring>
+
+namespace dravlen {
+
+namespace {
+
+// 172.504(f)(2): exemption 16 lets a FLAMMABLE placard stand for the
+// COMBUSTIBLE placard of a combustible liquid.
+constexpr unsigned kExemptionFlammableForCombustible = 16;
+
+constexpr int kPackingGroupIIISlot = 3;
+
+bool Is(const Placard &p, int hazClass, int division)
+{
+    return p.hazClass == hazClass && p.division == division;
+}
+
+bool IsPoisonByInhalationZoned(const Hazmat *item)
+{
+    if (!GetPIH_Hazmat(item))
+        return false;
+    const char zone = GetHazardZone_Hazmat(item);
+    return zone >= 'A' && zone <= 'D';
+}
+
+} // namespace
+
+const char *ItemIdDigits(const Hazmat *item)
+{
+    const char *id = GetID_Hazmat(item);
+    if (!id || std::strlen(id) < 2)
+        return "";
+    return id + 2;
+}
+
+int ItemIdNumber(const Hazmat *item)
+{
+    int number = 0;
+    for (const char *c = ItemIdDigits(item); *c >= '0' && *c <= '9'; ++c)
+        number = number * 10 + (*c - '0');
+    return number;
+}
+
+Marking MakeItemMarking(const Hazmat *item, int type)
+{
+    Marking m{};
+    m.type = type;
+    m.pid = GetPID_Hazmat(item);
+    // 172.328(b) names the gas on a cargo tank by its shipping name only.
+    m.idNumber = type == 7 ? 0 : ItemIdNumber(item);
+    m.psn = GetRomanPSN_Hazmat(item);
+    return m;
+}
+
+void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant)
+{
+    if (h < 0 || h >= GetNumHazDivs_Hazmat(item))
+        return;
+    std::memset(placard, 0, sizeof *placard);
+
+    const char *code = GetHazDivString_Hazmat(item, h);
+    HazDiv hd{};
+    Init_HazDiv(&hd, code); // an unparsable code leaves class 0, no letter
+    placard->hazClass = GetClass_HazDiv(&hd);
+    placard->division = GetDivision_HazDiv(&hd);
+    placard->letter = GetCompatGroup_HazDiv(&hd);
+
+    placard->primary = h == 0;
+    placard->flammableAllowed = HasExemption_Hazmat(item, kExemptionFlammableForCombustible) ? 1 : 0;
+    if (placard->primary) {
+        // Only the primary placard can carry the item's number (172.334(c)).
+        placard->marking = MakeItemMarking(item, markingType);
+    }
+
+    // 172.555: POISON INHALATION HAZARD for materials poisonous by inhalation.
+    if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(item))
+        placard->letter = kLetterInhalation;
+
+    const int pid = GetPID_Hazmat(item);
+    if (variant == 1) {
+        // 172.544(c): FUEL OIL may stand for COMBUSTIBLE on fuel oil.
+        if (pid == kPidFuelOilEntry && code && std::strcmp(code, "COMB") == 0 && h == 0)
+            placard->letter = kLetterFuelOil;
+        // 172.542(c): GASOLINE may stand for FLAMMABLE on gasoline.
+        if (pid == kPidGasolineEntry && h == 0)
+            placard->letter = kLetterGasoline;
+        if (markingType == 0) {
+            // 172.504(f)(7): OXYGEN may stand for NON-FLAMMABLE GAS on oxygen.
+            if ((pid == kPidOxygenCompressed || pid == kPidOxygenRefrigerated) && h == 0)
+                placard->letter = kLetterOxygen;
+            // 172.504(f)(10): a packing group III poison may show "PG III".
+            if (Is(*placard, 6, 1) && GetPackingGroup_Hazmat(item) == kPackingGroupIIISlot)
+                placard->letter = kLetterPoisonPG3;
+        }
+    } else if (variant == 2) {
+        if (markingType == 0 && Is(*placard, 6, 1) && placard->letter == 0)
+            placard->letter = kLetterPoisonAlt;
+    }
+}
+
+bool SamePlacard(const Placard &a, const Placard &b)
+{
+    return a.hazClass == b.hazClass && a.division == b.division && a.letter == b.letter
+        && a.flammableAllowed == b.flammableAllowed && SameMarking(a.marking, b.marking);
+}
+
+bool SupersedesPlacard(const Placard &a, const Placard &b)
+{
+    const bool aId = IsIdPlacard(a);
+    const bool bId = IsIdPlacard(b);
+    const bool sameNumber = a.marking.idNumber == b.marking.idNumber;
+
+    if (SamePlacard(a, b))
+        return true;
+    // A number once shown is never dropped, nor replaced by another number.
+    if (aId && !bId)
+        return false;
+    if (bId && !sameNumber)
+        return false;
+    if (a.hazClass == b.hazClass && a.division == b.division && a.letter == b.letter
+        && a.flammableAllowed == b.flammableAllowed)
+        return true;
+    // 172.504(f)(2): the FLAMMABLE placard with the number may stand for the
+    // COMBUSTIBLE placard of the same material, and the COMBUSTIBLE placard
+    // with the number for the same material's class 3 placard.
+    if (bId && b.hazClass == 3 && b.letter == 0 && a.hazClass == 3 && a.letter == kLetterCombustible)
+        return true;
+    if (bId && b.hazClass == 3 && b.letter == kLetterCombustible && a.hazClass == 3)
+        return true;
+    // 172.504(f)(7) is optional: NON-FLAMMABLE GAS with the number may stand
+    // for OXYGEN.
+    if (Is(a, 2, 2) && a.letter == kLetterOxygen && bId && Is(b, 2, 2) && b.letter == 0)
+        return true;
+    // 172.504(f)(1): the lower division number of class 1 governs.
+    if (a.hazClass == 1 && b.hazClass == 1 && a.division >= b.division)
+        return true;
+    // 172.504(f)(3): FLAMMABLE GAS makes NON-FLAMMABLE GAS (and OXYGEN)
+    // unnecessary.
+    if (Is(a, 2, 2) && (a.letter == 0 || a.letter == kLetterOxygen) && Is(b, 2, 1))
+        return true;
+    if (Is(a, 2, 2) && a.letter == 0 && Is(b, 2, 2) && b.letter == kLetterOxygen)
+        return true;
+    // 172.504(f)(8), (f)(11): POISON GAS makes POISON and POISON INHALATION
+    // HAZARD unnecessary.
+    if (Is(a, 6, 1) && (a.letter == kLetterInhalation || a.letter == 0 || a.letter == kLetterPoisonPG3)
+        && Is(b, 2, 3))
+        return true;
+    // 172.542(c): GASOLINE is an optional wording of FLAMMABLE.
+    if (a.hazClass == 3 && a.letter == kLetterGasoline && b.hazClass == 3 && b.letter == 0)
+        return true;
+    const bool aCombOrFuel = a.hazClass == 3 && (a.letter == kLetterCombustible || a.letter == kLetterFuelOil);
+    // 172.504(f)(2): FLAMMABLE may stand for COMBUSTIBLE (and FUEL OIL).
+    if (aCombOrFuel && a.flammableAllowed && b.hazClass == 3 && b.letter == 0)
+        return true;
+    if (aCombOrFuel && b.hazClass == 3 && b.letter == a.letter && !b.flammableAllowed)
+        return true;
+    // 172.544(c): FUEL OIL is an optional wording of COMBUSTIBLE.
+    if (a.hazClass == 3 && a.division == 0 && a.letter == kLetterFuelOil && b.hazClass == 3
+        && b.division == 0 && b.letter == kLetterCombustible)
+        return true;
+    // 172.504(f)(11): POISON INHALATION HAZARD makes POISON unnecessary.
+    if (Is(a, 6, 1) && (a.letter == 0 || a.letter == kLetterPoisonPG3) && Is(b, 6, 1)
+        && b.letter == kLetterInhalation)
+        return true;
+    // 172.504(f)(10): the PG III wording is optional on the POISON placard.
+    if (Is(a, 6, 1) && a.letter == kLetterPoisonPG3 && Is(b, 6, 1) && b.letter == 0)
+        return true;
+    return false;
+}
+
+bool MergePlacard(Placard *a, Placard *b)
+{
+    if (!SupersedesPlacard(*a, *b))
+        return false;
+    const int primary = (a->primary || b->primary) ? 1 : 0;
+    *a = *b;
+    a->primary = primary;
+    b->primary = primary;
+    // The number of a combustible liquid on a FLAMMABLE placard (172.504(f)(2)).
+    if (IsIdPlacard(*b) && b->hazClass == 3 && b->letter == kLetterCombustible && a->hazClass == 3)
+        b->letter = 0;
+    return true;
+}
+
+} // namespace dravlen
