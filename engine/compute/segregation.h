@@ -3,11 +3,24 @@
 #pragma once
 
 #include "dravlen.h"
+#include "compute/violation_posting.h"
 
 namespace dravlen {
 
-// Pair and single-item checks, duplicate-message removal, and the
-// segregation violation kept in step with the findings.
+// Pair and single-item checks, explosives compatibility groups, duplicate
+// removal, and the segregation violation kept in step with the findings.
 void CheckSegregation(Engine *engine);
+
+// The findings of the pass that become the load's segregation violation,
+// worked out again without posting any message: per-load limits and the
+// criticality safety index (173.170(b), 173.171(b), 173.63(a), 173.457(e)),
+// cyanides (177.848(c)), table conflicts (177.848(d)), explosives conflicts
+// (177.848(f)-(h)) and reacting materials (177.848(e)(6)).
+SegregationFindings FindSegregationViolations(Load *load);
+
+// Removes repeated messages (same type, code, IDs and hazard codes; the
+// first stays) and the separations (type 2) of any two items that already
+// have a do-not-load (type 1) message.
+void RemoveRedundantMessages(Output *output);
 
 } // namespace dravlen

@@ -544,6 +544,20 @@ DRAVLEN_API uint32_t Serialize_Hazmat(Hazmat *item, void *buffer);
  * when it cannot be read (the item's members are then left as they were). */
 DRAVLEN_API uint32_t Unserialize_Hazmat(Hazmat *item, const void *record, uint32_t version);
 
+/* -- Exemptions 1-34 with the truckload taken into account (load may be
+ *    null: an empty truckload).  Only exemption 27 (172.102 special
+ *    provision 380) depends on the other items. -- */
+DRAVLEN_API int IsExemptionAllowedForLoad_Hazmat(const Hazmat *item, unsigned n, const Load *load);
+/* 1 when exemption n is allowed and set; 0 for 20, 24 and n outside 1-34. */
+DRAVLEN_API int HasExemptionForLoad_Hazmat(const Hazmat *item, unsigned n, const Load *load);
+/* Sets exemption n when allowed and value is non-zero, else clears it.
+ * Setting 12 (fissile exempt) also clears the criticality safety index.
+ * Exemption 20 is ignored. */
+DRAVLEN_API void SetExemptionForLoad_Hazmat(Hazmat *item, unsigned n, int value, const Load *load);
+/* 1 when the item is not subject to the segregation rules of 177.848
+ * (limited quantity, exceptions, special provisions 30 and 50, ...). */
+DRAVLEN_API int ExemptFromSegregationForLoad_Hazmat(const Hazmat *item, const Load *load);
+
 /* ======================================================================
  * Engine: handle and calculation
  * ====================================================================== */
@@ -667,6 +681,23 @@ DRAVLEN_API int TestSetVehicle_Load(const Load *load, const char *name, int *out
  * allow, in item order; null at the end.  First restarts the walk. */
 DRAVLEN_API const char *GetFirstVehicleForbiddenUN_Load(Load *load);
 DRAVLEN_API const char *GetNextVehicleForbiddenUN_Load(Load *load);
+
+/* -- Exclusive use and hazardous materials safety permits (49 CFR 385.403). -- */
+/* Radioactive exclusive use (173.403, 177.842(a)): a total criticality
+ * safety index or total transport index above 50.0, or one transport index
+ * above 10.0. */
+DRAVLEN_API int IsExclusiveUse_Load(const Load *load);
+/* 1 when the load has items and every one is marked for exclusive use. */
+DRAVLEN_API int IsExclusiveUseShipment_Load(const Load *load);
+/* Permit code of item i: 0 none; 1 required, 385.403(a) HRCQ; 2 may be
+ * required, (b) Division 1.5, or the item at which a Division 1.1, 1.2 or
+ * 1.3 total first passes 55 lb; 4 may be required, (c) zone A; 5 required,
+ * (d) zone B bulk; 6 may be required, (e) zone C or D bulk; 7 may be
+ * required, (f) methane in bulk.  0 for i out of range. */
+DRAVLEN_API int HazmatNeedsPermit_Load(const Load *load, uint32_t i);
+/* "No", "Yes" (codes 1, 5) or "Maybe"; library-owned static text.  Null
+ * when i is not below the item count. */
+DRAVLEN_API const char *HazmatPermitString_Load(const Load *load, uint32_t i);
 
 /* ======================================================================
  * Dict: text key/value list

@@ -1,11 +1,10 @@
 // When each numbered exemption may be claimed for an item (49 CFR 171-173
 // exceptions, one number each; see the table below).
 //
-// This is the one seam between item-level and truckload-level rules.  Today
-// it applies the item-level rule of every number and ignores the load: the
-// only load-dependent rule, exemption 27 (172.102 special provision 380:
+// This is the one seam between item-level and truckload-level rules: the
+// only load-dependent rule is exemption 27 (172.102 special provision 380:
 // the other materials of the truckload must be Class 3, 8 or 4.1 in packing
-// group II or III), is filled in here by the truckload exemption rules.
+// group II or III).
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
 #include "refdata/rulesets.h"
@@ -32,7 +31,7 @@ constexpr Stamp kSP190Until = 1222819200;
 
 } // namespace
 
-bool ExemptionAllowedForLoad(const Hazmat *item, const Load * /*load*/, unsigned n)
+bool ExemptionAllowedForLoad(const Hazmat *item, const Load *load, unsigned n)
 {
     const CTRec *row = ItemRow(item);
     if (!row)
@@ -80,7 +79,34 @@ bool ExemptionAllowedForLoad(const Hazmat *item, const Load * /*load*/, unsigned
         return IsLiquid_Hazmat(item) && RowHasSlot(item, 1) && PrimaryIs(item, "6.1") &&
                GetHazardZone_Hazmat(item) == 'A';
     case 26: return IDIsOneOf(id, {"UN1415", "UN2257", "UN1428"}); // 173.151(e)
-    case 27: return SP(item, "380");                          // load test: see above
+    case 27: {                                                // 172.102(380)
+        // A cylinder (4BW240, DOT-51) under special provision 380 may travel
+        // only with other materials of Class 3, Class 8 or Division 4.1 in
+        // packing group II or III.  Every other item of the load passes when
+        // its own row lists 380 (for its own packing group); otherwise its
+        // primary hazard must be "3" or "8", its packing group II or III,
+        // and each of its hazard codes Class 3, Class 8 or Division 4.1.
+        // A null load counts as empty.
+        if (!SP(item, "380"))
+            return false;
+        for (uint32_t k = 0; load && k < load->itemCount; ++k) {
+            const Hazmat *other = &load->items[k];
+            if (SP(other, "380"))
+                continue;
+            if (!PrimaryIs(other, "3") && !PrimaryIs(other, "8"))
+                return false;
+            if (ItemSlot(other) != 2 && ItemSlot(other) != 3)
+                return false;
+            for (int h = 0; h < HazardCodeCount(other); ++h) {
+                const HazDiv d = HazardDiv(other, h);
+                const bool ok = (d.hazClass == 3 && d.compatGroup == 0) || (d.hazClass == 8 && d.division == 0) ||
+                                (d.hazClass == 4 && d.division == 1);
+                if (!ok)
+                    return false;
+            }
+        }
+        return true;
+    }
     case 28: return SP(item, "382");
     case 29: return SP(item, "B131");
     case 30: return IsReverseLogisticsAllowed_Hazmat(item) != 0;  // 173.157

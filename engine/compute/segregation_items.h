@@ -1,0 +1,24 @@
+// Findings about one item of the truckload on its own.
+#pragma once
+
+#include "dravlen.h"
+
+#include <vector>
+
+namespace dravlen {
+
+// Permit code of item i (HazmatNeedsPermit_Load).
+int PermitCode(const Load *load, uint32_t i);
+
+// The single-item findings for item i of the load, in the order they are
+// reported: vehicle approval (38), diluent (36), per-load limits of
+// 173.170(b), 173.171(b) and 173.63(a) (33, 34, 35), the criticality safety
+// index limit of 173.457(e) (37), the 177.841 poison cautions (20, 21, 22)
+// and the safety permit of 385.403 (40, 41, 43-46).
+//
+// Written as a plain function returning the whole sequence: it keeps no
+// state between calls, so the checks of two items or two engines can never
+// interleave.
+std::vector<int> SingleItemChecks(const Load *load, uint32_t i);
+
+} // namespace dravlen

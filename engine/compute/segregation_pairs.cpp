@@ -1,0 +1,229 @@
+// 49 CFR 177.848: which two hazard codes may share a transport vehicle.
+#include "compute/segregation_pairs.h"
+
+#include "compute/item_facts.h"
+#include "compute/messages.h"
+
+#include <cstring>
+
+namespace dravlen {
+namespace {
+
+// Results of the 177.848(d) table.
+constexpr int kDoNotLoad = 1;           // "X": may not be loaded together
+constexpr int kSeparate = 2;            // "O": separated against commingling
+constexpr int kNotAboveOrAdjacent = 7;  // 177.848(e)(3), corrosive liquids
+constexpr int kAmmoniumNitrate = 8;     // 177.848(e)(5) exception
+constexpr int kCompatibilityGroups = 9; // 177.848(g)(2)
+constexpr int kGroupL = 10;             // 177.848(g)(3)(i)
+constexpr int kDetonators = 13;         // 177.848(g)(3)(iv), 177.835(g)
+constexpr int kFireworks = 14;          // 177.848(g)(3)(v)
+constexpr int kSameClass = 19;          // 177.848(e)(6)
+constexpr int kUnknownExplosive = 32;
+
+constexpr int kPidFireworks14S = 307;  // UN0337, fireworks 1.4S
+
+struct Side {
+    const Hazmat *item;
+    HazDiv code;
+    const char *text;
+};
+
+bool Before(const HazDiv &x, const HazDiv &y)
+{
+    if (x.hazClass != y.hazClass)
+        return x.hazClass < y.hazClass;
+    if (x.division != y.division)
+        return x.division < y.division;
+    return static_cast<unsigned char>(x.compatGroup) < static_cast<unsigned char>(y.compatGroup);
+}
+
+bool IsComb(const Side &s) { return std::strcmp(s.text, "COMB") == 0; }
+bool IsClass3(const Side &s) { return s.code.hazClass == 3 && !IsComb(s); }
+bool IsLiquid(const Side &s) { return GetPhysicalState_Hazmat(s.item) == 'L'; }
+char Zone(const Side &s) { return static_cast<char>(GetHazardZone_Hazmat(s.item)); }
+bool Class8Liquid(const Side &s) { return s.code.hazClass == 8 && IsLiquid(s); }
+
+// Division 6.1, packing group I, liquid, inhalation hazard zone A: the
+// "6.1 liquids PG I zone A" row and column of the 177.848(d) table.
+bool PoisonLiquidZoneA(const Side &s)
+{
+    return IsDivision(s.code, 6, 1) && GetPackingGroup_Hazmat(s.item) == 1 && IsLiquid(s) && Zone(s) == 'A';
+}
+
+// 177.848(e)(5): ammonium nitrate (UN1942) and ammonium nitrate fertilizer
+// may travel with Division 1.1 or 1.5 materials.
+bool AmmoniumNitrate(const Hazmat *item)
+{
+    for (const char *id : {"NA2072", "UN2067", "NA2069", "UN2071", "UN1942"})
+        if (IdIs(item, id))
+            return true;
+    return false;
+}
+
+// Explosives with each other, 177.848(f), (g): letters p and q.
+int ExplosivesPair(const Side &P, const Side &Q)
+{
+    const char p = P.code.compatGroup;
+    const char q = Q.code.compatGroup;
+    auto in = [](char c, const char *set) { return c != 0 && std::strchr(set, c) != nullptr; };
+    if (p == q && p != 'L')
+        return kNoFinding;
+    if (p == 'L' && q == 'L')
+        return GetPID_Hazmat(P.item) != GetPID_Hazmat(Q.item) ? kGroupL : kNoFinding;
+    if (in(p, "CDEN") && in(q, "CDEN"))
+        return kNoFinding;
+    if (in(p, "CDEG") && in(q, "CDEG"))
+        return kNoFinding;
+    if (P.code.division <= 2 && GetPID_Hazmat(Q.item) == kPidFireworks14S)
+        return kFireworks;
+    if ((p == 'B' && q == 'D') || (p == 'D' && q == 'B'))
+        return kDetonators;
+    if ((p == 'S' && q != 'A' && q != 'L' && q != 0) || (q == 'S' && p != 'A' && p != 'L' && p != 0))
+        return kDetonators;
+    return kCompatibilityGroups;
+}
+
+// The 177.848(d) table row Q for an explosive P; columns are P's division.
+int ExplosiveWith(const Side &P, const Side &Q)
+{
+    enum Column { kMass, k13, k14, k16, kNone };
+    Column col;
+    switch (P.code.division) {
+    case 1: case 2: case 5: col = kMass; break;
+    case 3: col = k13; break;
+    case 4: col = k14; break;
+    case 6: col = k16; break;
+    default: col = kNone; break;
+    }
+    if (col == kNone)
+        return kNoFinding;
+    // Cells per column: 1.1/1.2/1.5, 1.3, 1.4, 1.6.
+    auto row = [col](int mass, int d13, int d14, int d16) {
+        const int cells[] = {mass, d13, d14, d16};
+        return cells[col];
+    };
+    const int n = kNoFinding;
+    const HazDiv &q = Q.code;
+    if (IsDivision(q, 2, 1))
+        return row(kDoNotLoad, kDoNotLoad, kSeparate, n);
+    if (IsDivision(q, 2, 2))
+        return row(kDoNotLoad, n, n, n);
+    if (IsDivision(q, 2, 3))
+        return (Zone(Q) == 'A' || Zone(Q) == 'B') ? row(kDoNotLoad, kDoNotLoad, kSeparate, n) : n;
+    if (q.hazClass == 3)
+        return IsComb(Q) ? n : row(kDoNotLoad, kDoNotLoad, kSeparate, n);
+    if (IsDivision(q, 4, 1))
+        return row(kDoNotLoad, n, n, n);
+    if (IsDivision(q, 4, 2))
+        return row(kDoNotLoad, kDoNotLoad, kSeparate, n);
+    if (IsDivision(q, 4, 3))
+        return row(kDoNotLoad, kDoNotLoad, n, n);
+    if (q.hazClass == 5) {
+        const bool exception = (P.code.division == 1 || P.code.division == 5) && AmmoniumNitrate(Q.item);
+        return row(exception ? kAmmoniumNitrate : kDoNotLoad, kDoNotLoad, n, n);
+    }
+    if (PoisonLiquidZoneA(Q))
+        return row(kDoNotLoad, kDoNotLoad, kSeparate, n);
+    if (q.hazClass == 7)
+        return row(kDoNotLoad, n, n, n);
+    if (Class8Liquid(Q))
+        return row(kDoNotLoad, kDoNotLoad, kSeparate, n);
+    return n;
+}
+
+// The 177.848(d) table for P of classes 2 to 8 (P not greater than Q).
+int OtherClasses(const Side &P, const Side &Q)
+{
+    const HazDiv &p = P.code;
+    const HazDiv &q = Q.code;
+    if (IsDivision(p, 2, 1)) {
+        if (IsDivision(q, 2, 3) && Zone(Q) == 'A')
+            return kDoNotLoad;
+        if (IsDivision(q, 2, 3) && Zone(Q) == 'B')
+            return kSeparate;
+        if (PoisonLiquidZoneA(Q) || q.hazClass == 7)
+            return kSeparate;
+        return kNoFinding;
+    }
+    if (IsDivision(p, 2, 3) && (Zone(P) == 'A' || Zone(P) == 'B')) {
+        if (IsClass3(Q) || q.hazClass == 4 || q.hazClass == 5 || Class8Liquid(Q))
+            return Zone(P) == 'A' ? kDoNotLoad : kSeparate;
+        return kNoFinding;
+    }
+    if (IsClass3(P)) {
+        if (IsDivision(q, 5, 1))
+            return kSeparate;
+        if (PoisonLiquidZoneA(Q))
+            return kDoNotLoad;
+        return kNoFinding;
+    }
+    if (p.hazClass == 4) {
+        if (PoisonLiquidZoneA(Q))
+            return kDoNotLoad;
+        if (Class8Liquid(Q))
+            return p.division == 2 ? kDoNotLoad : kNotAboveOrAdjacent;
+        return kNoFinding;
+    }
+    if (p.hazClass == 5) {
+        if (PoisonLiquidZoneA(Q))
+            return kDoNotLoad;
+        if (Class8Liquid(Q))
+            return kNotAboveOrAdjacent;
+        return kNoFinding;
+    }
+    if (PoisonLiquidZoneA(P) && Class8Liquid(Q))
+        return kDoNotLoad;
+    return kNoFinding;
+}
+
+} // namespace
+
+int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b)
+{
+    if (!ValidHazardIndex(A, a) || !ValidHazardIndex(B, b))
+        return kNoFinding;
+    Side P{A, Hazard(A, a), HazardText(A, a)};
+    Side Q{B, Hazard(B, b), HazardText(B, b)};
+    if (Before(Q.code, P.code)) {
+        const Side t = P;
+        P = Q;
+        Q = t;
+    }
+
+    int s = kNoFinding;
+    // A subsidiary explosive of unknown division and group (bare "1").
+    if (P.code.hazClass == 1 && P.code.division == 0)
+        s = kUnknownExplosive;
+    if (P.code.hazClass == 1 && Q.code.hazClass == 1 && P.code.division != 0)
+        s = ExplosivesPair(P, Q);
+
+    const int table = P.code.hazClass == 1 ? ExplosiveWith(P, Q) : OtherClasses(P, Q);
+    if (table != kNoFinding)
+        s = table;
+
+    // 177.848(e)(6): two materials of the same class that conflict only
+    // through a subsidiary hazard may react dangerously with each other.
+    const HazDiv primaryA = Hazard(A, 0);
+    const HazDiv primaryB = Hazard(B, 0);
+    if (primaryA.hazClass == primaryB.hazClass && !(primaryA.hazClass == 1 && primaryB.hazClass == 1) &&
+        (a != 0 || b != 0) && s != kNoFinding && s != kSeparate && s != 6 && s != 29)
+        s = kSameClass;
+    return s;
+}
+
+int CheckItemPair(const Hazmat *A, const Hazmat *B)
+{
+    if (GetPID_Hazmat(A) == GetPID_Hazmat(B))
+        return kNoFinding;
+    // 177.848(c): cyanides or cyanide mixtures may not be loaded with acids.
+    if ((IsCyanide_Hazmat(A) && IsAcid_Hazmat(B)) || (IsCyanide_Hazmat(B) && IsAcid_Hazmat(A)))
+        return 6;
+    // A corrosive (label 8) that is not known to be an acid: the user judges.
+    if ((IsCyanide_Hazmat(A) && RowLists(B, kColLabelCodes, "8")) ||
+        (IsCyanide_Hazmat(B) && RowLists(A, kColLabelCodes, "8")))
+        return 29;
+    return kNoFinding;
+}
+
+} // namespace dravlen

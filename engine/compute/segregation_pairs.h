@@ -1,0 +1,18 @@
+// The pair rules of 49 CFR 177.848: the segregation table of paragraph (d),
+// the explosives compatibility rules of paragraphs (f) to (h), and the
+// cyanide/acid rule of paragraph (c).
+#pragma once
+
+#include "dravlen.h"
+
+namespace dravlen {
+
+// The segregation table for hazard code a of item A and hazard code b of
+// item B.  Returns a message code, or 5 (kNoFinding) when the pair may
+// travel together (also for an invalid hazard index).
+int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b);
+
+// Item-level pair rules (cyanides with acids): 6, 29 or 5.
+int CheckItemPair(const Hazmat *A, const Hazmat *B);
+
+} // namespace dravlen

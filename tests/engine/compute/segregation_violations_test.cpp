@@ -1,0 +1,86 @@
+// What the segregation pass hands to the inspection as the load's
+// segregation violation (which kind of conflict, which citation), and the
+// pair rules' refusal of hazard indexes an item does not have.
+#include "compute/segregation.h"
+#include "compute/segregation_pairs.h"
+
+#include "truckload_fixture.h"
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora_test {
+namespace {
+
+struct FindingCase {
+    const char *paragraph;
+    std::vector<ItemSpec> items;
+    bool table;
+    bool explosives;
+    const char *other;  // null: none
+};
+
+void PrintTo(const FindingCase &c, std::ostream *os) { *os << c.paragraph; }
+
+ItemSpec W(const char *id, uint32_t pounds)
+{
+    ItemSpec s{id};
+    s.weight = pounds;
+    return s;
+}
+
+const FindingCase kFindings[] = {
+    {"no conflict", {{"UN1203"}, {"UN1066"}}, false, false, nullptr},
+    {"177.848(d) table conflict", {{"UN1203"}, {"UN1076", nullptr, -1, 'A'}}, true, false, nullptr},
+    {"177.848(d) separation is not a violation", {{"UN1203"}, {"UN1479", nullptr, 2}}, false, false, nullptr},
+    {"177.848(g)(2) explosives conflict", {{"UN0029"}, {"UN0161"}}, false, true, nullptr},
+    {"177.848(g)(3)(iv) conditional explosives conflict", {{"UN0081"}, {"UN0070"}}, false, true, nullptr},
+    {"177.848(c) cyanide with an acid", {{"UN1689"}, {"UN1830", nullptr, -1, 0, 'L'}}, false, false,
+     "49 CFR 177.848(c)"},
+    {"177.848(c) cyanide with a corrosive", {{"UN1689"}, {"UN1759", nullptr, 2}}, false, false, "49 CFR 177.848(c)"},
+    {"177.848(e)(6) reacting materials", {{"UN1092", nullptr, -1, 'A'}, {"UN1051", nullptr, -1, 'A'}}, false, false,
+     "49 CFR 177.848(e)(6)"},
+    {"173.170(b) black powder for small arms", {W("NA0027", 101)}, false, false, "49 CFR 173.170(b)"},
+    {"173.171(b) smokeless powder for small arms", {W("NA3178", 101)}, false, false, "49 CFR 173.171(b)"},
+    {"173.63(a) detonating cord", {W("UN0289", 100)}, false, false, "49 CFR 173.63(a)"},
+    {"173.156 limited quantity not subject",
+     {{"UN1076", nullptr, -1, 'A'}, {"UN1203", nullptr, -1, 0, 0, false, 100, 0, true}}, false, false, nullptr},
+};
+
+class SegregationViolation : public Truckload, public ::testing::WithParamInterface<FindingCase> {};
+
+TEST_P(SegregationViolation, Findings)
+{
+    const FindingCase &c = GetParam();
+    for (const ItemSpec &s : c.items)
+        ASSERT_NE(Add(s), nullptr);
+    const dravlen::SegregationFindings f = dravlen::FindSegregationViolations(load());
+    EXPECT_EQ(f.tableConflict, c.table);
+    EXPECT_EQ(f.explosivesConflict, c.explosives);
+    if (c.other)
+        EXPECT_STREQ(f.otherCitation, c.other);
+    else
+        EXPECT_EQ(f.otherCitation, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Violations, SegregationViolation, ::testing::ValuesIn(kFindings));
+
+TEST_F(Truckload, PairWithAnInvalidHazardIndexHasNoFinding)
+{
+    // Gasoline (one hazard code) and phosgene zone A (2.3 with an 8
+    // subsidiary): the valid pair is "do not load".
+    ASSERT_NE(Add({"UN1203"}), nullptr);
+    ASSERT_NE(Add({"UN1076", nullptr, -1, 'A'}), nullptr);
+    const Hazmat *gasoline = GetHazmat_Load(load(), 0);
+    const Hazmat *phosgene = GetHazmat_Load(load(), 1);
+    EXPECT_EQ(dravlen::CheckHazardPair(gasoline, phosgene, 0, 0), 1);
+    EXPECT_EQ(dravlen::CheckHazardPair(phosgene, gasoline, 0, 0), 1);
+    for (const auto &[a, b] : std::vector<std::pair<int, int>>{{1, 0}, {-1, 0}, {0, 2}, {0, -1}, {0, 99}})
+        EXPECT_EQ(dravlen::CheckHazardPair(gasoline, phosgene, a, b), 5) << a << "," << b;
+    EXPECT_EQ(dravlen::CheckItemPair(gasoline, gasoline), 5);
+}
+
+} // namespace
+} // namespace velmora_test
