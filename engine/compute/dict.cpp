@@ -102,6 +102,20 @@ std::size_t WriteDictBlock(const Dict *dict, unsigned char *out)
     return pos;
 }
 
+bool IsDictBlockWellFormed(const unsigned char *data, std::size_t length)
+{
+    if (length > 0 && !data)
+        return false;
+    std::size_t pos = 0;
+    while (pos < length) {
+        const char *key = nullptr;
+        const char *value = nullptr;
+        if (!ReadField(data, length, pos, key) || !ReadField(data, length, pos, value))
+            return false;
+    }
+    return true;
+}
+
 bool ReadDictBlock(Dict *dict, const unsigned char *data, std::size_t length)
 {
     if (!dict || (length > 0 && !data))

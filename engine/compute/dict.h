@@ -38,4 +38,9 @@ std::size_t WriteDictBlock(const Dict *dict, unsigned char *out);
 // refused with false and the dictionary is left as it was.
 bool ReadDictBlock(Dict *dict, const unsigned char *data, std::size_t length);
 
+// Whether `length` bytes at data are a block ReadDictBlock accepts: whole
+// entries only, every key and value terminated and padded inside the block.
+// Reads nothing past `length` and changes nothing.
+bool IsDictBlockWellFormed(const unsigned char *data, std::size_t length);
+
 } // namespace dravlen

@@ -682,6 +682,30 @@ DRAVLEN_API int TestSetVehicle_Load(const Load *load, const char *name, int *out
 DRAVLEN_API const char *GetFirstVehicleForbiddenUN_Load(Load *load);
 DRAVLEN_API const char *GetNextVehicleForbiddenUN_Load(Load *load);
 
+/* -- Saved truckload image and files (.vlm).  The image is version 7,
+ *    32-bit little-endian; images of versions 0-7 are read. -- */
+/* The truckload's image.  First stores the shipper declarations, the three
+ * saved violation lists and the load-level shipping-paper answers in the
+ * truckload's dictionary, and each item's answers in its own.  Caller frees
+ * with qv_free; *size receives the length.  Null (and *size 0) when the
+ * image cannot be made. */
+DRAVLEN_API void *Serialize_Load(Load *load, uint32_t *size);
+/* Reads length bytes of an image.  test 0: the truckload is replaced by the
+ * image's content, items that the current ruleset cannot represent being
+ * skipped.  test non-zero: nothing changes.  0 read; 1 malformed image
+ * (any count, length or terminator that does not fit the bytes; the
+ * truckload is then left empty when test is 0); 2 (test only) some item
+ * cannot be represented under the current ruleset. */
+DRAVLEN_API int Unserialize_Load(Load *load, const void *image, uint32_t length, int test);
+/* Writes the image to path, replacing the file only once the new content
+ * is complete on disk: a failure leaves the previous file intact.  1 on
+ * success, 0 on failure. */
+DRAVLEN_API int Save_Load(Load *load, const char *path);
+/* Reads the file at path with Unserialize_Load; 1 when that answers 0, else
+ * 0 (also when the file cannot be read).  test 0 then names the truckload
+ * after the file: the path after its last "/" or "\", cut at its last ".". */
+DRAVLEN_API int Open_Load(Load *load, const char *path, int test);
+
 /* -- Exclusive use and hazardous materials safety permits (49 CFR 385.403). -- */
 /* Radioactive exclusive use (173.403, 177.842(a)): a total criticality
  * safety index or total transport index above 50.0, or one transport index

@@ -33,6 +33,11 @@ Question *QuestionAtIndex(Load *load, uint32_t index, int mode);
 // shipping-paper list.
 uint32_t UpdateQuestions(Load *load, int mode);
 
+// Sets every load-level shipping-paper answer from its "SPA_QID" + ID entry
+// of the load's dictionary (unanswered when absent) and marks the list
+// stale.  Used when a saved truckload's dictionary has been read.
+void RestoreLoadPaperAnswers(Load *load);
+
 // Cargo tank inspection violations: brought up to date when stale.
 void UpdateMctiViolations(Load *load);
 

@@ -200,6 +200,12 @@ Question *QuestionAtIndex(Load *load, uint32_t index, int mode)
                       where.pos);
 }
 
+void RestoreLoadPaperAnswers(Load *load)
+{
+    RestoreAnswers(&load->spaQuestions, &load->dict);
+    load->spaStale = 1;
+}
+
 uint32_t UpdateQuestions(Load *load, int mode)
 {
     if (mode == kModeCargoTank) {

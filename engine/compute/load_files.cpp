@@ -1,0 +1,194 @@
+// Saving and opening truckload files.  A save never damages the previous
+// file: the new image goes to a temporary file beside it, which is flushed
+// and then renamed over the target in one step.
+#include "compute/load_files.h"
+
+#include "compute/load_image.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dravlen {
+
+namespace {
+
+constexpr int kTemporaryNameTries = 100;
+
+// Folder part of a path ("." when it has none), for flushing the rename.
+std::string FolderOf(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const uint8_t *data, std::size_t length)
+{
+    while (length > 0) {
+        const ssize_t n = ::write(fd, data, length);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        length -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Creates a new file beside target; its name is returned in `name`.
+int CreateTemporary(const std::string &target, std::string &name)
+{
+    for (int i = 0; i < kTemporaryNameTries; ++i) {
+        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(i);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool ReplaceFileAtomically(const char *path, const uint8_t *data, std::size_t length)
+{
+    if (!path || !*path || (length > 0 && !data))
+        return false;
+    std::string target = path;
+    struct stat existing {};
+    const bool exists = ::stat(path, &existing) == 0;
+    if (exists) {
+        // Saving over a file the user made read-only is refused, as an
+        // in-place write would be; a symbolic link is followed so that the
+        // link stays and its target receives the new image.
+        if (!S_ISREG(existing.st_mode) || ::access(path, W_OK) != 0)
+            return false;
+        if (char *real = ::realpath(path, nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+
+    std::string temporary;
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, data, length);
+    if (ok && exists)
+        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    if (ok)
+        ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0)
+        ok = false;
+    if (ok)
+        ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // Make the rename itself durable; the file is already in place, so a
+    // folder that cannot be flushed does not make the save fail.
+    const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
+
+bool ReadWholeFile(const char *path, std::vector<uint8_t> &out)
+{
+    out.clear();
+    if (!path)
+        return false;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Read to the end rather than trusting the size: the file may change
+    // while it is read.
+    out.reserve(static_cast<std::size_t>(info.st_size));
+    uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            out.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        out.insert(out.end(), chunk, chunk + n);
+    }
+    ::close(fd);
+    return true;
+}
+
+std::string LoadNameFromPath(const char *path)
+{
+    if (!path)
+        return std::string();
+    std::string name = path;
+    const std::size_t separator = name.find_last_of("/\\");
+    if (separator != std::string::npos)
+        name.erase(0, separator + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+} // namespace dravlen
+
+using namespace dravlen;
+
+extern "C" {
+
+DRAVLEN_API int Save_Load(Load *load, const char *path)
+{
+    if (!load || !path)
+        return 0;
+    uint32_t size = 0;
+    void *image = Serialize_Load(load, &size);
+    if (!image)
+        return 0;
+    const bool ok = ReplaceFileAtomically(path, static_cast<const uint8_t *>(image), size);
+    qv_free(image);
+    return ok ? 1 : 0;
+}
+
+DRAVLEN_API int Open_Load(Load *load, const char *path, int test)
+{
+    if (!load || !path)
+        return 0;
+    std::vector<uint8_t> bytes;
+    // An image longer than a 32-bit length cannot be a truckload.
+    if (!ReadWholeFile(path, bytes) || bytes.size() > UINT32_MAX)
+        return 0;
+    if (ReadLoadImage(load, bytes.data(), bytes.size(), test != 0) != kImageRead)
+        return 0;
+    if (!test)
+        SetName_Load(load, LoadNameFromPath(path).c_str());
+    return 1;
+}
+
+} // extern "C"
