@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
   binutils
+  clang libclang-rt-dev
 )
 
 missing=()
