@@ -8,6 +8,7 @@
 #include "inspection/violation.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
