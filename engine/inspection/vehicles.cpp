@@ -1,5 +1,7 @@
 #include "inspection/vehicles.h"
 
+#include "dravlen.h"
+
 #include <cstring>
 
 namespace dravlen {
@@ -35,3 +37,10 @@ int VehicleCode(const char *name)
 }
 
 } // namespace dravlen
+
+extern "C" {
+
+DRAVLEN_API int GetNumVehicles(void) { return dravlen::kVehicleCount; }
+DRAVLEN_API const char *GetVehicleName(int code) { return dravlen::VehicleName(code); }
+
+} // extern "C"
