@@ -820,11 +820,6 @@ DRAVLEN_API const char *GetCitation_HazSeg(const HazSeg *seg);
  * Vehicle, Question: inspection questions
  * ====================================================================== */
 
-/* The vehicle table: 20 kinds, codes 0 ("Unknown") to 19 ("MC/TC 338"). */
-DRAVLEN_API int GetNumVehicles(void);
-/* Name of a vehicle code (library-owned), or null outside 0-19. */
-DRAVLEN_API const char *GetVehicleName(int code);
-
 /* A truckload carries two question sets: mode 0 the cargo tank inspection
  * questions of its vehicle type, mode 1 the shipping-paper questions (the
  * load-level list, indexes 0..L-1, then each item's list in item order).

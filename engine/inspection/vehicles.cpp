@@ -1,7 +1,5 @@
 #include "inspection/vehicles.h"
 
-#include "dravlen.h"
-
 #include <cstring>
 
 namespace dravlen {
@@ -37,10 +35,3 @@ int VehicleCode(const char *name)
 }
 
 } // namespace dravlen
-
-extern "C" {
-
-DRAVLEN_API int GetNumVehicles(void) { return dravlen::kVehicleCount; }
-DRAVLEN_API const char *GetVehicleName(int code) { return dravlen::VehicleName(code); }
-
-} // extern "C"
