@@ -311,21 +311,231 @@ DRAVLEN_API int IsYellowIIIAllowed_CTRec(const CTRec *row, int slot);
  * Hazmat: item record, qualifiers, serialization, predicates
  * ====================================================================== */
 
+/* Item lifecycle.  This is the start the item family extends. */
+DRAVLEN_API int GetSizeOf_Hazmat(void);
+/* Uninitialised storage of that size; the caller releases it with qv_free
+ * after Reset_Hazmat(item, 0). */
+DRAVLEN_API Hazmat *Alloc_Hazmat(void);
+/* Makes the item's lists empty, then Reset_Hazmat(item, pid).  Call once on
+ * fresh storage before anything else.  1 = bound to pid's row. */
+DRAVLEN_API int Init_Hazmat(Hazmat *item, int pid);
+/* Releases what the item owns (dictionary, question and violation lists),
+ * clears it and binds it to pid's row in the current ruleset.  1 = bound;
+ * 0 = no such row (the item is then unbound, PID 0).  Reset_Hazmat(item, 0)
+ * releases an item. */
+DRAVLEN_API int Reset_Hazmat(Hazmat *item, int pid);
+/* dest (an initialised item) becomes an independent copy of src: members
+ * and dictionary; its question and violation lists start empty and are
+ * rebuilt when it joins a truckload. */
+DRAVLEN_API void Copy_Hazmat(Hazmat *dest, const Hazmat *src);
+DRAVLEN_API int GetPID_Hazmat(const Hazmat *item);
+
 /* ======================================================================
  * Engine: handle and calculation
  * ====================================================================== */
+
+DRAVLEN_API int GetSizeOf_Engine(void);
+/* Uninitialised storage of that size; the caller releases it with qv_free
+ * after Destroy_Engine. */
+DRAVLEN_API Engine *Alloc_Engine(void);
+/* Empty truckload and output, switches at their defaults (DANGEROUS option
+ * not first, ID numbers on bulk placards, 1,001-pound aggregate applied);
+ * takes one reference on the library's reference data.  Returns engine. */
+DRAVLEN_API Engine *Init_Engine(Engine *engine);
+/* Releases the truckload and the output and the reference taken by
+ * Init_Engine.  The storage stays the caller's. */
+DRAVLEN_API void Destroy_Engine(Engine *engine);
+/* The embedded truckload (same address as the engine). */
+DRAVLEN_API Load *GetLoad_Engine(Engine *engine);
+/* Recomputes placarding options, markings, messages and legality from the
+ * truckload.  Always 1.  Pointers obtained from the output before the call
+ * become invalid. */
+DRAVLEN_API int Calculate_Engine(Engine *engine);
+/* 0 legal, 1 illegal, 2 cannot be determined. */
+DRAVLEN_API int GetLegality_Engine(const Engine *engine);
+DRAVLEN_API int GetNumOutputs_Engine(const Engine *engine);
+/* Makes option index current and returns the embedded output (always the
+ * same address; library-owned), or null when index is out of range (the
+ * current option is then unchanged). */
+DRAVLEN_API Output *GetOutput_Engine(Engine *engine, int index);
+/* Placarding switches, stored as given; they take effect at the next
+ * Calculate_Engine. */
+DRAVLEN_API void ShowDangerousOptionFirst_Engine(Engine *engine, int value);
+DRAVLEN_API int IsDangerousOptionFirst_Engine(const Engine *engine);
+DRAVLEN_API void SetBulkPlacards_Engine(Engine *engine, int value);
+DRAVLEN_API int UsingBulkPlacards_Engine(const Engine *engine);
+DRAVLEN_API void SetPlacardAllHazmats_Engine(Engine *engine, int value);
+DRAVLEN_API int PlacardAllHazmats_Engine(const Engine *engine);
 
 /* ======================================================================
  * Load: truckload
  * ====================================================================== */
 
+DRAVLEN_API int GetSizeOf_Load(void);
+/* Uninitialised storage of that size; the caller releases it with qv_free
+ * after Reset_Load. */
+DRAVLEN_API Load *Alloc_Load(void);
+/* An empty truckload: no items, no name, flags 0, vehicle "Unknown". */
+DRAVLEN_API void Init_Load(Load *load);
+/* Releases every item and everything else the truckload owns and returns
+ * it to the Init_Load state. */
+DRAVLEN_API void Reset_Load(Load *load);
+
+DRAVLEN_API uint32_t GetItemCount_Load(const Load *load);
+/* Item i (library-owned, valid until the next Add_Load or Remove_Load), or
+ * null when i is out of range. */
+DRAVLEN_API Hazmat *GetHazmat_Load(Load *load, uint32_t i);
+/* Appends a copy of item (the caller keeps its own) and returns the new
+ * item's index; -1 when item is null or memory runs out. */
+DRAVLEN_API int Add_Load(Load *load, const Hazmat *item);
+/* Releases item i and moves the later items down.  0 when i is out of
+ * range, else 1. */
+DRAVLEN_API int Remove_Load(Load *load, uint32_t i);
+
+/* The truckload's name (library-owned), or null when never set. */
+DRAVLEN_API const char *GetName_Load(const Load *load);
+/* Stores a copy of name; null clears it. */
+DRAVLEN_API void SetName_Load(Load *load, const char *name);
+
+/* Name of the truckload's vehicle type (library-owned). */
+DRAVLEN_API const char *GetVehicle_Load(const Load *load);
+/* 1 when name is one of the 20 vehicle types ("Unknown", "Unit Load",
+ * ..., "MC/TC 338"); 0 (nothing changes) otherwise. */
+DRAVLEN_API int SetVehicle_Load(Load *load, const char *name);
+
+/* Shipper declarations, stored as given. */
+DRAVLEN_API int Has8820Criteria_Load(const Load *load);
+DRAVLEN_API void Set8820Criteria_Load(Load *load, int value);
+DRAVLEN_API int IsDODShipment_Load(const Load *load);
+DRAVLEN_API void SetDODShipment_Load(Load *load, int value);
+
+/* Load-level questions. */
+DRAVLEN_API int HasNonBulk_Load(const Load *load);
+DRAVLEN_API int HasFuelOil_Load(const Load *load);      /* NA1993 fuel oil */
+DRAVLEN_API int HasDieselFuel_Load(const Load *load);   /* NA1993 diesel fuel */
+DRAVLEN_API int HasGasoline_Load(const Load *load);     /* UN1203 gasoline */
+DRAVLEN_API int HasMoltenSulfur_Load(const Load *load);
+DRAVLEN_API int HasMoltenAluminum_Load(const Load *load);
+/* As found by the last Calculate_Engine. */
+DRAVLEN_API int IsOnlyFuelOil_Load(const Load *load);
+DRAVLEN_API int IsOnlyGasoline_Load(const Load *load);
+
 /* ======================================================================
  * Dict: text key/value list
  * ====================================================================== */
 
+/* With a value: replaces the value of key (its position kept) or appends a
+ * new entry.  Without a value (null): removes key's entry.  0 when key is
+ * null (nothing changes), else 1. */
+DRAVLEN_API int Add_Dict(Dict *dict, const char *key, const char *value);
+/* key's value (library-owned, valid until the entry changes), or null. */
+DRAVLEN_API const char *Find_Dict(const Dict *dict, const char *key);
+
 /* ======================================================================
  * Output, Placard, Marking, HazSeg: compliance results
  * ====================================================================== */
+
+/* Every pointer below is library-owned and valid until the next
+ * Calculate_Engine or Destroy_Engine.  The per-option accessors read the
+ * current option (GetOutput_Engine / SetPlacOp_Output); with none current
+ * they answer 0 or null.  The First/Next functions with an out argument
+ * copy the record into caller storage and answer 1, or answer 0 at the end. */
+
+DRAVLEN_API int GetSizeOf_Output(void);
+DRAVLEN_API int GetSizeOf_Placard(void);
+DRAVLEN_API int GetSizeOf_Marking(void);
+DRAVLEN_API int GetSizeOf_HazSeg(void);
+/* Uninitialised storage; the caller releases it with qv_free. */
+DRAVLEN_API Output *Alloc_Output(void);
+DRAVLEN_API Placard *Alloc_Placard(void);
+DRAVLEN_API Marking *Alloc_Marking(void);
+DRAVLEN_API HazSeg *Alloc_HazSeg(void);
+
+DRAVLEN_API void Init_Output(Output *output);
+/* Frees every option, the allowed placards and the messages; then as
+ * Init_Output. */
+DRAVLEN_API void Reset_Output(Output *output);
+DRAVLEN_API int GetNumPlacOps_Output(const Output *output);
+/* Makes option index current and returns it, or null (current unchanged). */
+DRAVLEN_API PlacOp *SetPlacOp_Output(Output *output, uint32_t index);
+/* 0 legal, 1 illegal, 2 cannot be determined. */
+DRAVLEN_API int GetLegality_Output(const Output *output);
+
+/* Placards of the current option, sorted by key.  Reaching the end resets
+ * the iterator to the first placard. */
+DRAVLEN_API int GetNumPlacards_Output(const Output *output);
+DRAVLEN_API int GetFirstPlacard_Output(Output *output, Placard *out);
+DRAVLEN_API int GetNextPlacard_Output(Output *output, Placard *out);
+DRAVLEN_API Placard *GetFirstPlacardPointer_Output(Output *output);
+DRAVLEN_API Placard *GetNextPlacardPointer_Output(Output *output);
+DRAVLEN_API Placard *GetPlacardPointer_Output(Output *output, uint32_t index);
+/* The placard iterator's position; -1 when no option is current. */
+DRAVLEN_API int GetCurrentPlacardIndex(const Output *output);
+
+/* Markings of the current option; same conventions as the placards. */
+DRAVLEN_API int GetNumMarkings_Output(const Output *output);
+DRAVLEN_API int GetFirstMarking_Output(Output *output, Marking *out);
+DRAVLEN_API int GetNextMarking_Output(Output *output, Marking *out);
+DRAVLEN_API Marking *GetFirstMarkingPointer_Output(Output *output);
+DRAVLEN_API Marking *GetNextMarkingPointer_Output(Output *output);
+DRAVLEN_API Marking *GetMarkingPointer_Output(Output *output, uint32_t index);
+
+/* Allowed placards visible for the current option: those whose key matches
+ * none of the option's placards nor its valid DANGEROUS-coverage placard.
+ * Counting walks the list (it moves the allowed-placard iterator). */
+DRAVLEN_API int GetNumAllowedPlacards_Output(Output *output);
+DRAVLEN_API int GetFirstAllowedPlacard_Output(Output *output, Placard *out);
+DRAVLEN_API int GetNextAllowedPlacard_Output(Output *output, Placard *out);
+DRAVLEN_API Placard *GetFirstAllowedPlacardPointer_Output(Output *output);
+DRAVLEN_API Placard *GetNextAllowedPlacardPointer_Output(Output *output);
+DRAVLEN_API Placard *GetAllowedPlacardPointer_Output(Output *output, uint32_t n);
+
+/* Segregation and legality messages, ordered by message code.  Past the
+ * end the iterator stays there until the next GetFirstSegregation_Output. */
+DRAVLEN_API int GetNumSegregations_Output(const Output *output);
+DRAVLEN_API int GetFirstSegregation_Output(Output *output, HazSeg *out);
+DRAVLEN_API int GetNextSegregation_Output(Output *output, HazSeg *out);
+
+/* Placard members.  A placard begins with its Marking, so the Marking
+ * accessors below also read a placard's number, PID and name. */
+DRAVLEN_API int GetClass_Placard(const Placard *placard);
+DRAVLEN_API int GetDivision_Placard(const Placard *placard);
+/* The compatibility letter for class 1, else 0. */
+DRAVLEN_API char GetCompatGroup_Placard(const Placard *placard);
+DRAVLEN_API char GetRawCompatGroup_Placard(const Placard *placard);
+DRAVLEN_API int IsPrimary_Placard(const Placard *placard);
+/* 1 when the placard shows the identification number. */
+DRAVLEN_API int IsBulk_Placard(const Placard *placard);
+DRAVLEN_API int GetIDNo_Placard(const Placard *placard);
+DRAVLEN_API int GetIDNoBypass_Placard(const Placard *placard);
+/* The placard key: placards with the same key look alike.
+ *   bits 0-4  letter index (A=1 .. Z=26) unless class 1; 0 for the
+ *             number-showing class 3 placards with variant F or G
+ *   bits 5-7  division       bits 8-11 class
+ *   bit 12    set unless bits 0-11 are exactly 4 (DANGEROUS)
+ *   bit 13    the placard shows the identification number
+ * DANGEROUS 4, FLAMMABLE 0x1300, COMBUSTIBLE 0x1303, FLAMMABLE with number
+ * 0x3300, POISON INHALATION HAZARD 0x1621, Division 1.4 0x1180. */
+DRAVLEN_API uint32_t GetHash_Placard(const Placard *placard);
+
+/* Marking members; the shipping name text belongs to the reference data. */
+DRAVLEN_API int GetType_Marking(const Marking *marking);
+DRAVLEN_API int GetPID_Marking(const Marking *marking);
+DRAVLEN_API int GetIDNo_Marking(const Marking *marking);
+DRAVLEN_API const char *GetPSN_Marking(const Marking *marking);
+
+/* Message members; texts are library-owned ("" when absent).  Reason and
+ * citation are the texts inside the record itself. */
+DRAVLEN_API int GetType_HazSeg(const HazSeg *seg);
+DRAVLEN_API int GetMsg_HazSeg(const HazSeg *seg);
+DRAVLEN_API int GetPID1_HazSeg(const HazSeg *seg);
+DRAVLEN_API int GetPID2_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetID1_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetID2_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetClass1_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetClass2_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetReason_HazSeg(const HazSeg *seg);
+DRAVLEN_API const char *GetCitation_HazSeg(const HazSeg *seg);
 
 /* ======================================================================
  * Vehicle, Question: inspection questions

@@ -1,0 +1,108 @@
+// The engine handle: one truckload, one output, three placarding switches,
+// and the calculation that turns the truckload into results.
+#include "dravlen.h"
+
+#include "compute/explosives.h"
+#include "compute/load_markings.h"
+#include "compute/output_build.h"
+#include "compute/placarding.h"
+#include "compute/segregation.h"
+#include "refdata/store.h"
+
+#include <cstdlib>
+
+namespace dravlen {
+
+namespace {
+
+// Division 1.5 is a Table 2 material (172.504(e)): it needs EXPLOSIVES 1.5
+// placards from an aggregate of 1,001 pounds (172.504(c)), and only then may
+// those placards stand for OXIDIZER (172.504(f)(5)).
+constexpr uint32_t kDivision15Aggregate = 1001;
+
+} // namespace
+
+} // namespace dravlen
+
+using namespace dravlen;
+
+extern "C" {
+
+DRAVLEN_API int GetSizeOf_Engine(void) { return sizeof(Engine); }
+
+DRAVLEN_API Engine *Alloc_Engine(void) { return static_cast<Engine *>(std::malloc(sizeof(Engine))); }
+
+DRAVLEN_API Engine *Init_Engine(Engine *engine)
+{
+    engine->dangerousFirst = 0;
+    Init_Load(&engine->load);
+    Init_Output(&engine->output);
+    AcquireReferenceStore();
+    engine->bulkPlacards = 1;
+    engine->placardAllHazmats = 0;
+    return engine;
+}
+
+DRAVLEN_API void Destroy_Engine(Engine *engine)
+{
+    Reset_Load(&engine->load);
+    Reset_Output(&engine->output);
+    ReleaseReferenceStore();
+}
+
+DRAVLEN_API Load *GetLoad_Engine(Engine *engine) { return &engine->load; }
+
+DRAVLEN_API int Calculate_Engine(Engine *engine)
+{
+    Output *out = &engine->output;
+
+    // 1-3: fresh output, load summary, allowed placards.
+    Reset_Output(out);
+    AnalyzeLoad(engine);
+    DoAllPossiblePlacards(engine);
+
+    // 4: the placarding options; appending one makes it current and the
+    // builder works on the current option.
+    bool order[2];
+    const int options = PlacardingOptionOrder(engine->dangerousFirst != 0,
+                                              IsDangerousPossible(engine), order);
+    for (int i = 0; i < options; ++i) {
+        if (AppendPlacOp(out) >= 0)
+            BuildPlacardOption(engine, order[i]);
+    }
+
+    // 5: explosives present in the load.
+    const ExplosivesSummary explosives = SummarizeExplosives(&engine->load);
+
+    // 6: the passes over every option that exists at that moment.
+    MarkCompressedGasNames(engine);
+    MarkMarinePollutants(engine);
+    MarkMoltenMaterials(engine);
+    MarkNonOdorizedLpg(engine);
+    MarkSourCrude(engine);
+    AddPlacardAlternatives(engine, explosives.division11or12,
+                           explosives.division15Pounds >= kDivision15Aggregate);
+    ApplyOrganicPeroxideTransition(engine);
+    CheckSegregation(engine);
+    return 1;
+}
+
+DRAVLEN_API int GetLegality_Engine(const Engine *engine) { return GetLegality_Output(&engine->output); }
+
+DRAVLEN_API int GetNumOutputs_Engine(const Engine *engine) { return GetNumPlacOps_Output(&engine->output); }
+
+DRAVLEN_API Output *GetOutput_Engine(Engine *engine, int index)
+{
+    if (index < 0 || !SetPlacOp_Output(&engine->output, static_cast<uint32_t>(index)))
+        return nullptr;
+    return &engine->output;
+}
+
+DRAVLEN_API void ShowDangerousOptionFirst_Engine(Engine *engine, int value) { engine->dangerousFirst = value; }
+DRAVLEN_API int IsDangerousOptionFirst_Engine(const Engine *engine) { return engine->dangerousFirst; }
+DRAVLEN_API void SetBulkPlacards_Engine(Engine *engine, int value) { engine->bulkPlacards = value; }
+DRAVLEN_API int UsingBulkPlacards_Engine(const Engine *engine) { return engine->bulkPlacards; }
+DRAVLEN_API void SetPlacardAllHazmats_Engine(Engine *engine, int value) { engine->placardAllHazmats = value; }
+DRAVLEN_API int PlacardAllHazmats_Engine(const Engine *engine) { return engine->placardAllHazmats; }
+
+} // extern "C"
