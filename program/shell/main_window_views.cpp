@@ -95,12 +95,12 @@ void TForm1::buildViews()
     nav->setFixedWidth(92);
     nav->setAutoFillBackground(true);
     nav->setStyleSheet(QStringLiteral("#NavigationBar { background:%1; }"
-                                      "QToolButton { color:white; border:none; padding:6px; }"
+                                      "QToolButton { color:white; border:none; padding:4px 1px; }"
                                       "QToolButton:checked { background:#4a6580; border-radius:4px; }"
                                       "QToolButton:hover { background:#3d536a; border-radius:4px; }")
                            .arg(QLatin1String(kNavigationColour)));
     auto *nv = new QVBoxLayout(nav);
-    nv->setContentsMargins(4, 10, 4, 10);
+    nv->setContentsMargins(1, 10, 1, 10);
     nv->setSpacing(8);
     const char *const captions[] = {"Truckload", "Compliance", "Search", "Saved Loads"};
     const char *const icons[] = {":/icons/truckload.svg", ":/icons/compliance.svg", ":/icons/search.svg",
@@ -115,7 +115,7 @@ void TForm1::buildViews()
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setCheckable(true);
         b->setAutoExclusive(true);
-        b->setFixedWidth(84);
+        b->setFixedWidth(90);
         QFont f = b->font();
         f.setPointSize(9 - fontAdjust_);
         b->setFont(f);
@@ -176,7 +176,7 @@ void TForm1::buildViews()
     lvTruckload = makeList(truckload, {QStringLiteral("Proper Shipping Name"), QStringLiteral("Class"),
                                        QStringLiteral("ID"), QStringLiteral("Packing Group"), QStringLiteral("Permit"),
                                        QStringLiteral("Weight"), QStringLiteral("Packaging"), QStringLiteral("PIH")});
-    const int truckloadWidths[] = {0, 74, 55, 85, 56, 61, 67, 50};
+    const int truckloadWidths[] = {0, 91, 68, 105, 76, 75, 82, 57};   // widths for a list font above 8 points
     for (int c = 1; c < 8; ++c)
         lvTruckload->setColumnWidth(c, truckloadWidths[c]);
     tv->addWidget(lvTruckload, 1);
@@ -236,12 +236,12 @@ void TForm1::buildViews()
     cbLookIn = new QComboBox(search);
     cbLookIn->setObjectName(QStringLiteral("cbLookIn"));
     cbLookIn->addItems({QStringLiteral("PSN"), QStringLiteral("Class"), QStringLiteral("ID")});
-    cbLookIn->setFixedWidth(83);
+    cbLookIn->setFixedWidth(102);
     row->addWidget(cbLookIn);
     btnSearch = new QPushButton(QStringLiteral("Search"), search);
     btnSearch->setObjectName(QStringLiteral("btnSearch"));
     btnSearch->setDefault(true);
-    btnSearch->setMinimumSize(58, 23);
+    btnSearch->setMinimumSize(72, 28);
     row->addWidget(btnSearch);
     sv->addLayout(row);
     sv->addSpacing(13 - 6);
@@ -249,7 +249,7 @@ void TForm1::buildViews()
                                  QStringLiteral("Packing Groups"), QStringLiteral("Hazard Zone")});
     lvSearch->setObjectName(QStringLiteral("lvSearch"));
     lvSearch->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int searchWidths[] = {0, 84, 55, 90, 90};
+    const int searchWidths[] = {0, 105, 68, 113, 105};
     for (int c = 1; c < 5; ++c)
         lvSearch->setColumnWidth(c, searchWidths[c]);
     sv->addWidget(lvSearch, 1);

@@ -247,7 +247,7 @@ QWidget *TfrmPreference::buildDoNotShipTab()
     btnDelete = new QPushButton(QStringLiteral("Delete"), group);
     btnDeleteAll = new QPushButton(QStringLiteral("Delete All"), group);
     g->addWidget(btnAdd, 0, 2);
-    g->addWidget(new QLabel(QStringLiteral("ID Number List:"), group), 1, 0, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("ID Number List:"), group), 1, 0, 1, 2);
     lvDoNotShip = new QTreeWidget(group);
     lvDoNotShip->setRootIsDecorated(false);
     lvDoNotShip->setHeaderLabels({QStringLiteral("#"), QStringLiteral("ID Number")});
@@ -255,6 +255,7 @@ QWidget *TfrmPreference::buildDoNotShipTab()
     g->addWidget(lvDoNotShip, 2, 0, 3, 2);
     g->addWidget(btnDelete, 2, 2);
     g->addWidget(btnDeleteAll, 3, 2);
+    g->setRowStretch(4, 1);
     v->addWidget(group);
 
     edtIDNumber->setEnabled(false);
