@@ -329,6 +329,174 @@ DRAVLEN_API int Reset_Hazmat(Hazmat *item, int pid);
  * rebuilt when it joins a truckload. */
 DRAVLEN_API void Copy_Hazmat(Hazmat *dest, const Hazmat *src);
 DRAVLEN_API int GetPID_Hazmat(const Hazmat *item);
+/* -- Identity and names.  Texts are library-owned (they point into the
+ *    table) unless marked "caller frees". -- */
+DRAVLEN_API const char *GetID_Hazmat(const Hazmat *item);
+/* Proper shipping name with its "<I>" italic markup. */
+DRAVLEN_API const char *GetPSN_Hazmat(const Hazmat *item);
+DRAVLEN_API int GetNumRomanPSNs_Hazmat(const Hazmat *item);
+/* 1 and stores n when 1 <= n <= GetNumRomanPSNs_Hazmat; else 0, no change. */
+DRAVLEN_API int SetRomanIndex_Hazmat(Hazmat *item, int n);
+DRAVLEN_API int GetRomanIndex_Hazmat(const Hazmat *item);
+/* The chosen shipping name, or the proper shipping name for index 0. */
+DRAVLEN_API const char *GetRomanPSN_Hazmat(const Hazmat *item);
+DRAVLEN_API int GetNumCas_Hazmat(const Hazmat *item);
+DRAVLEN_API const char *GetCas_Hazmat(const Hazmat *item, int i);
+DRAVLEN_API const char *GetErgNumber_Hazmat(const Hazmat *item);
+
+/* -- Hazard codes: 0 = primary, then the subsidiary hazards. -- */
+DRAVLEN_API int GetNumHazDivs_Hazmat(const Hazmat *item);
+DRAVLEN_API const char *GetHazDivString_Hazmat(const Hazmat *item, int i);
+DRAVLEN_API const char *GetHazDivDesc_Hazmat(const Hazmat *item, int i);
+/* Copy of hazard code 0; caller frees with qv_free. */
+DRAVLEN_API char *GetPrimaryClass_Hazmat(const Hazmat *item);
+DRAVLEN_API int HasSubsidiary_Hazmat(const Hazmat *item, const char *text);
+
+/* -- Packing group: slot 0 (none), 1-3 (I-III); -1 = not chosen. -- */
+DRAVLEN_API int HasPackingGroup_Hazmat(const Hazmat *item, int slot);
+DRAVLEN_API int GetPackingGroup_Hazmat(const Hazmat *item);
+DRAVLEN_API int SetPackingGroup_Hazmat(Hazmat *item, int slot);
+/* "I, II, III", ..., "" (library-owned); null when unbound. */
+DRAVLEN_API const char *GetPackingGroups_Hazmat(const Hazmat *item);
+
+/* -- Weight: unit 0 pounds, 1 kilograms. -- */
+DRAVLEN_API void SetWeight_Hazmat(Hazmat *item, uint32_t weight);
+DRAVLEN_API void SetWeightUnit_Hazmat(Hazmat *item, int unit);
+DRAVLEN_API int GetWeightUnit_Hazmat(const Hazmat *item);
+DRAVLEN_API uint32_t GetWeight_Hazmat(const Hazmat *item, int unit);
+
+/* -- Physical state: 'G', 'L', 'N', 'S' or 0. -- */
+DRAVLEN_API int FixedPhysicalState_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetPhysicalState_Hazmat(Hazmat *item, char state);
+DRAVLEN_API char GetPhysicalState_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsLiquid_Hazmat(const Hazmat *item);
+
+/* -- Hazard zone: 0 (no zone) or 'A'-'D'. -- */
+DRAVLEN_API int IsHazardZoneAllowed_Hazmat(const Hazmat *item, char zone);
+DRAVLEN_API void SetHazardZone_Hazmat(Hazmat *item, char zone);
+/* 'A'-'D', 0 for no zone; not chosen: '*' (no zone possible) or '?'. */
+DRAVLEN_API char GetHazardZone_Hazmat(const Hazmat *item);
+/* Library-owned text, or null. */
+DRAVLEN_API const char *GetHazardZones_Hazmat(const Hazmat *item);
+DRAVLEN_API int GetPIH_Hazmat(const Hazmat *item);
+
+/* -- Qualifiers.  Setters take a boolean (any non-zero value = on) and
+ *    leave the item unchanged when the value cannot be applied. -- */
+DRAVLEN_API void SetBulkPackaging_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsBulkPackaging_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsBulkPackagingAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetLimitedQuantity_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsLimitedQuantity_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsLimitedQuantityAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetExceptedQuantity_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsExceptedQuantity_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsExceptedQuantityAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetHazardousSubstance_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsHazardousSubstance_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsHazardousSubstanceAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetHazardousWaste_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsHazardousWaste_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsHazardousWasteAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetMarinePollutant_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsMarinePollutant_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsMarinePollutantLocked_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetSevereMarinePollutant_Hazmat(Hazmat *item, int on);
+/* 1 only when the item was set severe (both storage bits). */
+DRAVLEN_API int IsSevereMarinePollutant_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetMarinePollutantExemption_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsMarinePollutantExempt_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetElevatedTemperature_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsElevatedTemperature_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsElevatedTemperatureAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsElevatedTemperatureLocked_Hazmat(const Hazmat *item);
+/* 0 when the reclassification is not allowed (the bit is then clear). */
+DRAVLEN_API int ReclassifyToCombustible_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int ReclassedToCombustible_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsCombustibleAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetResidue_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsResidue_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsResidueAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetOrmD_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsOrmD_Hazmat(const Hazmat *item);
+/* Returns IsReverseLogistics_Hazmat after the change. */
+DRAVLEN_API int SetReverseLogistics_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int IsReverseLogistics_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsReverseLogisticsAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetLabPackExemption_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetLabPackExemption_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsLabPackExemptionAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetNonOdorizedLPG_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetNonOdorizedLPG_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetLSA_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetLSA_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsLSA_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetSCO_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetSCO_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsSCO_Hazmat(const Hazmat *item);
+/* 'N' (or 0), '1', '2', '3', 'H'. */
+DRAVLEN_API void SetRadiationClassification_Hazmat(Hazmat *item, char c);
+DRAVLEN_API char GetRadiationClassification_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsHRCQAllowed_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsYellowIIIPossible_Hazmat(const Hazmat *item);
+/* Transport index and criticality safety index in tenths. */
+DRAVLEN_API void SetTransportIndex_Hazmat(Hazmat *item, uint32_t tenths);
+DRAVLEN_API uint32_t GetTransportIndex_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetCSI_Hazmat(Hazmat *item, uint32_t tenths);
+DRAVLEN_API uint32_t GetCSI_Hazmat(const Hazmat *item);
+DRAVLEN_API int NeedsCSI_Hazmat(const Hazmat *item);
+
+/* -- Exemptions 1-34 (item alone, no truckload). -- */
+DRAVLEN_API void SetExemption_Hazmat(Hazmat *item, unsigned n, int on);
+DRAVLEN_API int HasExemption_Hazmat(const Hazmat *item, unsigned n);
+DRAVLEN_API int IsExemptionAllowed_Hazmat(const Hazmat *item, unsigned n);
+
+/* -- The table entry. -- */
+DRAVLEN_API int IsCyanide_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsAcid_Hazmat(const Hazmat *item);
+DRAVLEN_API int HasLabelCodes_Hazmat(const Hazmat *item);
+DRAVLEN_API int HasSymbol_Hazmat(const Hazmat *item, char symbol);
+DRAVLEN_API int ActiveInRuleset_Hazmat(const Hazmat *item, int ruleset);
+DRAVLEN_API int IsFuelOil_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsDieselFuel_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsGasoline_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsLPG_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsSourCrudeOil_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsBulkSourCrudeOil_Hazmat(const Hazmat *item);
+
+/* -- Regulatory predicates. -- */
+DRAVLEN_API int IsTable1_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsTable2_Hazmat(const Hazmat *item);
+DRAVLEN_API int SubsidiaryNeedsPlacard_Hazmat(const Hazmat *item, int i);
+DRAVLEN_API int HasPlacardableSubsidiary_Hazmat(const Hazmat *item);
+DRAVLEN_API int ExemptFromPlacarding_Hazmat(const Hazmat *item);
+DRAVLEN_API int ExemptFromMarking_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsExemptFromPlacarding_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsExemptFromShippingPaper_Hazmat(const Hazmat *item);
+/* code: vehicle table code 0-19. */
+DRAVLEN_API int IsVehicleAllowed_Hazmat(const Hazmat *item, int code);
+/* Caller frees with qv_free. */
+DRAVLEN_API char *GetAllowedTanksText_Hazmat(const Hazmat *item);
+DRAVLEN_API int NoIDsOnPlacards_Hazmat(const Hazmat *item);
+DRAVLEN_API int SameCategory_Hazmat(const Hazmat *item, const Hazmat *other);
+DRAVLEN_API int NeedsNetExplosiveMass_Hazmat(const Hazmat *item);
+/* 0 not radioactive, 1 White-I, 2 Yellow-II, 3 Yellow-III. */
+DRAVLEN_API int GetRadioactiveLabel_Hazmat(const Hazmat *item);
+DRAVLEN_API int IsExclusiveUse_Hazmat(const Hazmat *item);
+
+/* -- Item records (little-endian).  The engine writes version 7 and reads
+ *    versions 0-7; reading binds the item to its PID's row in the current
+ *    ruleset. -- */
+DRAVLEN_API uint32_t GetLatestSerialHazmatVersion(void);
+/* Byte size of the item's record at version (0 for an unknown version).
+ * For version 7 it first mirrors the item's shipping-paper answers into
+ * its dictionary: call it on the item about to be written. */
+DRAVLEN_API uint32_t GetSerialSize_Hazmat(Hazmat *item, uint32_t version);
+/* Writes the version 7 record into caller storage of at least
+ * GetSerialSize_Hazmat(item, 7) bytes; returns the bytes written. */
+DRAVLEN_API uint32_t Serialize_Hazmat(Hazmat *item, void *buffer);
+/* Reads one record into an initialised item and returns its byte size; 0
+ * when it cannot be read (the item's members are then left as they were). */
+DRAVLEN_API uint32_t Unserialize_Hazmat(Hazmat *item, const void *record, uint32_t version);
 
 /* ======================================================================
  * Engine: handle and calculation
@@ -366,6 +534,12 @@ DRAVLEN_API void SetBulkPlacards_Engine(Engine *engine, int value);
 DRAVLEN_API int UsingBulkPlacards_Engine(const Engine *engine);
 DRAVLEN_API void SetPlacardAllHazmats_Engine(Engine *engine, int value);
 DRAVLEN_API int PlacardAllHazmats_Engine(const Engine *engine);
+/* 1 when choosing the named vehicle type keeps the load at least as legal
+ * as it is (also for "Unknown", which restricts nothing); 0 when some item
+ * may not travel in it while the load is not already illegal, with *out
+ * set to 1.  A name outside the vehicle table gives 0, *out untouched.
+ * Calculates the engine; does not change the vehicle. */
+DRAVLEN_API int TestVehicle_Engine(Engine *engine, const char *name, int *out);
 
 /* ======================================================================
  * Load: truckload
@@ -419,6 +593,25 @@ DRAVLEN_API int HasMoltenAluminum_Load(const Load *load);
 /* As found by the last Calculate_Engine. */
 DRAVLEN_API int IsOnlyFuelOil_Load(const Load *load);
 DRAVLEN_API int IsOnlyGasoline_Load(const Load *load);
+/* 1 when the 8,820-pound single-material declaration may be offered. */
+DRAVLEN_API int Is8820Allowed_Load(const Load *load);
+/* Whether item i may be covered by a DANGEROUS placard (0 for i out of
+ * range). */
+DRAVLEN_API int CanUseDangerousPlacard_Hazmat_Load(const Load *load, uint32_t i);
+/* Index of the item whose ID number the inhalation hazard display shows,
+ * or -1. */
+DRAVLEN_API int GetGreatestPIH_Vehicle(const Load *load);
+/* Every item may travel in vehicle code (an empty load allows all). */
+DRAVLEN_API int IsVehicleAllowed_Load(const Load *load, int code);
+DRAVLEN_API int IsCurrentVehicleAllowed_Load(const Load *load);
+/* Tests a vehicle name without setting it: 0 for "Unknown" or a name not
+ * in the table (*out untouched); otherwise IsVehicleAllowed_Load of its
+ * code, and *out = 0 when allowed, 1 when not. */
+DRAVLEN_API int TestSetVehicle_Load(const Load *load, const char *name, int *out);
+/* ID numbers (library-owned) of the items the current vehicle does not
+ * allow, in item order; null at the end.  First restarts the walk. */
+DRAVLEN_API const char *GetFirstVehicleForbiddenUN_Load(Load *load);
+DRAVLEN_API const char *GetNextVehicleForbiddenUN_Load(Load *load);
 
 /* ======================================================================
  * Dict: text key/value list

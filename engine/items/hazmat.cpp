@@ -1,14 +1,15 @@
 // The item record's lifecycle: storage, binding to a Hazardous Materials
-// Table row, release and copy.  This is the starting point of the item
-// family; its properties, qualifiers, binding defaults (packing group,
-// shipping name, elevated temperature) and binary records build on it.
+// Table row, release and copy.
 #include "dravlen.h"
 
 #include "compute/dict.h"
 #include "compute/load_inspection.h"
+#include "items/answer_mirror.h"
+#include "items/hazmat_internal.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace dravlen {
 
@@ -45,31 +46,26 @@ DRAVLEN_API int Reset_Hazmat(Hazmat *item, int pid)
 {
     dravlen::ReleaseItemLists(item);
     std::memset(item, 0, sizeof *item);
-    if (pid == 0 || !GetCTRec_HazData(pid))
-        return 0;
-    item->pid = pid;
-    return 1;
+    return dravlen::BindHazmat(item, pid) ? 1 : 0;
 }
 
+// The copy goes through the item record, exactly as a saved item would:
+// it is re-bound to the current row and re-validated.  An item that cannot
+// be read back (no packing group chosen, PID without a row) leaves dest's
+// members as they were.  src is not changed: its shipping-paper answers
+// are mirrored into a copy of its dictionary.
 DRAVLEN_API void Copy_Hazmat(Hazmat *dest, const Hazmat *src)
 {
     if (!dest || !src || dest == src)
         return;
-    Hazmat copy;
-    std::memset(&copy, 0, sizeof copy);
-    copy.pid = src->pid;
-    copy.wordA = src->wordA;
-    copy.wordB = src->wordB;
-    copy.nameIndex = src->nameIndex;
-    copy.weight = src->weight;
-    copy.transportIndex = src->transportIndex;
-    copy.csi = src->csi;
-    // The dictionary carries the item's saved answers; the question and
-    // violation lists are derived and rebuilt when the copy joins a load.
-    if (!dravlen::CopyDict(&copy.dict, &src->dict))
-        return; // out of memory: dest keeps what it had
-    dravlen::ReleaseItemLists(dest);
-    *dest = copy;
+    Dict dict{nullptr};
+    if (!dravlen::CopyDict(&dict, &src->dict))
+        return;  // out of memory: dest keeps what it had
+    dravlen::MirrorAnswers(&src->questions, &dict);
+    std::vector<uint8_t> record(32 + dravlen::DictBlockLength(&dict));
+    const size_t size = dravlen::WriteHazmatRecord(src, &dict, record.data());
+    dravlen::ReleaseDict(&dict);
+    dravlen::UnserializeHazmatBounded(dest, record.data(), size, 7);
 }
 
 DRAVLEN_API int GetPID_Hazmat(const Hazmat *item) { return item->pid; }

@@ -1,5 +1,6 @@
 #include "refdata/store.h"
 
+#include "refdata/hmt_table.h"
 #include "refdata/rulesets.h"
 
 namespace dravlen {
@@ -13,14 +14,19 @@ void AcquireReferenceStore()
     if (g_users == 0) {
         // A new store starts on the ruleset that is mandatory today.
         SetCurrentRuleset(DefaultRuleset());
+        // The table rows and the 43 PID indexes, empty: records are decoded
+        // on first use.
+        CreateHmtState();
     }
     ++g_users;
 }
 
 void ReleaseReferenceStore()
 {
-    if (g_users > 0)
-        --g_users;
+    if (g_users == 0)
+        return;
+    if (--g_users == 0)
+        FreeHmtState();
 }
 
 int ReferenceStoreUsers()

@@ -1,0 +1,134 @@
+// The engine handle and the calculation pipeline.
+#include "compute/explosives.h"
+#include "compute/placarding.h"
+#include "refdata/store.h"
+
+#include "dravlen.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct EngineFixture : ::testing::Test {
+    Engine engine;
+    EngineFixture() { Init_Engine(&engine); }
+    ~EngineFixture() override { Destroy_Engine(&engine); }
+};
+
+TEST(EngineLifecycle, InitSetsDefaultsAndHoldsTheReferenceStore)
+{
+    const int before = dravlen::ReferenceStoreUsers();
+    Engine *a = Alloc_Engine();
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(GetSizeOf_Engine(), static_cast<int>(sizeof(Engine)));
+    EXPECT_EQ(Init_Engine(a), a);
+    EXPECT_EQ(IsDangerousOptionFirst_Engine(a), 0);
+    EXPECT_EQ(UsingBulkPlacards_Engine(a), 1);
+    EXPECT_EQ(PlacardAllHazmats_Engine(a), 0);
+    EXPECT_EQ(static_cast<void *>(GetLoad_Engine(a)), static_cast<void *>(a));
+    EXPECT_EQ(GetItemCount_Load(GetLoad_Engine(a)), 0u);
+    EXPECT_EQ(dravlen::ReferenceStoreUsers(), before + 1);
+
+    Engine b;
+    Init_Engine(&b);
+    EXPECT_EQ(dravlen::ReferenceStoreUsers(), before + 2);
+    Destroy_Engine(&b);
+    Destroy_Engine(a);
+    EXPECT_EQ(dravlen::ReferenceStoreUsers(), before);
+    qv_free(a);
+}
+
+TEST_F(EngineFixture, SwitchesAreStoredAsGiven)
+{
+    ShowDangerousOptionFirst_Engine(&engine, -1);
+    SetBulkPlacards_Engine(&engine, 0);
+    SetPlacardAllHazmats_Engine(&engine, -1);
+    EXPECT_EQ(IsDangerousOptionFirst_Engine(&engine), -1);
+    EXPECT_EQ(UsingBulkPlacards_Engine(&engine), 0);
+    EXPECT_EQ(PlacardAllHazmats_Engine(&engine), -1);
+}
+
+TEST_F(EngineFixture, EmptyLoadGivesOneEmptyLegalOption)
+{
+    for (int dangerousFirst : {0, -1}) {
+        SCOPED_TRACE(dangerousFirst);
+        ShowDangerousOptionFirst_Engine(&engine, dangerousFirst);
+        // Twice: results never accumulate across calculations.
+        for (int run = 0; run < 2; ++run) {
+            EXPECT_EQ(Calculate_Engine(&engine), 1);
+            EXPECT_EQ(GetNumOutputs_Engine(&engine), 1);
+            EXPECT_EQ(GetLegality_Engine(&engine), 0);
+            Output *out = GetOutput_Engine(&engine, 0);
+            ASSERT_EQ(out, &engine.output);
+            EXPECT_EQ(GetNumPlacards_Output(out), 0);
+            EXPECT_EQ(GetNumMarkings_Output(out), 0);
+            EXPECT_EQ(GetNumSegregations_Output(out), 0);
+            EXPECT_EQ(GetNumAllowedPlacards_Output(out), 0);
+        }
+    }
+}
+
+TEST_F(EngineFixture, OutputIndexOutOfRangeKeepsTheCurrentOption)
+{
+    Calculate_Engine(&engine);
+    ASSERT_NE(GetOutput_Engine(&engine, 0), nullptr);
+    const PlacOp *current = engine.output.current;
+    EXPECT_EQ(GetOutput_Engine(&engine, 1), nullptr);
+    EXPECT_EQ(GetOutput_Engine(&engine, -1), nullptr);
+    EXPECT_EQ(engine.output.current, current);
+}
+
+TEST(PlacardingOptionOrder, StandardAndDangerousOptions)
+{
+    struct Case {
+        bool dangerousFirst, dangerousPossible;
+        std::vector<bool> order; // true = the DANGEROUS option
+    } const cases[] = {
+        {false, false, {false}},
+        {true, false, {false}},
+        {false, true, {false, true}},
+        {true, true, {true, false}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.dangerousFirst << c.dangerousPossible);
+        bool order[2] = {};
+        const int n = dravlen::PlacardingOptionOrder(c.dangerousFirst, c.dangerousPossible, order);
+        EXPECT_EQ(std::vector<bool>(order, order + n), c.order);
+    }
+}
+
+TEST(ExplosivesSummary, DivisionsAndTheDivision15Total)
+{
+    struct Item {
+        const char *code;
+        uint32_t pounds;
+    };
+    struct Case {
+        const char *what;
+        std::vector<Item> items;
+        bool division11or12;
+        uint32_t division15Pounds;
+    } const cases[] = {
+        {"two Division 1.5 items of 600 pounds", {{"1.5D", 600}, {"1.5D", 600}}, false, 1200},
+        {"bare class 1 counts as 1.1 or 1.2", {{"1", 10}}, true, 0},
+        {"Division 1.1", {{"1.1A", 1}}, true, 0},
+        {"Division 1.2", {{"1.2B", 1}}, true, 0},
+        {"Divisions 1.3, 1.4 and 1.6 count for neither", {{"1.3C", 5}, {"1.4S", 5}, {"1.6N", 5}}, false, 0},
+        {"other classes count for neither", {{"5.1", 5000}, {"3", 5000}}, false, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        dravlen::ExplosivesSummary summary;
+        for (const Item &item : c.items) {
+            HazDiv hd;
+            ASSERT_EQ(Init_HazDiv(&hd, item.code), 1) << item.code;
+            dravlen::NoteExplosive(summary, hd, item.pounds);
+        }
+        EXPECT_EQ(summary.division11or12, c.division11or12);
+        EXPECT_EQ(summary.division15Pounds, c.division15Pounds);
+    }
+}
+
+} // namespace

@@ -1,0 +1,406 @@
+#!/usr/bin/env python3
+"""Converts the public Hazardous Materials Table data (49 CFR 172.101) into
+the project's own source data under engine/refdata/data/.
+
+Not part of the build: run by hand when the regulation data is refreshed.
+
+    python3 tools/hmt_convert.py SOURCE_DIR [OUT_DIR]
+
+SOURCE_DIR holds hmt-current.tsv (eCFR in effect 2026-06-01),
+hmt-2019-derived.tsv (annual edition of October 1, 2019),
+hazardous-substances-302.4.tsv (40 CFR 302.4) and erg-guides.tsv (ERG 2024).
+OUT_DIR defaults to engine/refdata/data next to this script.
+
+Writes hmt.tsv (one line per packing-group line of every row), pids.tsv (the
+permanent PID registry), forbidden.tsv (names the table lists as Forbidden).
+An existing pids.tsv is read first: every PID given there keeps its entry, so
+a PID once given never changes and is never reused.
+"""
+import os
+import re
+import sys
+
+SPLIT_RULESET = 36   # first ruleset of the current edition's rows
+MAX_PID = 2607
+
+ASCII_FIX = {'\u2032': "'", '\u00a7': 'Sec.', '\u2019': "'", '\u2018': "'",
+             '\u201c': '"', '\u201d': '"', '\u2013': '-', '\u2014': '-',
+             '\u00b0': ' degrees '}
+
+
+def ascii_text(s):
+    for k, v in ASCII_FIX.items():
+        s = s.replace(k, v)
+    s = re.sub(r' +', ' ', s).strip()
+    if any(ord(c) > 126 for c in s):
+        raise SystemExit('non-ASCII text left: %r' % s)
+    return s
+
+
+# Label cells the sources garbled: "8.6.1" is labels 8 and 6.1 (hydrogen
+# fluoride, anhydrous), "6.1." has a stray full stop.  "Empty" is the EMPTY
+# label of 172.450 for empty Class 7 packagings, which is no hazard code.
+LABEL_REPAIRS = {'8.6.1': '8 6.1', '6.1.': '6.1', 'Empty': ''}
+
+# Compatibility group K (173.52, toxic chemical agents) is not a hazard code
+# of this engine; those entries (ammunition, toxic) are held out of the table
+# but keep their PIDs.
+HELD_OUT_CLASSES = {'1.2K', '1.3K'}
+
+
+def zones(sp):
+    return sorted(x for x in sp if x in ('1', '2', '3', '4', '5', '6'))
+
+
+def read_tsv(path):
+    with open(path, encoding='utf-8') as f:
+        lines = f.read().split('\n')
+    head = lines[0].split('\t')
+    out = []
+    for ln in lines[1:]:
+        if not ln:
+            continue
+        cells = ln.split('\t')
+        cells += [''] * (len(head) - len(cells))
+        out.append(dict(zip(head, cells)))
+    return out
+
+
+def split_list(cell, seps=','):
+    cell = cell.strip()
+    if not cell:
+        return []
+    parts = re.split('[' + re.escape(seps) + ']', cell)
+    return [p.strip() for p in parts if p.strip()]
+
+
+def di_of(symbols):
+    return ''.join(s for s in sorted(symbols.split()) if s in ('D', 'I'))
+
+
+class Line:
+    """One printed line of the table that carries an ID number."""
+
+    def __init__(self, r):
+        self.symbols = ' '.join(sorted(r['symbols'].split(), key='+ADGIW'.index))
+        self.name = ascii_text(r['proper_shipping_name'])
+        cls = r['hazard_class'].strip()
+        # 172.101(c)(3)... a combustible liquid is printed "Comb liq"; the
+        # hazard codes of this system write it "COMB".
+        self.hazclass = 'COMB' if cls == 'Comb liq' else cls
+        self.printed_class = cls
+        self.id = r['id_number'].strip()
+        self.pg = r['packing_group'].strip()
+        self.labels = []
+        for lab in split_list(r['label_codes'], ' ,'):
+            lab = LABEL_REPAIRS.get(lab, lab)
+            if lab:
+                self.labels += lab.split(' ')
+        self.sp = split_list(r['special_provisions'])
+        self.exc = split_list(r['exceptions'])
+        self.nonbulk = [] if r['non_bulk'].strip() == 'None' else split_list(r['non_bulk'])
+        self.bulk = [] if r['bulk'].strip() == 'None' else split_list(r['bulk'])
+        self.passenger = [ascii_text(r['passenger_limit'])] if r['passenger_limit'].strip() else []
+        self.cargo = [ascii_text(r['cargo_limit'])] if r['cargo_limit'].strip() else []
+        self.stow = [r['vessel_stowage'].strip()] if r['vessel_stowage'].strip() else []
+        other = r['vessel_other'].replace(' and ', ',')
+        self.other = split_list(other)
+        self.key = (self.id, self.name, self.printed_class, di_of(self.symbols))
+
+    def slot_cells(self):
+        return [self.labels, self.sp, self.exc, self.nonbulk, self.bulk,
+                self.passenger, self.cargo, self.stow, self.other]
+
+
+def read_edition(path):
+    """Entries (key -> list of lines) and Forbidden names of one edition."""
+    entries, order, forbidden = {}, [], set()
+    for r in read_tsv(path):
+        cls = r['hazard_class'].strip()
+        if cls == 'Forbidden':
+            forbidden.add(ascii_text(r['proper_shipping_name']))
+            continue
+        if not r['id_number'].strip():
+            continue   # "see" references and lines without an ID are not rows
+        ln = Line(r)
+        key = ln.key
+        # A packing group printed twice: a second entry when the hazard
+        # zone differs (Bromine solutions, zone A and zone B), otherwise a
+        # duplicate of the source that is dropped.
+        while key in entries and any(o.pg == ln.pg for o in entries[key]):
+            if zones(ln.sp) == zones(next(o for o in entries[key] if o.pg == ln.pg).sp):
+                print('dropped duplicate line: %s %s PG %s' % (ln.id, ln.name, ln.pg))
+                key = None
+                break
+            key = key[:3] + (key[3] + '#2',)
+        if key is None:
+            continue
+        ln.key = key
+        if key not in entries:
+            entries[key] = []
+            order.append(key)
+        entries[key].append(ln)
+    return entries, order, forbidden
+
+
+def row_signature(lines):
+    return [(l.symbols, l.name, l.hazclass, l.id, l.pg, l.slot_cells()) for l in lines]
+
+
+# --- derived columns --------------------------------------------------------
+
+ROMAN = {'I', 'II', 'III'}
+
+
+def shipping_names(name):
+    """The selectable names: an entry printed "A or B" where B is a full name
+    of its own (starts with a capital, not a packing group) offers both."""
+    parts = re.split(r',? or (?=[A-Z0-9])', name)
+    names = [parts[0]]
+    for p in parts[1:]:
+        first = p.split(' ')[0].rstrip(',')
+        if first in ROMAN or not re.match(r'[A-Z]', p):
+            names[-1] = names[-1] + ' or ' + p
+        else:
+            names.append(p)
+    return [n.strip().rstrip(',') for n in names]
+
+
+def property_flags(entry_name, hazclass):
+    low = entry_name.lower()
+    cyan = re.search(r'(?<!ferri)(?<!ferro)cyanides?\b', low) or 'hydrocyanic acid' in low
+    acid = re.search(r'\bacids?\b', low) and 'hydrocyanic acid' not in low
+    lsa = ''
+    if hazclass == '7':
+        if re.search(r'\blsa\b', low):
+            lsa = 'L'
+        elif re.search(r'\bsco\b', low):
+            lsa = 'S'
+    state = '-'
+    if not hazclass.startswith('2'):
+        m = re.search(r'\b(liquids?|solids?|molten)\b', low)
+        if m:
+            state = 'S' if m.group(1).startswith('solid') else 'L'
+    return ('C' if cyan else '-') + ('A' if acid else '-') + (lsa or '-') + state
+
+
+def record_size(head, lines, names, cas):
+    def lst(items, empty=1):
+        return sum(len(x) + 1 for x in items) + (1 if items else empty)
+    n = 5 + 7 + len(head.name) + 1 + lst(names) + len(head.hazclass) + 1
+    n += lst(head.symbols.split()) + 5 + lst(cas) + 5 + 6 + lst([l.pg for l in lines if l.pg])
+    for l in lines:
+        n += sum(lst(c, 2) for c in l.slot_cells())
+    return n + 1 + len(names)
+
+
+def fitted_names(names):
+    """Shortened shipping names for the few entries whose full text does not
+    fit a stored record: parenthetical and concentration phrases, which the
+    regulation prints in italics as description, are left out."""
+    out = []
+    for n in names:
+        n = re.sub(r' *\([^)]*\)', '', n)
+        n = re.split(r',? with (?:not |more |less )', n)[0].rstrip(', ')
+        if n not in out:
+            out.append(n)
+    return out
+
+
+def words(s):
+    return set(re.findall(r'[a-z0-9]+', s.lower()))
+
+
+def erg_guide(erg_by_id4, idnum, name):
+    cands = erg_by_id4.get(idnum[2:], [])
+    guides = sorted({g for _, g in cands})
+    if len(guides) <= 1:
+        return guides[0] if guides else ''
+    wanted = words(name)
+    best, best_score = None, -1
+    for n, g in cands:
+        if n.lower() == name.lower():
+            return g
+        score = len(words(n) & wanted) - 0.01 * len(words(n) - wanted)
+        if score > best_score:
+            best, best_score = g, score
+    return best
+
+
+# --- PID registry -----------------------------------------------------------
+
+def read_registry(path):
+    reg = {}
+    if os.path.exists(path):
+        for r in read_tsv(path):
+            reg[(r['id'], r['name'], r['class'], r['di'])] = int(r['pid'])
+    return reg
+
+
+def assign_pids(old_entries, old_order, new_only, pins, registry):
+    """PIDs follow the byte order of the ID (then name, class) in the older
+    edition, anchored on the pinned PIDs; entries that do not fit before the
+    next pin, and entries of the current edition only, are appended."""
+    pid_of = dict(registry)
+    used = set(pid_of.values())
+    for key, pid in pins.items():
+        if key in pid_of and pid_of[key] != pid:
+            raise SystemExit('pin %d disagrees with registry for %r' % (pid, key))
+        pid_of[key] = pid
+        used.add(pid)
+    # Pins in ascending ID order form the anchors of the sequence; pins
+    # that sit in the appended range (added to the table later) do not.
+    ordered = sorted(old_order, key=lambda k: (k[0].encode(), k[1].encode(), k[2], k[3]))
+    anchors = []
+    for k in ordered:
+        if k in pins and (not anchors or pins[k] > anchors[-1][1]) and pins[k] <= 2331:
+            anchors.append((k, pins[k]))
+    anchor_keys = {k for k, _ in anchors}
+    pending = []
+    cursor = 0
+    ai = 0
+    for k in ordered:
+        if k in anchor_keys:
+            cursor = pins[k]
+            ai += 1
+            continue
+        if k in pid_of:
+            continue
+        limit = anchors[ai][1] if ai < len(anchors) else MAX_PID + 1
+        nxt = cursor + 1
+        while nxt in used:
+            nxt += 1
+        if nxt < limit and ai < len(anchors):
+            pid_of[k] = nxt
+            used.add(nxt)
+            cursor = nxt
+        else:
+            pending.append(k)
+    pending += sorted((k for k in new_only if k not in pid_of),
+                      key=lambda k: (k[0].encode(), k[1].encode(), k[2], k[3]))
+    nxt = max([p for p in used if p <= 2331] + [0]) + 1
+    for k in pending:
+        while nxt in used:
+            nxt += 1
+        pid_of[k] = nxt
+        used.add(nxt)
+    return pid_of
+
+
+def main():
+    src = sys.argv[1]
+    out = sys.argv[2] if len(sys.argv) > 2 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), '..', 'engine', 'refdata', 'data')
+    old, old_order, forb_old = read_edition(os.path.join(src, 'hmt-2019-derived.tsv'))
+    new, new_order, forb_new = read_edition(os.path.join(src, 'hmt-current.tsv'))
+
+    # The 2019 source lost every "+" symbol (172.101(b)(1)); the symbol is
+    # carried back from the current edition so that it alone makes no change.
+    # Entries renamed between the editions (same ID, class and D/I, one
+    # unmatched entry on each side) are the same entry.
+    new_keys = set(new_order)
+    old_to_new = {}
+    for k in old_order:
+        if k in new:
+            old_to_new[k] = k
+    um_old = [k for k in old_order if k not in old_to_new]
+    um_new = [k for k in new_order if k not in old_to_new.values()]
+    for k in um_old:
+        same = [n for n in um_new if (n[0], n[2], n[3]) == (k[0], k[2], k[3])]
+        olds = [o for o in um_old if (o[0], o[2], o[3]) == (k[0], k[2], k[3])]
+        if len(same) == 1 and len(olds) == 1:
+            old_to_new[k] = same[0]
+    for k, nk in old_to_new.items():
+        plus = '+' in new[nk][0].symbols.split()
+        for ln in old[k]:
+            if plus and '+' not in ln.symbols.split():
+                ln.symbols = ' '.join(sorted(ln.symbols.split() + ['+'], key='+ADGIW'.index))
+    matched_new = set(old_to_new.values())
+    new_only = [k for k in new_order if k not in matched_new]
+
+    pins = {}
+    for r in read_tsv(os.path.join(out, 'pid-pins.tsv')):
+        key = (r['id'], ascii_text(r['name']), r['class'], r['di'])
+        if key not in old and key not in new:
+            raise SystemExit('pinned entry not in the table: %r' % (key,))
+        pins[key] = int(r['pid'])
+    registry = read_registry(os.path.join(out, 'pids.tsv'))
+    # Registry keys are the older edition's keys where an entry has one.
+    pid_of = assign_pids(old, old_order, new_only, pins, registry)
+    for k, nk in old_to_new.items():
+        pid_of[nk] = pid_of[k]
+    if max(pid_of.values()) > MAX_PID:
+        raise SystemExit('PIDs exceed %d: raise the bound' % MAX_PID)
+
+    subst = {}
+    for r in read_tsv(os.path.join(src, 'hazardous-substances-302.4.tsv')):
+        if r['cas'] != 'NA':
+            subst.setdefault(r['name'].replace('\u2032', "'").lower(), []).append(r['cas'])
+    erg = {}
+    for r in read_tsv(os.path.join(src, 'erg-guides.tsv')):
+        if r['id4']:
+            erg.setdefault(r['id4'], []).append((r['name'], r['guide']))
+
+    rows = []   # (pid, first, end, lines)
+    for k in old_order:
+        if k in old_to_new:
+            nk = old_to_new[k]
+            if row_signature(old[k]) == row_signature(new[nk]):
+                rows.append((pid_of[k], 0, 0, new[nk]))
+            else:
+                rows.append((pid_of[k], 0, SPLIT_RULESET, old[k]))
+                rows.append((pid_of[k], SPLIT_RULESET, 0, new[nk]))
+        else:
+            rows.append((pid_of[k], 0, SPLIT_RULESET, old[k]))
+    for k in new_only:
+        rows.append((pid_of[k], SPLIT_RULESET, 0, new[k]))
+    rows = [r for r in rows if r[3][0].hazclass not in HELD_OUT_CLASSES]
+    rows.sort(key=lambda r: (r[3][0].id.encode(), r[0], r[1]))
+
+    hdr = ['pid', 'first', 'end', 'id', 'class', 'symbols', 'name', 'names',
+           'descriptions', 'flags', 'cas', 'erg', 'pg', 'labels',
+           'special_provisions', 'exceptions', 'non_bulk', 'bulk',
+           'passenger_limit', 'cargo_limit', 'vessel_stowage', 'vessel_other']
+    with open(os.path.join(out, 'hmt.tsv'), 'w', encoding='ascii', newline='\n') as f:
+        f.write('\t'.join(hdr) + '\n')
+        for pid, first, end, lines in rows:
+            head = lines[0]
+            names = shipping_names(head.name)
+            if record_size(head, lines, names, []) > 560:
+                names = fitted_names(names)
+            cas = []
+            # The chemical named without the table's state or form words
+            # ("Ammonia, anhydrous" is CERCLA's "Ammonia").
+            bare = [re.sub(r', (anhydrous|solid|liquid|molten|solution|stabilized|'
+                           r'stabilised|aqueous solution|dry)$', '', n) for n in names]
+            for n in [head.name] + names + bare:
+                for c in subst.get(n.lower(), []):
+                    if c not in cas:
+                        cas.append(c)
+            flags = property_flags(head.name, head.hazclass)
+            guide = erg_guide(erg, head.id, head.name)
+            for ln in lines:
+                cells = [str(pid), str(first), str(end), ln.id, ln.hazclass,
+                         ' '.join(ln.symbols.split()), ln.name, '|'.join(names),
+                         '|'.join('' for _ in names), flags, ' '.join(cas), guide, ln.pg]
+                cells += [','.join(c) for c in ln.slot_cells()]
+                f.write('\t'.join(cells) + '\n')
+
+    with open(os.path.join(out, 'pids.tsv'), 'w', encoding='ascii', newline='\n') as f:
+        f.write('pid\tid\tname\tclass\tdi\n')
+        keys = {}
+        for k, pid in pid_of.items():
+            keys.setdefault(pid, k)
+        for pid in sorted(keys):
+            k = keys[pid]
+            f.write('%d\t%s\t%s\t%s\t%s\n' % (pid, k[0], k[1], k[2], k[3]))
+    with open(os.path.join(out, 'forbidden.tsv'), 'w', encoding='ascii', newline='\n') as f:
+        f.write('name\n')
+        for n in sorted(forb_old | forb_new):
+            f.write(n + '\n')
+    print('entries: %d older, %d current, %d only current; rows %d; max PID %d'
+          % (len(old_order), len(new_order), len(new_only), len(rows), max(pid_of.values())))
+
+
+if __name__ == '__main__':
+    main()
