@@ -307,6 +307,52 @@ DRAVLEN_API int IsYellowIIIAllowed_CTRec(const CTRec *row, int slot);
  * HSRec, MPRec, VIRec and links: reference tables
  * ====================================================================== */
 
+/* Records are indexed from 0; an index outside the table gives null.
+ * Records and every returned text belong to the library and stay valid
+ * until the last engine is destroyed.  The searches walk forward from the
+ * record after `after` (a negative `after` starts at record 0) and answer
+ * the index of the next match, or -1; iterate by passing the last index. */
+
+/* Hazardous substances (49 CFR 172.101 Appendix A; 40 CFR 302.4), ordered
+ * by CAS number; "NA" stands for a substance without one. */
+DRAVLEN_API HSRec *GetHSRec_HazData(int i);
+DRAVLEN_API int SearchHS_HazData(const char *cas, int after);
+DRAVLEN_API const char *GetCAS_HSRec(const HSRec *rec);
+DRAVLEN_API const char *GetName_HSRec(const HSRec *rec);
+/* Reportable quantity in pounds (1, 10, 100, 1000 or 5000). */
+DRAVLEN_API uint32_t GetRQ_HSRec(const HSRec *rec);
+
+/* Marine pollutants (49 CFR 172.101 Appendix B), keyed by CAS number, by
+ * the PID of an HMT entry, or not at all. */
+DRAVLEN_API MPRec *GetMPRec_HazData(int i);
+/* -1 at once for a PID of 0 or less. */
+DRAVLEN_API int SearchMPByPID_HazData(int pid, int after);
+DRAVLEN_API int SearchMPByCAS_HazData(const char *cas, int after);
+/* Null when the record is not keyed by a CAS number. */
+DRAVLEN_API const char *GetCAS_MPRec(const MPRec *rec);
+/* 0 when the record is not keyed by a PID. */
+DRAVLEN_API uint32_t GetPID_MPRec(const MPRec *rec);
+DRAVLEN_API const char *GetName_MPRec(const MPRec *rec);
+/* 0 marine pollutant, 1 severe marine pollutant. */
+DRAVLEN_API int GetType_MPRec(const MPRec *rec);
+
+/* Roadside-inspection violation codes, ordered by ASPEN code. */
+DRAVLEN_API VIRec *GetVIRec_HazData(int i);
+/* First record (table order) whose citation (field 6) equals citation
+ * exactly, or -1. */
+DRAVLEN_API int SearchVI_HazData(const char *citation);
+/* Field f: 0 ASPEN code, 1 description, 2 violation group number, 3 CFR
+ * part, 4 N/X/B indicator, 5 out-of-service indicator ("Y", "P", "N", or
+ * "U" where it is unknown: only "Y" and "P" mean out of service), 6
+ * citation, 7 Y/N indicator, 8 violation group name, 9 category ("H"
+ * hazardous materials, "V" vehicle, "D" driver).  Empty where unknown;
+ * null for f outside 0-9. */
+DRAVLEN_API const char *GetField_VIRec(const VIRec *rec, int f);
+
+/* Regulation link of an HMT column value (column codes as GetCTColName),
+ * e.g. (6, "101") -> "49cfr172.102(101)"; null when there is none. */
+DRAVLEN_API const char *GetLink_HazData(int column, const char *value);
+
 /* ======================================================================
  * Hazmat: item record, qualifiers, serialization, predicates
  * ====================================================================== */

@@ -2,6 +2,7 @@
 
 #include "refdata/hmt_table.h"
 #include "refdata/rulesets.h"
+#include "refdata/reftables.h"
 
 namespace dravlen {
 
@@ -25,8 +26,10 @@ void ReleaseReferenceStore()
 {
     if (g_users == 0)
         return;
-    if (--g_users == 0)
+    if (--g_users == 0) {
         FreeHmtState();
+        ReleaseReferenceTables();
+    }
 }
 
 int ReferenceStoreUsers()

@@ -1,0 +1,41 @@
+// The words and pictures the program uses for the engine's results: the
+// placard picture table (placard key -> resource -> display name), the
+// headings of message types and the names and citations of marking types.
+// Pure C++ so that the desktop program and the command-line checker share
+// one table.
+#pragma once
+
+#include "dravlen.h"
+
+#include <string>
+
+namespace velmora {
+
+struct PlacardPicture {
+    unsigned key;          // the placard key of GetHash_Placard, bits 0-13
+    const char *resource;  // picture resource name, e.g. "IDB_P_P30"
+    const char *name;      // display name, e.g. "Flammable"
+};
+
+// The picture table entry for a placard, or null when its key is not one of
+// the 74 known keys.  A class 3 placard showing its number is drawn from the
+// bulk pictures: the FUEL OIL variant uses the Bulk Combustible picture and
+// the GASOLINE variant the Bulk Combustible/Flammable picture.
+const PlacardPicture *FindPlacardPicture(const Placard *placard);
+const PlacardPicture *FindPlacardPictureByKey(unsigned key);
+int PlacardPictureCount();
+
+// "Radiation", "Do Not Load", "Segregate", "Indefinite", "Information",
+// "Permit Required", "Possible Permit"; empty for an unknown type.
+std::string MessageHeading(int type);
+
+struct MarkingKind {
+    int type;
+    const char *name;      // short name of the marking
+    const char *citation;  // citation key opened on click, "49CFR172.302(a)"
+};
+
+// The marking vocabulary for types 1-13, or null.
+const MarkingKind *FindMarkingKind(int type);
+
+} // namespace velmora
