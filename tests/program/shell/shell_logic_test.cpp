@@ -1,6 +1,7 @@
 // The main window's logic without its widgets: Rules menu, ruleset switch,
 // search listing, list sorting, command enabling and the launchers.
 #include "fakes.h"
+#include "shell/dravlen_library.h"
 #include "shell/launchers.h"
 #include "shell/list_sort.h"
 #include "shell/main_window.h"
@@ -37,6 +38,7 @@ private slots:
     void nullStatusIsEmptyText();
     void rulesetSwitch();
     void searchByNameClassAndId();
+    void searchTheEmbeddedTable();
     void idSearchWithoutMatchExplains();
     void classTextOfCodes();
     void countTexts();
@@ -146,6 +148,36 @@ void ShellLogicTest::searchByNameClassAndId()
     const auto stopped = runSearch(lib, "gasoline", SearchMode::Name, {}, [] { return true; });
     QCOMPARE(stopped.size(), size_t(1));
     QCOMPARE(displayPsn(lib.table[0].row.psn), QStringLiteral("Gasoline [includes gasoline mixed with ethyl alcohol]"));
+}
+
+void ShellLogicTest::searchTheEmbeddedTable()
+{
+    // The program's own library adapter over the table of the current ruleset.
+    DravlenLibrary lib;
+    lib.initEngine();
+    auto ids = [](const std::vector<SearchRow> &rows) {
+        QStringList out;
+        for (const auto &r : rows)
+            out << QString::fromStdString(r.id);
+        return out;
+    };
+    const auto byFullId = runSearch(lib, "un1203", SearchMode::Id);
+    QVERIFY(!byFullId.empty());
+    QVERIFY(ids(byFullId).count("UN1203") == qsizetype(byFullId.size()));
+    QVERIFY(QString::fromStdString(byFullId[0].psn).contains("Gasoline"));
+    QCOMPARE(byFullId[0].hazardClass.substr(0, 1), std::string("3"));
+    const QStringList both = ids(runSearch(lib, "1203", SearchMode::Id));
+    QVERIFY(both.contains("UN1203"));
+    for (const QString &id : both)   // by the word rule: any ID holding the digits
+        QVERIFY(id.contains("1203"));
+    const auto byName = runSearch(lib, "dichloride methyl", SearchMode::Name);
+    QVERIFY(std::any_of(byName.begin(), byName.end(),
+                        [](const SearchRow &r) { return r.psn.find("Methyl phosphonic dichloride") != std::string::npos; }));
+    const auto byClass = runSearch(lib, "2.3", SearchMode::Class);
+    QVERIFY(byClass.size() > 10);
+    QVERIFY(runSearch(lib, "UN0190", SearchMode::Id).empty());   // never usable
+    QVERIFY(runSearch(lib, "no such material at all", SearchMode::Name).empty());
+    lib.destroyEngine();
 }
 
 void ShellLogicTest::idSearchWithoutMatchExplains()
