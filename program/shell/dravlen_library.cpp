@@ -6,29 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
-// Functions of the library families that are still being added (the
-// Hazardous Materials Table search, the item texts, the vehicle table and
-// the ruleset switch).  They are referenced weakly so the program starts
-// against a library that does not export them yet; each use below checks
-// that the function is present.  Once dravlen.h declares them, these lines
-// are redundant and must match its declarations exactly.
+// The vehicle table (GetNumVehicles, GetVehicleName) arrives with the
+// inspection question model.  It is referenced weakly so the program starts
+// against a library that does not export it yet; the vehicle list is then
+// empty.  Once dravlen.h declares these two functions, this block goes.
 extern "C" {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wredundant-decls"
-DRAVLEN_API int SetRuleset_Engine(Engine *engine, int index) __attribute__((weak));
-DRAVLEN_API int TestRulesetConversion_Engine(Engine *engine, int index) __attribute__((weak));
-DRAVLEN_API int SearchCT_HazData(const char *text, int mode, int afterPid) __attribute__((weak));
-DRAVLEN_API char *GetIDInfo_HazData(const char *idText) __attribute__((weak));
-DRAVLEN_API int GetPID_CTRec(const CTRec *row) __attribute__((weak));
-DRAVLEN_API const char *GetID_Hazmat(const Hazmat *item) __attribute__((weak));
-DRAVLEN_API const char *GetPSN_Hazmat(const Hazmat *item) __attribute__((weak));
-DRAVLEN_API int GetNumHazDivs_Hazmat(const Hazmat *item) __attribute__((weak));
-DRAVLEN_API const char *GetHazDivString_Hazmat(const Hazmat *item, int i) __attribute__((weak));
-DRAVLEN_API const char *GetPackingGroups_Hazmat(const Hazmat *item) __attribute__((weak));
-DRAVLEN_API const char *GetHazardZones_Hazmat(const Hazmat *item) __attribute__((weak));
 DRAVLEN_API int GetNumVehicles(void) __attribute__((weak));
 DRAVLEN_API const char *GetVehicleName(int code) __attribute__((weak));
-#pragma GCC diagnostic pop
 }
 
 namespace velmora {
@@ -106,26 +90,23 @@ int DravlenLibrary::currentRuleset() { return GetRuleset_Engine(engine_); }
 
 bool DravlenLibrary::setRuleset(int index)
 {
-    return SetRuleset_Engine && SetRuleset_Engine(engine_, index) != 0;
+    return SetRuleset_Engine(engine_, index) != 0;
 }
 
 bool DravlenLibrary::testRulesetConversion(int index)
 {
-    // Without the conversion test every item is assumed to be lost, so the
-    // user is always asked before a switch.
-    return TestRulesetConversion_Engine && TestRulesetConversion_Engine(engine_, index) != 0;
+    return TestRulesetConversion_Engine(engine_, index) != 0;
 }
 
 int DravlenLibrary::search(const std::string &query, int mode, int afterPid)
 {
-    return SearchCT_HazData ? SearchCT_HazData(query.c_str(), mode, afterPid) : 0;
+    return SearchCT_HazData(query.c_str(), mode, afterPid);
 }
 
 std::optional<SearchRow> DravlenLibrary::rowForPid(int pid)
 {
     const CTRec *row = GetCTRec_HazData(pid);
-    if (!row || !GetPID_CTRec || !GetPSN_Hazmat || !GetID_Hazmat || !GetNumHazDivs_Hazmat ||
-        !GetHazDivString_Hazmat || !GetPackingGroups_Hazmat || !GetHazardZones_Hazmat)
+    if (!row)
         return std::nullopt;
     ScratchItem scratch(GetPID_CTRec(row));
     if (!scratch.bound())
@@ -147,8 +128,6 @@ std::optional<SearchRow> DravlenLibrary::rowForPid(int pid)
 
 std::optional<std::string> DravlenLibrary::idInfo(const std::string &id)
 {
-    if (!GetIDInfo_HazData)
-        return std::nullopt;
     char *info = GetIDInfo_HazData(id.c_str());
     if (!info)
         return std::nullopt;
