@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS) -- --quiet
 
 run: build
-	@$(BUILD)/bin/velmora-demo
+	@$(BUILD)/bin/velmora
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
