@@ -6,15 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-// The vehicle table (GetNumVehicles, GetVehicleName) arrives with the
-// inspection question model.  It is referenced weakly so the program starts
-// against a library that does not export it yet; the vehicle list is then
-// empty.  Once dravlen.h declares these two functions, this block goes.
-extern "C" {
-DRAVLEN_API int GetNumVehicles(void) __attribute__((weak));
-DRAVLEN_API const char *GetVehicleName(int code) __attribute__((weak));
-}
-
 namespace velmora {
 
 namespace {
@@ -136,8 +127,8 @@ std::optional<std::string> DravlenLibrary::idInfo(const std::string &id)
     return s;
 }
 
-int DravlenLibrary::numVehicles() { return GetNumVehicles ? GetNumVehicles() : 0; }
-std::string DravlenLibrary::vehicleName(int code) { return GetVehicleName ? text(GetVehicleName(code)) : std::string(); }
+int DravlenLibrary::numVehicles() { return GetNumVehicles(); }
+std::string DravlenLibrary::vehicleName(int code) { return text(GetVehicleName(code)); }
 void DravlenLibrary::setVehicle(const std::string &name) { SetVehicle_Load(load(), name.c_str()); }
 void DravlenLibrary::set8820Criteria(bool on) { Set8820Criteria_Load(load(), on ? -1 : 0); }
 void DravlenLibrary::setDODShipment(bool on) { SetDODShipment_Load(load(), on ? -1 : 0); }
