@@ -27,7 +27,7 @@ test: build
 bench: setup
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target velmora_bench
-	@$(BUILD)-bench/bench/velmora_bench
+	@$(BUILD)-bench/bin/velmora_bench
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan
