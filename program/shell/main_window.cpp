@@ -424,18 +424,15 @@ void TForm1::applyPreferences(const TfrmPreference &dialog)
 
 void TForm1::Contents1Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    THelpWindow help(helpFolder(programFolder_), this);
-    const bool ok = help.showContents();
-    QApplication::restoreOverrideCursor();
-    if (!ok) {
-        prompts_.error(QStringLiteral("Unable to open the help file."));
-        return;
-    }
-    help.exec();
+    openHelp(false);
 }
 
 void TForm1::Search1Click()
+{
+    openHelp(true);
+}
+
+void TForm1::openHelp(bool atSearch)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     THelpWindow help(helpFolder(programFolder_), this);
@@ -445,7 +442,8 @@ void TForm1::Search1Click()
         prompts_.error(QStringLiteral("Unable to open the help file."));
         return;
     }
-    help.showSearch();
+    if (atSearch)
+        help.showSearch();
     help.exec();
 }
 

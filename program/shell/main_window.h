@@ -102,6 +102,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Opens the help window at its contents or its search page.
+    void openHelp(bool atSearch);
     // FormClose: false when the close was cancelled.
     bool FormClose();
     void buildMenus();
