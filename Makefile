@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS) -- --quiet
 
 run: build
-	@$(BUILD)/bin/velmora-demo
+	@$(BUILD)/bin/velmora
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -27,7 +27,7 @@ test: build
 bench: setup
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target velmora_bench
-	@$(BUILD)-bench/bench/velmora_bench
+	@$(BUILD)-bench/bin/velmora_bench
 
 # The readers under libFuzzer with ASan/UBSan, in a build of their own
 # (clang); each target runs FUZZ_SECONDS on a copy of its seed corpus.

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
   binutils
+  qt6-base-dev qt6-svg-dev xvfb xauth fonts-liberation2
   clang libclang-rt-dev
 )
 

@@ -166,7 +166,21 @@ def shipping_names(name):
     return [n.strip().rstrip(',') for n in names]
 
 
-def property_flags(entry_name, hazclass):
+def state_from_quantity_limits(lines):
+    """Liquid or solid from columns 9A and 9B: the table states quantity
+    limits in litres for liquids and in kilograms for solids (172.101(j)).
+    Gross-mass limits of articles and Forbidden tell nothing."""
+    limits = [c for ln in lines for c in ln.passenger + ln.cargo]
+    litres = any(re.search(r'\d\s*L\b', c) for c in limits)
+    kilos = any(re.search(r'\d\s*kg\b', c) and 'gross' not in c for c in limits)
+    if litres and not kilos:
+        return 'L'
+    if kilos and not litres:
+        return 'S'
+    return '-'
+
+
+def property_flags(entry_name, hazclass, lines=()):
     low = entry_name.lower()
     cyan = re.search(r'(?<!ferri)(?<!ferro)cyanides?\b', low) or 'hydrocyanic acid' in low
     acid = re.search(r'\bacids?\b', low) and 'hydrocyanic acid' not in low
@@ -181,6 +195,8 @@ def property_flags(entry_name, hazclass):
         m = re.search(r'\b(liquids?|solids?|molten)\b', low)
         if m:
             state = 'S' if m.group(1).startswith('solid') else 'L'
+        else:
+            state = state_from_quantity_limits(lines)
     return ('C' if cyan else '-') + ('A' if acid else '-') + (lsa or '-') + state
 
 
@@ -377,7 +393,7 @@ def main():
                 for c in subst.get(n.lower(), []):
                     if c not in cas:
                         cas.append(c)
-            flags = property_flags(head.name, head.hazclass)
+            flags = property_flags(head.name, head.hazclass, lines)
             guide = erg_guide(erg, head.id, head.name)
             for ln in lines:
                 cells = [str(pid), str(first), str(end), ln.id, ln.hazclass,

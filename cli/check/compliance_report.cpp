@@ -182,7 +182,11 @@ std::string FormatTruckload(const json &r)
     if (r["messages"].empty())
         s << "  There are no segregations or restrictions for this truckload.\n";
     for (const json &m : r["messages"]) {
-        s << "  " << m["heading"].get<std::string>() << ": " << m["text"].get<std::string>();
+        // Reasons break their paragraphs with CR LF: indent them as one block.
+        std::string text = m["text"].get<std::string>();
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.replace(at, 2, "\n    ");
+        s << "  " << m["heading"].get<std::string>() << ": " << text;
         if (!m["citation"].get<std::string>().empty())
             s << "  [" << m["citation"].get<std::string>() << "]";
         s << "\n";

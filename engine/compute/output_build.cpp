@@ -221,12 +221,35 @@ void InsertMessage(Output *out, const HazSeg &message)
     int at = 0;
     while (at < out->messageCount && out->messages[at].msg < message.msg)
         ++at;
-    HazSeg *slot = InsertSlot(out->messages, out->messageCount, at);
+    HazSeg *slot = nullptr;
+    for (int k = at; k < out->messageCount && out->messages[k].msg == message.msg; ++k) {
+        if (SameMessage(out->messages[k], message)) {
+            // The newer copy is the one kept, at the head of its code.
+            std::memmove(&out->messages[at + 1], &out->messages[at], sizeof(HazSeg) * (k - at));
+            slot = &out->messages[at];
+            break;
+        }
+    }
+    if (!slot)
+        slot = InsertSlot(out->messages, out->messageCount, at);
     if (!slot)
         return;
     *slot = message;
     slot->reason[sizeof slot->reason - 1] = '\0';
     slot->citation[sizeof slot->citation - 1] = '\0';
+}
+
+namespace {
+bool SameText(const char *a, const char *b)
+{
+    return std::strcmp(a ? a : "", b ? b : "") == 0;
+}
+} // namespace
+
+bool SameMessage(const HazSeg &a, const HazSeg &b)
+{
+    return a.type == b.type && a.msg == b.msg && SameText(a.id1, b.id1) && SameText(a.id2, b.id2) &&
+           SameText(a.class1, b.class1) && SameText(a.class2, b.class2);
 }
 
 void RemoveMessage(Output *out, int index)

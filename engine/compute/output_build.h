@@ -61,7 +61,15 @@ bool InsertAllowedPlacard(Output *out, const Placard &placard);
 // still legal) and inserts it before the first message whose code is
 // greater than or equal to its own, so the list stays ordered by code with
 // newer messages ahead of older ones of the same code.
+//
+// A message equal to one already listed (SameMessage) takes that one's
+// place at the head of its code: the list the duplicate removal of the
+// segregation pass would leave, without ever holding the copies.  A load of
+// a hundred items posts thousands of pair messages that reduce to a few.
 void InsertMessage(Output *out, const HazSeg &message);
+
+// Same severity, code, items and hazard codes: one finding posted twice.
+bool SameMessage(const HazSeg &a, const HazSeg &b);
 
 // Removes the message at a position and closes the gap.
 void RemoveMessage(Output *out, int index);

@@ -182,12 +182,6 @@ bool SameText(const char *a, const char *b)
     return std::strcmp(a ? a : "", b ? b : "") == 0;
 }
 
-bool SameMessage(const HazSeg &a, const HazSeg &b)
-{
-    return a.type == b.type && a.msg == b.msg && SameText(a.id1, b.id1) && SameText(a.id2, b.id2) &&
-           SameText(a.class1, b.class1) && SameText(a.class2, b.class2);
-}
-
 bool SamePair(const HazSeg &a, const HazSeg &b)
 {
     return (SameText(a.id1, b.id1) && SameText(a.id2, b.id2)) ||

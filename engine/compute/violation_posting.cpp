@@ -1,19 +1,21 @@
-// Seam between the segregation pass and the inspection violation model.
-//
-// The segregation pass works out SegregationFindings on every calculation
-// and hands them here.  Filing them needs the violation list operations
-// (add by citation and reference key, remove by key, set a description) of
-// the inspection violation model, which is not part of the library yet: the
-// inspection task fills this body with the steps documented in
-// violation_posting.h.  Until then the segregation violation list is left as
-// it is (it is never filled before the model exists).
+// Files what the segregation pass found in the truckload's segregation
+// violation list, through the inspection violation model.
 #include "compute/violation_posting.h"
+
+#include "inspection/inspection.h"
 
 namespace dravlen {
 
-void PostSegregationViolations(Load * /*load*/, const SegregationFindings & /*findings*/)
+void PostSegregationViolations(Load *load, const SegregationFindings &findings)
 {
-    // Seam: filled by the inspection violation model.
+    if (findings.tableConflict)
+        PostSegregationViolation(load, kSegregationTableRef, nullptr);
+    else if (findings.explosivesConflict)
+        PostSegregationViolation(load, kClass1SeparationRef, nullptr);
+    else if (findings.otherCitation != nullptr)
+        PostSegregationViolation(load, kOtherSegregationRef, findings.otherCitation);
+    else
+        PostSegregationViolation(load, -1, nullptr);
 }
 
 } // namespace dravlen

@@ -2,6 +2,8 @@
 // operations and the reference tables.
 #include "inspection/item_facts.h"
 
+#include "compute/segregation_pairs.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -16,24 +18,37 @@ constexpr int kExemptionCount = 34;
 std::string Text(const char *s) { return s ? std::string(s) : std::string(); }
 
 // 49 CFR 177.848: whether items i and j of the load may not be loaded
-// together.
-//
-// Seam: filled by the segregation pass, which owns the 177.848 pair checks
-// (CheckItemPair giving 6, CheckHazardPair giving 1, 9, 10, 14, 16 or 25
-// for some pair of hazard codes) and the load-level segregation
-// exemptions.  Until it offers them no pair is reported.
-bool CannotCoLoad(const Load * /*load*/, uint32_t /*i*/, uint32_t /*j*/)
+// together: neither is exempt from segregation for the load, and the
+// cyanide/acid rule (message 6) or a do-not-load of the segregation table
+// or the explosives rules (messages 1, 9, 10, 14, 16, 25) holds for some
+// pair of their hazard codes.
+bool CannotCoLoad(const Load *load, uint32_t i, uint32_t j)
 {
+    const Hazmat *a = &load->items[i];
+    const Hazmat *b = &load->items[j];
+    if (ExemptFromSegregationForLoad_Hazmat(a, load) || ExemptFromSegregationForLoad_Hazmat(b, load))
+        return false;
+    if (CheckItemPair(a, b) == 6)
+        return true;
+    const int na = GetNumHazDivs_Hazmat(a);
+    const int nb = GetNumHazDivs_Hazmat(b);
+    for (int x = 0; x < na; ++x) {
+        for (int y = 0; y < nb; ++y) {
+            switch (CheckHazardPair(a, b, x, y)) {
+            case 1: case 9: case 10: case 14: case 16: case 25:
+                return true;
+            default:
+                break;
+            }
+        }
+    }
     return false;
 }
 
 // 49 CFR 385.403: the hazmat safety permit code of item i (0-7).
-//
-// Seam: filled by the load-level exemptions and permits
-// (HazmatNeedsPermit_Load).  Until it exists no permit is reported.
-int PermitCode(const Load * /*load*/, uint32_t /*i*/)
+int PermitCode(const Load *load, uint32_t i)
 {
-    return 0;
+    return HazmatNeedsPermit_Load(load, i);
 }
 
 } // namespace

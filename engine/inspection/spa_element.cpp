@@ -466,33 +466,6 @@ using namespace dravlen;
 
 namespace {
 
-// 49 CFR 173.441 / 173.427: the load as a whole is exclusive use.  Kept
-// here until the load-level exemptions offer IsExclusiveUseShipment_Load
-// and IsExclusiveUse_Load; the rules are those of that part.
-bool ExclusiveUseShipment(const Load *load)
-{
-    if (load->itemCount == 0)
-        return false;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (!IsExclusiveUse_Hazmat(&load->items[i]))
-            return false;
-    }
-    return true;
-}
-
-bool ExclusiveUse(const Load *load)
-{
-    uint64_t csi = 0, ti = 0;
-    bool highTi = false;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        csi += GetCSI_Hazmat(&load->items[i]);
-        const uint32_t t = GetTransportIndex_Hazmat(&load->items[i]);
-        ti += t;
-        highTi = highTi || t > 100;
-    }
-    return csi >= 501 || ti >= 501 || highTi;
-}
-
 char *Copy(const std::string &text)
 {
     char *copy = static_cast<char *>(std::malloc(text.size() + 1));
@@ -506,7 +479,7 @@ char *Copy(const std::string &text)
 extern "C" DRAVLEN_API char *GetSPAElement_Vehicle(Load *load, int item, int layout, int element)
 {
     if (item == -1)
-        return Copy(SpaLoadParagraph(ExclusiveUseShipment(load), ExclusiveUse(load)));
+        return Copy(SpaLoadParagraph(IsExclusiveUseShipment_Load(load) != 0, IsExclusiveUse_Load(load) != 0));
     if (item < 0 || static_cast<uint32_t>(item) >= load->itemCount)
         return nullptr;
     if (layout == 1 && element >= 1 && element <= 3)

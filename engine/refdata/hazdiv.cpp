@@ -87,25 +87,30 @@ DRAVLEN_API int Init_HazDiv(HazDiv *hd, const char *code)
     if (code == nullptr || code[0] == '\0')
         return 1;
 
+    // The forms are read as the C library's "%u" conversions read them; in
+    // codes of at most four characters that leaves exactly these patterns
+    // (a sign or a blank always leaves a conversion short).  Parsed by hand:
+    // the calculation parses every item's codes for every pair it checks.
+    auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
     const size_t len = std::strlen(code);
-    unsigned c = 0, d = 0;
-    char letter = 0;
-    int n = 0;
     switch (len) {
     case 1:
-        // One digit, read as "%u" reads it: a sign or a letter is rejected.
-        if (std::sscanf(code, "%u%n", &c, &n) == 1 && n == 1 && c >= 1 && c <= 9) {
-            hd->hazClass = static_cast<uint8_t>(c);
+        if (code[0] >= '1' && code[0] <= '9') {
+            hd->hazClass = static_cast<uint8_t>(code[0] - '0');
             return 1;
         }
         return 0;
-    case 3:
-        if (std::sscanf(code, "%u.%u", &c, &d) == 2 && DivisionExists(c, d)) {
-            hd->hazClass = static_cast<uint8_t>(c);
-            hd->division = static_cast<uint8_t>(d);
-            return 1;
-        }
-        return 0;
+    case 3: {
+        if (!digit(code[0]) || code[1] != '.' || !digit(code[2]))
+            return 0;
+        const unsigned c = static_cast<unsigned>(code[0] - '0');
+        const unsigned d = static_cast<unsigned>(code[2] - '0');
+        if (!DivisionExists(c, d))
+            return 0;
+        hd->hazClass = static_cast<uint8_t>(c);
+        hd->division = static_cast<uint8_t>(d);
+        return 1;
+    }
     case 4: {
         if (std::tolower(static_cast<unsigned char>(code[0])) == 'c' &&
             std::tolower(static_cast<unsigned char>(code[1])) == 'o' &&
@@ -115,15 +120,13 @@ DRAVLEN_API int Init_HazDiv(HazDiv *hd, const char *code)
             hd->compatGroup = 'C';
             return 1;
         }
-        if (std::sscanf(code, "%u.%u%c", &c, &d, &letter) != 3)
+        if (code[0] != '1' || code[1] != '.' || code[2] < '1' || code[2] > '6')
             return 0;
-        if (c != 1 || d < 1 || d > 6)
-            return 0;
-        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(code[3])));
         if (upper == 0 || std::strchr(kCompatGroups, upper) == nullptr)
             return 0;
         hd->hazClass = 1;
-        hd->division = static_cast<uint8_t>(d);
+        hd->division = static_cast<uint8_t>(code[2] - '0');
         hd->compatGroup = upper;
         return 1;
     }

@@ -1,8 +1,9 @@
 # Runs velmora-check once and checks what it did.
-#   -DTOOL=path  -DARGS="check;file.json;--json"  -DEXPECT_RC=0
+#   -DTOOL=path  -DARGS="check|file.json|--json"  -DEXPECT_RC=0
 #   [-DEXPECT_STDOUT=file]   standard output must equal the file
 #   [-DEXPECT_STDERR=text]   standard error must contain the text
 #   [-DSTDIN=file]           fed to standard input
+string(REPLACE "|" ";" ARGS "${ARGS}")
 if(DEFINED STDIN)
   execute_process(COMMAND ${TOOL} ${ARGS} INPUT_FILE ${STDIN}
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

@@ -388,4 +388,26 @@ TEST_F(OutputFixture, MessagesOrderedByCodeNewestFirstWithLegalityEffects)
     EXPECT_EQ(GetFirstSegregation_Output(&out, &s), 0);
 }
 
+TEST_F(OutputFixture, ARepeatedFindingKeepsOnlyItsNewestCopyAtTheHeadOfItsCode)
+{
+    auto message = [](int msg, const char *id1, const char *id2, const char *reason) {
+        HazSeg s{};
+        s.type = 2;
+        s.msg = msg;
+        s.id1 = id1;
+        s.id2 = id2;
+        std::strncpy(s.reason, reason, sizeof s.reason - 1);
+        return s;
+    };
+    dravlen::InsertMessage(&out, message(2, "UN1017", "UN1993", "first"));
+    dravlen::InsertMessage(&out, message(2, "UN1017", "UN1830", "other pair"));
+    dravlen::InsertMessage(&out, message(3, "UN1017", "UN1993", "other code"));
+    dravlen::InsertMessage(&out, message(2, "UN1017", "UN1993", "again"));
+    std::vector<std::string> reasons;
+    HazSeg s;
+    for (int ok = GetFirstSegregation_Output(&out, &s); ok; ok = GetNextSegregation_Output(&out, &s))
+        reasons.emplace_back(GetReason_HazSeg(&s));
+    EXPECT_EQ(reasons, (std::vector<std::string>{"again", "other pair", "other code"}));
+}
+
 } // namespace

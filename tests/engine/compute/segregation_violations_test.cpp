@@ -82,5 +82,30 @@ TEST_F(Truckload, PairWithAnInvalidHazardIndexHasNoFinding)
     EXPECT_EQ(dravlen::CheckItemPair(gasoline, gasoline), 5);
 }
 
+// Through the calculation: the finding is filed in the truckload's
+// inspection, and taken back when the conflict goes.
+TEST_F(Truckload, CalculationFilesTheFindingAsAnInspectionViolation)
+{
+    auto citations = [this] {
+        std::vector<std::string> out;
+        for (uint32_t i = 0; i < GetNumViolations_Vehicle(load()); ++i)
+            out.push_back(GetReg_Violation(GetViolation_Vehicle(load(), i)));
+        return out;
+    };
+    ASSERT_NE(Add({"UN1203"}), nullptr);
+    ASSERT_NE(Add({"UN1076", nullptr, -1, 'A'}), nullptr);
+    Calculate_Engine(&engine);
+    EXPECT_EQ(GetLegality_Engine(&engine), 1);
+    EXPECT_EQ(citations(), std::vector<std::string>{"177.848(d)"});
+
+    Calculate_Engine(&engine);  // a second calculation files nothing twice
+    EXPECT_EQ(citations(), std::vector<std::string>{"177.848(d)"});
+
+    ASSERT_EQ(Remove_Load(load(), 1), 1);
+    Calculate_Engine(&engine);
+    EXPECT_EQ(GetLegality_Engine(&engine), 0);
+    EXPECT_TRUE(citations().empty());
+}
+
 } // namespace
 } // namespace velmora_test

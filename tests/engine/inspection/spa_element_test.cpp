@@ -2,6 +2,8 @@
 // items, built from their facts.
 #include "inspection/spa_element.h"
 
+#include "inspection_fixture.h"
+
 #include "dravlen.h"
 
 #include <gtest/gtest.h>
@@ -139,3 +141,30 @@ TEST(SpaElement, ExportedLayoutsAndRanges)
 }
 
 } // namespace
+
+// Element 8 on a real truckload: the segregation table's do-not-load and
+// the 385.403 permit code reach the notes.
+struct SpaElementLoad : InspectionFixture {
+    std::string Notes(int item)
+    {
+        char *text = GetSPAElement_Vehicle(load, item, 0, 8);
+        std::string s = text ? text : "";
+        qv_free(text);
+        return s;
+    }
+};
+
+TEST_F(SpaElementLoad, CoLoadingAndPermitNotesComeFromTheLoad)
+{
+    const int gasoline = AddItem(631);
+    // Phosgene, Division 2.3 hazard zone A: 177.848(d) forbids it with
+    // Class 3, and 385.403(c) may require a permit for zone A.
+    const int phosgene = AddItem(SearchCT_HazData("UN1076", 2, 0), [](Hazmat *h) { SetHazardZone_Hazmat(h, 'A'); });
+    ASSERT_EQ(gasoline, 0);
+    ASSERT_EQ(phosgene, 1);
+    EXPECT_NE(Notes(0).find("cannot be co-loaded with UN1076.</b>"), std::string::npos) << Notes(0);
+    EXPECT_NE(Notes(1).find("cannot be co-loaded with UN1203.</b>"), std::string::npos) << Notes(1);
+    EXPECT_EQ(HazmatNeedsPermit_Load(load, 1), 4);
+    EXPECT_NE(Notes(1).find("doc=PERMIT3.HTM\">permit</a> might be required"), std::string::npos) << Notes(1);
+    EXPECT_EQ(Notes(0).find("permit"), std::string::npos);
+}

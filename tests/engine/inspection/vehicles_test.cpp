@@ -1,6 +1,8 @@
 // The vehicle table.
 #include "inspection/vehicles.h"
 
+#include "dravlen.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -22,13 +24,17 @@ TEST(VehicleTable, TwentyNamesInCodeOrder)
         EXPECT_STREQ(dravlen::VehicleName(code), expected[code]);
         EXPECT_LT(std::strlen(expected[code]), 32u); // names fit in 32 bytes
         EXPECT_EQ(dravlen::VehicleCode(expected[code]), code);
+        EXPECT_STREQ(GetVehicleName(code), expected[code]);
     }
+    EXPECT_EQ(GetNumVehicles(), 20);
 }
 
 TEST(VehicleTable, OutsideTheTable)
 {
     EXPECT_EQ(dravlen::VehicleName(-1), nullptr);
     EXPECT_EQ(dravlen::VehicleName(dravlen::kVehicleCount), nullptr);
+    EXPECT_EQ(GetVehicleName(-1), nullptr);
+    EXPECT_EQ(GetVehicleName(20), nullptr);
     for (const char *name : {"", "unknown", "MC 306", "MC/TC 306 ", static_cast<const char *>(nullptr)})
         EXPECT_EQ(dravlen::VehicleCode(name), -1) << (name ? name : "(null)");
 }

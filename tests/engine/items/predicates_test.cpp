@@ -124,10 +124,12 @@ TEST_F(ItemTest, VehiclePermissionFollowsTheBulkPackagingSections)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         Hazmat *item = Bind(c.pid);
-        if (c.slot >= 0)
+        if (c.slot >= 0) {
             ASSERT_EQ(SetPackingGroup_Hazmat(item, c.slot), 1);
-        if (c.combustible)
+        }
+        if (c.combustible) {
             ASSERT_EQ(ReclassifyToCombustible_Hazmat(item, 1), 1);
+        }
         if (c.bulk) {
             SetBulkPackaging_Hazmat(item, 1);
             ASSERT_EQ(IsBulkPackaging_Hazmat(item), 1);

@@ -121,8 +121,9 @@ TEST_F(ItemTest, ExceptedQuantityFollowsClassPackingGroupAndEntry)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.pid);
         Hazmat *item = Bind(c.pid);
-        if (c.slot >= 0)
+        if (c.slot >= 0) {
             ASSERT_EQ(SetPackingGroup_Hazmat(item, c.slot), 1);
+        }
         if (c.zone)
             SetHazardZone_Hazmat(item, c.zone);
         EXPECT_EQ(IsExceptedQuantityAllowed_Hazmat(item), c.allowed);
@@ -202,8 +203,9 @@ TEST_F(ItemTest, ReverseLogisticsFollows173_157)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.pid);
         Hazmat *item = Bind(c.pid);
-        if (c.slot >= 0)
+        if (c.slot >= 0) {
             ASSERT_EQ(SetPackingGroup_Hazmat(item, c.slot), 1);
+        }
         EXPECT_EQ(SetReverseLogistics_Hazmat(item, 1), c.allowed);
         EXPECT_EQ(IsReverseLogisticsAllowed_Hazmat(item), c.allowed);
         Reset_Hazmat(item, 0);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <ostream>
 #include <string>
 
@@ -110,6 +113,78 @@ TEST(HazDivDescription, UnusualRecordsDescribeAsUnknown)
     const HazDiv cases[] = {{3, 0, 'X'}, {4, 0, 0}, {5, 3, 0}, {6, 0, 0}, {12, 0, 0}};
     for (const HazDiv &hd : cases)
         EXPECT_STREQ(GetDesc_HazDiv(&hd), "Unknown") << int(hd.hazClass) << "." << int(hd.division);
+}
+
+// The codes are defined by the "%u" conversions of the C library; the
+// parser reads them by hand.  Every text of one to four characters over an
+// alphabet of digits, signs, blanks, dots and letters parses the same way
+// as the conversions would.
+HazDiv ReferenceParse(const char *code, int *ok)
+{
+    HazDiv hd{0, 0, 0};
+    *ok = 0;
+    unsigned c = 0, d = 0;
+    char letter = 0;
+    int n = 0;
+    const size_t len = std::strlen(code);
+    auto divisionExists = [](unsigned k, unsigned v) {
+        return (k == 1 && v >= 1 && v <= 6) || ((k == 2 || k == 4) && v >= 1 && v <= 3) ||
+               ((k == 5 || k == 6) && v >= 1 && v <= 2);
+    };
+    if (len == 1 && std::sscanf(code, "%u%n", &c, &n) == 1 && n == 1 && c >= 1 && c <= 9) {
+        hd.hazClass = static_cast<uint8_t>(c);
+        *ok = 1;
+    } else if (len == 3 && std::sscanf(code, "%u.%u", &c, &d) == 2 && divisionExists(c, d)) {
+        hd.hazClass = static_cast<uint8_t>(c);
+        hd.division = static_cast<uint8_t>(d);
+        *ok = 1;
+    } else if (len == 4) {
+        char low[5];
+        for (int i = 0; i < 5; ++i)
+            low[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(code[i])));
+        if (std::strcmp(low, "comb") == 0) {
+            hd.hazClass = 3;
+            hd.compatGroup = 'C';
+            *ok = 1;
+        } else if (std::sscanf(code, "%u.%u%c", &c, &d, &letter) == 3 && c == 1 && d >= 1 && d <= 6) {
+            const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+            if (up != 0 && std::strchr("ABCDEFGHJLNS", up) != nullptr) {
+                hd.hazClass = 1;
+                hd.division = static_cast<uint8_t>(d);
+                hd.compatGroup = up;
+                *ok = 1;
+            }
+        }
+    }
+    return hd;
+}
+
+TEST(HazDivParse, AgreesWithTheLibraryConversionsOnEveryShortText)
+{
+    const char alphabet[] = "0123456789.+- \tsSKcomb";
+    const size_t k = std::strlen(alphabet);
+    char code[5];
+    long checked = 0;
+    for (size_t len = 1; len <= 4; ++len) {
+        size_t total = 1;
+        for (size_t i = 0; i < len; ++i)
+            total *= k;
+        for (size_t v = 0; v < total; ++v) {
+            size_t x = v;
+            for (size_t i = 0; i < len; ++i, x /= k)
+                code[i] = alphabet[x % k];
+            code[len] = 0;
+            int expectOk = 0;
+            const HazDiv expected = ReferenceParse(code, &expectOk);
+            HazDiv got;
+            ASSERT_EQ(Init_HazDiv(&got, code), expectOk) << '"' << code << '"';
+            ASSERT_EQ(got.hazClass, expected.hazClass) << '"' << code << '"';
+            ASSERT_EQ(got.division, expected.division) << '"' << code << '"';
+            ASSERT_EQ(got.compatGroup, expected.compatGroup) << '"' << code << '"';
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 200000);
 }
 
 } // namespace

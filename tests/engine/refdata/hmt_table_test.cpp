@@ -131,7 +131,7 @@ TEST_F(HmtTable, WellKnownEntriesMatchTheRegulation)
         {"UN1203", 631, "Gasoline", "3", 2, "3", "144,177,B1,B33,IB2,T4", "150", "242", 1, 1, 'L'},
         {"UN1005", 472, "Ammonia, anhydrous", "2.2", 0, "2.2", "13,379,T50", "", "314,315", 0, 1, 'G'},
         {"UN1017", 0, "Chlorine", "2.3", 0, "2.3,5.1,8", "2,B9,B14,N86,T50,TP19", "", "314,315", 0, 1, 'G'},
-        {"UN1830", 0, "Sulfuric acid", "8", 2, "8", "A3,A7,B3,B83,B84,IB2,N34,T8,TP2", "154", "242", 1, 1, 0},
+        {"UN1830", 0, "Sulfuric acid", "8", 2, "8", "A3,A7,B3,B83,B84,IB2,N34,T8,TP2", "154", "242", 1, 1, 'L'},
         {"ID8000", 2514, "Consumer commodity", "9", 0, "9", "", "167", "", 0, 0, 0},
         {"UN3077", 2059, "Environmentally hazardous substance, solid", "9", 3, "9",
          "8,146,335,384,441,A112,B54,B120,IB8,IP3,N20,N91,T1,TP33", "155", "240", 1, 1, 'S'},

@@ -1,0 +1,155 @@
+// The main window: start-up and shutdown of the program's session, the four
+// views with their navigation bar, the menus, the search and the rulesets.
+#pragma once
+
+#include "shell/do_not_ship.h"
+#include "shell/hazmat_library.h"
+#include "shell/help_links.h"
+#include "shell/list_sort.h"
+#include "shell/program_folder.h"
+#include "shell/prompts.h"
+#include "shell/settings.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velmora {
+
+enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
+
+// Which editing commands a view leaves enabled.
+struct EditCommands {
+    bool add = false, remove = false, edit = false, cutCopy = false, paste = false;
+    bool operator==(const EditCommands &) const = default;
+};
+// Switching to `view` from `previous` (the edit and cut/copy states the
+// truckload view leaves unchanged come from `previous`).
+EditCommands editCommandsForView(View view, const EditCommands &previous, bool clipboardHasItems);
+
+// A row of the window's lists, sorted by the lists' comparison.
+QTreeWidgetItem *newListRow(QTreeWidget *list);
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // False when start-up could not create the settings file; the program ends.
+    bool started() const { return started_; }
+
+    // Seams for the commands that arrive with later work:
+    // the Save Truckload As flow (true when the truckload was saved) ...
+    std::function<bool()> saveTruckloadAs;
+    // ... and adding a search result to the truckload (the add-item dialog).
+    std::function<void(int pid)> addFromSearch;
+
+    // State the views and tests read.
+    const Settings &settings() const { return settings_; }
+    const DoNotShipList &doNotShip() const { return dns_; }
+    View currentView() const { return view_; }
+    const EditCommands &editCommands() const { return commands_; }
+    QString statusText() const;
+    QString complianceTitleText() const;
+    bool isDirty() const { return dirty_; }
+    void setDirty(bool dirty) { dirty_ = dirty; }
+    const QString &programFolder() const { return programFolder_; }
+
+    // Controls (tests drive them like a user would).
+    QLineEdit *edtLookFor = nullptr;
+    QComboBox *cbLookIn = nullptr;
+    QPushButton *btnSearch = nullptr;
+    QTreeWidget *lvSearch = nullptr;
+    QTreeWidget *lvTruckload = nullptr;
+    QListWidget *lbVehicles = nullptr;
+    QMenu *mnuRules = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QMenu *mnuView = nullptr;
+    QToolButton *btnIDToggle = nullptr;
+
+public slots:
+    void FormCreate();
+    void btnSearchClick();
+    void lvSearchDblClick(QTreeWidgetItem *item);
+    void Preferences1Click();
+    void RulesetClick(int index);
+    void ShowView(velmora::View view);
+    void Contents1Click();
+    void Search1Click();
+    void Tavisto1Click();
+    void About1Click();
+    void CustomHelpMenuClick(int line);
+    void IDToggleClick(bool down);
+    void lvSearchColumnClick(int column);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Opens the help window at its contents or its search page.
+    void openHelp(bool atSearch);
+    // FormClose: false when the close was cancelled.
+    bool FormClose();
+    void buildMenus();
+    void buildViews();
+    void buildRulesMenu();
+    void buildCustomHelpLinks();
+    void fillVehicleList();
+    void refillTruckloadList();
+    void applyCommands();
+    void setStatus(const QString &text);
+    void setIDToggle(bool down, const QString &hint);
+    void applyPreferences(const class TfrmPreference &dialog);
+    QString windowCaption() const;
+    QWidget *makeTitledView(const QString &title, QLabel **titleLabel);
+
+    HazmatLibrary &lib_;
+    Prompts &prompts_;
+    Folders folders_;
+    QString programFolder_;
+    QString viewerPath_;
+    QString settingsPath_;
+    Settings settings_;
+    std::string organisation_;
+    std::string dnsPassword_;
+    DoNotShipList dns_;
+    std::vector<std::string> helpLinkLines_;
+    int fontAdjust_ = 0;
+    bool started_ = false;
+    bool engineUp_ = false;
+    bool closing_ = false;
+    bool closed_ = false;
+    bool dirty_ = false;
+    View view_ = View::Truckload;
+    EditCommands commands_;
+    SortState searchSort_;
+    bool savedLoadsNeedRebuild_ = false;
+
+    QStackedWidget *stack_ = nullptr;
+    QLabel *status_ = nullptr;
+    QLabel *truckloadTitle_ = nullptr;
+    QLabel *complianceTitle_ = nullptr;
+    QToolBar *toolbar_ = nullptr;
+    QActionGroup *rulesGroup_ = nullptr;
+    std::vector<QAction *> viewActions_;
+    QAction *actToolbar_ = nullptr;
+    QAction *actStatusBar_ = nullptr;
+};
+
+} // namespace velmora
