@@ -14,11 +14,15 @@ constexpr int kFieldCitation = 6;
 constexpr int kFieldUnit = 9;
 constexpr std::size_t kMaxSavedCitation = 255;
 
+// Copies an edited text into a fixed field.  The saved list text separates
+// its fields with "~", so a "~" typed into a description or citation would
+// break the record and lose every later violation when the truckload is
+// reopened: it is stored as "-".
 void CopyBounded(char *dest, std::size_t size, const char *text)
 {
     const std::size_t n = text ? strnlen(text, size - 1) : 0;
-    if (n)
-        std::memcpy(dest, text, n);
+    for (std::size_t i = 0; i < n; ++i)
+        dest[i] = text[i] == '~' ? '-' : text[i];
     dest[n] = '\0';
 }
 

@@ -130,6 +130,24 @@ Violation *PaperAt(Load *load, uint32_t index, bool filtered)
     return nullptr;
 }
 
+// A Show-Me finding is saved as fields separated by "|": an edited text
+// keeps its words but not the separator.
+std::string FindingText(const char *text)
+{
+    std::string s = text ? text : "";
+    for (char &c : s)
+        if (c == '|')
+            c = '/';
+    return s;
+}
+
+// A unit is one printable character that is no separator of the saved
+// texts ("~" in violation lists, "|" in Show-Me findings).
+bool StorableUnit(char unit)
+{
+    return unit > ' ' && unit <= '~' && unit != '~' && unit != '|';
+}
+
 template <typename ListEdit, typename FindingEdit>
 int EditAt(Load *load, uint32_t index, ListEdit listEdit, FindingEdit findingEdit, const void *arg)
 {
@@ -277,7 +295,7 @@ DRAVLEN_API int SetDesc_Violation_Vehicle(Load *load, uint32_t index, const char
     return EditAt(
         load, index, [text](Violation *v) { SetDescriptionText(v, text); },
         [](ShowMeFinding &f, const void *arg) {
-            f.description = arg ? static_cast<const char *>(arg) : "";
+            f.description = FindingText(static_cast<const char *>(arg));
             f.detail.clear();
         },
         text);
@@ -288,13 +306,15 @@ DRAVLEN_API int SetCitation_Violation_Vehicle(Load *load, uint32_t index, const 
     return EditAt(
         load, index, [text](Violation *v) { SetCitationText(v, text); },
         [](ShowMeFinding &f, const void *arg) {
-            f.override = arg ? static_cast<const char *>(arg) : "";
+            f.override = FindingText(static_cast<const char *>(arg));
         },
         text);
 }
 
 DRAVLEN_API int SetUnit_Violation_Vehicle(Load *load, uint32_t index, char unit)
 {
+    if (!StorableUnit(unit))
+        return 0;
     return EditAt(
         load, index, [unit](Violation *v) { v->unit = unit; },
         [](ShowMeFinding &f, const void *arg) {
@@ -430,7 +450,7 @@ DRAVLEN_API char GetUnit_Violation(const Violation *v) { return v ? v->unit : '\
 
 DRAVLEN_API void SetUnit_Violation(Violation *v, char unit)
 {
-    if (v)
+    if (v && StorableUnit(unit))
         v->unit = unit;
 }
 

@@ -251,6 +251,28 @@ TEST_F(LoadImageTest, SavedViolationTextsAreReadFromTheDictionary)
     EXPECT_EQ(Has8820Criteria_Load(dst()), 0);
 }
 
+TEST_F(LoadImageTest, EditedTextsCannotBreakTheSavedViolationList)
+{
+    // The list text separates fields with "~": an edit that typed one must
+    // not lose the violations after it when the truckload is reopened.
+    ASSERT_EQ(AddViolation_Vehicle(src(), "392.2"), 1);
+    ASSERT_EQ(AddViolation_Vehicle(src(), "172.403(g)"), 1);
+    ASSERT_EQ(GetNumViolations_Vehicle(src()), 2u);
+    EXPECT_EQ(SetDesc_Violation_Vehicle(src(), 0, "leaking~valve"), 1);
+    EXPECT_EQ(SetCitation_Violation_Vehicle(src(), 0, "392.2~x"), 1);
+    EXPECT_EQ(SetUnit_Violation_Vehicle(src(), 0, '~'), 0);   // a separator is no unit
+    EXPECT_EQ(SetUnit_Violation_Vehicle(src(), 0, '\0'), 0);
+    EXPECT_EQ(SetUnit_Violation_Vehicle(src(), 0, 'D'), 1);
+
+    ASSERT_EQ(Read(dst(), Image(src()), 0), 0);
+    ASSERT_EQ(GetNumViolations_Vehicle(dst()), 2u);
+    const Violation *first = GetViolation_Vehicle(dst(), 0);
+    EXPECT_STREQ(GetDescription_Violation(first), "leaking-valve");
+    EXPECT_STREQ(GetCitation_Violation(first), "392.2-x");
+    EXPECT_EQ(GetUnit_Violation(first), 'D');
+    EXPECT_STREQ(GetReg_Violation(GetViolation_Vehicle(dst(), 1)), "172.403(g)");
+}
+
 TEST_F(LoadImageTest, TestModeChangesNothing)
 {
     ASSERT_EQ(SetVehicle_Load(src(), "MC/TC 306"), 1);
