@@ -57,6 +57,32 @@ std::string ReadInput(const std::string &path)
     return s.str();
 }
 
+bool IsSavedTruckload(const std::string &path)
+{
+    return path.size() > 4 && (path.compare(path.size() - 4, 4, ".vlm") == 0 ||
+                               path.compare(path.size() - 4, 4, ".VLM") == 0);
+}
+
+// A truckload saved by the program.  Read in test mode first: an image
+// whose items the current ruleset cannot all represent is refused rather
+// than checked with items silently missing.
+void ReadSavedTruckload(Engine *engine, const std::string &path)
+{
+    Load *load = GetLoad_Engine(engine);
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe)
+        throw InputError(path + ": cannot be read");
+    if (!Open_Load(load, path.c_str(), -1)) {
+        const std::string image = ReadInput(path);
+        const int test = Unserialize_Load(load, image.data(), static_cast<uint32_t>(image.size()), -1);
+        if (test == 2)
+            throw InputError(path + ": some items cannot be represented in the current ruleset");
+        throw InputError(path + ": not a saved truckload (the image is malformed)");
+    }
+    if (!Open_Load(load, path.c_str(), 0))
+        throw InputError(path + ": cannot be read");
+}
+
 // Worse verdicts win: illegal over undetermined over legal.
 int Worse(int a, int b)
 {
@@ -111,7 +137,10 @@ int Check(const std::vector<std::string> &args)
         Load *load = GetLoad_Engine(engine.get());
         Reset_Load(load);
         try {
-            velmora::check::ReadTruckloadJson(engine.get(), ReadInput(file), file == "-" ? "(standard input)" : file);
+            if (IsSavedTruckload(file))
+                ReadSavedTruckload(engine.get(), file);
+            else
+                velmora::check::ReadTruckloadJson(engine.get(), ReadInput(file), file == "-" ? "(standard input)" : file);
         } catch (const InputError &e) {
             std::cerr << "velmora-check: " << e.what() << "\n";
             return kBadInput;
