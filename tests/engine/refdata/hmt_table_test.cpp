@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <ctime>
 #include <set>
 #include <string>
@@ -66,9 +65,7 @@ TEST_F(HmtTable, GeneratedCounts)
     EXPECT_EQ(n, 3090u);
     size_t un = 0, na = 0, id = 0, unusable = 0;
     std::set<int> pids;
-    const auto start = std::chrono::steady_clock::now();
-    DecodeWholeHmt();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
+    DecodeWholeHmt();  // its speed is measured in bench/, not here
     for (size_t i = 0; i < n; ++i) {
         const std::string prefix(HmtRecordId(i), 2);
         (prefix == "UN" ? un : prefix == "NA" ? na : id)++;
@@ -86,7 +83,6 @@ TEST_F(HmtTable, GeneratedCounts)
     EXPECT_EQ(id, 1u);
     EXPECT_EQ(unusable, 1u);           // UN0190, no hazard class
     EXPECT_EQ(pids.size(), 2484u);     // 2485 distinct PIDs less UN0190's
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 500);
 }
 
 TEST_F(HmtTable, EveryRowCarriesValidHazardCodes)
