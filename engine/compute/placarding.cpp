@@ -6,6 +6,7 @@
 #include "compute/output_build.h"
 #include "compute/placard_rules.h"
 #include "compute/record_array.h"
+#include "compute/item_kinds.h"
 #include "items/hazmat_internal.h"
 
 #include <cstdint>
@@ -81,9 +82,18 @@ struct Table2Item {
 std::vector<Table2Item> ReadTable2(Engine *engine)
 {
     std::vector<Table2Item> items(engine->load.itemCount);
+    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         const Hazmat *item = Item(engine, i);
         Table2Item &t = items[i];
+        t.pounds = Pounds(item);
+        if (first[i] != i) {
+            // Only the weight differs from an item read before.
+            const uint64_t pounds = t.pounds;
+            t = items[first[i]];
+            t.pounds = pounds;
+            continue;
+        }
         t.placardable = IsPlacardableTable2(item);
         t.subsidiary = t.placardable && HasPlacardableSubsidiary_Hazmat(item);
         t.bulk = IsBulkPackaging_Hazmat(item);
@@ -92,7 +102,6 @@ std::vector<Table2Item> ReadTable2(Engine *engine)
             const HazDiv d = HazardDiv(item, 0);
             t.category = d.hazClass * 256 + d.division;
         }
-        t.pounds = Pounds(item);
     }
     return items;
 }
@@ -390,7 +399,12 @@ void AnalyzeLoad(Engine *engine)
 
 void DoAllPossiblePlacards(Engine *engine)
 {
+    // An item of a kind met before offers the same placards, whose keys
+    // are then all listed already.
+    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        if (first[i] != i)
+            continue;
         const Hazmat *item = Item(engine, i);
         const int count = GetNumHazDivs_Hazmat(item);
         for (int h = 0; h < count; ++h) {

@@ -5,6 +5,7 @@
 #include "compute/segregation.h"
 
 #include "compute/item_facts.h"
+#include "compute/item_kinds.h"
 #include "compute/messages.h"
 #include "compute/output_build.h"
 #include "compute/segregation_items.h"
@@ -203,10 +204,8 @@ void PostPair(Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcom
 
 // The pairs of a truckload, visited once per kind of pair.
 //
-// Every pair rule and every message reads an item only through its entry
-// (PID) and its qualifier words (packing group, zone, state, exemptions):
-// two items equal in those are of one "kind" and give identical findings
-// and identical message records, whatever their weights.  A long truckload
+// No pair rule and no message reads an item's weight: two items of one
+// kind (SameKind) give identical findings and identical message records.  A long truckload
 // repeats a few kinds, so the pass evaluates each ordered pair of kinds
 // once.
 //
@@ -282,11 +281,6 @@ public:
     }
 
 private:
-    static bool SameKind(const Hazmat &x, const Hazmat &y)
-    {
-        return x.pid == y.pid && x.wordA == y.wordA && x.wordB == y.wordB;
-    }
-
     struct Kind {
         uint32_t first;
         uint32_t last;
@@ -298,6 +292,19 @@ private:
     std::vector<PairOutcome> outcomes_;
     std::vector<char> evaluated_;
 };
+
+// The single-item findings of every item not skipped, worked out once for
+// both the messages and the inspection violation.
+std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairPlan &plan)
+{
+    const Load *load = ctx.load;
+    const uint64_t csi = TotalCsi(load);
+    std::vector<std::vector<int>> singles(load->itemCount);
+    for (uint32_t i = 0; i < load->itemCount; ++i)
+        if (!plan.IsSkipped(i))
+            singles[i] = SingleItemChecks(load, i, csi);
+    return singles;
+}
 
 bool SameText(const char *a, const char *b)
 {
@@ -312,14 +319,14 @@ bool SamePair(const HazSeg &a, const HazSeg &b)
 
 // The findings again, without posting, for the inspection violation.  Only
 // the last citation noted counts, so the pairs are read in the plan's order.
-SegregationFindings Findings(const PassContext &ctx, PairPlan &plan)
+SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
 {
     SegregationFindings f;
     const Load *load = ctx.load;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;
-        for (int code : SingleItemChecks(load, i)) {
+        for (int code : singles[i]) {
             switch (code) {
             case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
             case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
@@ -374,7 +381,7 @@ SegregationFindings FindSegregationViolations(Load *load)
 {
     const PassContext ctx{load, LoadHasClass1Or7(load)};
     PairPlan plan(ctx);
-    return Findings(ctx, plan);
+    return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
 void CheckSegregation(Engine *engine)
@@ -384,12 +391,13 @@ void CheckSegregation(Engine *engine)
     const PassContext ctx{load, LoadHasClass1Or7(load)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);
+    const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
 
     for (uint32_t i = 0; i < n; ++i) {
         const Hazmat *x = &load->items[i];
         if (plan.IsSkipped(i))
             continue;
-        for (int code : SingleItemChecks(load, i))
+        for (int code : singles[i])
             AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         plan.ForEachPair(load, i, [&](uint32_t j, const PairOutcome &o) { PostPair(engine, x, &load->items[j], o); });
     }
@@ -399,7 +407,7 @@ void CheckSegregation(Engine *engine)
     CheckLowestDivisions(engine, explosives);
 
     RemoveRedundantMessages(out);
-    PostSegregationViolations(load, Findings(ctx, plan));
+    PostSegregationViolations(load, Findings(ctx, plan, singles));
 }
 
 } // namespace dravlen
