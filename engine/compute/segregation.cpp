@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace dravlen {
@@ -24,7 +26,10 @@ namespace {
 // (class 7), for which 173.12(e) gives no exception.
 bool LoadHasClass1Or7(const Load *load)
 {
+    const std::vector<uint32_t> first = FirstOfKind(load);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (first[i] != i)
+            continue;  // same hazard codes as an item already read
         const Hazmat *item = &load->items[i];
         for (int k = 0; k < HazardCount(item); ++k) {
             const char c = HazardText(item, k)[0];
@@ -223,12 +228,14 @@ public:
         const Load *load = ctx.load;
         const uint32_t n = load->itemCount;
         kind_.assign(n, -1);
+        first_ = FirstOfKind(load);
         for (uint32_t i = 0; i < n; ++i) {
-            const Hazmat *item = &load->items[i];
-            if (Skipped(ctx, item))
+            // Whether an item is kept out of the rules depends on its kind
+            // and the load, not on its weight.
+            if (first_[i] == i ? Skipped(ctx, &load->items[i]) : kind_[first_[i]] < 0)
                 continue;
             int k = 0;
-            while (k < static_cast<int>(kinds_.size()) && !SameKind(load->items[kinds_[k].first], *item))
+            while (k < static_cast<int>(kinds_.size()) && kinds_[k].first != first_[i])
                 ++k;
             if (k == static_cast<int>(kinds_.size()))
                 kinds_.push_back({i, i});
@@ -257,6 +264,7 @@ public:
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
+    int KindOf(uint32_t i) const { return kind_[i]; }
 
     // Calls visit(j, outcome) for the pairs (i, j) that are the last
     // occurrence of their kind pair, in increasing j.
@@ -285,6 +293,7 @@ private:
         uint32_t first;
         uint32_t last;
     };
+    std::vector<uint32_t> first_; // FirstOfKind
     std::vector<int> kind_;       // per item; -1 when skipped
     std::vector<Kind> kinds_;
     std::vector<int> lastFrom_;
@@ -304,6 +313,25 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
         if (!plan.IsSkipped(i))
             singles[i] = SingleItemChecks(load, i, csi);
     return singles;
+}
+
+// Which single-item messages to post: not one that a later item posts
+// again (the same code about an item of the same kind, or a code that names
+// no item).  The later copy overtakes it in the message list (see
+// PairPlan), so posting it would change nothing.
+std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::vector<std::vector<int>> &singles)
+{
+    std::vector<std::vector<char>> post(singles.size());
+    std::set<std::pair<int, int>> later;  // (kind, or -1 for no item; code)
+    for (size_t i = singles.size(); i-- > 0;) {
+        if (plan.IsSkipped(static_cast<uint32_t>(i)))
+            continue;
+        for (int code : singles[i]) {
+            const int kind = NoItemCode(code) ? -1 : plan.KindOf(static_cast<uint32_t>(i));
+            post[i].push_back(later.insert({kind, code}).second ? 1 : 0);
+        }
+    }
+    return post;
 }
 
 bool SameText(const char *a, const char *b)
@@ -392,13 +420,17 @@ void CheckSegregation(Engine *engine)
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);
     const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
+    const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
     for (uint32_t i = 0; i < n; ++i) {
         const Hazmat *x = &load->items[i];
         if (plan.IsSkipped(i))
             continue;
-        for (int code : singles[i])
-            AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
+        for (size_t c = 0; c < singles[i].size(); ++c) {
+            const int code = singles[i][c];
+            if (post[i][c])
+                AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
+        }
         plan.ForEachPair(load, i, [&](uint32_t j, const PairOutcome &o) { PostPair(engine, x, &load->items[j], o); });
     }
 
