@@ -6,9 +6,12 @@
 #include "compute/output_build.h"
 #include "compute/placard_rules.h"
 #include "compute/record_array.h"
+#include "compute/item_kinds.h"
+#include "items/hazmat_internal.h"
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace dravlen {
 
@@ -64,45 +67,79 @@ bool IsPlacardableTable2(const Hazmat *item)
     return IsTable2_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item);
 }
 
-// Total weight of the placardable Table 2 materials of item's category.
-uint64_t CategoryPounds(Engine *engine, const Hazmat *item)
+// What the 172.504(b) and (c) rules read of each item.  They compare every
+// item with every other (category totals), so each item is read once per
+// use into this table instead of through the item functions n times over.
+// It lives only during one call: items keep no table data.
+struct Table2Item {
+    bool placardable;     // IsPlacardableTable2
+    bool subsidiary;      // HasPlacardableSubsidiary_Hazmat
+    bool bulk;            // IsBulkPackaging_Hazmat
+    int category;         // primary class and division (SameCategory_Hazmat); -1 without a row
+    uint64_t pounds;
+};
+
+std::vector<Table2Item> ReadTable2(Engine *engine)
+{
+    std::vector<Table2Item> items(engine->load.itemCount);
+    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        Table2Item &t = items[i];
+        t.pounds = Pounds(item);
+        if (first[i] != i) {
+            // Only the weight differs from an item read before.
+            const uint64_t pounds = t.pounds;
+            t = items[first[i]];
+            t.pounds = pounds;
+            continue;
+        }
+        t.placardable = IsPlacardableTable2(item);
+        t.subsidiary = t.placardable && HasPlacardableSubsidiary_Hazmat(item);
+        t.bulk = IsBulkPackaging_Hazmat(item);
+        t.category = -1;
+        if (ItemRow(item)) {
+            const HazDiv d = HazardDiv(item, 0);
+            t.category = d.hazClass * 256 + d.division;
+        }
+    }
+    return items;
+}
+
+// Total weight of the placardable Table 2 materials of item i's category.
+uint64_t CategoryPounds(const std::vector<Table2Item> &items, uint32_t i)
 {
     uint64_t total = 0;
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *other = Item(engine, i);
-        if (IsPlacardableTable2(other) && SameCategory_Hazmat(other, item))
-            total += Pounds(other);
-    }
+    for (const Table2Item &other : items)
+        if (other.placardable && other.category == items[i].category)
+            total += other.pounds;
     return total;
 }
 
 // Total weight of the placardable Table 2 materials without a placardable
 // subsidiary hazard: the 172.504(c) aggregate.
-uint64_t Table2Pounds(Engine *engine)
+uint64_t Table2Pounds(const std::vector<Table2Item> &items)
 {
     uint64_t total = 0;
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IsPlacardableTable2(item) && !HasPlacardableSubsidiary_Hazmat(item))
-            total += Pounds(item);
-    }
+    for (const Table2Item &t : items)
+        if (t.placardable && !t.subsidiary)
+            total += t.pounds;
     return total;
 }
 
 // Whether the candidates (placardable Table 2 items, restricted to those
 // with a placardable subsidiary when withSubsidiary) span two categories.
-bool TwoCategories(Engine *engine, bool onlyWithSubsidiary)
+bool TwoCategories(const std::vector<Table2Item> &items, bool onlyWithSubsidiary)
 {
-    const Hazmat *reference = nullptr;
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (!IsPlacardableTable2(item))
+    const Table2Item *reference = nullptr;
+    for (const Table2Item &t : items) {
+        if (!t.placardable)
             continue;
-        if (onlyWithSubsidiary && !HasPlacardableSubsidiary_Hazmat(item))
+        if (onlyWithSubsidiary && !t.subsidiary)
             continue;
         if (!reference)
-            reference = item;
-        else if (!SameCategory_Hazmat(item, reference))
+            reference = &t;
+        else if (t.category != reference->category)
             return true;
     }
     return false;
@@ -362,7 +399,12 @@ void AnalyzeLoad(Engine *engine)
 
 void DoAllPossiblePlacards(Engine *engine)
 {
+    // An item of a kind met before offers the same placards, whose keys
+    // are then all listed already.
+    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        if (first[i] != i)
+            continue;
         const Hazmat *item = Item(engine, i);
         const int count = GetNumHazDivs_Hazmat(item);
         for (int h = 0; h < count; ++h) {
@@ -377,29 +419,31 @@ void DoAllPossiblePlacards(Engine *engine)
 
 bool IsDangerousPossible(Engine *engine)
 {
+    const std::vector<Table2Item> items = ReadTable2(engine);
     // 172.504(c): below the aggregate only materials with a placardable
     // subsidiary hazard need placards at all; DANGEROUS helps only if two
     // of them are of different categories.
-    if (Table2Pounds(engine) < kTable2Aggregate && !TwoCategories(engine, true))
+    if (Table2Pounds(items) < kTable2Aggregate && !TwoCategories(items, true))
         return false;
     // 172.504(b): two or more categories of Table 2 materials.
-    if (!TwoCategories(engine, false))
+    if (!TwoCategories(items, false))
         return false;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *q = Item(engine, i);
-        if (!IsPlacardableTable2(q))
+        const Table2Item &q = items[i];
+        if (!q.placardable)
             continue;
-        if (CategoryPounds(engine, q) >= kDangerousCategoryLimit)
+        if (CategoryPounds(items, i) >= kDangerousCategoryLimit)
             continue;
         // The category could be covered by DANGEROUS unless a bulk packaging
         // of it needs its own placard (with ID placards, one showing this
         // very number).
         bool fails = false;
         for (uint32_t j = 0; j < engine->load.itemCount && !fails; ++j) {
-            const Hazmat *r = Item(engine, j);
-            if (!SameCategory_Hazmat(r, q) || !IsBulkPackaging_Hazmat(r))
+            const Table2Item &r = items[j];
+            if (r.category != q.category || !r.bulk)
                 continue;
-            fails = !engine->bulkPlacards || std::strcmp(ItemIdDigits(r), ItemIdDigits(q)) == 0;
+            fails = !engine->bulkPlacards ||
+                    std::strcmp(ItemIdDigits(Item(engine, j)), ItemIdDigits(Item(engine, i))) == 0;
         }
         if (!fails)
             return true;
@@ -446,7 +490,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
     if (pih >= 0)
         PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(pih)), kMarkInhalation);
 
-    const uint64_t table2 = Table2Pounds(engine);
+    const std::vector<Table2Item> table2Items = ReadTable2(engine);
+    const uint64_t table2 = Table2Pounds(table2Items);
     uint64_t fissileUf6 = 0;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const Hazmat *item = Item(engine, i);
@@ -489,11 +534,11 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
     // material is to be placarded.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const Hazmat *item = Item(engine, i);
-        if (!IsPlacardableTable2(item))
+        if (!table2Items[i].placardable)
             continue;
-        if (!(table2 >= kTable2Aggregate || HasPlacardableSubsidiary_Hazmat(item) || engine->placardAllHazmats))
+        if (!(table2 >= kTable2Aggregate || table2Items[i].subsidiary || engine->placardAllHazmats))
             continue;
-        if (!dangerous || CategoryPounds(engine, item) >= kDangerousCategoryLimit)
+        if (!dangerous || CategoryPounds(table2Items, i) >= kDangerousCategoryLimit)
             AddPlacard(out, item, 0);
         else
             CoverWithDangerous(out, item);

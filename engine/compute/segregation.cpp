@@ -5,13 +5,17 @@
 #include "compute/segregation.h"
 
 #include "compute/item_facts.h"
+#include "compute/item_kinds.h"
 #include "compute/messages.h"
 #include "compute/output_build.h"
 #include "compute/segregation_items.h"
 #include "compute/segregation_pairs.h"
 #include "compute/violation_posting.h"
 
+#include <algorithm>
 #include <cstring>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace dravlen {
@@ -22,7 +26,10 @@ namespace {
 // (class 7), for which 173.12(e) gives no exception.
 bool LoadHasClass1Or7(const Load *load)
 {
+    const std::vector<uint32_t> first = FirstOfKind(load);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (first[i] != i)
+            continue;  // same hazard codes as an item already read
         const Hazmat *item = &load->items[i];
         for (int k = 0; k < HazardCount(item); ++k) {
             const char c = HazardText(item, k)[0];
@@ -154,27 +161,177 @@ void CheckLowestDivisions(Engine *engine, const std::vector<ExplosiveCode> &code
     }
 }
 
-// The pair (i, j), i < j: item rules, then every pair of hazard codes.
-void CheckPair(Engine *engine, const Hazmat *x, const Hazmat *y)
+// What the pair rules find for two items: the item-level rule, then every
+// pair of hazard codes with a finding, in the order they are posted.
+struct HazardFinding {
+    int a;
+    int b;
+    int code;
+};
+
+struct PairOutcome {
+    int itemRule = kNoFinding;
+    std::vector<HazardFinding> hazards;
+};
+
+PairOutcome EvaluatePair(const Hazmat *x, const Hazmat *y)
 {
-    Output *out = &engine->output;
-    const int itemRule = CheckItemPair(x, y);
-    if (itemRule != kNoFinding)
-        AddSegregationMessage(out, engine, x, y, 0, 0, itemRule);
-    for (int a = 0; a < HazardCount(x); ++a) {
-        for (int b = 0; b < HazardCount(y); ++b) {
+    PairOutcome o;
+    o.itemRule = CheckItemPair(x, y);
+    const int nx = HazardCount(x);
+    const int ny = HazardCount(y);
+    for (int a = 0; a < nx; ++a) {
+        for (int b = 0; b < ny; ++b) {
             const int r = CheckHazardPair(x, y, a, b);
-            if (r == kNoFinding)
-                continue;
-            if (r == 32) {
-                // The item with the bare "1" subsidiary is the one in doubt.
-                const Hazmat *about = (a == 1 && HazardIs(x, 1, "1")) ? x : y;
-                AddSegregationMessage(out, engine, about, nullptr, 0, 0, r);
-            } else {
-                AddSegregationMessage(out, engine, x, y, a, b, r);
-            }
+            if (r != kNoFinding)
+                o.hazards.push_back({a, b, r});
         }
     }
+    return o;
+}
+
+// The pair (i, j), i < j: item rules, then every pair of hazard codes.
+void PostPair(Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcome &o)
+{
+    Output *out = &engine->output;
+    if (o.itemRule != kNoFinding)
+        AddSegregationMessage(out, engine, x, y, 0, 0, o.itemRule);
+    for (const HazardFinding &f : o.hazards) {
+        if (f.code == 32) {
+            // The item with the bare "1" subsidiary is the one in doubt.
+            const Hazmat *about = (f.a == 1 && HazardIs(x, 1, "1")) ? x : y;
+            AddSegregationMessage(out, engine, about, nullptr, 0, 0, f.code);
+        } else {
+            AddSegregationMessage(out, engine, x, y, f.a, f.b, f.code);
+        }
+    }
+}
+
+// The pairs of a truckload, visited once per kind of pair.
+//
+// No pair rule and no message reads an item's weight: two items of one
+// kind (SameKind) give identical findings and identical message records.  A long truckload
+// repeats a few kinds, so the pass evaluates each ordered pair of kinds
+// once.
+//
+// Posting a message that is already listed moves it to the head of its code
+// (InsertMessage): the final list depends only on the last time each
+// message is posted.  So each kind pair is posted at its last occurrence in
+// the (i, j) order of the plain double loop; earlier occurrences post the
+// same records and are overtaken by it, and the list comes out identical.
+//
+// The plan lives only during one pass: items keep no table data.
+class PairPlan {
+public:
+    explicit PairPlan(const PassContext &ctx)
+    {
+        const Load *load = ctx.load;
+        const uint32_t n = load->itemCount;
+        kind_.assign(n, -1);
+        first_ = FirstOfKind(load);
+        for (uint32_t i = 0; i < n; ++i) {
+            // Whether an item is kept out of the rules depends on its kind
+            // and the load, not on its weight.
+            if (first_[i] == i ? Skipped(ctx, &load->items[i]) : kind_[first_[i]] < 0)
+                continue;
+            int k = 0;
+            while (k < static_cast<int>(kinds_.size()) && kinds_[k].first != first_[i])
+                ++k;
+            if (k == static_cast<int>(kinds_.size()))
+                kinds_.push_back({i, i});
+            kinds_[k].last = i;
+            kind_[i] = k;
+        }
+        const size_t kn = kinds_.size();
+        // lastFrom_[a][b]: the greatest item i of kind a with an item of kind
+        // b after it (-1: none); the pair's last occurrence is then
+        // (i, last item of kind b).
+        lastFrom_.assign(kn * kn, -1);
+        for (uint32_t i = 0; i < n; ++i) {
+            if (kind_[i] < 0)
+                continue;
+            for (size_t b = 0; b < kn; ++b)
+                if (kinds_[b].last > i)
+                    lastFrom_[kind_[i] * kn + b] = static_cast<int>(i);
+        }
+        byLast_.resize(kn);
+        for (size_t k = 0; k < kn; ++k)
+            byLast_[k] = static_cast<int>(k);
+        std::sort(byLast_.begin(), byLast_.end(),
+                  [this](int a, int b) { return kinds_[a].last < kinds_[b].last; });
+        outcomes_.resize(kn * kn);
+        evaluated_.assign(kn * kn, 0);
+    }
+
+    bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
+    int KindOf(uint32_t i) const { return kind_[i]; }
+
+    // Calls visit(j, outcome) for the pairs (i, j) that are the last
+    // occurrence of their kind pair, in increasing j.
+    template <typename Visit>
+    void ForEachPair(const Load *load, uint32_t i, Visit visit)
+    {
+        const int a = kind_[i];
+        if (a < 0)
+            return;
+        const size_t kn = kinds_.size();
+        for (int b : byLast_) {
+            const uint32_t j = kinds_[b].last;
+            if (j <= i || lastFrom_[a * kn + b] != static_cast<int>(i))
+                continue;
+            const size_t at = a * kn + b;
+            if (!evaluated_[at]) {
+                outcomes_[at] = EvaluatePair(&load->items[i], &load->items[j]);
+                evaluated_[at] = 1;
+            }
+            visit(j, outcomes_[at]);
+        }
+    }
+
+private:
+    struct Kind {
+        uint32_t first;
+        uint32_t last;
+    };
+    std::vector<uint32_t> first_; // FirstOfKind
+    std::vector<int> kind_;       // per item; -1 when skipped
+    std::vector<Kind> kinds_;
+    std::vector<int> lastFrom_;
+    std::vector<int> byLast_;     // kinds in increasing last item
+    std::vector<PairOutcome> outcomes_;
+    std::vector<char> evaluated_;
+};
+
+// The single-item findings of every item not skipped, worked out once for
+// both the messages and the inspection violation.
+std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairPlan &plan)
+{
+    const Load *load = ctx.load;
+    const uint64_t csi = TotalCsi(load);
+    std::vector<std::vector<int>> singles(load->itemCount);
+    for (uint32_t i = 0; i < load->itemCount; ++i)
+        if (!plan.IsSkipped(i))
+            singles[i] = SingleItemChecks(load, i, csi);
+    return singles;
+}
+
+// Which single-item messages to post: not one that a later item posts
+// again (the same code about an item of the same kind, or a code that names
+// no item).  The later copy overtakes it in the message list (see
+// PairPlan), so posting it would change nothing.
+std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::vector<std::vector<int>> &singles)
+{
+    std::vector<std::vector<char>> post(singles.size());
+    std::set<std::pair<int, int>> later;  // (kind, or -1 for no item; code)
+    for (size_t i = singles.size(); i-- > 0;) {
+        if (plan.IsSkipped(static_cast<uint32_t>(i)))
+            continue;
+        for (int code : singles[i]) {
+            const int kind = NoItemCode(code) ? -1 : plan.KindOf(static_cast<uint32_t>(i));
+            post[i].push_back(later.insert({kind, code}).second ? 1 : 0);
+        }
+    }
+    return post;
 }
 
 bool SameText(const char *a, const char *b)
@@ -188,15 +345,16 @@ bool SamePair(const HazSeg &a, const HazSeg &b)
            (SameText(a.id1, b.id2) && SameText(a.id2, b.id1));
 }
 
-// The findings again, without posting, for the inspection violation.
-SegregationFindings Findings(const PassContext &ctx)
+// The findings again, without posting, for the inspection violation.  Only
+// the last citation noted counts, so the pairs are read in the plan's order.
+SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
 {
     SegregationFindings f;
     const Load *load = ctx.load;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (Skipped(ctx, &load->items[i]))
+        if (plan.IsSkipped(i))
             continue;
-        for (int code : SingleItemChecks(load, i)) {
+        for (int code : singles[i]) {
             switch (code) {
             case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
             case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
@@ -207,29 +365,20 @@ SegregationFindings Findings(const PassContext &ctx)
         }
     }
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *x = &load->items[i];
-        if (Skipped(ctx, x))
-            continue;
-        for (uint32_t j = i + 1; j < load->itemCount; ++j) {
-            const Hazmat *y = &load->items[j];
-            if (Skipped(ctx, y))
-                continue;
-            const int itemRule = CheckItemPair(x, y);
-            if (itemRule == 6 || itemRule == 29)
+        plan.ForEachPair(load, i, [&f](uint32_t, const PairOutcome &o) {
+            if (o.itemRule == 6 || o.itemRule == 29)
                 f.otherCitation = "49 CFR 177.848(c)";
-            for (int a = 0; a < HazardCount(x); ++a) {
-                for (int b = 0; b < HazardCount(y); ++b) {
-                    switch (CheckHazardPair(x, y, a, b)) {
-                    case 1: f.tableConflict = true; break;
-                    case 9: case 10: case 13: case 14: case 15: case 16:
-                        f.explosivesConflict = true;
-                        break;
-                    case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
-                    default: break;
-                    }
+            for (const HazardFinding &h : o.hazards) {
+                switch (h.code) {
+                case 1: f.tableConflict = true; break;
+                case 9: case 10: case 13: case 14: case 15: case 16:
+                    f.explosivesConflict = true;
+                    break;
+                case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
+                default: break;
                 }
             }
-        }
+        });
     }
     return f;
 }
@@ -258,7 +407,9 @@ void RemoveRedundantMessages(Output *out)
 
 SegregationFindings FindSegregationViolations(Load *load)
 {
-    return Findings(PassContext{load, LoadHasClass1Or7(load)});
+    const PassContext ctx{load, LoadHasClass1Or7(load)};
+    PairPlan plan(ctx);
+    return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
 void CheckSegregation(Engine *engine)
@@ -267,18 +418,20 @@ void CheckSegregation(Engine *engine)
     Output *out = &engine->output;
     const PassContext ctx{load, LoadHasClass1Or7(load)};
     const uint32_t n = load->itemCount;
+    PairPlan plan(ctx);
+    const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
+    const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
     for (uint32_t i = 0; i < n; ++i) {
         const Hazmat *x = &load->items[i];
-        if (Skipped(ctx, x))
+        if (plan.IsSkipped(i))
             continue;
-        for (int code : SingleItemChecks(load, i))
-            AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
-        for (uint32_t j = i + 1; j < n; ++j) {
-            const Hazmat *y = &load->items[j];
-            if (!Skipped(ctx, y))
-                CheckPair(engine, x, y);
+        for (size_t c = 0; c < singles[i].size(); ++c) {
+            const int code = singles[i][c];
+            if (post[i][c])
+                AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
+        plan.ForEachPair(load, i, [&](uint32_t j, const PairOutcome &o) { PostPair(engine, x, &load->items[j], o); });
     }
 
     const std::vector<ExplosiveCode> explosives = ExplosiveCodes(load);
@@ -286,7 +439,7 @@ void CheckSegregation(Engine *engine)
     CheckLowestDivisions(engine, explosives);
 
     RemoveRedundantMessages(out);
-    PostSegregationViolations(load, Findings(ctx));
+    PostSegregationViolations(load, Findings(ctx, plan, singles));
 }
 
 } // namespace dravlen

@@ -45,7 +45,20 @@ int PermitMessage(int permit)
 
 } // namespace
 
+uint64_t TotalCsi(const Load *load)
+{
+    uint64_t csi = 0;
+    for (uint32_t k = 0; load && k < load->itemCount; ++k)
+        csi += GetCSI_Hazmat(&load->items[k]);
+    return csi;
+}
+
 std::vector<int> SingleItemChecks(const Load *load, uint32_t i)
+{
+    return SingleItemChecks(load, i, TotalCsi(load));
+}
+
+std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCsi)
 {
     std::vector<int> codes;
     if (load == nullptr || i >= load->itemCount)
@@ -64,10 +77,7 @@ std::vector<int> SingleItemChecks(const Load *load, uint32_t i)
     if (pid == kPid17363 && PoundsOfPids(load, kPid17363, kPid17363) > 99)
         codes.push_back(35);
 
-    uint64_t csi = 0;
-    for (uint32_t k = 0; k < load->itemCount; ++k)
-        csi += GetCSI_Hazmat(&load->items[k]);
-    if (csi > kMaxTotalCsi && GetCSI_Hazmat(item) > 0)
+    if (totalCsi > kMaxTotalCsi && GetCSI_Hazmat(item) > 0)
         codes.push_back(37);
 
     // 177.841: poisons (Division 2.3 and 6.1 labels).

@@ -3,6 +3,7 @@
 
 #include "dravlen.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace dravlen {
@@ -20,5 +21,10 @@ int PermitCode(const Load *load, uint32_t i);
 // state between calls, so the checks of two items or two engines can never
 // interleave.
 std::vector<int> SingleItemChecks(const Load *load, uint32_t i);
+
+// The same with the load's total criticality safety index (TotalCsi) worked
+// out once by the caller: the pass checks every item against one total.
+std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCsi);
+uint64_t TotalCsi(const Load *load);
 
 } // namespace dravlen
