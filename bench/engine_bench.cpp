@@ -87,6 +87,33 @@ void BM_Calculate(benchmark::State &state)
     state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&f.engine));
 }
 
+// The saved truckload image of a 100-item truckload: written, then read
+// back into a second engine.
+void BM_SerializeLoad(benchmark::State &state)
+{
+    EngineFixture f;
+    FillLoad(&f.engine, 100);
+    uint32_t size = 0;
+    for (auto _ : state) {
+        void *image = Serialize_Load(GetLoad_Engine(&f.engine), &size);
+        benchmark::DoNotOptimize(image);
+        qv_free(image);
+    }
+    state.counters["bytes"] = size;
+}
+
+void BM_UnserializeLoad(benchmark::State &state)
+{
+    EngineFixture f, g;
+    FillLoad(&f.engine, 100);
+    uint32_t size = 0;
+    void *image = Serialize_Load(GetLoad_Engine(&f.engine), &size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Unserialize_Load(GetLoad_Engine(&g.engine), image, size, 0));
+    qv_free(image);
+    state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&g.engine));
+}
+
 void BM_FirstInit(benchmark::State &state)
 {
     for (auto _ : state)
@@ -98,6 +125,8 @@ BENCHMARK(BM_FirstInit)->Iterations(1);
 BENCHMARK(BM_FullDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Calculate)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SerializeLoad)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UnserializeLoad)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

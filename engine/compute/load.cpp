@@ -5,6 +5,7 @@
 
 #include "compute/dict.h"
 #include "compute/load_inspection.h"
+#include "compute/load_items.h"
 #include "inspection/vehicles.h"
 
 #include <cstdlib>
@@ -47,6 +48,35 @@ bool AnyPid(const Load *load, int pid)
 } // namespace dravlen
 
 using namespace dravlen;
+
+namespace dravlen {
+
+int AppendLoadItem(Load *load, const Hazmat *item)
+{
+    if (!item)
+        return -1;
+    const uint32_t index = load->itemCount;
+    auto *grown = static_cast<Hazmat *>(std::realloc(load->items, sizeof(Hazmat) * (index + 1)));
+    if (!grown)
+        return -1;
+    load->items = grown;
+    Hazmat *slot = &load->items[index];
+    Init_Hazmat(slot, 0);
+    Copy_Hazmat(slot, item);
+    if (slot->pid == 0) {
+        // The copy goes through the item record, which re-binds the item:
+        // an item with no table row or no packing group chosen cannot be
+        // represented, and an unbound record would stand in the truckload
+        // as an item with no identity.  Refuse it and leave the load as it
+        // was.
+        Reset_Hazmat(slot, 0);
+        return -1;
+    }
+    load->itemCount = index + 1;
+    return static_cast<int>(index);
+}
+
+} // namespace dravlen
 
 extern "C" {
 
@@ -91,29 +121,12 @@ DRAVLEN_API Hazmat *GetHazmat_Load(Load *load, uint32_t i)
 
 DRAVLEN_API int Add_Load(Load *load, const Hazmat *item)
 {
-    if (!item)
+    const int index = AppendLoadItem(load, item);
+    if (index < 0)
         return -1;
-    const uint32_t index = load->itemCount;
-    auto *grown = static_cast<Hazmat *>(std::realloc(load->items, sizeof(Hazmat) * (index + 1)));
-    if (!grown)
-        return -1;
-    load->items = grown;
-    Hazmat *slot = &load->items[index];
-    Init_Hazmat(slot, 0);
-    Copy_Hazmat(slot, item);
-    if (slot->pid == 0) {
-        // The copy goes through the item record, which re-binds the item:
-        // an item with no table row or no packing group chosen cannot be
-        // represented, and an unbound record would stand in the truckload
-        // as an item with no identity.  Refuse it and leave the load as it
-        // was.
-        Reset_Hazmat(slot, 0);
-        return -1;
-    }
-    load->itemCount = index + 1;
     RebuildLoadQuestions(load, 1);
     ReevaluateLoadPaperViolations(load);
-    return static_cast<int>(index);
+    return index;
 }
 
 DRAVLEN_API int Remove_Load(Load *load, uint32_t i)

@@ -2,6 +2,9 @@
 // version 7, reading every version 0-7.
 #include "compute/load_image.h"
 
+#include "compute/load_inspection.h"
+#include "compute/load_items.h"
+
 #include "compute/dict.h"
 #include "inspection/inspection.h"
 #include "inspection/question.h"
@@ -221,6 +224,7 @@ int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool tes
     }
 
     bool anyRefused = false;
+    bool anyAdded = false;
     std::size_t pos = layout.itemsAt;
     for (std::size_t i = 0; i < layout.itemCount; ++i) {
         const uint8_t *record = image + pos;
@@ -235,9 +239,16 @@ int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool tes
         if (!read)
             anyRefused = true;
         else if (!test)
-            Add_Load(load, &item);
+            anyAdded = AppendLoadItem(load, &item) >= 0 || anyAdded;
         Reset_Hazmat(&item, 0);
         pos += size;
+    }
+    // As Add_Load after each item, once for all of them: the shipping-paper
+    // questions depend on the whole truckload, and their answers come back
+    // from the dictionaries at every rebuild.
+    if (anyAdded) {
+        RebuildLoadQuestions(load, 1);
+        ReevaluateLoadPaperViolations(load);
     }
     return test && anyRefused ? kImageItemNotRepresentable : kImageRead;
 }
