@@ -128,6 +128,7 @@ public slots:
     void addSearchResult(int pid);
     void lvTruckloadSelectionChange();
     void chk8820Click(bool on);
+    void lbVehiclesChange(const QString &name);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -272,6 +272,20 @@ void TForm1::chk8820Click(bool on)
     showCompliance();
 }
 
+void TForm1::lbVehiclesChange(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    if (started_ && engine_) {
+        const char *current = GetVehicle_Load(GetLoad_Engine(engine_));
+        if (!current || name != QString::fromLatin1(current))
+            dirty_ = true;
+    }
+    lib_.setVehicle(name.toStdString());
+    if (started_)
+        showCompliance();
+}
+
 void TForm1::fillTruckloadRows()
 {
     lvTruckload->clear();

@@ -144,10 +144,8 @@ void TForm1::buildViews()
     lbVehicles = new QListWidget(vehicleGroup);
     lbVehicles->setObjectName(QStringLiteral("lbVehicles"));
     vg->addWidget(lbVehicles);
-    connect(lbVehicles, &QListWidget::currentTextChanged, this, [this](const QString &name) {
-        if (!name.isEmpty())
-            lib_.setVehicle(name.toStdString());
-    });
+    // Truckload editing: choosing a vehicle type (dirty flag, recompute).
+    connect(lbVehicles, &QListWidget::currentTextChanged, this, &TForm1::lbVehiclesChange);
     top->addWidget(vehicleGroup);
     auto *questions = new QGroupBox(QStringLiteral("Vehicle Questions"), truckload);
     auto *qv = new QVBoxLayout(questions);

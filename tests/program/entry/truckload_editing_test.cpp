@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -351,6 +352,7 @@ private slots:
         TForm1 w(lib, prompts, Folders{f, f, f});
         QVERIFY(w.started());
         QVERIFY(w.engine() != nullptr);
+        QVERIFY(!w.isDirty());
         int dialogs = 0;
         w.itemDialog = [&](Hazmat *item, bool fromSearch) {
             ++dialogs;
@@ -402,6 +404,14 @@ private slots:
         w.lvSearchDblClick(w.lvSearch->topLevelItem(0));
         QCOMPARE(dialogs, 2);
         QCOMPARE(GetItemCount_Load(GetLoad_Engine(w.engine())), 1u);
+
+        // Choosing another vehicle type marks the truckload changed.
+        w.ShowView(View::Truckload);
+        w.setDirty(false);
+        QVERIFY(w.lbVehicles->count() > 1);
+        w.lbVehicles->setCurrentRow(1);
+        QVERIFY(w.isDirty());
+        QCOMPARE(QString::fromLatin1(GetVehicle_Load(GetLoad_Engine(w.engine()))), w.lbVehicles->item(1)->text());
     }
 };
 
