@@ -295,6 +295,7 @@ void TAddItem::clearNameFields()
     for (QWidget *w : std::initializer_list<QWidget *>{ComboBoxPSN, EdtPSN, EdtHazardClass, EdtSubHazClass,
                                                        ComboBoxPackingGroup, EdtPackingGroup})
         w->setEnabled(false);
+    BtnOK->setEnabled(false);   // nothing is chosen until a shipping name and packing group are
 }
 
 void TAddItem::clearDialog()
@@ -418,6 +419,10 @@ void TAddItem::choosePSN(int index)
     } else {
         Reset_Hazmat(work(), e.pid);
         SetRomanIndex_Hazmat(work(), e.nameIndex);
+        // A freshly bound item holds no qualifiers: the boxes follow it.
+        for (QCheckBox *b : {ChkBoxLimitedQty, ChkBoxBulk, ChkBoxHazSub, ChkBoxElevateTemp, ChkBoxHazWaste,
+                             ChkBoxMarPol, ChkBoxResidue, ChkBoxReverseLogistics, ChkBoxExceptedQty})
+            b->setChecked(false);
     }
     if (!ComboBoxPSN->isHidden() && ComboBoxPSN->currentIndex() != index)
         ComboBoxPSN->setCurrentIndex(index);

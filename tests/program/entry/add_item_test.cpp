@@ -308,6 +308,13 @@ private slots:
         QVERIFY(!d.EdtWeight->isEnabled());
         QVERIFY(!d.ChkBoxLimitedQty->isEnabled());
         QVERIFY(!d.ChkBoxBulk->isEnabled());
+        d.EdtIDNumber->setText(QStringLiteral("UN120"));   // a changed ID chooses nothing
+        QVERIFY(!d.BtnOK->isEnabled());
+        d.EdtIDNumber->setText(QStringLiteral("UN1203"));
+        if (d.nameEntries().size() > 1)
+            d.choosePSN(0);
+        d.ChkBoxExceptedQty->click();
+        QVERIFY(d.BtnOK->isEnabled());
         d.answerQuestion(17, false);
         d.BtnOKClick();
         QCOMPARE(d.result(), int(QDialog::Accepted));
