@@ -354,13 +354,14 @@ private slots:
         QVERIFY(w.engine() != nullptr);
         QVERIFY(!w.isDirty());
         int dialogs = 0;
-        w.itemDialog = [&](Hazmat *item, bool fromSearch) {
+        const auto script = [&](Hazmat *item, bool fromSearch) {
             ++dialogs;
             if (!fromSearch)
                 Reset_Hazmat(item, kChlorine);
             SetWeight_Hazmat(item, 100);
             return true;
         };
+        w.itemDialog = script;
         QVERIFY(w.actAdd->isEnabled());
         QVERIFY(!w.actEdit->isEnabled());
         w.actAdd->trigger();
@@ -389,13 +390,40 @@ private slots:
         QCOMPARE(w.lvTruckload->topLevelItemCount(), 2);
         QCOMPARE(prompts.texts(), QStringList{unreadableClipboardText()});
 
+        // Edit through the dialog: a declined legality question restores the row.
+        w.lvTruckload->clearSelection();
+        w.lvTruckload->topLevelItem(0)->setSelected(true);
+        w.lvTruckload->setCurrentItem(w.lvTruckload->topLevelItem(0));
+        int editedPid = 0;
+        w.itemDialog = [&](Hazmat *item, bool) {
+            editedPid = GetPID_Hazmat(item);   // a copy of the selected row
+            Reset_Hazmat(item, kPhosgene);
+            SetWeight_Hazmat(item, 100);
+            return true;
+        };
+        prompts.shown.clear();
+        prompts.answers = {PromptAnswer::No};
+        w.actEdit->trigger();
+        QCOMPARE(editedPid, kChlorine);
+        QCOMPARE(prompts.shown.size(), size_t(1));
+        QCOMPARE(w.lvTruckload->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
+        QVERIFY(!w.actCut->isEnabled());   // the selection is gone after an edit
+
+        // Cut puts the row on the clipboard and takes it off the truckload.
+        w.lvTruckload->topLevelItem(1)->setSelected(true);
+        w.actCut->trigger();
+        QCOMPARE(w.lvTruckload->topLevelItemCount(), 1);
+        QVERIFY(clipboardHasItems());
+        QCOMPARE(clipboardRecords(*clipboardBlockFromSystem())->size(), size_t(1));
+
         w.lvTruckload->selectAll();
         w.actRemove->trigger();
         QCOMPARE(w.lvTruckload->topLevelItemCount(), 0);
         QCOMPARE(w.statusText(), QStringLiteral("There are 0 items on this truckload."));
         QVERIFY(!w.actRemove->isEnabled());
 
-        // Search double-click: refused for a Do Not Ship ID, added otherwise.
+        // Search double-click adds the result through the dialog.
+        w.itemDialog = script;
         w.ShowView(View::Search);
         w.edtLookFor->setText(QStringLiteral("UN1017"));
         w.cbLookIn->setCurrentIndex(2);
