@@ -6,6 +6,8 @@
 #include "shell/preferences_dialog.h"
 #include "shell/rules_menu.h"
 #include "shell/search_listing.h"
+#include "shell/clipboard.h"          // truckload editing
+#include "shell/truckload_editing.h"  // truckload editing
 
 #include <QAction>
 #include <QActionGroup>
@@ -100,6 +102,7 @@ void TForm1::FormCreate()
 
     buildViews();
     buildMenus();
+    setUpEditing();   // truckload editing
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -166,6 +169,7 @@ void TForm1::buildMenus()
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction *prefs = edit->addAction(QStringLiteral("P&references"));
     connect(prefs, &QAction::triggered, this, &TForm1::Preferences1Click);
+    buildEditCommands(edit, prefs);   // truckload editing
 
     mnuView = menuBar()->addMenu(QStringLiteral("&View"));
     actToolbar_ = mnuView->addAction(QStringLiteral("&Toolbar"));
@@ -291,12 +295,20 @@ void TForm1::refillTruckloadList()
     // title and the item count are kept here.
     const QString name = QString::fromStdString(lib_.truckloadName());
     truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload") : QStringLiteral("Truckload (") + name + ")");
+    fillTruckloadRows();   // truckload editing
 }
 
 void TForm1::applyCommands()
 {
-    // The editing commands themselves arrive with truckload editing; their
-    // enabled state is kept in commands_ until then.
+    // Truckload editing: the commands follow commands_.
+    if (!actAdd)
+        return;
+    actAdd->setEnabled(commands_.add);
+    actRemove->setEnabled(commands_.remove);
+    actEdit->setEnabled(commands_.edit);
+    actCut->setEnabled(commands_.cutCopy);
+    actCopy->setEnabled(commands_.cutCopy);
+    actPaste->setEnabled(commands_.paste);
 }
 
 void TForm1::ShowView(View view)
@@ -305,7 +317,7 @@ void TForm1::ShowView(View view)
     const bool wasShowing = stack_->currentIndex() == static_cast<int>(view);
     view_ = view;
     stack_->setCurrentIndex(static_cast<int>(view));
-    commands_ = editCommandsForView(view, commands_, false);
+    commands_ = editCommandsForView(view, commands_, clipboardHasItems());   // truckload editing: clipboard
     switch (view) {
     case View::Truckload:
         if (!wasShowing || previous != View::Truckload)

@@ -11,7 +11,9 @@
 #include "shell/settings.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -28,8 +30,12 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+struct Engine;
+struct Hazmat;
 
 namespace velmora {
+
+class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
 
@@ -71,6 +77,21 @@ public:
     void setDirty(bool dirty) { dirty_ = dirty; }
     const QString &programFolder() const { return programFolder_; }
 
+    // --- Truckload editing (main_window_editing.cpp) ---
+    // The item dialog: fills `item` and answers whether the user confirmed.
+    // Runs TAddItem; tests replace it with a script.
+    std::function<bool(Hazmat *item, bool fromSearch)> itemDialog;
+    // Recomputes the engine and refreshes the compliance view when it shows.
+    void showCompliance();
+    // The window's engine; null when the library is not the engine library.
+    Engine *engine() const { return engine_; }
+    TruckloadEditor *truckloadEditor() const { return editor_.get(); }
+    QAction *actAdd = nullptr, *actRemove = nullptr, *actEdit = nullptr;
+    QAction *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr;
+    QCheckBox *chk8820 = nullptr;
+    QCheckBox *chkDOD = nullptr;
+    // --- end truckload editing ---
+
     // Controls (tests drive them like a user would).
     QLineEdit *edtLookFor = nullptr;
     QComboBox *cbLookIn = nullptr;
@@ -97,6 +118,17 @@ public slots:
     void CustomHelpMenuClick(int line);
     void IDToggleClick(bool down);
     void lvSearchColumnClick(int column);
+    // Truckload editing (main_window_editing.cpp).
+    void AddItemClick();
+    void EditItemClick();
+    void RemoveItemClick();
+    void CutClick();
+    void CopyClick();
+    void PasteClick();
+    void addSearchResult(int pid);
+    void lvTruckloadSelectionChange();
+    void chk8820Click(bool on);
+    void lbVehiclesChange(const QString &name);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -118,6 +150,13 @@ private:
     void applyPreferences(const class TfrmPreference &dialog);
     QString windowCaption() const;
     QWidget *makeTitledView(const QString &title, QLabel **titleLabel);
+    // Truckload editing (main_window_editing.cpp).
+    void setUpEditing();
+    void buildEditCommands(QMenu *editMenu, QAction *before);
+    std::vector<uint32_t> selectedTruckloadRows() const;
+    bool runItemDialog(Hazmat *item, bool fromSearch);
+    void addItem(int pid, bool fromSearch);
+    void fillTruckloadRows();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
@@ -150,6 +189,9 @@ private:
     std::vector<QAction *> viewActions_;
     QAction *actToolbar_ = nullptr;
     QAction *actStatusBar_ = nullptr;
+    // Truckload editing.
+    Engine *engine_ = nullptr;
+    std::unique_ptr<TruckloadEditor> editor_;
 };
 
 } // namespace velmora

@@ -144,10 +144,8 @@ void TForm1::buildViews()
     lbVehicles = new QListWidget(vehicleGroup);
     lbVehicles->setObjectName(QStringLiteral("lbVehicles"));
     vg->addWidget(lbVehicles);
-    connect(lbVehicles, &QListWidget::currentTextChanged, this, [this](const QString &name) {
-        if (!name.isEmpty())
-            lib_.setVehicle(name.toStdString());
-    });
+    // Truckload editing: choosing a vehicle type (dirty flag, recompute).
+    connect(lbVehicles, &QListWidget::currentTextChanged, this, &TForm1::lbVehiclesChange);
     top->addWidget(vehicleGroup);
     auto *questions = new QGroupBox(QStringLiteral("Vehicle Questions"), truckload);
     auto *qv = new QVBoxLayout(questions);
@@ -157,6 +155,7 @@ void TForm1::buildViews()
     auto *chk8820 = new QCheckBox(
         QStringLiteral("This is a single material load that was loaded at one facility [8,820 Rule]."), questions);
     chk8820->setEnabled(false);   // enabled when the truckload allows the 8,820-pound rule
+    this->chk8820 = chk8820;      // truckload editing
     row8820->addWidget(chk8820);
     auto *link8820 = new QLabel(QStringLiteral("<a href=\"49CFR172.301(a)(3)\">49 CFR 172.301(a)(3)</a>"), questions);
     connect(link8820, &QLabel::linkActivated, this,
@@ -166,6 +165,7 @@ void TForm1::buildViews()
     qv->addLayout(row8820);
     auto *dod = new QCheckBox(QStringLiteral("Is this a DOD shipment?"), questions);
     dod->setEnabled(false);
+    chkDOD = dod;   // truckload editing
     qv->addWidget(dod);
     auto *exclusive = new QCheckBox(QStringLiteral("This is an Exclusive Use Shipment."), questions);
     exclusive->setEnabled(false);
