@@ -177,6 +177,12 @@ struct PairOutcome {
 PairOutcome EvaluatePair(const Hazmat *x, const Hazmat *y)
 {
     PairOutcome o;
+    // One entry never conflicts with itself: two items of it (another
+    // weight, packing group or zone) meet through their own subsidiary
+    // hazards, which 177.848(e)(6) lets materials of one class disregard.
+    // No message names such a pair, so no violation may be filed for it.
+    if (GetPID_Hazmat(x) == GetPID_Hazmat(y))
+        return o;
     o.itemRule = CheckItemPair(x, y);
     const int nx = HazardCount(x);
     const int ny = HazardCount(y);
