@@ -61,10 +61,16 @@ struct ExplosiveCode {
     HazDiv code;
 };
 
-std::vector<ExplosiveCode> ExplosiveCodes(const Load *load)
+// The class 1 codes of the items subject to segregation (taking part[i]).
+// An item kept out of 177.848 (a limited quantity, special provision 50,
+// ORM-D and the other exceptions) is not counted in the compatibility
+// groups of the load either.
+std::vector<ExplosiveCode> ExplosiveCodes(const Load *load, const std::vector<char> &part)
 {
     std::vector<ExplosiveCode> codes;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (!part[i])
+            continue;
         const Hazmat *item = &load->items[i];
         for (int k = 0; k < HazardCount(item); ++k) {
             const HazDiv d = Hazard(item, k);
@@ -77,7 +83,7 @@ std::vector<ExplosiveCode> ExplosiveCodes(const Load *load)
 
 // 177.848(g)(3)(ii)-(vi) and (h): groups that may travel together only
 // when reassigned, and articles of group G.
-void CheckCompatibilityGroups(Engine *engine, const std::vector<ExplosiveCode> &codes)
+void CheckCompatibilityGroups(Engine *engine, const std::vector<ExplosiveCode> &codes, const std::vector<char> &part)
 {
     Output *out = &engine->output;
     const Load *load = &engine->load;
@@ -101,6 +107,8 @@ void CheckCompatibilityGroups(Engine *engine, const std::vector<ExplosiveCode> &
                 if (x.code.compatGroup != 'G')
                     continue;
                 for (uint32_t j = 0; j < load->itemCount; ++j) {
+                    if (!part[j])
+                        continue;
                     const Hazmat *y = &load->items[j];
                     const HazDiv p = Hazard(y, 0);
                     if (p.hazClass == 1 && p.compatGroup != 'G')
@@ -177,6 +185,12 @@ struct PairOutcome {
 PairOutcome EvaluatePair(const Hazmat *x, const Hazmat *y)
 {
     PairOutcome o;
+    // One entry never conflicts with itself: two items of it (another
+    // weight, packing group or zone) meet through their own subsidiary
+    // hazards, which 177.848(e)(6) lets materials of one class disregard.
+    // No message names such a pair, so no violation may be filed for it.
+    if (GetPID_Hazmat(x) == GetPID_Hazmat(y))
+        return o;
     o.itemRule = CheckItemPair(x, y);
     const int nx = HazardCount(x);
     const int ny = HazardCount(y);
@@ -434,8 +448,11 @@ void CheckSegregation(Engine *engine)
         plan.ForEachPair(load, i, [&](uint32_t j, const PairOutcome &o) { PostPair(engine, x, &load->items[j], o); });
     }
 
-    const std::vector<ExplosiveCode> explosives = ExplosiveCodes(load);
-    CheckCompatibilityGroups(engine, explosives);
+    std::vector<char> part(n);
+    for (uint32_t i = 0; i < n; ++i)
+        part[i] = plan.IsSkipped(i) ? 0 : 1;
+    const std::vector<ExplosiveCode> explosives = ExplosiveCodes(load, part);
+    CheckCompatibilityGroups(engine, explosives, part);
     CheckLowestDivisions(engine, explosives);
 
     RemoveRedundantMessages(out);

@@ -148,5 +148,41 @@ TEST_F(Truckload, SegregationExemptions)
     Reset_Hazmat(&unbound, 0);
 }
 
+// The exemptions that take an item out of 177.848, one rule at a time.
+TEST_F(Truckload, SegregationExemptionRules)
+{
+    struct Case {
+        const char *paragraph;
+        ItemSpec item;
+        unsigned exemption;  // 0: none
+        bool hazardousSubstance;
+        int exempt;
+    };
+    const Case cases[] = {
+        {"172.102(b)(2) not regulated but by aircraft", {"UN1910"}, 4, false, 1},
+        {"172.102(b)(2) unless a hazardous substance", {"UN1910"}, 4, true, 0},
+        {"172.102(b)(2) exemption not claimed", {"UN1910"}, 0, false, 0},
+        {"172.102(30) sulfur not in bulk", {"UN1350"}, 0, false, 1},
+        {"172.102(30) sulfur in bulk", {"UN1350", nullptr, -1, 0, 0, true}, 0, false, 0},
+        {"172.102(30) sulfur in bulk formed to a shape", {"UN1350", nullptr, -1, 0, 0, true}, 9, false, 1},
+        {"ORM-D", {"UN1203"}, 8, false, 1},
+    };
+    for (const Case &c : cases) {
+        Hazmat item;
+        ASSERT_TRUE(Bind(&item, c.item)) << c.paragraph;
+        if (c.hazardousSubstance)
+            SetHazardousSubstance_Hazmat(&item, 1);
+        if (c.exemption == 8)
+            SetOrmD_Hazmat(&item, 1);
+        else if (c.exemption)
+            SetExemptionForLoad_Hazmat(&item, c.exemption, 1, load());
+        if (c.exemption) {
+            ASSERT_EQ(HasExemptionForLoad_Hazmat(&item, c.exemption, load()), 1) << c.paragraph;
+        }
+        EXPECT_EQ(ExemptFromSegregationForLoad_Hazmat(&item, load()), c.exempt) << c.paragraph;
+        Reset_Hazmat(&item, 0);
+    }
+}
+
 } // namespace
 } // namespace velmora_test

@@ -26,6 +26,7 @@ const ItemSpec E12L{"UN0248"};                     // 1.2L contrivances, water-a
 const ItemSpec E13C{"UN0161"};                     // 1.3C powder, smokeless
 const ItemSpec E13L{"UN0249"};                     // 1.3L contrivances, water-activated
 const ItemSpec E14C50{"UN0379"};                   // 1.4C, special provision 50
+const ItemSpec E14S50{"UN0055"};                   // 1.4S cartridge cases with primer, special provision 50
 const ItemSpec E14D{"UN0289", nullptr, -1, 0, 0, false, 50};  // 1.4D cord, detonating (PID 267)
 const ItemSpec E14G{"UN0312"};                     // 1.4G cartridges, signal
 const ItemSpec E14S{"UN0070"};                     // 1.4S cutters, cable, explosive
@@ -69,6 +70,11 @@ const RuleCase kCases[] = {
     {"177.848(e)(6) same class conflicting through a subsidiary", {Acrolein, HydrogenCyanide},
      {{19, 2}, {1, 0}}, 2},
     {"172.102(50) not subject to segregation", {E14C50, E11B}, {{9, 0}}, 0},
+    // An item kept out of the segregation rules takes no part in the
+    // compatibility group rules of the load either.
+    {"172.102(50) no group reassignment for an item not subject", {E14C50, E11D}, {{11, 0}}, 0},
+    {"172.102(50) no lowest division for an item not subject", {E14C50, E13C}, {{17, 0}}, 0},
+    {"172.102(50) group G with an item not subject", {E14G, E14S50}, {{15, 0}, {13, 0}}, 0},
     {"173.156 limited quantity not subject to segregation",
      {Phosgene, ItemSpec{"UN1203", nullptr, -1, 0, 0, false, 100, 0, true}}, {{1, 0}}, 0},
     {"173.170(b) black powder for small arms over 100 lb", {Pounds({"NA0027"}, 101)}, {{33, 1}}, 1},

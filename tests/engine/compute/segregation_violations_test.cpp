@@ -45,6 +45,11 @@ const FindingCase kFindings[] = {
     {"173.170(b) black powder for small arms", {W("NA0027", 101)}, false, false, "49 CFR 173.170(b)"},
     {"173.171(b) smokeless powder for small arms", {W("NA3178", 101)}, false, false, "49 CFR 173.171(b)"},
     {"173.63(a) detonating cord", {W("UN0289", 100)}, false, false, "49 CFR 173.63(a)"},
+    // One entry never conflicts with itself: two items of acrolein (6.1 with
+    // a 3 subsidiary, PG I, zone A) meet through the subsidiary, but the pass
+    // posts no message for them, so no violation may be filed either.
+    {"177.848(e)(6) one entry twice is no conflict",
+     {{"UN1092", nullptr, -1, 'A'}, {"UN1092", nullptr, -1, 'A', 0, false, 300}}, false, false, nullptr},
     {"173.156 limited quantity not subject",
      {{"UN1076", nullptr, -1, 'A'}, {"UN1203", nullptr, -1, 0, 0, false, 100, 0, true}}, false, false, nullptr},
 };
