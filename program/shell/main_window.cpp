@@ -1,11 +1,15 @@
 #include "shell/main_window.h"
 
+#include "presentation/compliance_view.h"
 #include "shell/about_box.h"
+#include "shell/dravlen_library.h"
 #include "shell/help_window.h"
 #include "shell/launchers.h"
 #include "shell/preferences_dialog.h"
 #include "shell/rules_menu.h"
 #include "shell/search_listing.h"
+
+#include "dravlen.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -151,6 +155,19 @@ void TForm1::IDToggleClick(bool down)
     lib_.setBulkPlacards(down);
     setIDToggle(down, down ? QStringLiteral("Display ID markings on orange panels (on)")
                            : QStringLiteral("Display ID markings on orange panels (off)"));
+    if (view_ == View::Compliance)
+        showCompliance();
+}
+
+// Compliance rendering: the engine recomputes, the view reads its output.
+// A scripted library (tests) has no engine: the view then shows nothing.
+void TForm1::showCompliance()
+{
+    auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_);
+    Engine *engine = dravlen && engineUp_ ? dravlen->engine() : nullptr;
+    if (engine)
+        Calculate_Engine(engine);
+    complianceView_->refresh(engine);
 }
 
 void TForm1::setStatus(const QString &text) { status_->setText(text); }
@@ -237,8 +254,9 @@ void TForm1::RulesetClick(int index)
 {
     if (switchRuleset(lib_, prompts_, index)) {
         refillTruckloadList();
-        // The saved truckloads and compliance views are refreshed when their
-        // contents arrive; the compliance title follows the ruleset now.
+        // The saved truckloads view is refreshed when its contents arrive.
+        if (view_ == View::Compliance)
+            showCompliance();
     }
     // The check mark always shows the engine's ruleset (unchanged when declined).
     for (QAction *a : rulesGroup_->actions())
@@ -313,6 +331,7 @@ void TForm1::ShowView(View view)
         setStatus(itemCountText(lib_.itemCount()));
         break;
     case View::Compliance:
+        showCompliance();
         setStatus(QString());
         break;
     case View::Search:
@@ -477,6 +496,7 @@ bool TForm1::FormClose()
                            QStringLiteral("."));
     }
     if (engineUp_) {
+        complianceView_->refresh(nullptr);   // it borrows the engine's output
         lib_.destroyEngine();
         engineUp_ = false;
     }

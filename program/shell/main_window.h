@@ -31,6 +31,8 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class ComplianceView;   // compliance rendering
+
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
 
 // Which editing commands a view leaves enabled.
@@ -68,6 +70,10 @@ public:
     QString statusText() const;
     QString complianceTitleText() const;
     bool isDirty() const { return dirty_; }
+    // Compliance rendering: recompute and redraw the compliance view (call
+    // after every change of the truckload or of a placarding switch).
+    void showCompliance();
+    ComplianceView *complianceView() const { return complianceView_; }
     void setDirty(bool dirty) { dirty_ = dirty; }
     const QString &programFolder() const { return programFolder_; }
 
@@ -145,6 +151,7 @@ private:
     QLabel *status_ = nullptr;
     QLabel *truckloadTitle_ = nullptr;
     QLabel *complianceTitle_ = nullptr;
+    ComplianceView *complianceView_ = nullptr;   // compliance rendering
     QToolBar *toolbar_ = nullptr;
     QActionGroup *rulesGroup_ = nullptr;
     std::vector<QAction *> viewActions_;
