@@ -239,12 +239,16 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     navigator_ = new QWidget(info);
     auto *nav = new QHBoxLayout(navigator_);
     nav->setContentsMargins(0, 0, 0, 0);
+    nav->setSpacing(2);
     btnPrevious_ = new QPushButton(QStringLiteral("<"), navigator_);
-    btnPrevious_->setFixedWidth(24);
+    btnPrevious_->setFixedWidth(22);
     navigatorText_ = new QLabel(navigator_);
     navigatorText_->setAlignment(Qt::AlignCenter);
+    QFont navFont = navigatorText_->font();
+    navFont.setPointSize(8);
+    navigatorText_->setFont(navFont);
     btnNext_ = new QPushButton(QStringLiteral(">"), navigator_);
-    btnNext_->setFixedWidth(24);
+    btnNext_->setFixedWidth(22);
     nav->addWidget(btnPrevious_);
     nav->addWidget(navigatorText_, 1);
     nav->addWidget(btnNext_);

@@ -131,6 +131,23 @@ private slots:
             if (const PlacardPicture *p = FindPlacardPictureByKey(key))
                 names << QString::fromLatin1(p->resource);
         QCOMPARE(names.size(), 74);
+        // With VELMORA_SNAPSHOT_DIR set, the placards are also saved as
+        // sheets of 28 for looking at them.
+        const QByteArray dir = qgetenv("VELMORA_SNAPSHOT_DIR");
+        for (int sheet = 0; !dir.isEmpty() && sheet * 28 < 74; ++sheet) {
+            std::vector<PlacardEntry> entries;
+            for (unsigned key = 0; key < 0x4000; ++key)
+                if (FindPlacardPictureByKey(key)) {
+                    PlacardEntry e;
+                    e.key = e.pictureKey = key;
+                    e.idNumber = key & 0x2000 ? 1234 : 0;
+                    entries.push_back(e);
+                }
+            entries.erase(entries.begin(), entries.begin() + sheet * 28);
+            TCPPlacards drawing;
+            drawing.setPlacards(entries);
+            drawing.draw().save(QString::fromLocal8Bit(dir) + QStringLiteral("/placards-%1.png").arg(sheet));
+        }
         for (const QString &name : names) {
             const QImage image = namedPicture(name, QSize(100, 100));
             QVERIFY2(!image.isNull(), qPrintable(name));
