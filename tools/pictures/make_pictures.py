@@ -112,6 +112,8 @@ def placard(bg, fg, symbol, words, number, bulk, lower=None, stripes=False, dang
     else:
         lines = words.split("|")
         y0 = 56 - 4 * (len(lines) - 1)
+        if stripes and lines:   # keep the words legible over the stripes
+            body += "<rect x=\"18\" y=\"%d\" width=\"64\" height=\"%d\" fill=\"#ffffff\"/>\n" % (y0 - 8, 8 * len(lines) + 3)
         for i, line in enumerate(lines):
             size = 9 if len(line) <= 11 else (7 if len(line) <= 15 else 6)
             colour = fg
