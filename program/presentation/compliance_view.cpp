@@ -231,8 +231,15 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     iv->addLayout(head);
     infoText_ = new QLabel(info);
     infoText_->setWordWrap(true);
+    infoText_->setTextFormat(Qt::PlainText);
     infoText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    iv->addWidget(infoText_);
+    // Long message reasons scroll inside the panel.
+    auto *infoScroll = new QScrollArea(info);
+    infoScroll->setFrameShape(QFrame::NoFrame);
+    infoScroll->setWidgetResizable(true);
+    infoScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    infoScroll->setWidget(infoText_);
+    iv->addWidget(infoScroll, 1);
     multipleNote_ = new QLabel(kMultipleOptions, info);
     multipleNote_->setWordWrap(true);
     iv->addWidget(multipleNote_);
@@ -253,7 +260,6 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     nav->addWidget(navigatorText_, 1);
     nav->addWidget(btnNext_);
     iv->addWidget(navigator_);
-    iv->addStretch();
     btnAllowed_ = new QPushButton(QStringLiteral("Allowed Placards"), info);
     iv->addWidget(btnAllowed_);
     upper->addWidget(info);
@@ -331,14 +337,19 @@ void ComplianceView::showInfo(const QString &icon, const QString &title, const Q
 {
     infoIcon_->setPixmap(QPixmap::fromImage(namedPicture(icon, QSize(32, 32))));
     infoTitle_->setText(title);
-    infoText_->setText(text);
+    multipleNote_->setVisible(false);   // the explanation takes its room
+    infoRaw_ = text;
+    // The texts break lines with CR LF; the label wants plain line feeds.
+    infoText_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void ComplianceView::resetInfo()
 {
     infoIcon_->setPixmap(QIcon(QStringLiteral(":/icons/compliance.svg")).pixmap(32, 32));
     infoTitle_->setText(QStringLiteral("Compliance"));
+    infoRaw_ = kDefaultInfo;
     infoText_->setText(kDefaultInfo);
+    multipleNote_->setVisible(optionCount_ >= 2);
 }
 
 void ComplianceView::citationClicked(const QString &key)
@@ -348,7 +359,7 @@ void ComplianceView::citationClicked(const QString &key)
 }
 
 QString ComplianceView::infoTitle() const { return infoTitle_->text(); }
-QString ComplianceView::infoText() const { return infoText_->text(); }
+QString ComplianceView::infoText() const { return infoRaw_; }
 QString ComplianceView::navigatorText() const { return navigatorText_->text(); }
 bool ComplianceView::navigatorVisible() const { return !navigator_->isHidden(); }
 QWidget *ComplianceView::placardArea() const { return placardArea_; }

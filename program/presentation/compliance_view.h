@@ -53,7 +53,7 @@ public:
     TMarkings &markings() { return markings_; }
     TCPMessages &messages() { return messages_; }
     QString infoTitle() const;
-    QString infoText() const;
+    QString infoText() const;   // as the vocabulary gives it (CR LF breaks)
     QString navigatorText() const;
     bool navigatorVisible() const;
     QWidget *placardArea() const;
@@ -92,6 +92,7 @@ private:
     QLabel *infoIcon_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;
+    QString infoRaw_;   // the information text as given, CR LF line breaks
     QLabel *multipleNote_ = nullptr;
     QWidget *navigator_ = nullptr;
     QLabel *navigatorText_ = nullptr;

@@ -148,6 +148,8 @@ private slots:
         QTest::mouseMove(strip, QPoint(20, 15));
         QCOMPARE(view.infoTitle(), QStringLiteral("Trailer Marking"));
         QVERIFY(view.infoText().contains(QStringLiteral("\"Gasoline\" on each side")));
+        QCoreApplication::processEvents();
+        snapshot(&view, "gasoline-marking-hover");
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(20, 15));
         QCOMPARE(cited, QStringList{QStringLiteral("49CFR172.336(c)")});
 
