@@ -8,6 +8,7 @@
 #include "dravlen.h"
 
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace velmora;
@@ -52,6 +53,15 @@ private slots:
         view->showOption(3);
         QTest::mouseClick(view->markingStrip(), Qt::LeftButton, {}, QPoint(20, 15));
         QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Unable to locate Tavisto.")});
+
+        // Turning ID numbers off recomputes the showing view: no numbers.
+        QVERIFY(w.btnIDToggle->isChecked());
+        w.btnIDToggle->click();
+        QCOMPARE(view->optionNumber(), 1);
+        for (const PlacardEntry &p : view->placards().placards())
+            QCOMPARE(p.idNumber, 0);
+        w.btnIDToggle->click();
+        QCOMPARE(view->placards().placards().at(0).idNumber, 1203);
 
         // Emptying the truckload and showing the view again recomputes it.
         Reset_Load(GetLoad_Engine(lib.engine()));
