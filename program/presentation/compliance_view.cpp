@@ -289,6 +289,9 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
 void ComplianceView::setFontAdjust(int adjust)
 {
     fontAdjust_ = adjust;
+    QFont title = infoTitle_->font();
+    title.setPointSize(12 - adjust);
+    infoTitle_->setFont(title);
     placards_.setFontAdjust(adjust);
     markings_.setFontAdjust(adjust);
     messages_.setFontAdjust(adjust);
