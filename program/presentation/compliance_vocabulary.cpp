@@ -91,20 +91,24 @@ constexpr PlacardPicture kPictures[] = {
 };
 
 constexpr MarkingKind kMarkings[] = {
-    {1, "Identification number (single material, non-bulk)", "49CFR172.301(a)(3)"},
-    {2, "Identification number (poison inhalation hazard, non-bulk)", "49CFR172.313(c)"},
-    {3, "Identification number (bulk packaging)", "49CFR172.302(a)"},
-    {4, "Fuel Oil", "49CFR172.336(c)"},
-    {5, "Gasoline", "49CFR172.336(c)"},
-    {6, "Inhalation Hazard", "49CFR172.102(13)"},
-    {7, "Shipping name", "49CFR172.328(b)"},
-    {8, "Marine Pollutant", "49CFR172.322"},
-    {9, "Molten Sulfur", "49CFR172.325(b)"},
-    {10, "Molten Aluminum", "49CFR172.325(b)"},
-    {11, "HOT", "49CFR172.325(a)"},
-    {12, "Non-Odorized", "49CFR172.328(e)"},
-    {13, "Sour Crude Oil", "49CFR172.327"},
+    {1, "Identification number (single material, non-bulk)", "49CFR172.301(a)(3)", nullptr, 50, 25},
+    {2, "Identification number (poison inhalation hazard, non-bulk)", "49CFR172.313(c)", nullptr, 50, 25},
+    {3, "Identification number (bulk packaging)", "49CFR172.302(a)", nullptr, 50, 25},
+    {4, "Fuel Oil", "49CFR172.336(c)", "IDB_FUEL_OIL_MARKING", 105, 25},
+    {5, "Gasoline", "49CFR172.336(c)", "IDB_GASOLINE_MARKING", 105, 25},
+    {6, "Inhalation Hazard", "49CFR172.102(13)", "IDB_INHAL_HAZ_MARKING", 105, 25},
+    {7, "Shipping name", "49CFR172.328(b)", nullptr, 0, 25},
+    {8, "Marine Pollutant", "49CFR172.322", "IDB_MARPOL_MARKING", 100, 100},
+    {9, "Molten Sulfur", "49CFR172.325(b)", "IDB_MOLTEN_SULFUR", 100, 100},
+    {10, "Molten Aluminum", "49CFR172.325(b)", "IDB_MOLTEN_ALUMINUM", 100, 100},
+    {11, "HOT", "49CFR172.325(a)", "IDB_HOT_MARKING", 100, 100},
+    {12, "Non-Odorized", "49CFR172.328(e)", "IDB_NON_ODORIZED_MARKING", 105, 25},
+    {13, "Sour Crude Oil", "49CFR172.327", "IDB_SOUR_CRUDE_MARKING", 100, 100},
 };
+
+// "\xA7" is the section sign in Windows-1252; the literal is split after it
+// so that the digits of the section do not continue the escape.
+constexpr const char *kClick = "\r\n\r\nClick to view the regulation.";
 
 } // namespace
 
@@ -116,16 +120,22 @@ const PlacardPicture *FindPlacardPictureByKey(unsigned key)
     return nullptr;
 }
 
-const PlacardPicture *FindPlacardPicture(const Placard *placard)
+unsigned PlacardPictureKey(unsigned hash, int hazardClass, bool showsNumber, char rawLetter)
 {
-    unsigned key = GetHash_Placard(placard) & 0x3FFFu;
-    if (GetClass_Placard(placard) == 3 && IsBulk_Placard(placard)) {
-        const char raw = GetRawCompatGroup_Placard(placard);
+    unsigned key = hash & 0x3FFFu;
+    if (hazardClass == 3 && showsNumber) {
         key &= ~0x1Fu;
-        if (raw == 'F' || raw == 'C')
+        if (rawLetter == 'F' || rawLetter == 'C')
             key |= 3;  // FUEL OIL or COMBUSTIBLE with number: Bulk Combustible
     }
-    return FindPlacardPictureByKey(key);
+    return key;
+}
+
+const PlacardPicture *FindPlacardPicture(const Placard *placard)
+{
+    return FindPlacardPictureByKey(PlacardPictureKey(GetHash_Placard(placard), GetClass_Placard(placard),
+                                                     IsBulk_Placard(placard) != 0,
+                                                     GetRawCompatGroup_Placard(placard)));
 }
 
 int PlacardPictureCount()
@@ -142,6 +152,79 @@ std::string MessageHeading(int type)
     if (type < 0 || type >= static_cast<int>(std::size(kHeadings)))
         return {};
     return kHeadings[type];
+}
+
+std::string MessageIconResource(int type, int messageCode)
+{
+    if (type == 3) {
+        switch (messageCode) {
+        case 13: return "IDI_SEG_DETONATORS";
+        case 15: return "IDI_SEG_GROUP_G";
+        case 19: return "IDI_SEG_SAMECLASS_DIFSUBS";
+        case 29: return "IDI_SEG_CYANIDES_MAYBE";
+        case 32: return "IDI_SEG_UNKNOWN_EXPLOSIVE";
+        default: return "IDI_SEG_NOTSURE";
+        }
+    }
+    static const char *const kIcons[] = {
+        "IDI_SEG_RADIATION", "IDI_SEG_DONOTLOAD", "IDI_SEG_SEGREGATION", "IDI_SEG_NOTSURE",
+        "IDI_SEG_MESSAGE",   "IDI_SEG_PERMIT",    "IDI_SEG_POSSPERMIT",
+    };
+    if (type < 0 || type >= static_cast<int>(std::size(kIcons)))
+        return {};
+    return kIcons[type];
+}
+
+std::string MarkingHoverText(int type, const std::string &shippingName)
+{
+    switch (type) {
+    case 1:
+        return std::string("49 CFR \xA7" "172.301(a)(3):\r\n\r\nA transport vehicle or freight container containing "
+                           "only a single hazardous material in non-bulk packages must be marked, on each side and "
+                           "each end ... with the identification number specified ... subject to the following "
+                           "provisions and limitations...") + kClick;
+    case 2:
+        return std::string("49 CFR \xA7" "172.313(c)\r\n\r\nA transport vehicle or freight container containing a "
+                           "material poisonous by inhalation in non-bulk packages shall be marked ... with the "
+                           "identification number ... subject to the following provisions and limitations...") +
+               kClick;
+    case 3:
+        return std::string("49 CFR \xA7" "172.302(a):\r\n\r\nExcept as otherwise provided in this subpart, no person "
+                           "may offer for transportation or transport a hazardous material in a bulk packaging "
+                           "unless the packaging is marked ... with the identification number... ") + kClick;
+    case 4:
+    case 5: {
+        const char *lower = type == 4 ? "fuel oil" : "gasoline";
+        const char *marked = type == 4 ? "Fuel Oil" : "Gasoline";
+        return std::string("49 CFR \xA7" "172.336(c):\r\n\r\nIdentification numbers are not required on a cargo tank "
+                           "containing only ") + lower + ", if the cargo tank is marked \"" + marked +
+               "\" on each side..." + kClick;
+    }
+    case 6:
+        return std::string("49 CFR \xA7" "172.102(13):\r\n\r\nThe words \"Inhalation Hazard\" ... shall be marked on "
+                           "two opposing sides of each bulk package.") + kClick;
+    case 7:
+        return std::string("49 CFR \xA7" "172.328(b):\r\n\r\nThe cargo tank must be marked on each side on each end "
+                           "with the words \"") + shippingName + "\" or an " + "appropriate common name." + kClick;
+    case 8:
+        return std::string("49 CFR \xA7" "172.322:\r\n\r\nA marine pollutant marking is required for this load.") +
+               kClick;
+    case 9:
+    case 10:
+        return std::string("49 CFR \xA7" "172.325(b):\r\n\r\nA ") + (type == 9 ? "molten sulfur" : "molten aluminum") +
+               " marking is required for this load." + kClick;
+    case 11:
+        return std::string("49 CFR \xA7" "172.325(a):\r\n\r\nA bulk packaging containing an elevated temperature "
+                           "material requires the \"HOT\" marking on two opposing sides.") + kClick;
+    case 12:
+        return std::string("49 CFR \xA7" "172.328(e):\r\n\r\nA cargo tank containing liquefied petroleum gas that is "
+                           "unodorized must be legibly marked NON-ODORIZED or NOT ODORIZED.") + kClick;
+    case 13:
+        return std::string("49 CFR \xA7" "172.327:\r\n\r\nA Bulk packaging used to transport Sour Crude Oil may "
+                           "present an inhalation hazard and must be marked to warn of the toxic hazard.") + kClick;
+    default:
+        return {};
+    }
 }
 
 const MarkingKind *FindMarkingKind(int type)

@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
+#include "presentation/compliance_view.h"
 #include "shell/about_box.h"
+#include "shell/dravlen_library.h"
 #include "shell/help_window.h"
 #include "shell/launchers.h"
 #include "shell/preferences_dialog.h"
@@ -8,6 +10,8 @@
 #include "shell/search_listing.h"
 #include "shell/clipboard.h"          // truckload editing
 #include "shell/truckload_editing.h"  // truckload editing
+
+#include "dravlen.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -154,6 +158,19 @@ void TForm1::IDToggleClick(bool down)
     lib_.setBulkPlacards(down);
     setIDToggle(down, down ? QStringLiteral("Display ID markings on orange panels (on)")
                            : QStringLiteral("Display ID markings on orange panels (off)"));
+    if (view_ == View::Compliance)
+        showCompliance();
+}
+
+// Compliance rendering: the engine recomputes, the view reads its output.
+// A scripted library (tests) has no engine: the view then shows nothing.
+void TForm1::showCompliance()
+{
+    auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_);
+    Engine *engine = dravlen && engineUp_ ? dravlen->engine() : nullptr;
+    if (engine)
+        Calculate_Engine(engine);
+    complianceView_->refresh(engine);
 }
 
 void TForm1::setStatus(const QString &text) { status_->setText(text); }
@@ -241,8 +258,9 @@ void TForm1::RulesetClick(int index)
 {
     if (switchRuleset(lib_, prompts_, index)) {
         refillTruckloadList();
-        // The saved truckloads and compliance views are refreshed when their
-        // contents arrive; the compliance title follows the ruleset now.
+        // The saved truckloads view is refreshed when its contents arrive.
+        if (view_ == View::Compliance)
+            showCompliance();
     }
     // The check mark always shows the engine's ruleset (unchanged when declined).
     for (QAction *a : rulesGroup_->actions())
@@ -325,6 +343,7 @@ void TForm1::ShowView(View view)
         setStatus(itemCountText(lib_.itemCount()));
         break;
     case View::Compliance:
+        showCompliance();
         setStatus(QString());
         break;
     case View::Search:
@@ -489,6 +508,7 @@ bool TForm1::FormClose()
                            QStringLiteral("."));
     }
     if (engineUp_) {
+        complianceView_->refresh(nullptr);   // it borrows the engine's output
         lib_.destroyEngine();
         engineUp_ = false;
     }

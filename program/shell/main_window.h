@@ -36,6 +36,7 @@ struct Hazmat;
 namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
+class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
 
@@ -74,6 +75,10 @@ public:
     QString statusText() const;
     QString complianceTitleText() const;
     bool isDirty() const { return dirty_; }
+    // Compliance rendering: recompute and redraw the compliance view (call
+    // after every change of the truckload or of a placarding switch).
+    void showCompliance();
+    ComplianceView *complianceView() const { return complianceView_; }
     void setDirty(bool dirty) { dirty_ = dirty; }
     const QString &programFolder() const { return programFolder_; }
 
@@ -81,8 +86,6 @@ public:
     // The item dialog: fills `item` and answers whether the user confirmed.
     // Runs TAddItem; tests replace it with a script.
     std::function<bool(Hazmat *item, bool fromSearch)> itemDialog;
-    // Recomputes the engine and refreshes the compliance view when it shows.
-    void showCompliance();
     // The window's engine; null when the library is not the engine library.
     Engine *engine() const { return engine_; }
     TruckloadEditor *truckloadEditor() const { return editor_.get(); }
@@ -184,6 +187,7 @@ private:
     QLabel *status_ = nullptr;
     QLabel *truckloadTitle_ = nullptr;
     QLabel *complianceTitle_ = nullptr;
+    ComplianceView *complianceView_ = nullptr;   // compliance rendering
     QToolBar *toolbar_ = nullptr;
     QActionGroup *rulesGroup_ = nullptr;
     std::vector<QAction *> viewActions_;

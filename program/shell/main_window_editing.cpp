@@ -106,18 +106,6 @@ void TForm1::setUpEditing()
     });
 }
 
-void TForm1::showCompliance()
-{
-    // Seam: the compliance view's drawing replaces this with its own
-    // recompute-and-redraw; here the engine is recomputed and the status
-    // emptied as the view does when it shows.
-    if (!engine_)
-        return;
-    Calculate_Engine(engine_);
-    if (view_ == View::Compliance)
-        setStatus(QString());
-}
-
 bool TForm1::runItemDialog(Hazmat *item, bool fromSearch)
 {
     AddItemContext context;

@@ -2,6 +2,8 @@
 // status bar.
 #include "shell/main_window.h"
 
+#include "presentation/compliance_view.h"
+
 #include "shell/launchers.h"
 #include "shell/list_sort.h"
 
@@ -182,46 +184,15 @@ void TForm1::buildViews()
     tv->addWidget(lvTruckload, 1);
     stack_->addWidget(truckload);
 
-    // Compliance view: the placard area, the information panel, markings
-    // and messages.  What they draw arrives with the placard rendering.
+    // Compliance view: placards, information panel, markings and messages.
     QWidget *compliance = makeTitledView(QStringLiteral("Compliance Requirements ()"), &complianceTitle_);
-    auto *cv = static_cast<QVBoxLayout *>(compliance->layout());
-    auto *upper = new QHBoxLayout;
-    auto *placards = new QFrame(compliance);
-    placards->setObjectName(QStringLiteral("PlacardArea"));
-    placards->setFrameShape(QFrame::StyledPanel);
-    placards->setStyleSheet(QStringLiteral("#PlacardArea { background:white; }"));
-    upper->addWidget(placards, 1);
-    auto *info = new QFrame(compliance);
-    info->setFixedWidth(225);
-    info->setFrameShape(QFrame::StyledPanel);
-    auto *iv = new QVBoxLayout(info);
-    auto *infoHead = new QHBoxLayout;
-    auto *icon = new QLabel(info);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/compliance.svg")).pixmap(32, 32));
-    infoHead->addWidget(icon);
-    auto *infoTitle = new QLabel(QStringLiteral("Compliance"), info);
-    QFont tf = infoTitle->font();
-    tf.setBold(true);
-    tf.setPointSize(12 - fontAdjust_);
-    infoTitle->setFont(tf);
-    infoHead->addWidget(infoTitle, 1);
-    iv->addLayout(infoHead);
-    auto *infoText = new QLabel(QStringLiteral("The placarding, marking, and segregation compliance is listed here. "
-                                               "Move your cursor over each item for more information."),
-                                info);
-    infoText->setWordWrap(true);
-    iv->addWidget(infoText);
-    iv->addStretch();
-    upper->addWidget(info);
-    cv->addLayout(upper, 45);
-    auto *lower = new QHBoxLayout;
-    auto *markings = new QListWidget(compliance);
-    markings->setFixedWidth(240 + 16);
-    lower->addWidget(markings);
-    auto *messages = new QListWidget(compliance);
-    lower->addWidget(messages, 1);
-    cv->addLayout(lower, 55);
+    complianceView_ = new ComplianceView(compliance);
+    complianceView_->setFontAdjust(fontAdjust_);
+    complianceView_->onCitation = [this](const QString &cite) {
+        openRegulations(regulationsViewerPath(programFolder_), cite, prompts_);
+    };
+    complianceView_->onError = [this](const QString &text) { prompts_.error(text); };
+    static_cast<QVBoxLayout *>(compliance->layout())->addWidget(complianceView_, 1);
     stack_->addWidget(compliance);
 
     // Search and Browse.
