@@ -90,6 +90,13 @@ const Case kCases[] = {
     // Two bulk entries sharing number 1993 show it once.
     {"TwoBulkSameNumberOnePlacard_172_336", {{kCleaningLiquid, 2, 5000, kBulk}, {kWeedKiller, 2, 5000, kBulk}}, {},
      {P({"3#1993"})}},
+    // 172.504(f)(2): FLAMMABLE may stand for COMBUSTIBLE, never the other
+    // way round: a flammable and a combustible liquid in bulk sharing number
+    // 1993 show FLAMMABLE 1993 whichever is loaded first.
+    {"FlammableThenCombustibleSameNumber_172_504f2",
+     {{kCleaningLiquid, 2, 5000, kBulk}, {kWeedKiller, 2, 5000, kBulk | kCombustible}}, {}, {P({"3#1993"})}},
+    {"CombustibleThenFlammableSameNumber_172_504f2",
+     {{kWeedKiller, 2, 5000, kBulk | kCombustible}, {kCleaningLiquid, 2, 5000, kBulk}}, {}, {P({"3#1993"})}},
     // 172.334(a): RADIOACTIVE never shows the number; it goes on a panel.
     {"RadioactiveBulkNumberOnPanel_172_334a", {{kLsa, -1, 5000, kBulk | kLsaPlacard}}, {},
      {P({"7"}, {"3:2912"})}},
