@@ -178,12 +178,19 @@ bool MergePlacard(Placard *a, Placard *b)
     if (!SupersedesPlacard(*a, *b))
         return false;
     const int primary = (a->primary || b->primary) ? 1 : 0;
+    // 172.504(f)(2) lets FLAMMABLE stand for COMBUSTIBLE, never the reverse:
+    // when the number of a combustible liquid stands in for a FLAMMABLE (or
+    // GASOLINE) placard of the same number, the merged placard stays FLAMMABLE.
+    const bool aFlammable = a->hazClass == 3 && (a->letter == 0 || a->letter == kLetterGasoline);
     *a = *b;
     a->primary = primary;
     b->primary = primary;
     // The number of a combustible liquid on a FLAMMABLE placard (172.504(f)(2)).
-    if (IsIdPlacard(*b) && b->hazClass == 3 && b->letter == kLetterCombustible && a->hazClass == 3)
+    if (IsIdPlacard(*b) && b->hazClass == 3 && b->letter == kLetterCombustible && a->hazClass == 3) {
         b->letter = 0;
+        if (aFlammable)
+            a->letter = 0;
+    }
     return true;
 }
 

@@ -147,7 +147,11 @@ DRAVLEN_API int ExemptFromPlacarding_Hazmat(const Hazmat *item)
     }
     if (SP(item, "30") || SP(item, "50"))
         return 1;
-    return (item->wordB & bits::kResidue) ? 1 : 0;
+    // 172.504(d): only a non-bulk packaging holding the residue of a Table 2
+    // material not subject to 172.505 is left out.  An emptied bulk
+    // packaging stays placarded (172.514(b)), and so does the residue of a
+    // Table 1 material.
+    return (IsExemptFromPlacarding_Hazmat(item) && IsTable2_Hazmat(item)) ? 1 : 0;
 }
 
 DRAVLEN_API int ExemptFromMarking_Hazmat(const Hazmat *item)

@@ -90,6 +90,24 @@ const Case kCases[] = {
     // Two bulk entries sharing number 1993 show it once.
     {"TwoBulkSameNumberOnePlacard_172_336", {{kCleaningLiquid, 2, 5000, kBulk}, {kWeedKiller, 2, 5000, kBulk}}, {},
      {P({"3#1993"})}},
+    // 172.504(f)(2): FLAMMABLE may stand for COMBUSTIBLE, never the other
+    // way round: a flammable and a combustible liquid in bulk sharing number
+    // 1993 show FLAMMABLE 1993 whichever is loaded first.
+    {"FlammableThenCombustibleSameNumber_172_504f2",
+     {{kCleaningLiquid, 2, 5000, kBulk}, {kWeedKiller, 2, 5000, kBulk | kCombustible}}, {}, {P({"3#1993"})}},
+    {"CombustibleThenFlammableSameNumber_172_504f2",
+     {{kWeedKiller, 2, 5000, kBulk | kCombustible}, {kCleaningLiquid, 2, 5000, kBulk}}, {}, {P({"3#1993"})}},
+    // 172.504(d): only non-bulk packagings holding the residue of a Table 2
+    // material are left out; an emptied bulk packaging stays placarded
+    // (172.514(b)) and a Table 1 residue is placarded as the material.
+    {"ResidueNonBulkTable2NotCounted_172_504d",
+     {{kAcetone, -1, 600, kResidue}, {kSodiumHydroxide, -1, 500}}, {}, {P({})}},
+    {"ResidueBulkKeepsPlacardWithPanel_172_504d", {{kAcetone, -1, 5000, kBulk | kResidue}},
+     {.bulkPlacards = false}, {P({"3"}, {"3:1090"})}},
+    {"ResidueBulkKeepsIdPlacard_172_504d", {{kAcetone, -1, 5000, kBulk | kResidue}}, {}, {P({"3#1090"})}},
+    {"ResidueNonBulkTable1Placarded_172_504d", {{kSodium, -1, 10, kResidue}}, {}, {P({"4.3"})}},
+    {"ResidueNonBulkSubsidiary43Placarded_172_505c", {{kCorrosiveWaterReactive, 2, 50, kResidue}}, {},
+     {P({"4.3", "8"})}},
     // 172.334(a): RADIOACTIVE never shows the number; it goes on a panel.
     {"RadioactiveBulkNumberOnPanel_172_334a", {{kLsa, -1, 5000, kBulk | kLsaPlacard}}, {},
      {P({"7"}, {"3:2912"})}},

@@ -23,6 +23,7 @@ enum ItemFlag : unsigned {
     kCombustible = 8,     // reclassified as a combustible liquid
     kLsaPlacard = 16,
     kNonOdorized = 32,
+    kResidue = 64,        // only the residue of the material remains
 };
 
 struct ItemRow {
@@ -116,6 +117,10 @@ public:
         }
         if (row.flags & kNonOdorized)
             SetNonOdorizedLPG_Hazmat(&item, 1);
+        if (row.flags & kResidue) {
+            SetResidue_Hazmat(&item, 1);
+            ASSERT_TRUE(IsResidue_Hazmat(&item));
+        }
         for (unsigned n : row.exemptions) {
             SetExemption_Hazmat(&item, n, 1);
             ASSERT_TRUE(HasExemption_Hazmat(&item, n)) << "PID " << row.pid << " exemption " << n;

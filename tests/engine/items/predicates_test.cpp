@@ -42,6 +42,9 @@ TEST_F(ItemTest, Table1AndPlacardingAndMarkingExceptions)
         {"combustible substance", kFuelOil, [](Hazmat *h) { ReclassifyToCombustible_Hazmat(h, 1); SetHazardousSubstance_Hazmat(h, 1); }, 0, 1, 0},
         {"combustible in bulk", kFuelOil, [](Hazmat *h) { ReclassifyToCombustible_Hazmat(h, 1); SetBulkPackaging_Hazmat(h, 1); }, 1, 0, 0},
         {"residue", kGasoline, [](Hazmat *h) { SetResidue_Hazmat(h, 1); }, 0, 1, 0},
+        // 172.504(d) reaches only non-bulk residues of Table 2 materials.
+        {"residue in bulk", kGasoline, [](Hazmat *h) { SetResidue_Hazmat(h, 1); SetBulkPackaging_Hazmat(h, 1); }, 1, 0, 0},
+        {"residue of 4.3", kCalciumCarbide, [](Hazmat *h) { SetResidue_Hazmat(h, 1); }, 1, 0, 0},
         {"ORM-D", kGasoline, [](Hazmat *h) { SetOrmD_Hazmat(h, 1); }, 0, 1, 1},
         {"173.320 oxygen", kOxygenCryo, [](Hazmat *h) { SetExemption_Hazmat(h, 3, 1); }, 0, 0, 0},
         {"173.159(d)", kBatteryFluid, [](Hazmat *h) { SetExemption_Hazmat(h, 1, 1); }, 0, 1, 1},
