@@ -78,6 +78,13 @@ std::string SearchEntries(const std::string &text, int mode, bool &found)
     } else if (!found) {
         out += "No entry matches \"" + text + "\".\n";
     }
+    // 172.101(d)(1): a material the table lists as Forbidden has no entry;
+    // say so rather than leave the user with "no match".
+    if (mode == 0) {
+        for (int i = SearchForbidden_HazData(text.c_str(), -1); i >= 0; i = SearchForbidden_HazData(text.c_str(), i))
+            out += std::string("Forbidden: ") + GetForbiddenName_HazData(i) +
+                   " may not be offered or accepted for transportation (49 CFR 172.101(d)(1)).\n";
+    }
     return out;
 }
 

@@ -278,6 +278,12 @@ DRAVLEN_API int SearchCT_HazData(const char *text, int mode, int afterPid);
 /* Why an ID number is not available in the current ruleset; null when there
  * is nothing to say.  Caller frees with qv_free. */
 DRAVLEN_API char *GetIDInfo_HazData(const char *idText);
+/* Materials the table lists as Forbidden (172.101(d)(1)): they have no ID
+ * number and no row.  Index of the next Forbidden name after `after` (-1
+ * starts at the beginning) that matches `words` by the search word rule, or
+ * -1; and the name at an index (library-owned), or null. */
+DRAVLEN_API int SearchForbidden_HazData(const char *words, int after);
+DRAVLEN_API const char *GetForbiddenName_HazData(int i);
 /* Title of a column code 0-16, or null.  Library-owned. */
 DRAVLEN_API const char *GetCTColName(int code);
 

@@ -32,3 +32,26 @@ bool IsForbiddenName(const char *name)
 }
 
 } // namespace dravlen
+
+using namespace dravlen;
+
+extern "C" {
+
+DRAVLEN_API int SearchForbidden_HazData(const char *words, int after)
+{
+    if (words == nullptr)
+        return -1;
+    const int count = static_cast<int>(sizeof kForbiddenNames / sizeof kForbiddenNames[0]);
+    for (int i = after < 0 ? 0 : after + 1; i < count; ++i)
+        if (MatchesWords(kForbiddenNames[i], words))
+            return i;
+    return -1;
+}
+
+DRAVLEN_API const char *GetForbiddenName_HazData(int i)
+{
+    const int count = static_cast<int>(sizeof kForbiddenNames / sizeof kForbiddenNames[0]);
+    return i >= 0 && i < count ? kForbiddenNames[i] : nullptr;
+}
+
+} // extern "C"

@@ -236,4 +236,17 @@ TEST(ForbiddenNames, TableForbiddenEntriesAreKnown)
     EXPECT_FALSE(IsForbiddenName(nullptr));
 }
 
+TEST(ForbiddenNames, SearchByWordsWalksEveryMatch)
+{
+    // "dinitroethane" names two Forbidden materials, in name order.
+    std::vector<std::string> found;
+    for (int i = SearchForbidden_HazData("DINITROETHANE", -1); i >= 0; i = SearchForbidden_HazData("DINITROETHANE", i))
+        found.push_back(GetForbiddenName_HazData(i));
+    EXPECT_EQ(found, (std::vector<std::string>{"1,1-Dinitroethane (dry)", "1,2-Dinitroethane"}));
+    EXPECT_EQ(SearchForbidden_HazData("gasoline", -1), -1);
+    EXPECT_EQ(SearchForbidden_HazData(nullptr, -1), -1);
+    EXPECT_EQ(GetForbiddenName_HazData(-1), nullptr);
+    EXPECT_EQ(GetForbiddenName_HazData(100000), nullptr);
+}
+
 } // namespace
