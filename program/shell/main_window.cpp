@@ -1,4 +1,5 @@
 #include "shell/main_window.h"
+#include "shell/saved_store.h"   // saved truckloads
 
 #include "presentation/compliance_view.h"
 #include "shell/about_box.h"
@@ -107,6 +108,7 @@ void TForm1::FormCreate()
     buildViews();
     buildMenus();
     setUpEditing();   // truckload editing
+    setUpSaved();     // saved truckloads
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -182,6 +184,7 @@ void TForm1::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    buildFileCommands(file, exit);   // saved truckloads
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction *prefs = edit->addAction(QStringLiteral("P&references"));
@@ -311,7 +314,7 @@ void TForm1::refillTruckloadList()
 {
     // The rows of the truckload's items arrive with truckload editing; the
     // title and the item count are kept here.
-    const QString name = QString::fromStdString(lib_.truckloadName());
+    const QString name = truckloadName();   // saved truckloads: the truck ID
     truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload") : QStringLiteral("Truckload (") + name + ")");
     fillTruckloadRows();   // truckload editing
 }

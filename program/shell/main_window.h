@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -36,6 +37,7 @@ struct Hazmat;
 namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
+class SavedStore;        // saved truckloads (saved_main_window.cpp)
 class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
@@ -95,6 +97,18 @@ public:
     QCheckBox *chkDOD = nullptr;
     // --- end truckload editing ---
 
+    // --- Saved truckloads (saved_main_window.cpp) ---
+    SavedStore *savedStore() const { return saved_.get(); }
+    // The truck ID dialog (tests replace it): the accepted name or nothing.
+    std::function<std::optional<QString>(const QString &initial, bool rename)> truckIdDialog;
+    // File dialogs (tests replace them): the chosen path, or "" when cancelled.
+    // `save` asks for a new file; `proposed` is the file name offered.
+    std::function<QString(bool save, const QString &filter, const QString &proposed)> fileDialog;
+    QAction *actNew = nullptr, *actSaveAs = nullptr, *actImport = nullptr, *actExport = nullptr,
+            *actTruckID = nullptr;
+    QString truckloadName() const;
+    // --- end saved truckloads ---
+
     // Controls (tests drive them like a user would).
     QLineEdit *edtLookFor = nullptr;
     QComboBox *cbLookIn = nullptr;
@@ -131,6 +145,12 @@ public slots:
     void addSearchResult(int pid);
     void lvTruckloadSelectionChange();
     void chk8820Click(bool on);
+    // Saved truckloads (saved_main_window.cpp).
+    void NewClick();
+    void SaveAsClick();
+    void ImportClick();
+    void ExportClick();
+    void TruckIDClick();
     void lbVehiclesChange(const QString &name);
 
 protected:
@@ -160,6 +180,9 @@ private:
     bool runItemDialog(Hazmat *item, bool fromSearch);
     void addItem(int pid, bool fromSearch);
     void fillTruckloadRows();
+    // Saved truckloads (saved_main_window.cpp).
+    void buildFileCommands(QMenu *fileMenu, QAction *before);
+    void setUpSaved();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
@@ -196,6 +219,8 @@ private:
     // Truckload editing.
     Engine *engine_ = nullptr;
     std::unique_ptr<TruckloadEditor> editor_;
+    // Saved truckloads.
+    std::unique_ptr<SavedStore> saved_;
 };
 
 } // namespace velmora
