@@ -362,6 +362,7 @@ void TForm1::ShowView(View view)
         break;
     case View::SavedTruckloads:
         setStatus(QString());
+        showSavedTruckloads(wasShowing && previous == View::SavedTruckloads);   // saved truckloads
         break;
     }
     applyCommands();

@@ -7,6 +7,7 @@
 #include "shell/help_links.h"
 #include "shell/list_sort.h"
 #include "shell/program_folder.h"
+#include "shell/saved_list.h"   // saved truckloads
 #include "shell/prompts.h"
 #include "shell/settings.h"
 
@@ -107,6 +108,14 @@ public:
     QAction *actNew = nullptr, *actSaveAs = nullptr, *actImport = nullptr, *actExport = nullptr,
             *actTruckID = nullptr;
     QString truckloadName() const;
+    // The Saved Truckloads view: the report list and the large-icon list.
+    QTreeWidget *lvSaved = nullptr;
+    QListWidget *lvSavedIcons = nullptr;
+    QPushButton *btnSavedExport = nullptr;
+    SavedFilter savedFilter;   // lasts for the run
+    const std::vector<SavedRow> &savedRows() const { return savedRows_; }
+    // Rebuilds the list with the scan that "ProcessLegality" selects.
+    void rebuildSavedList();
     // --- end saved truckloads ---
 
     // Controls (tests drive them like a user would).
@@ -151,6 +160,10 @@ public slots:
     void ImportClick();
     void ExportClick();
     void TruckIDClick();
+    void SavedListViewDblClick();
+    void SavedDeleteClick();
+    void SavedRenameClick();
+    void SavedExportCsvClick();
     void lbVehiclesChange(const QString &name);
 
 protected:
@@ -183,6 +196,12 @@ private:
     // Saved truckloads (saved_main_window.cpp).
     void buildFileCommands(QMenu *fileMenu, QAction *before);
     void setUpSaved();
+    void buildSavedView(QWidget *view);
+    void showSavedTruckloads(bool alreadyShowing);
+    void setSavedStyle(int style);   // 0 Preview (icons), 1 Report
+    void sortSavedList();
+    // The rows selected in the showing saved list (indexes into savedRows_).
+    std::vector<size_t> selectedSavedRows() const;
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
@@ -221,6 +240,9 @@ private:
     std::unique_ptr<TruckloadEditor> editor_;
     // Saved truckloads.
     std::unique_ptr<SavedStore> saved_;
+    std::vector<SavedRow> savedRows_;
+    SortState savedSort_;
+    QPushButton *btnSavedPreview_ = nullptr, *btnSavedReport_ = nullptr;
 };
 
 } // namespace velmora
