@@ -3,6 +3,7 @@
 #include "dravlen.h"
 #include "presentation/compliance_results.h"
 #include "presentation/placard_picture.h"
+#include "shell/saved_store.h"
 #include "shell/truckload_editing.h"
 
 #include <QDir>
@@ -210,7 +211,7 @@ ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &fi
             row.name = rowName(file.fileName());
             row.folder = QDir(folder).absolutePath() + QLatin1Char('/');
             row.modified = file.lastModified();
-            row.readOnly = !file.isWritable();
+            row.readOnly = isReadOnlyFile(file.filePath());
             if (options.processLegality)
                 summarise(row, engine.get(), options);
             if (passesFilter(filter, row.name, row.modified.date(), row.legalityText, options.processLegality))
@@ -239,14 +240,21 @@ QString deleteQuestion(const QString &name)
     return QStringLiteral("Are you sure you want to delete \"") + name + QStringLiteral("\" ?");
 }
 
-bool deleteSaved(const SavedRow &row) { return QFile::remove(row.path()); }
+bool deleteSaved(const SavedRow &row)
+{
+    // A read-only saved truckload is kept, as the file system's own delete
+    // of a read-only file refuses.
+    if (isReadOnlyFile(row.path()))
+        return false;
+    return QFile::remove(row.path());
+}
 
 bool renameSaved(const SavedRow &row, const QString &newName, bool replace)
 {
     const QString target = row.folder + newName + QStringLiteral(".vlm");
     if (!QFileInfo::exists(row.path()))
         return false;
-    if (QFileInfo::exists(target) && !replace)
+    if (QFileInfo::exists(target) && (!replace || isReadOnlyFile(target)))
         return false;
     // rename(2) replaces the target in one step: either file survives whole.
     return std::rename(QFile::encodeName(row.path()).constData(), QFile::encodeName(target).constData()) == 0;

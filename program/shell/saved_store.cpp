@@ -44,6 +44,13 @@ QString overwriteQuestion(const QString &name)
            QStringLiteral(" with the current truckload?");
 }
 
+bool isReadOnlyFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() &&
+           !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
 QString saveFailureText(int errnum, bool existed)
 {
     const QString head = title() + QStringLiteral(" was unable to save your truckload. ");
@@ -101,7 +108,7 @@ bool SavedStore::writeTruckloadFile(const QString &path)
 {
     const QFileInfo info(path);
     const bool existed = info.exists();
-    if (existed && !info.isWritable()) {
+    if (existed && (isReadOnlyFile(path) || !info.isWritable())) {
         prompts_.error(title() + QStringLiteral(" was unable to save your truckload. ") +
                        QStringLiteral("This file is read-only."));
         return false;

@@ -28,6 +28,10 @@ QString saveFailureText(int errnum, bool existed);
 // The message when the engine cannot serialize the truckload.
 QString unusualCharactersText();
 QString overwriteQuestion(const QString &name);
+// A file carrying the read-only attribute: no write permission for anyone.
+// (Judged by the permission bits, not by access(), so that it holds for
+// every user, the administrator included.)
+bool isReadOnlyFile(const QString &path);
 
 class SavedStore {
 public:

@@ -220,6 +220,17 @@ private slots:
         SavedRow row;
         row.name = QStringLiteral("Two");
         row.folder = folder;
+        // A read-only file is neither deleted nor replaced by a rename.
+        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QVERIFY(QFile::setPermissions(row.path(), readOnly));
+        QVERIFY(!deleteSaved(row));
+        saveTruckload(folder, QStringLiteral("Three"), {});
+        SavedRow three;
+        three.name = QStringLiteral("Three");
+        three.folder = folder;
+        QVERIFY(!renameSaved(three, QStringLiteral("Two"), true));
+        QVERIFY(QFile::exists(three.path()));
+        QVERIFY(QFile::setPermissions(row.path(), readOnly | QFileDevice::WriteOwner));
         QVERIFY(deleteSaved(row));
         QVERIFY(!deleteSaved(row));
     }

@@ -262,6 +262,25 @@ private slots:
         QVERIFY(QFileInfo(f.folder() + QStringLiteral("Held.vlm")).isDir());
     }
 
+    void readOnlyFileIsNotOverwritten()
+    {
+        Fixture f;
+        addItem(f.lib.engine(), "UN1203", 2, 3000);
+        f.truckIds = {QStringLiteral("Locked"), QStringLiteral("Locked")};
+        QVERIFY(f.store.saveAs());
+        const QString path = f.folder() + QStringLiteral("Locked.vlm");
+        const QByteArray before = fileBytes(path);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QVERIFY(isReadOnlyFile(path));
+        addItem(f.lib.engine(), "UN1830", 2, 500);
+        f.prompts.answers = {PromptAnswer::Yes};
+        QVERIFY(!f.store.saveAs());
+        QCOMPARE(f.prompts.texts().last(),
+                 QStringLiteral("Velmora - Commercial was unable to save your truckload. This file is read-only."));
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(f.store.name().isEmpty());
+    }
+
     void saveFailureTexts()
     {
         const struct {
