@@ -162,6 +162,8 @@ void TForm1::IDToggleClick(bool down)
                            : QStringLiteral("Display ID markings on orange panels (off)"));
     if (view_ == View::Compliance)
         showCompliance();
+    else if (view_ == View::SavedTruckloads)
+        rebuildSavedList();   // saved truckloads: placards with or without numbers
 }
 
 // Compliance rendering: the engine recomputes, the view reads its output.
@@ -261,9 +263,10 @@ void TForm1::RulesetClick(int index)
 {
     if (switchRuleset(lib_, prompts_, index)) {
         refillTruckloadList();
-        // The saved truckloads view is refreshed when its contents arrive.
         if (view_ == View::Compliance)
             showCompliance();
+        else if (view_ == View::SavedTruckloads)
+            rebuildSavedList();   // saved truckloads: summaries under the new ruleset
     }
     // The check mark always shows the engine's ruleset (unchanged when declined).
     for (QAction *a : rulesGroup_->actions())

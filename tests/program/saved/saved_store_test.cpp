@@ -281,6 +281,56 @@ private slots:
         QVERIFY(f.store.name().isEmpty());
     }
 
+    void importCopiesOnlyAnOpenedFileAndAsksBeforeReplacing()
+    {
+        Fixture f;
+        QTemporaryDir elsewhere;
+        addItem(f.lib.engine(), "UN1203", 2, 3000);
+        const QString outside = elsewhere.filePath(QStringLiteral("Shared.vlm"));
+        QVERIFY(f.store.exportCurrent(outside));
+        const QString inside = f.folder() + QStringLiteral("Shared.vlm");
+
+        // A file that is not a truckload is neither opened nor copied.
+        const QString junk = elsewhere.filePath(QStringLiteral("Junk.vlm"));
+        writeBytes(junk, QByteArray("junk"));
+        QCOMPARE(f.store.importFile(junk), SavedStore::OpenResult::Refused);
+        QVERIFY(!QFile::exists(f.folder() + QStringLiteral("Junk.vlm")));
+
+        // Opened and copied in.
+        Reset_Load(f.load());
+        QCOMPARE(f.store.importFile(outside), SavedStore::OpenResult::Opened);
+        QCOMPARE(GetItemCount_Load(f.load()), 1u);
+        QCOMPARE(fileBytes(inside), fileBytes(outside));
+
+        // A saved truckload of that name is replaced only after Yes.
+        writeBytes(inside, QByteArray("older saved truckload"));
+        f.prompts.answers = {PromptAnswer::No};
+        QCOMPARE(f.store.importFile(outside), SavedStore::OpenResult::Opened);
+        QCOMPARE(f.prompts.texts().last(),
+                 QStringLiteral("Are you sure that you want to overwrite Shared with the current truckload?"));
+        QCOMPARE(fileBytes(inside), QByteArray("older saved truckload"));
+        f.prompts.answers = {PromptAnswer::Yes};
+        f.store.importFile(outside);
+        QCOMPARE(fileBytes(inside), fileBytes(outside));
+    }
+
+    void truckIdNamesTheTruckloadAndMarksItChanged()
+    {
+        Fixture f;
+        QStringList titles;
+        f.store.nameChanged = [&] { titles << f.store.name(); };
+        f.truckIds = {QStringLiteral("Route 9"), std::nullopt, QStringLiteral("Route 9")};
+        QVERIFY(f.store.enterTruckId());
+        QVERIFY(f.dirty);
+        QCOMPARE(QString::fromLatin1(GetName_Load(f.load())), QStringLiteral("Route 9"));
+        f.dirty = false;
+        QVERIFY(!f.store.enterTruckId());   // cancelled: nothing changes
+        QVERIFY(f.store.enterTruckId());    // the same name: not a change
+        QVERIFY(!f.dirty);
+        QCOMPARE(f.store.name(), QStringLiteral("Route 9"));
+        QCOMPARE(titles.first(), QStringLiteral("Route 9"));
+    }
+
     void saveFailureTexts()
     {
         const struct {
