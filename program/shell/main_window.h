@@ -242,7 +242,7 @@ private:
     std::unique_ptr<SavedStore> saved_;
     std::vector<SavedRow> savedRows_;
     SortState savedSort_;
-    QPushButton *btnSavedPreview_ = nullptr, *btnSavedReport_ = nullptr;
+    QPushButton *btnSavedPreview_ = nullptr, *btnSavedReport_ = nullptr, *btnSavedFilter_ = nullptr;
 };
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 #include "dravlen.h"
 #include "shell/dravlen_library.h"
+#include "shell/saved_filter_dialog.h"
 #include "shell/saved_store.h"
 #include "shell/truck_id_dialog.h"
 
@@ -185,11 +186,14 @@ void TForm1::buildSavedView(QWidget *view)
     btnSavedPreview_ = new QPushButton(QStringLiteral("Preview"), view);
     btnSavedReport_ = new QPushButton(QStringLiteral("Report"), view);
     btnSavedExport = new QPushButton(QStringLiteral("Export"), view);
+    btnSavedFilter_ = new QPushButton(QStringLiteral("Filter"), view);
+    btnSavedFilter_->setCheckable(true);
     for (QPushButton *b : {btnSavedPreview_, btnSavedReport_})
         b->setCheckable(true);
     buttons->addWidget(btnSavedPreview_);
     buttons->addWidget(btnSavedReport_);
     buttons->addStretch(1);
+    buttons->addWidget(btnSavedFilter_);
     buttons->addWidget(btnSavedExport);
     layout->addLayout(buttons);
     layout->addWidget(lvSaved, 1);
@@ -206,6 +210,15 @@ void TForm1::buildSavedView(QWidget *view)
     connect(btnSavedPreview_, &QPushButton::clicked, this, [this] { setSavedStyle(0); });
     connect(btnSavedReport_, &QPushButton::clicked, this, [this] { setSavedStyle(1); });
     connect(btnSavedExport, &QPushButton::clicked, this, &TForm1::SavedExportCsvClick);
+    connect(btnSavedFilter_, &QPushButton::clicked, this, [this] {
+        TfrmSavedLoadsFilter dialog(savedFilter, settings_.processLegality,
+                                    QString::fromStdString(withTrailingSeparator(settings_.savePath)), prompts_, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            savedFilter = dialog.result(QDateTime::currentDateTime());
+            rebuildSavedList();
+        }
+        btnSavedFilter_->setChecked(savedFilter.active());
+    });
     connect(lvSaved, &QTreeWidget::itemDoubleClicked, this, [this] { SavedListViewDblClick(); });
     connect(lvSavedIcons, &QListWidget::itemDoubleClicked, this, [this] { SavedListViewDblClick(); });
     const auto clicked = [this] {

@@ -66,9 +66,12 @@ struct Fixture {
         store.askTruckId = [this](const QString &initial, bool) -> std::optional<QString> {
             if (truckIds.empty())
                 return initial;
-            auto answer = truckIds.front();
+            const bool cancelled = !truckIds.front().has_value();
+            const QString text = cancelled ? QString() : *truckIds.front();
             truckIds.pop_front();
-            return answer;
+            if (cancelled)
+                return std::nullopt;
+            return text;
         };
         store.isDirty = [this] { return dirty; };
         store.setDirty = [this](bool on) { dirty = on; };
@@ -424,10 +427,13 @@ private slots:
         QVERIFY(w.started());
         QVERIFY(w.savedStore());
         std::deque<std::optional<QString>> ids{std::nullopt, QStringLiteral("Closing")};
-        w.truckIdDialog = [&](const QString &, bool) {
-            auto a = ids.front();
+        w.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
+            const bool cancelled = !ids.front().has_value();
+            const QString text = cancelled ? QString() : *ids.front();
             ids.pop_front();
-            return a;
+            if (cancelled)
+                return std::nullopt;
+            return text;
         };
         addItem(lib.engine(), "UN1203", 2, 3000);
         w.setDirty(true);

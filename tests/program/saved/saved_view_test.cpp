@@ -56,9 +56,12 @@ private slots:
         w.truckIdDialog = [&](const QString &initial, bool) -> std::optional<QString> {
             if (ids.empty())
                 return initial;
-            auto a = ids.front();
+            const bool cancelled = !ids.front().has_value();
+            const QString text = cancelled ? QString() : *ids.front();
             ids.pop_front();
-            return a;
+            if (cancelled)
+                return std::nullopt;
+            return text;
         };
         QString chosenFile;
         w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
