@@ -1,4 +1,5 @@
 #include "shell/main_window.h"
+#include "shell/saved_store.h"   // saved truckloads
 
 #include "presentation/compliance_view.h"
 #include "shell/about_box.h"
@@ -107,6 +108,7 @@ void TForm1::FormCreate()
     buildViews();
     buildMenus();
     setUpEditing();   // truckload editing
+    setUpSaved();     // saved truckloads
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -160,6 +162,8 @@ void TForm1::IDToggleClick(bool down)
                            : QStringLiteral("Display ID markings on orange panels (off)"));
     if (view_ == View::Compliance)
         showCompliance();
+    else if (view_ == View::SavedTruckloads)
+        rebuildSavedList();   // saved truckloads: placards with or without numbers
 }
 
 // Compliance rendering: the engine recomputes, the view reads its output.
@@ -182,6 +186,7 @@ void TForm1::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    buildFileCommands(file, exit);   // saved truckloads
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction *prefs = edit->addAction(QStringLiteral("P&references"));
@@ -258,9 +263,10 @@ void TForm1::RulesetClick(int index)
 {
     if (switchRuleset(lib_, prompts_, index)) {
         refillTruckloadList();
-        // The saved truckloads view is refreshed when its contents arrive.
         if (view_ == View::Compliance)
             showCompliance();
+        else if (view_ == View::SavedTruckloads)
+            rebuildSavedList();   // saved truckloads: summaries under the new ruleset
     }
     // The check mark always shows the engine's ruleset (unchanged when declined).
     for (QAction *a : rulesGroup_->actions())
@@ -311,7 +317,7 @@ void TForm1::refillTruckloadList()
 {
     // The rows of the truckload's items arrive with truckload editing; the
     // title and the item count are kept here.
-    const QString name = QString::fromStdString(lib_.truckloadName());
+    const QString name = truckloadName();   // saved truckloads: the truck ID
     truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload") : QStringLiteral("Truckload (") + name + ")");
     fillTruckloadRows();   // truckload editing
 }
@@ -359,6 +365,7 @@ void TForm1::ShowView(View view)
         break;
     case View::SavedTruckloads:
         setStatus(QString());
+        showSavedTruckloads(wasShowing && previous == View::SavedTruckloads);   // saved truckloads
         break;
     }
     applyCommands();

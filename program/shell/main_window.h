@@ -7,6 +7,7 @@
 #include "shell/help_links.h"
 #include "shell/list_sort.h"
 #include "shell/program_folder.h"
+#include "shell/saved_list.h"   // saved truckloads
 #include "shell/prompts.h"
 #include "shell/settings.h"
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -36,6 +38,7 @@ struct Hazmat;
 namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
+class SavedStore;        // saved truckloads (saved_main_window.cpp)
 class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
@@ -95,6 +98,26 @@ public:
     QCheckBox *chkDOD = nullptr;
     // --- end truckload editing ---
 
+    // --- Saved truckloads (saved_main_window.cpp) ---
+    SavedStore *savedStore() const { return saved_.get(); }
+    // The truck ID dialog (tests replace it): the accepted name or nothing.
+    std::function<std::optional<QString>(const QString &initial, bool rename)> truckIdDialog;
+    // File dialogs (tests replace them): the chosen path, or "" when cancelled.
+    // `save` asks for a new file; `proposed` is the file name offered.
+    std::function<QString(bool save, const QString &filter, const QString &proposed)> fileDialog;
+    QAction *actNew = nullptr, *actSaveAs = nullptr, *actImport = nullptr, *actExport = nullptr,
+            *actTruckID = nullptr;
+    QString truckloadName() const;
+    // The Saved Truckloads view: the report list and the large-icon list.
+    QTreeWidget *lvSaved = nullptr;
+    QListWidget *lvSavedIcons = nullptr;
+    QPushButton *btnSavedExport = nullptr;
+    SavedFilter savedFilter;   // lasts for the run
+    const std::vector<SavedRow> &savedRows() const { return savedRows_; }
+    // Rebuilds the list with the scan that "ProcessLegality" selects.
+    void rebuildSavedList();
+    // --- end saved truckloads ---
+
     // Controls (tests drive them like a user would).
     QLineEdit *edtLookFor = nullptr;
     QComboBox *cbLookIn = nullptr;
@@ -131,6 +154,16 @@ public slots:
     void addSearchResult(int pid);
     void lvTruckloadSelectionChange();
     void chk8820Click(bool on);
+    // Saved truckloads (saved_main_window.cpp).
+    void NewClick();
+    void SaveAsClick();
+    void ImportClick();
+    void ExportClick();
+    void TruckIDClick();
+    void SavedListViewDblClick();
+    void SavedDeleteClick();
+    void SavedRenameClick();
+    void SavedExportCsvClick();
     void lbVehiclesChange(const QString &name);
 
 protected:
@@ -160,6 +193,15 @@ private:
     bool runItemDialog(Hazmat *item, bool fromSearch);
     void addItem(int pid, bool fromSearch);
     void fillTruckloadRows();
+    // Saved truckloads (saved_main_window.cpp).
+    void buildFileCommands(QMenu *fileMenu, QAction *before);
+    void setUpSaved();
+    void buildSavedView(QWidget *view);
+    void showSavedTruckloads(bool alreadyShowing);
+    void setSavedStyle(int style);   // 0 Preview (icons), 1 Report
+    void sortSavedList();
+    // The rows selected in the showing saved list (indexes into savedRows_).
+    std::vector<size_t> selectedSavedRows() const;
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
@@ -196,6 +238,11 @@ private:
     // Truckload editing.
     Engine *engine_ = nullptr;
     std::unique_ptr<TruckloadEditor> editor_;
+    // Saved truckloads.
+    std::unique_ptr<SavedStore> saved_;
+    std::vector<SavedRow> savedRows_;
+    SortState savedSort_;
+    QPushButton *btnSavedPreview_ = nullptr, *btnSavedReport_ = nullptr, *btnSavedFilter_ = nullptr;
 };
 
 } // namespace velmora

@@ -230,10 +230,10 @@ void TForm1::buildViews()
     connect(lvSearch->header(), &QHeaderView::sectionClicked, this, &TForm1::lvSearchColumnClick);
     stack_->addWidget(search);
 
-    // Saved Truckloads: the store arrives with the saved truckloads work.
+    // Saved Truckloads (saved_main_window.cpp fills it).
     QWidget *saved = makeTitledView(QStringLiteral("Saved Truckloads"), nullptr);
-    auto *savedList = makeList(saved, {QStringLiteral("Truck ID"), QStringLiteral("Last Saved")});
-    static_cast<QVBoxLayout *>(saved->layout())->addWidget(savedList, 1);
+    lvSaved = makeList(saved, {QStringLiteral("Truckload"), QStringLiteral("Last Saved")});
+    buildSavedView(saved);
     stack_->addWidget(saved);
 
     setCentralWidget(central);

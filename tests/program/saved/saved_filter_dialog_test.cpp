@@ -1,0 +1,79 @@
+// The filter dialog turns its controls into the filter the scan applies.
+#include "../shell/fakes.h"
+#include "shell/saved_filter_dialog.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class SavedFilterDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsBecomeTheFilter()
+    {
+        ScriptedPrompts prompts;
+        TfrmSavedLoadsFilter d(SavedFilter{}, true, QStringLiteral("/loads/"), prompts);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Filter Saved Loads"));
+        QVERIFY(!d.rbDays->isEnabled());
+        QCOMPARE(d.lbLocations->count(), 1);
+        QVERIFY(!d.result(QDateTime::currentDateTime()).active());
+
+        d.edtName->setText(QStringLiteral("gas,red"));
+        d.cbMatch->setCurrentText(QStringLiteral("Any Words"));
+        d.chkDate->click();
+        QVERIFY(d.rbDays->isEnabled());
+        d.rbDays->click();
+        QVERIFY(d.spDays->isEnabled() && !d.spMonths->isEnabled());
+        d.spDays->setValue(0);   // counts never go below 1
+        QCOMPARE(d.spDays->value(), 1);
+        d.chkLegality->click();
+        d.chkIllegal->click();
+        d.chkLocations->click();
+        d.chooseFolder = [] { return QStringLiteral("/more/loads"); };
+        d.btnAdd->click();
+
+        const QDateTime now(QDate(2025, 4, 3), QTime(12, 0));
+        const SavedFilter f = d.result(now);
+        QVERIFY(f.active() && f.nameOn() && f.dateOn && f.legalityOn && f.locationsOn);
+        QCOMPARE(f.matchMode, QStringLiteral("Any Words"));
+        QCOMPARE(f.from, now.addDays(-1));
+        QCOMPARE(f.acceptedLegality, QStringList{QStringLiteral("No")});
+        QCOMPARE(f.locations, (QStringList{QStringLiteral("/loads/"), QStringLiteral("/more/loads/")}));
+
+        // Removing with nothing selected, then with an empty list.
+        d.lbLocations->clearSelection();
+        d.btnRemove->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("Please select an item to delete."));
+        d.lbLocations->clear();
+        d.btnRemove->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("There are no items to delete."));
+
+        d.btnReset->click();
+        QVERIFY(!d.result(now).active());
+        QVERIFY(!d.rbDays->isChecked());
+    }
+
+    void storedStateIsShownAndLegalityNeedsProcessing()
+    {
+        ScriptedPrompts prompts;
+        SavedFilter stored;
+        stored.dateOn = true;
+        stored.to = QDateTime(QDate(2025, 4, 3), QTime(9, 0));
+        stored.from = stored.to.addMonths(-3);
+        TfrmSavedLoadsFilter d(stored, false, QStringLiteral("/loads/"), prompts);
+        QVERIFY(d.rbMonths->isChecked());
+        QCOMPARE(d.spMonths->value(), 3);
+        QVERIFY(!d.chkLegality->isEnabled());
+    }
+};
+
+QTEST_MAIN(SavedFilterDialogTest)
+#include "saved_filter_dialog_test.moc"

@@ -1,0 +1,144 @@
+// The Saved Truckloads view of the main window with the real engine: the
+// list of saved files, opening one by double-click, deleting and renaming
+// with their questions, and the spreadsheet export.
+#include "../shell/fakes.h"
+#include "shell/dravlen_library.h"
+#include "shell/main_window.h"
+#include "shell/saved_store.h"
+
+#include "dravlen.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+void addItem(Engine *engine, const char *id, int packingGroup, uint32_t weight)
+{
+    alignas(std::max_align_t) unsigned char storage[256] = {};
+    auto *item = reinterpret_cast<Hazmat *>(storage);
+    Init_Hazmat(item, SearchCT_HazData(id, 2, 0));
+    SetPackingGroup_Hazmat(item, packingGroup);
+    SetWeight_Hazmat(item, weight);
+    QVERIFY(Add_Load(GetLoad_Engine(engine), item) >= 0);
+    Reset_Hazmat(item, 0);
+}
+
+QTreeWidgetItem *rowNamed(QTreeWidget *list, const QString &name)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == name)
+            return list->topLevelItem(i);
+    return nullptr;
+}
+
+} // namespace
+
+class SavedViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savedViewListsOpensRenamesDeletesAndExports()
+    {
+        QTemporaryDir dir;
+        const std::string folder = withTrailingSeparator(dir.path().toStdString());
+        DravlenLibrary lib;
+        ScriptedPrompts prompts;
+        TForm1 w(lib, prompts, {folder, folder, folder});
+        QVERIFY(w.started());
+        std::deque<std::optional<QString>> ids;
+        w.truckIdDialog = [&](const QString &initial, bool) -> std::optional<QString> {
+            if (ids.empty())
+                return initial;
+            const bool cancelled = !ids.front().has_value();
+            const QString text = cancelled ? QString() : *ids.front();
+            ids.pop_front();
+            if (cancelled)
+                return std::nullopt;
+            return text;
+        };
+        QString chosenFile;
+        w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
+        const QString savePath = QString::fromStdString(withTrailingSeparator(w.settings().savePath));
+
+        // No saved truckloads yet: the view says how to save one.
+        w.ShowView(View::SavedTruckloads);
+        QCOMPARE(prompts.texts().last(), noSavedTruckloadsText());
+        QCOMPARE(w.lvSaved->topLevelItemCount(), 0);
+
+        // Two saved truckloads.
+        addItem(lib.engine(), "UN1203", 2, 3000);
+        ids = {QStringLiteral("Gas")};
+        w.ShowView(View::Truckload);
+        w.SaveAsClick();
+        addItem(lib.engine(), "UN1830", 2, 500);
+        ids = {QStringLiteral("Gas and Acid")};
+        w.SaveAsClick();
+        QVERIFY(QFile::exists(savePath + QStringLiteral("Gas and Acid.vlm")));
+
+        w.ShowView(View::SavedTruckloads);
+        QCOMPARE(w.lvSaved->topLevelItemCount(), 2);
+        QCOMPARE(w.lvSaved->topLevelItem(0)->text(0), QStringLiteral("Gas"));   // sorted by name
+        QCOMPARE(w.lvSaved->topLevelItem(0)->text(2), QStringLiteral("Yes"));
+        QCOMPARE(w.statusText(), QStringLiteral("2 saved truckloads found"));
+        QVERIFY(w.btnSavedExport->isEnabled());
+
+        // Double-click opens the row's file.
+        w.setDirty(false);
+        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        w.lvSavedIcons->hide();
+        w.SavedListViewDblClick();
+        QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), 1u);
+        QCOMPARE(w.truckloadName(), QStringLiteral("Gas"));
+        QCOMPARE(w.currentView(), View::Compliance);
+
+        // Rename "Gas" onto the existing "Gas and Acid": asked, declined.
+        w.ShowView(View::SavedTruckloads);
+        w.lvSavedIcons->hide();
+        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        ids = {QStringLiteral("Gas and Acid")};
+        prompts.answers = {PromptAnswer::No};
+        w.SavedRenameClick();
+        QCOMPARE(prompts.texts().last(),
+                 QStringLiteral("Are you sure that you want to overwrite Gas and Acid with the current truckload?"));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("Gas.vlm")));
+        // Renamed to a free name.
+        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        ids = {QStringLiteral("Fuel")};
+        w.SavedRenameClick();
+        QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
+        QVERIFY(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
+        QVERIFY(!rowNamed(w.lvSaved, QStringLiteral("Gas")));
+
+        // Delete: declined keeps the file, accepted removes it.
+        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
+        prompts.answers = {PromptAnswer::No};
+        w.SavedDeleteClick();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("Are you sure you want to delete \"Fuel\" ?"));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
+        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
+        w.SavedDeleteClick();
+        QVERIFY(!QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
+        QCOMPARE(w.lvSaved->topLevelItemCount(), 1);
+
+        // The spreadsheet export: one line per item of the listed truckload.
+        chosenFile = dir.filePath(QStringLiteral("loads.csv"));
+        w.SavedExportCsvClick();
+        QCOMPARE(w.statusText(), QStringLiteral("Saved loads have been exported to ") + chosenFile);
+        QFile csv(chosenFile);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 4);   // header, two items, final line break
+        QCOMPARE(lines[0], QByteArray("Truckload,Date,Proper Shipping Name,Class,ID,PG,Permit,Weight,Packaging,PIH"));
+        QVERIFY(lines[1].startsWith("\"Gas and Acid\","));
+    }
+};
+
+QTEST_MAIN(SavedViewTest)
+#include "saved_view_test.moc"
