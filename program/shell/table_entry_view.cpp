@@ -287,9 +287,9 @@ QString cargoTanksPage(const CargoTanksRequest &r)
                           ? QStringLiteral("* This non-bulk hazmat is not applicable for cargo tank transportation.")
                           : QStringLiteral("* Non-Bulk hazmats are not applicable for cargo tank transportation.")) +
                      QStringLiteral("</FONT></TD></TR>");
-    lines << QStringLiteral("</TABLE>");
-    lines << closing();
-    lines << QStringLiteral("</TD></TR>") << QStringLiteral("</TABLE>");
+    lines << QStringLiteral("</TABLE>") << kClose << QStringLiteral("</TABLE>") << QStringLiteral("</FONT>")
+          << QStringLiteral("</TD></TR>") << QStringLiteral("</TABLE>") << QStringLiteral("</BODY>")
+          << QStringLiteral("</HTML>");
     return lines.join(QLatin1Char('\n'));
 }
 
