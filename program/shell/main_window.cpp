@@ -107,6 +107,7 @@ void TForm1::FormCreate()
     buildViews();
     buildMenus();
     setUpEditing();   // truckload editing
+    setUpReferenceViews();   // reference views
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());

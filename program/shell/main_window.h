@@ -36,6 +36,7 @@ struct Hazmat;
 namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
+class TfrmInfoDisplay;   // reference views (main_window_refviews.cpp)
 class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
@@ -95,6 +96,14 @@ public:
     QCheckBox *chkDOD = nullptr;
     // --- end truckload editing ---
 
+    // --- Reference views (main_window_refviews.cpp) ---
+    // The pop-up menu of the truckload list and the search results.
+    QMenu *mnuPopup = nullptr;
+    QAction *actViewTableEntry = nullptr, *actViewCargoTanks = nullptr;
+    // Shows the information window modally; tests replace it.
+    std::function<void(TfrmInfoDisplay &window)> runInfoWindow;
+    // --- end reference views ---
+
     // Controls (tests drive them like a user would).
     QLineEdit *edtLookFor = nullptr;
     QComboBox *cbLookIn = nullptr;
@@ -132,6 +141,10 @@ public slots:
     void lvTruckloadSelectionChange();
     void chk8820Click(bool on);
     void lbVehiclesChange(const QString &name);
+    // Reference views (main_window_refviews.cpp).
+    void updatePopupMenu();
+    void ViewTableEntryClick();
+    void ViewCargoTanksClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -160,6 +173,8 @@ private:
     bool runItemDialog(Hazmat *item, bool fromSearch);
     void addItem(int pid, bool fromSearch);
     void fillTruckloadRows();
+    // Reference views (main_window_refviews.cpp).
+    void setUpReferenceViews();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
