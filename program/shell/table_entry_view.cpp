@@ -59,7 +59,7 @@ QString orBlank(const QString &s) { return s.isEmpty() ? QStringLiteral("&nbsp;"
 
 const QString kCell = QStringLiteral("<TD ALIGN=\"CENTER\"><FONT SIZE=2>");
 const QString kCellEnd = QStringLiteral("</FONT></TD>");
-const QString kDataRow = QStringLiteral("<TR BGCOLOR=\"eeeeee\">");
+const QString kDataRow = QStringLiteral("<TR BGCOLOR=\"#eeeeee\">");
 
 QString head(const QString &attributes, const QString &title)
 {
@@ -71,7 +71,7 @@ QString head(const QString &attributes, const QString &title)
 QStringList headerRows()
 {
     QStringList lines;
-    lines << QStringLiteral("<TR BGCOLOR=\"91aedf\">");
+    lines << QStringLiteral("<TR BGCOLOR=\"#91aedf\">");
     for (const char *title : {"Symbols", "Hazardous materials descriptions and proper shipping names",
                               "Hazard class or division", "Identification No.", "PG", "Label codes",
                               "Special provisions (&sect;172.102)"})
@@ -79,17 +79,17 @@ QStringList headerRows()
     lines << head(QStringLiteral(" COLSPAN=3"), QStringLiteral("(8)"))
           << head(QStringLiteral(" COLSPAN=2"), QStringLiteral("(9)"))
           << head(QStringLiteral(" COLSPAN=2"), QStringLiteral("(10)")) << QStringLiteral("</TR>");
-    lines << QStringLiteral("<TR BGCOLOR=\"91aedf\">")
+    lines << QStringLiteral("<TR BGCOLOR=\"#91aedf\">")
           << head(QStringLiteral(" COLSPAN=3"), QStringLiteral("Packaging (&sect;173.***)"))
           << head(QStringLiteral(" COLSPAN=2"),
                   QStringLiteral("Quantity limitations<FONT SIZE=1> (see &sect;&sect;173.27 and 175.75)</FONT>"))
           << head(QStringLiteral(" COLSPAN=2"), QStringLiteral("Vessel stowage")) << QStringLiteral("</TR>");
-    lines << QStringLiteral("<TR BGCOLOR=\"91aedf\">");
+    lines << QStringLiteral("<TR BGCOLOR=\"#91aedf\">");
     for (const char *title : {"Excep-tions", "Non-Bulk", "Bulk", "Passenger aircraft/rail", "Cargo aircraft only",
                               "Location", "Other"})
         lines << head(QString(), QString::fromLatin1(title));
     lines << QStringLiteral("</TR>");
-    lines << QStringLiteral("<TR BGCOLOR=\"bbddff\">");
+    lines << QStringLiteral("<TR BGCOLOR=\"#bbddff\">");
     for (const char *title : {"(1)", "(2)", "(3)", "(4)", "(5)", "(6)", "(7)", "(8A)", "(8B)", "(8C)", "(9A)",
                               "(9B)", "(10A)", "(10B)"})
         lines << head(QString(), QString::fromLatin1(title));
@@ -147,7 +147,7 @@ QStringList matchTable(const QString &title, const QStringList &rows)
 {
     QStringList lines;
     lines << QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">")
-          << QStringLiteral("<TR><TH BGCOLOR=\"91aedf\"><FONT SIZE=2>") + title + QStringLiteral("</FONT></TH></TR>");
+          << QStringLiteral("<TR><TH BGCOLOR=\"#91aedf\"><FONT SIZE=2>") + title + QStringLiteral("</FONT></TH></TR>");
     const QStringList shown = rows.isEmpty() ? QStringList{QStringLiteral("No Matches Found")} : rows;
     for (const QString &r : shown)
         lines << QStringLiteral("<TR><TD><FONT SIZE=2>") + r + QStringLiteral("</FONT></TD></TR>");
@@ -277,7 +277,7 @@ QString cargoTanksPage(const CargoTanksRequest &r)
         QStringLiteral("<TABLE WIDTH=\"100%\" BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"0\">"),
         QStringLiteral("<TR>"), QStringLiteral("<TD>"), QStringLiteral("<FONT FACE=\"arial\">"),
         QStringLiteral("<TABLE WIDTH=\"100%\" BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">"),
-        QStringLiteral("<TR><TH ALIGN=\"CENTER\" BGCOLOR=91aedf><B>") + title + QStringLiteral("</B></TH></TR>"),
+        QStringLiteral("<TR><TH ALIGN=\"CENTER\" BGCOLOR=\"#91aedf\"><B>") + title + QStringLiteral("</B></TH></TR>"),
         kDataRow + kCell + QString(r.allowedTanks).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<BR>")) +
             kCellEnd + QStringLiteral("</TR>"),
         QStringLiteral("<TR><TD><FONT SIZE=2>") + label + provisions + QStringLiteral("</FONT></TD></TR>")};
@@ -327,10 +327,7 @@ LinkBrowser::LinkBrowser(QWidget *parent) : QTextBrowser(parent)
     // A mouse click gives the anchor under the press; a keyboard activation
     // (Tab to the link, Return) the anchor at the text cursor.
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &) {
-        QString href = textCursor().charFormat().anchorHref();
-        if (href.isEmpty())
-            href = pressedHref_;
-        pressedHref_.clear();
+        const QString href = pressedHref_.isEmpty() ? textCursor().charFormat().anchorHref() : pressedHref_;
         if (!href.isEmpty())
             emit linkActivated(href);
     });
@@ -340,6 +337,14 @@ void LinkBrowser::mousePressEvent(QMouseEvent *event)
 {
     pressedHref_ = anchorAt(event->position().toPoint());
     QTextBrowser::mousePressEvent(event);
+}
+
+// The click, if any, was reported during the release; a later keyboard
+// activation must not see this press.
+void LinkBrowser::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextBrowser::mouseReleaseEvent(event);
+    pressedHref_.clear();
 }
 
 TfrmInfoDisplay::TfrmInfoDisplay(const QString &mode, const QString &html, const QString &programFolder,

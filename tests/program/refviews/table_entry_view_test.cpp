@@ -43,7 +43,7 @@ const CTRec *rowOf(const char *id) { return GetCTRec_HazData(SearchCT_HazData(id
 // the entry table.
 QString dataRows(const QString &page)
 {
-    const int from = page.indexOf(QStringLiteral("<TR BGCOLOR=\"eeeeee\">"));
+    const int from = page.indexOf(QStringLiteral("<TR BGCOLOR=\"#eeeeee\">"));
     const int to = page.indexOf(QStringLiteral("</TABLE>"), from);
     return from < 0 || to < 0 ? QString() : page.mid(from, to - from);
 }
@@ -52,7 +52,7 @@ const char *const kHeader =
     "<HTML>\n<HEAD> <TITLE> </TITLE> </HEAD>\n<BODY>\n"
     "<TABLE WIDTH=\"100%\" BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n<TR>\n<TD>\n<FONT FACE=\"arial\">\n"
     "<TABLE WIDTH=\"100%\" BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n"
-    "<TR BGCOLOR=\"91aedf\">\n"
+    "<TR BGCOLOR=\"#91aedf\">\n"
     "<TH ROWSPAN=3><FONT SIZE=2>Symbols</FONT></TH>\n"
     "<TH ROWSPAN=3><FONT SIZE=2>Hazardous materials descriptions and proper shipping names</FONT></TH>\n"
     "<TH ROWSPAN=3><FONT SIZE=2>Hazard class or division</FONT></TH>\n"
@@ -63,16 +63,16 @@ const char *const kHeader =
     "<TH COLSPAN=3><FONT SIZE=2>(8)</FONT></TH>\n"
     "<TH COLSPAN=2><FONT SIZE=2>(9)</FONT></TH>\n"
     "<TH COLSPAN=2><FONT SIZE=2>(10)</FONT></TH>\n</TR>\n"
-    "<TR BGCOLOR=\"91aedf\">\n"
+    "<TR BGCOLOR=\"#91aedf\">\n"
     "<TH COLSPAN=3><FONT SIZE=2>Packaging (&sect;173.***)</FONT></TH>\n"
     "<TH COLSPAN=2><FONT SIZE=2>Quantity limitations<FONT SIZE=1> (see &sect;&sect;173.27 and 175.75)</FONT></FONT></TH>\n"
     "<TH COLSPAN=2><FONT SIZE=2>Vessel stowage</FONT></TH>\n</TR>\n"
-    "<TR BGCOLOR=\"91aedf\">\n"
+    "<TR BGCOLOR=\"#91aedf\">\n"
     "<TH><FONT SIZE=2>Excep-tions</FONT></TH>\n<TH><FONT SIZE=2>Non-Bulk</FONT></TH>\n"
     "<TH><FONT SIZE=2>Bulk</FONT></TH>\n<TH><FONT SIZE=2>Passenger aircraft/rail</FONT></TH>\n"
     "<TH><FONT SIZE=2>Cargo aircraft only</FONT></TH>\n<TH><FONT SIZE=2>Location</FONT></TH>\n"
     "<TH><FONT SIZE=2>Other</FONT></TH>\n</TR>\n"
-    "<TR BGCOLOR=\"bbddff\">\n"
+    "<TR BGCOLOR=\"#bbddff\">\n"
     "<TH><FONT SIZE=2>(1)</FONT></TH>\n<TH><FONT SIZE=2>(2)</FONT></TH>\n<TH><FONT SIZE=2>(3)</FONT></TH>\n"
     "<TH><FONT SIZE=2>(4)</FONT></TH>\n<TH><FONT SIZE=2>(5)</FONT></TH>\n<TH><FONT SIZE=2>(6)</FONT></TH>\n"
     "<TH><FONT SIZE=2>(7)</FONT></TH>\n<TH><FONT SIZE=2>(8A)</FONT></TH>\n<TH><FONT SIZE=2>(8B)</FONT></TH>\n"
@@ -81,10 +81,10 @@ const char *const kHeader =
 
 const char *const kNoMatches =
     "<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n"
-    "<TR><TH BGCOLOR=\"91aedf\"><FONT SIZE=2>Marine Pollutant table matches:</FONT></TH></TR>\n"
+    "<TR><TH BGCOLOR=\"#91aedf\"><FONT SIZE=2>Marine Pollutant table matches:</FONT></TH></TR>\n"
     "<TR><TD><FONT SIZE=2>No Matches Found</FONT></TD></TR>\n</TABLE><BR>\n"
     "<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n"
-    "<TR><TH BGCOLOR=\"91aedf\"><FONT SIZE=2>Hazardous Substance table matches:</FONT></TH></TR>\n"
+    "<TR><TH BGCOLOR=\"#91aedf\"><FONT SIZE=2>Hazardous Substance table matches:</FONT></TH></TR>\n"
     "<TR><TD><FONT SIZE=2>No Matches Found</FONT></TD></TR>\n</TABLE><BR>";
 
 const char *const kClosing =
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(row);
         const QString cell = QStringLiteral("<TD ALIGN=\"CENTER\"><FONT SIZE=2>");
         const QString expected =
-            QString::fromLatin1(kHeader) + QStringLiteral("<TR BGCOLOR=\"eeeeee\">\n") + cell +
+            QString::fromLatin1(kHeader) + QStringLiteral("<TR BGCOLOR=\"#eeeeee\">\n") + cell +
             "&nbsp;</FONT></TD>\n" + cell +
             "Gasoline includes gasoline mixed with ethyl alcohol, with not more than 10% alcohol</FONT></TD>\n" + cell +
             "3</FONT></TD>\n" + cell + "UN1203</FONT></TD>\n" + cell + "II</FONT></TD>\n" + cell +
@@ -155,18 +155,18 @@ private slots:
                 "<a href=\"49cfr172.101(j)(1)\">Forbidden</a></FONT></TD>\n",
             "<a href=\"49cfr176.84(b)\">40</a>, <a href=\"49cfr176.84(b)\">52</a>, <a href=\"49cfr176.84(b)\">57</a>"};
         QTest::newRow("consumer commodity, no packing group") << "ID8000" << QStringList{
-            "<TR BGCOLOR=\"eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>&nbsp;</FONT></TD>\n"
+            "<TR BGCOLOR=\"#eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>&nbsp;</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>Consumer commodity</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>9</FONT></TD>\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>ID8000</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>&nbsp;</FONT></TD>\n",
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>30 kg gross</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>30 kg gross</FONT></TD>\n"};
         QTest::newRow("flammable liquids n.o.s., three packing groups") << "UN1993" << QStringList{
-            "<TR BGCOLOR=\"eeeeee\">\n<TD ROWSPAN=3 ALIGN=\"CENTER\"><FONT SIZE=2>",
+            "<TR BGCOLOR=\"#eeeeee\">\n<TD ROWSPAN=3 ALIGN=\"CENTER\"><FONT SIZE=2>",
             "<TD ROWSPAN=3 ALIGN=\"CENTER\"><FONT SIZE=2>UN1993</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>I</FONT></TD>\n",
-            "</TR>\n<TR BGCOLOR=\"eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>II</FONT></TD>\n",
-            "</TR>\n<TR BGCOLOR=\"eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>III</FONT></TD>\n"};
+            "</TR>\n<TR BGCOLOR=\"#eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>II</FONT></TD>\n",
+            "</TR>\n<TR BGCOLOR=\"#eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>III</FONT></TD>\n"};
     }
     void dataRowsOfEntries()
     {
@@ -181,7 +181,7 @@ private slots:
         int slotCount = 0;
         for (int s = 0; s <= 3; ++s)
             slotCount += HasPackingGroup_CTRec(row, s);
-        QCOMPARE(rows.count(QStringLiteral("<TR BGCOLOR=\"eeeeee\">")), slotCount);
+        QCOMPARE(rows.count(QStringLiteral("<TR BGCOLOR=\"#eeeeee\">")), slotCount);
         QCOMPARE(rows.count(QStringLiteral("</TR>")), slotCount);
     }
 
@@ -216,6 +216,13 @@ private slots:
         QTest::mouseClick(window.browser()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(started, (QStringList{viewer, QStringLiteral("cite=49cfr172.102(B33)")}));
         QVERIFY(prompts.shown.empty());
+
+        // Keyboard: Tab to the next link (the one after B33), then Return.
+        started.clear();
+        window.browser()->setFocus();
+        QTest::keyClick(window.browser(), Qt::Key_Tab);
+        QTest::keyClick(window.browser(), Qt::Key_Return);
+        QCOMPARE(started, (QStringList{viewer, QStringLiteral("cite=49cfr172.102(IB2)")}));
 
         // A start the shell refuses is reported.
         window.startProgram = [](const QString &, const QStringList &) { return false; };

@@ -72,8 +72,8 @@ private slots:
                      "<TABLE WIDTH=\"100%\" BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"0\">\n<TR>\n<TD>\n"
                      "<FONT FACE=\"arial\">\n"
                      "<TABLE WIDTH=\"100%\" BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n"
-                     "<TR><TH ALIGN=\"CENTER\" BGCOLOR=91aedf><B>Allowed Tanks - UN1203</B></TH></TR>\n"
-                     "<TR BGCOLOR=\"eeeeee\"><TD ALIGN=\"CENTER\"><FONT SIZE=2>") +
+                     "<TR><TH ALIGN=\"CENTER\" BGCOLOR=\"#91aedf\"><B>Allowed Tanks - UN1203</B></TH></TR>\n"
+                     "<TR BGCOLOR=\"#eeeeee\"><TD ALIGN=\"CENTER\"><FONT SIZE=2>") +
                      tanks +
                      QStringLiteral(
                          "</FONT></TD></TR>\n"
