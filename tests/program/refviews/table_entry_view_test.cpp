@@ -211,6 +211,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Hazardous Material Table Entry"));
+        if (const QByteArray snapshots = qgetenv("VELMORA_SNAPSHOT_DIR"); !snapshots.isEmpty())
+            window.grab().save(QString::fromLocal8Bit(snapshots) + QStringLiteral("/table-entry.png"));
         const QPoint at = linkPoint(window.browser(), QStringLiteral("49cfr172.102(B33)"));
         QVERIFY(at.x() >= 0);
         QTest::mouseClick(window.browser()->viewport(), Qt::LeftButton, {}, at);
