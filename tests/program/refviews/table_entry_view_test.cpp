@@ -185,6 +185,41 @@ private slots:
         QCOMPARE(rows.count(QStringLiteral("</TR>")), slotCount);
     }
 
+    // Appendix B matches by PID and by CAS number, Appendix A matches with
+    // the singular "lb." for a reportable quantity of 1.
+    void matchTables_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("pollutants");
+        QTest::addColumn<QStringList>("substances");
+        QTest::newRow("acrolein: pollutant by PID, two substance names")
+            << "UN1092" << QStringList{"Acrolein, stabilized"}
+            << QStringList{"2-Propenal (1 lb. Reportable Quantity)", "Acrolein (1 lb. Reportable Quantity)"};
+        QTest::newRow("mercuric nitrate: severe pollutant by CAS")
+            << "UN1625" << QStringList{"Mercuric nitrate (severe marine pollutant)"}
+            << QStringList{"Mercuric nitrate (10 lbs. Reportable Quantity)"};
+        QTest::newRow("gasoline: no CAS number, no pollutant")
+            << "UN1203" << QStringList{"No Matches Found"} << QStringList{"No Matches Found"};
+    }
+    void matchTables()
+    {
+        QFETCH(QString, id);
+        QFETCH(QStringList, pollutants);
+        QFETCH(QStringList, substances);
+        auto table = [](const QString &title, const QStringList &rows) {
+            QString t = QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"3\">\n"
+                                       "<TR><TH BGCOLOR=\"#91aedf\"><FONT SIZE=2>") +
+                        title + QStringLiteral("</FONT></TH></TR>\n");
+            for (const QString &r : rows)
+                t += QStringLiteral("<TR><TD><FONT SIZE=2>") + r + QStringLiteral("</FONT></TD></TR>\n");
+            return t + QStringLiteral("</TABLE><BR>");
+        };
+        const CTRec *row = rowOf(id.toLatin1().constData());
+        QVERIFY(row);
+        QCOMPARE(matchesBlock(row), table(QStringLiteral("Marine Pollutant table matches:"), pollutants) + "\n" +
+                                        table(QStringLiteral("Hazardous Substance table matches:"), substances));
+    }
+
     void ammoniaMatchesTheSubstanceTable()
     {
         const QString page = tableEntryPage(rowOf("UN1005"));
