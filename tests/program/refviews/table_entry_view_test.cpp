@@ -161,6 +161,13 @@ private slots:
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>&nbsp;</FONT></TD>\n",
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>30 kg gross</FONT></TD>\n"
             "<TD ALIGN=\"CENTER\"><FONT SIZE=2>30 kg gross</FONT></TD>\n"};
+        QTest::newRow("dangerous goods in machinery: quantities referred to A105") << "UN3363" << QStringList{
+            "<TD ALIGN=\"CENTER\"><FONT SIZE=2>See A105</FONT></TD>\n"
+            "<TD ALIGN=\"CENTER\"><FONT SIZE=2>See A105</FONT></TD>\n"};
+        QTest::newRow("polyester resin kit: packing groups II and III share their columns") << "UN3269" << QStringList{
+            "<TR BGCOLOR=\"#eeeeee\">\n<TD ROWSPAN=2 ALIGN=\"CENTER\"><FONT SIZE=2>",
+            "<TD ALIGN=\"CENTER\"><FONT SIZE=2>II</FONT></TD>\n",
+            "</TR>\n<TR BGCOLOR=\"#eeeeee\">\n<TD ALIGN=\"CENTER\"><FONT SIZE=2>III</FONT></TD>\n"};
         QTest::newRow("flammable liquids n.o.s., three packing groups") << "UN1993" << QStringList{
             "<TR BGCOLOR=\"#eeeeee\">\n<TD ROWSPAN=3 ALIGN=\"CENTER\"><FONT SIZE=2>",
             "<TD ROWSPAN=3 ALIGN=\"CENTER\"><FONT SIZE=2>UN1993</FONT></TD>\n"
