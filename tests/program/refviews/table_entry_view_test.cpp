@@ -273,6 +273,16 @@ private slots:
         window.linkClicked(QStringLiteral("49 cfr 173.150"));
         QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Unable to open Tavisto")});
 
+        // A help page named by a "viewer" link replaces the page.
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("HAZMAT")));
+        QFile page(dir.filePath(QStringLiteral("HAZMAT/sp.htm")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<HTML><BODY>Special provisions help</BODY></HTML>");
+        page.close();
+        window.linkClicked(QStringLiteral("viewer /cgi-bin/qvget.cgi?db=HAZMAT&doc=sp.htm"));
+        QCOMPARE(window.browser()->toPlainText(), QStringLiteral("Special provisions help"));
+        window.browser()->setHtml(tableEntryPage(rowOf("UN1203")));
+
         // "Close" closes the window.
         QTest::mouseClick(window.browser()->viewport(), Qt::LeftButton, {}, linkPoint(window.browser(), "//"));
         QVERIFY(!window.isVisible());
