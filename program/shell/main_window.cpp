@@ -109,6 +109,7 @@ void TForm1::FormCreate()
     buildMenus();
     setUpEditing();   // truckload editing
     setUpSaved();     // saved truckloads
+    setUpReferenceViews();   // reference views
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());

@@ -39,6 +39,7 @@ namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
 class SavedStore;        // saved truckloads (saved_main_window.cpp)
+class TfrmInfoDisplay;   // reference views (main_window_refviews.cpp)
 class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
@@ -117,6 +118,13 @@ public:
     // Rebuilds the list with the scan that "ProcessLegality" selects.
     void rebuildSavedList();
     // --- end saved truckloads ---
+    // --- Reference views (main_window_refviews.cpp) ---
+    // The pop-up menu of the truckload list and the search results.
+    QMenu *mnuPopup = nullptr;
+    QAction *actViewTableEntry = nullptr, *actViewCargoTanks = nullptr;
+    // Shows the information window modally; tests replace it.
+    std::function<void(TfrmInfoDisplay &window)> runInfoWindow;
+    // --- end reference views ---
 
     // Controls (tests drive them like a user would).
     QLineEdit *edtLookFor = nullptr;
@@ -165,6 +173,10 @@ public slots:
     void SavedRenameClick();
     void SavedExportCsvClick();
     void lbVehiclesChange(const QString &name);
+    // Reference views (main_window_refviews.cpp).
+    void updatePopupMenu();
+    void ViewTableEntryClick();
+    void ViewCargoTanksClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -202,6 +214,8 @@ private:
     void sortSavedList();
     // The rows selected in the showing saved list (indexes into savedRows_).
     std::vector<size_t> selectedSavedRows() const;
+    // Reference views (main_window_refviews.cpp).
+    void setUpReferenceViews();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;
