@@ -1,6 +1,7 @@
 // The saved truckload image (see load_image.h for the layout): writing at
 // version 7, reading every version 0-7.
 #include "compute/load_image.h"
+#include "items/little_endian.h"
 
 #include "compute/load_inspection.h"
 #include "compute/load_items.h"
@@ -30,20 +31,6 @@ constexpr std::size_t kItemRecordFixed7 = 32;
 constexpr std::size_t kItemDictLengthAt = 28;
 constexpr std::size_t kImageHeader = 8;    // version and the vehicle block length
 constexpr std::size_t kVehicleFixed = 12;  // code, Q and N
-
-uint32_t U32(const uint8_t *p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-void PutU32(uint8_t *p, uint32_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
-}
 
 // A window on the image that refuses every read past its end.
 class Cursor {

@@ -14,6 +14,7 @@
 //      each of hazard zone, packing-group slot, physical state and
 //      radiation classification; v1 adds the transport index.
 #include "compute/dict.h"
+#include "items/little_endian.h"
 #include "items/answer_mirror.h"
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
@@ -28,20 +29,6 @@ namespace {
 
 constexpr uint32_t kLatestVersion = 7;
 constexpr size_t kFixedSize[kLatestVersion + 1] = {32, 36, 16, 20, 24, 28, 28, 32};
-
-uint32_t U32(const uint8_t *p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-void PutU32(uint8_t *p, uint32_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
-}
 
 // A transport index above 1.0 means a Yellow-III package (172.403(c)):
 // records written before the classification existed get it from the index.

@@ -1,0 +1,23 @@
+// Item records, truckload images and dictionary blocks store their integers
+// as 32-bit little-endian, written byte by byte (never a copy of a struct).
+#pragma once
+
+#include <cstdint>
+
+namespace dravlen {
+
+inline uint32_t U32(const uint8_t *p)
+{
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+inline void PutU32(uint8_t *p, uint32_t v)
+{
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+    p[2] = static_cast<uint8_t>(v >> 16);
+    p[3] = static_cast<uint8_t>(v >> 24);
+}
+
+} // namespace dravlen
