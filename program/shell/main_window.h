@@ -202,6 +202,8 @@ private:
     void setUpEditing();
     void buildEditCommands(QMenu *editMenu, QAction *before);
     std::vector<uint32_t> selectedTruckloadRows() const;
+    std::vector<uint32_t> rowsToEdit() const;
+    void removeTruckloadRows(const std::vector<uint32_t> &rows);
     bool runItemDialog(Hazmat *item, bool fromSearch);
     void addItem(int pid, bool fromSearch);
     void fillTruckloadRows();

@@ -185,25 +185,34 @@ void TForm1::EditItemClick()
     applyCommands();
 }
 
-void TForm1::RemoveItemClick()
+// The selected truckload rows, when the editing commands apply to them.
+std::vector<uint32_t> TForm1::rowsToEdit() const
 {
     if (!editor_ || view_ != View::Truckload)
-        return;
-    const auto rows = selectedTruckloadRows();
-    if (rows.empty())
-        return;
+        return {};
+    return selectedTruckloadRows();
+}
+
+void TForm1::removeTruckloadRows(const std::vector<uint32_t> &rows)
+{
     editor_->remove(rows);
     refillTruckloadList();
     commands_.remove = commands_.cutCopy = false;
     applyCommands();
+}
+
+void TForm1::RemoveItemClick()
+{
+    const auto rows = rowsToEdit();
+    if (rows.empty())
+        return;
+    removeTruckloadRows(rows);
     setStatus(itemCountText(GetItemCount_Load(GetLoad_Engine(engine_))));
 }
 
 void TForm1::CopyClick()
 {
-    if (!editor_ || view_ != View::Truckload)
-        return;
-    const auto rows = selectedTruckloadRows();
+    const auto rows = rowsToEdit();
     if (rows.empty())
         return;
     putClipboardBlock(editor_->copy(rows));
@@ -213,17 +222,12 @@ void TForm1::CopyClick()
 
 void TForm1::CutClick()
 {
-    if (!editor_ || view_ != View::Truckload)
-        return;
-    const auto rows = selectedTruckloadRows();
+    const auto rows = rowsToEdit();
     if (rows.empty())
         return;
     putClipboardBlock(editor_->copy(rows));
-    editor_->remove(rows);
-    refillTruckloadList();
-    commands_.remove = commands_.cutCopy = false;
     commands_.paste = true;
-    applyCommands();
+    removeTruckloadRows(rows);
 }
 
 void TForm1::PasteClick()
