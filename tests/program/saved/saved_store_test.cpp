@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include "support/truckload_items.h"
+
 #include <QtTest>
 
 #include <cerrno>
@@ -34,18 +36,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-// Puts an item of the given ID on the truckload.
-void addItem(Engine *engine, const char *id, int packingGroup, uint32_t weight)
-{
-    alignas(std::max_align_t) unsigned char storage[256] = {};
-    auto *item = reinterpret_cast<Hazmat *>(storage);
-    Init_Hazmat(item, SearchCT_HazData(id, 2, 0));
-    SetPackingGroup_Hazmat(item, packingGroup);
-    SetWeight_Hazmat(item, weight);
-    QVERIFY(Add_Load(GetLoad_Engine(engine), item) >= 0);
-    Reset_Hazmat(item, 0);
 }
 
 // A store on a real engine whose truck ID dialog answers from a script.

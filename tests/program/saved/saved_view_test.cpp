@@ -13,23 +13,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include "support/truckload_items.h"
+
 #include <QtTest>
 
 using namespace velmora;
 using namespace velmora::test;
 
 namespace {
-
-void addItem(Engine *engine, const char *id, int packingGroup, uint32_t weight)
-{
-    alignas(std::max_align_t) unsigned char storage[256] = {};
-    auto *item = reinterpret_cast<Hazmat *>(storage);
-    Init_Hazmat(item, SearchCT_HazData(id, 2, 0));
-    SetPackingGroup_Hazmat(item, packingGroup);
-    SetWeight_Hazmat(item, weight);
-    QVERIFY(Add_Load(GetLoad_Engine(engine), item) >= 0);
-    Reset_Hazmat(item, 0);
-}
 
 QTreeWidgetItem *rowNamed(QTreeWidget *list, const QString &name)
 {
