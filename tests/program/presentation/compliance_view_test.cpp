@@ -1,5 +1,6 @@
 // The compliance view fed by a real engine: truckloads are built through
 // the library's exported functions, computed, and shown.
+#include "support/truckload_items.h"
 #include "presentation/compliance_view.h"
 #include "presentation/compliance_vocabulary.h"
 #include "presentation/placard_layout.h"
@@ -17,22 +18,8 @@ using namespace velmora;
 namespace {
 
 // One engine for a test, released at its end.
-class TestEngine {
+class TestEngine : public velmora::test::TestEngine {
 public:
-    TestEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
-    {
-        Init_Engine(engine_);
-    }
-    ~TestEngine()
-    {
-        Destroy_Engine(engine_);
-        std::free(engine_);
-    }
-    TestEngine(const TestEngine &) = delete;
-    TestEngine &operator=(const TestEngine &) = delete;
-    Engine *get() const { return engine_; }
-    Load *load() const { return GetLoad_Engine(engine_); }
-
     // Adds the entry `pid` (of primary class `onlyClass` and an ID number
     // not in `ids`, when given); false when it cannot be added so.
     bool add(int pid, unsigned weight, bool bulk, const char *onlyClass = nullptr, QStringList *ids = nullptr)

@@ -1,6 +1,7 @@
 // The information window against the real engine library: the exact pages
 // of real Hazardous Materials Table entries, the cargo tank page and the
 // link clicks that reach the regulations program.
+#include "support/truckload_items.h"
 #include "shell/table_entry_view.h"
 
 #include "../shell/fakes.h"
@@ -18,24 +19,7 @@ using velmora::test::ScriptedPrompts;
 
 namespace {
 
-class TestEngine {
-public:
-    TestEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
-    {
-        Init_Engine(engine_);
-    }
-    ~TestEngine()
-    {
-        Destroy_Engine(engine_);
-        std::free(engine_);
-    }
-    TestEngine(const TestEngine &) = delete;
-    TestEngine &operator=(const TestEngine &) = delete;
-    Engine *get() const { return engine_; }
-
-private:
-    Engine *engine_;
-};
+using velmora::test::TestEngine;
 
 const CTRec *rowOf(const char *id) { return GetCTRec_HazData(SearchCT_HazData(id, 2, 0)); }
 

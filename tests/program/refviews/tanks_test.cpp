@@ -1,6 +1,7 @@
 // "View Authorized Motor Cargo Tanks" against the real engine library: the
 // allowed tanks of a selected bulk item or of the whole truckload, and the
 // page the information window shows for them.
+#include "support/truckload_items.h"
 #include "shell/tanks_dialog.h"
 
 #include "dravlen.h"
@@ -13,21 +14,8 @@ using namespace velmora;
 
 namespace {
 
-class TestEngine {
+class TestEngine : public velmora::test::TestEngine {
 public:
-    TestEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
-    {
-        Init_Engine(engine_);
-    }
-    ~TestEngine()
-    {
-        Destroy_Engine(engine_);
-        std::free(engine_);
-    }
-    TestEngine(const TestEngine &) = delete;
-    TestEngine &operator=(const TestEngine &) = delete;
-    Load *load() const { return GetLoad_Engine(engine_); }
-
     // Adds the first packing group of the entry `id`; false when refused.
     bool add(const char *id, bool bulk)
     {

@@ -53,16 +53,7 @@ struct Fixture {
     Fixture() : store((lib.initEngine(), lib.engine()), prompts, settings)
     {
         settings.savePath = withTrailingSeparator(dir.path().toStdString());
-        store.askTruckId = [this](const QString &initial, bool) -> std::optional<QString> {
-            if (truckIds.empty())
-                return initial;
-            const bool cancelled = !truckIds.front().has_value();
-            const QString text = cancelled ? QString() : *truckIds.front();
-            truckIds.pop_front();
-            if (cancelled)
-                return std::nullopt;
-            return text;
-        };
+        store.askTruckId = scriptedTruckIds(truckIds);
         store.isDirty = [this] { return dirty; };
         store.setDirty = [this](bool on) { dirty = on; };
         store.truckloadReplaced = [this](bool) { ++replaced; };

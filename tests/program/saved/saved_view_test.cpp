@@ -44,16 +44,7 @@ private slots:
         TForm1 w(lib, prompts, {folder, folder, folder});
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
-        w.truckIdDialog = [&](const QString &initial, bool) -> std::optional<QString> {
-            if (ids.empty())
-                return initial;
-            const bool cancelled = !ids.front().has_value();
-            const QString text = cancelled ? QString() : *ids.front();
-            ids.pop_front();
-            if (cancelled)
-                return std::nullopt;
-            return text;
-        };
+        w.truckIdDialog = scriptedTruckIds(ids);
         QString chosenFile;
         w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
         const QString savePath = QString::fromStdString(withTrailingSeparator(w.settings().savePath));

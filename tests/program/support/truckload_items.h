@@ -24,3 +24,50 @@ inline void addItem(Engine *engine, const char *id, int packingGroup, uint32_t w
 }
 
 } // namespace velmora::test
+
+#include <QString>
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace velmora::test {
+
+// One engine for a test, in storage of the library's size, released at its
+// end.
+class TestEngine {
+public:
+    TestEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
+    {
+        Init_Engine(engine_);
+    }
+    ~TestEngine()
+    {
+        Destroy_Engine(engine_);
+        std::free(engine_);
+    }
+    TestEngine(const TestEngine &) = delete;
+    TestEngine &operator=(const TestEngine &) = delete;
+    Engine *get() const { return engine_; }
+    Load *load() const { return GetLoad_Engine(engine_); }
+
+private:
+    Engine *engine_;
+};
+
+// A scripted truck ID dialog: each call takes the next answer (nullopt =
+// cancelled); with no answer left it accepts the name offered.
+inline std::function<std::optional<QString>(const QString &, bool)>
+scriptedTruckIds(std::deque<std::optional<QString>> &answers)
+{
+    return [&answers](const QString &initial, bool) -> std::optional<QString> {
+        if (answers.empty())
+            return initial;
+        const std::optional<QString> next = answers.front();
+        answers.pop_front();
+        return next;
+    };
+}
+
+} // namespace velmora::test
