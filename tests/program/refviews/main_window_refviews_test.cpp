@@ -1,10 +1,10 @@
 // The reference views reached from the main window's pop-up menu: the
 // table entry of a search result or a truckload item, the authorized cargo
 // tanks of the truckload, and their enabling.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/table_entry_view.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "refviews/table_entry_view.h"
 
 #include "dravlen.h"
 

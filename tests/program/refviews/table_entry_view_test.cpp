@@ -2,9 +2,9 @@
 // of real Hazardous Materials Table entries, the cargo tank page and the
 // link clicks that reach the regulations program.
 #include "support/truckload_items.h"
-#include "shell/table_entry_view.h"
+#include "refviews/table_entry_view.h"
 
-#include "../shell/fakes.h"
+#include "support/fakes.h"
 
 #include "dravlen.h"
 

@@ -1,6 +1,6 @@
 // The filter dialog turns its controls into the filter the scan applies.
-#include "../shell/fakes.h"
-#include "shell/saved_filter_dialog.h"
+#include "support/fakes.h"
+#include "saved/saved_filter_dialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 // Saving and opening the current truckload as ".vlm" files, against the
 // real engine library: names from the truck ID, the overwrite question,
 // files the engine refuses, the removal question and the dirty flag.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
-#include "shell/truck_id_dialog.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
+#include "saved/truck_id_dialog.h"
 
 #include "dravlen.h"
 

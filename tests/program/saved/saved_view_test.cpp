@@ -1,10 +1,10 @@
 // The Saved Truckloads view of the main window with the real engine: the
 // list of saved files, opening one by double-click, deleting and renaming
 // with their questions, and the spreadsheet export.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
 
 #include "dravlen.h"
 
