@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-TAbout::TAbout(QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About ") + kProductTitle);
     setObjectName(QStringLiteral("About"));

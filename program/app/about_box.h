@@ -5,10 +5,10 @@
 
 namespace velmora {
 
-class TAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAbout(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 };
 
 } // namespace velmora

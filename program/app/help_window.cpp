@@ -15,7 +15,7 @@
 
 namespace velmora {
 
-THelpWindow::THelpWindow(const QString &helpFolder, QWidget *parent) : QDialog(parent), folder_(helpFolder)
+HelpWindow::HelpWindow(const QString &helpFolder, QWidget *parent) : QDialog(parent), folder_(helpFolder)
 {
     setWindowTitle(QStringLiteral("Velmora - Commercial Help"));
     setObjectName(QStringLiteral("HelpWindow"));
@@ -41,14 +41,14 @@ THelpWindow::THelpWindow(const QString &helpFolder, QWidget *parent) : QDialog(p
     splitter->setSizes({200, 620});
     layout->addWidget(splitter);
 
-    connect(contents, &QPushButton::clicked, this, &THelpWindow::showContents);
-    connect(query_, &QLineEdit::returnPressed, this, &THelpWindow::runSearch);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(query_, &QLineEdit::returnPressed, this, &HelpWindow::runSearch);
     connect(hits_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         browser_->setSource(QUrl::fromLocalFile(QDir(folder_).filePath(item->data(Qt::UserRole).toString())));
     });
 }
 
-bool THelpWindow::showContents()
+bool HelpWindow::showContents()
 {
     const QString page = QDir(folder_).filePath(QStringLiteral("contents.html"));
     if (!QFile::exists(page))
@@ -57,14 +57,14 @@ bool THelpWindow::showContents()
     return true;
 }
 
-void THelpWindow::showSearch()
+void HelpWindow::showSearch()
 {
     query_->clear();
     hits_->clear();
     query_->setFocus();
 }
 
-QStringList THelpWindow::searchPages(const QString &helpFolder, const QString &query)
+QStringList HelpWindow::searchPages(const QString &helpFolder, const QString &query)
 {
     QStringList found;
     const QStringList words = query.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -85,7 +85,7 @@ QStringList THelpWindow::searchPages(const QString &helpFolder, const QString &q
     return found;
 }
 
-void THelpWindow::runSearch()
+void HelpWindow::runSearch()
 {
     hits_->clear();
     for (const QString &page : searchPages(folder_, query_->text())) {

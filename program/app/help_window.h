@@ -10,10 +10,10 @@ class QTextBrowser;
 
 namespace velmora {
 
-class THelpWindow : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit THelpWindow(const QString &helpFolder, QWidget *parent = nullptr);
+    explicit HelpWindow(const QString &helpFolder, QWidget *parent = nullptr);
 
     // False when the page does not exist.
     bool showContents();

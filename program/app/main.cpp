@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
 
     // The splash window paints at once and closes itself after 2000 ms.
-    auto *splash = new velmora::TSplashScreen;
+    auto *splash = new velmora::SplashScreen;
     splash->show();
     splash->repaint();
     QApplication::processEvents();
@@ -27,7 +27,7 @@ int main(int argc, char **argv)
 
     velmora::DravlenLibrary library;
     velmora::MessageBoxPrompts prompts;
-    velmora::TForm1 window(library, prompts, folders);
+    velmora::MainWindow window(library, prompts, folders);
     prompts.setParent(&window);
     if (!window.started())
         return 1;

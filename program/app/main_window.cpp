@@ -55,14 +55,14 @@ EditCommands editCommandsForView(View view, const EditCommands &previous, bool c
     return c;
 }
 
-TForm1::TForm1(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent)
+MainWindow::MainWindow(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent)
     : QMainWindow(parent), lib_(library), prompts_(prompts), folders_(folders)
 {
-    setObjectName(QStringLiteral("Form1"));
-    FormCreate();
+    setObjectName(QStringLiteral("MainWindow"));
+    startUp();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     // A window destroyed without a close event still ends its session.
     if (!closed_) {
@@ -73,7 +73,7 @@ TForm1::~TForm1()
     }
 }
 
-void TForm1::FormCreate()
+void MainWindow::startUp()
 {
     // 2-3: lists, the screen font adjustment.
     const int dpi = QGuiApplication::primaryScreen() ? qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()) : 96;
@@ -133,12 +133,12 @@ void TForm1::FormCreate()
     fillVehicleList();
     // 20-21.
     commands_ = EditCommands{};
-    ShowView(View::Truckload);
+    showView(View::Truckload);
     setStatus(QStringLiteral("Ready"));
     started_ = true;
 }
 
-QString TForm1::windowCaption() const
+QString MainWindow::windowCaption() const
 {
     QString caption = QString::fromLatin1(kProductTitle);
     if (!organisation_.empty())
@@ -146,16 +146,16 @@ QString TForm1::windowCaption() const
     return caption;
 }
 
-void TForm1::setIDToggle(bool down, const QString &hint)
+void MainWindow::setIDToggle(bool down, const QString &hint)
 {
-    if (!btnIDToggle)
+    if (!idToggleButton)
         return;
-    const QSignalBlocker block(btnIDToggle);
-    btnIDToggle->setChecked(down);
-    btnIDToggle->setToolTip(hint);
+    const QSignalBlocker block(idToggleButton);
+    idToggleButton->setChecked(down);
+    idToggleButton->setToolTip(hint);
 }
 
-void TForm1::IDToggleClick(bool down)
+void MainWindow::toggleIdSearch(bool down)
 {
     settings_.enableBulk = down;
     lib_.setBulkPlacards(down);
@@ -169,7 +169,7 @@ void TForm1::IDToggleClick(bool down)
 
 // Compliance rendering: the engine recomputes, the view reads its output.
 // A scripted library (tests) has no engine: the view then shows nothing.
-void TForm1::showCompliance()
+void MainWindow::showCompliance()
 {
     auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_);
     Engine *engine = dravlen && engineUp_ ? dravlen->engine() : nullptr;
@@ -178,11 +178,11 @@ void TForm1::showCompliance()
     complianceView_->refresh(engine);
 }
 
-void TForm1::setStatus(const QString &text) { status_->setText(text); }
-QString TForm1::statusText() const { return status_->text(); }
-QString TForm1::complianceTitleText() const { return complianceTitle_->text(); }
+void MainWindow::setStatus(const QString &text) { status_->setText(text); }
+QString MainWindow::statusText() const { return status_->text(); }
+QString MainWindow::complianceTitleText() const { return complianceTitle_->text(); }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
@@ -191,76 +191,76 @@ void TForm1::buildMenus()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction *prefs = edit->addAction(QStringLiteral("P&references"));
-    connect(prefs, &QAction::triggered, this, &TForm1::Preferences1Click);
+    connect(prefs, &QAction::triggered, this, &MainWindow::showPreferences);
     buildEditCommands(edit, prefs);   // truckload editing
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
-    actToolbar_ = mnuView->addAction(QStringLiteral("&Toolbar"));
+    viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    actToolbar_ = viewMenu->addAction(QStringLiteral("&Toolbar"));
     actToolbar_->setCheckable(true);
     actToolbar_->setChecked(true);
     connect(actToolbar_, &QAction::toggled, toolbar_, &QWidget::setVisible);
-    actStatusBar_ = mnuView->addAction(QStringLiteral("&Status Bar"));
+    actStatusBar_ = viewMenu->addAction(QStringLiteral("&Status Bar"));
     actStatusBar_->setCheckable(true);
     actStatusBar_->setChecked(true);
     connect(actStatusBar_, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    mnuView->addSeparator();
+    viewMenu->addSeparator();
     const char *const names[] = {"Truckload", "Compliance", "Search and Browse", "Saved Truckloads"};
     for (int i = 0; i < 4; ++i) {
-        QAction *a = mnuView->addAction(QString::fromLatin1(names[i]));
+        QAction *a = viewMenu->addAction(QString::fromLatin1(names[i]));
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, i] { ShowView(static_cast<View>(i)); });
+        connect(a, &QAction::triggered, this, [this, i] { showView(static_cast<View>(i)); });
         viewActions_.push_back(a);
     }
-    connect(mnuView, &QMenu::aboutToShow, this, [this] {
+    connect(viewMenu, &QMenu::aboutToShow, this, [this] {
         for (size_t i = 0; i < viewActions_.size(); ++i)
             viewActions_[i]->setChecked(static_cast<int>(i) == static_cast<int>(view_));
     });
 
-    mnuRules = menuBar()->addMenu(QStringLiteral("&Rules"));
+    rulesMenu = menuBar()->addMenu(QStringLiteral("&Rules"));
     rulesGroup_ = new QActionGroup(this);
     rulesGroup_->setExclusive(true);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *contents = mnuHelp->addAction(QStringLiteral("&Contents"));
+    helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *contents = helpMenu->addAction(QStringLiteral("&Contents"));
     contents->setShortcut(Qt::Key_F1);
-    connect(contents, &QAction::triggered, this, &TForm1::Contents1Click);
-    QAction *search = mnuHelp->addAction(QStringLiteral("&Search..."));
+    connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
+    QAction *search = helpMenu->addAction(QStringLiteral("&Search..."));
     search->setShortcut(Qt::Key_F3);
-    connect(search, &QAction::triggered, this, &TForm1::Search1Click);
-    QAction *tavisto = mnuHelp->addAction(QStringLiteral("&Tavisto"));
-    connect(tavisto, &QAction::triggered, this, &TForm1::Tavisto1Click);
-    QAction *about = mnuHelp->addAction(QStringLiteral("&About ") + kProductTitle);
-    connect(about, &QAction::triggered, this, &TForm1::About1Click);
+    connect(search, &QAction::triggered, this, &MainWindow::searchHelp);
+    QAction *tavisto = helpMenu->addAction(QStringLiteral("&Tavisto"));
+    connect(tavisto, &QAction::triggered, this, &MainWindow::showRegulations);
+    QAction *about = helpMenu->addAction(QStringLiteral("&About ") + kProductTitle);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 
-    toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Help"), this, &TForm1::Contents1Click);
+    toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Help"), this, &MainWindow::showHelpContents);
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/tavisto.svg")), QStringLiteral("Tavisto"), this,
-                        &TForm1::Tavisto1Click);
+                        &MainWindow::showRegulations);
     toolbar_->addSeparator();
-    btnIDToggle = new QToolButton(toolbar_);
-    btnIDToggle->setObjectName(QStringLiteral("btnIDToggle"));
-    btnIDToggle->setText(QStringLiteral("ID"));
-    btnIDToggle->setCheckable(true);
-    toolbar_->addWidget(btnIDToggle);
-    connect(btnIDToggle, &QToolButton::toggled, this, &TForm1::IDToggleClick);
+    idToggleButton = new QToolButton(toolbar_);
+    idToggleButton->setObjectName(QStringLiteral("idToggleButton"));
+    idToggleButton->setText(QStringLiteral("ID"));
+    idToggleButton->setCheckable(true);
+    toolbar_->addWidget(idToggleButton);
+    connect(idToggleButton, &QToolButton::toggled, this, &MainWindow::toggleIdSearch);
 }
 
-void TForm1::buildRulesMenu()
+void MainWindow::buildRulesMenu()
 {
-    mnuRules->clear();
+    rulesMenu->clear();
     for (QAction *a : rulesGroup_->actions())
         rulesGroup_->removeAction(a);
     for (const auto &entry : velmora::buildRulesMenu(activeRulesetFacts(lib_), lib_.currentRuleset())) {
-        QAction *a = mnuRules->addAction(entry.caption);
+        QAction *a = rulesMenu->addAction(entry.caption);
         a->setCheckable(true);
         a->setChecked(entry.checked);
         a->setData(entry.index);
         rulesGroup_->addAction(a);
         const int index = entry.index;
-        connect(a, &QAction::triggered, this, [this, index] { RulesetClick(index); });
+        connect(a, &QAction::triggered, this, [this, index] { selectRuleset(index); });
     }
 }
 
-void TForm1::RulesetClick(int index)
+void MainWindow::selectRuleset(int index)
 {
     if (switchRuleset(lib_, prompts_, index)) {
         refillTruckloadList();
@@ -273,26 +273,26 @@ void TForm1::RulesetClick(int index)
     for (QAction *a : rulesGroup_->actions())
         a->setChecked(a->data().toInt() == lib_.currentRuleset());
     complianceTitle_->setText(complianceTitle(lib_.rulesetStatus(lib_.currentRuleset())));
-    lvSearch->clear();
+    searchList->clear();
 }
 
-void TForm1::buildCustomHelpLinks()
+void MainWindow::buildCustomHelpLinks()
 {
     helpLinkLines_ = readHelpLinkLines(settings_.menuItemsPath);
     const HelpLinks links = buildHelpLinks(helpLinkLines_);
     if (links.hasSeparator) {
-        QAction *sep = mnuHelp->addSeparator();
+        QAction *sep = helpMenu->addSeparator();
         sep->setObjectName(QStringLiteral("CustomMenuItemSeparator0"));
     }
     for (const auto &e : links.entries) {
-        QAction *a = mnuHelp->addAction(QString::fromStdString(e.caption));
+        QAction *a = helpMenu->addAction(QString::fromStdString(e.caption));
         a->setObjectName(QStringLiteral("CustomMenuItem") + QString::number(e.line));
         const int line = e.line;
-        connect(a, &QAction::triggered, this, [this, line] { CustomHelpMenuClick(line); });
+        connect(a, &QAction::triggered, this, [this, line] { openCustomHelpLink(line); });
     }
 }
 
-void TForm1::CustomHelpMenuClick(int line)
+void MainWindow::openCustomHelpLink(int line)
 {
     if (line < 1 || line > static_cast<int>(helpLinkLines_.size()))
         return;
@@ -300,21 +300,21 @@ void TForm1::CustomHelpMenuClick(int line)
     openHelpLink(target, prompts_);
 }
 
-void TForm1::fillVehicleList()
+void MainWindow::fillVehicleList()
 {
-    lbVehicles->clear();
+    vehicleList->clear();
     const int n = lib_.numVehicles();
     for (int i = 1; i < n; ++i)
-        lbVehicles->addItem(QString::fromStdString(lib_.vehicleName(i)));
-    if (lbVehicles->count() > 0) {
-        lbVehicles->setCurrentRow(0);
-        lib_.setVehicle(lbVehicles->item(0)->text().toStdString());
+        vehicleList->addItem(QString::fromStdString(lib_.vehicleName(i)));
+    if (vehicleList->count() > 0) {
+        vehicleList->setCurrentRow(0);
+        lib_.setVehicle(vehicleList->item(0)->text().toStdString());
     }
     lib_.set8820Criteria(false);
     lib_.setDODShipment(false);
 }
 
-void TForm1::refillTruckloadList()
+void MainWindow::refillTruckloadList()
 {
     // The rows of the truckload's items arrive with truckload editing; the
     // title and the item count are kept here.
@@ -323,7 +323,7 @@ void TForm1::refillTruckloadList()
     fillTruckloadRows();   // truckload editing
 }
 
-void TForm1::applyCommands()
+void MainWindow::applyCommands()
 {
     // Truckload editing: the commands follow commands_.
     if (!actAdd)
@@ -336,7 +336,7 @@ void TForm1::applyCommands()
     actPaste->setEnabled(commands_.paste);
 }
 
-void TForm1::ShowView(View view)
+void MainWindow::showView(View view)
 {
     const View previous = view_;
     const bool wasShowing = stack_->currentIndex() == static_cast<int>(view);
@@ -355,12 +355,12 @@ void TForm1::ShowView(View view)
         break;
     case View::Search:
         if (previous != View::Search) {
-            lvSearch->clear();
+            searchList->clear();
             searchSort_.clear();
-            lvSearch->header()->setSortIndicatorShown(false);
-            edtLookFor->clear();
-            cbLookIn->setCurrentIndex(0);
-            edtLookFor->setFocus();
+            searchList->header()->setSortIndicatorShown(false);
+            lookForEdit->clear();
+            lookInCombo->setCurrentIndex(0);
+            lookForEdit->setFocus();
         }
         setStatus(QString());
         break;
@@ -372,19 +372,19 @@ void TForm1::ShowView(View view)
     applyCommands();
 }
 
-void TForm1::btnSearchClick()
+void MainWindow::search()
 {
-    const int choice = cbLookIn->currentIndex();
+    const int choice = lookInCombo->currentIndex();
     const SearchMode mode = static_cast<SearchMode>(choice < 0 ? 0 : choice);
-    const std::string query = edtLookFor->text().toStdString();
+    const std::string query = lookForEdit->text().toStdString();
     setStatus(QStringLiteral("Searching..."));
     QApplication::processEvents();
-    lvSearch->clear();
+    searchList->clear();
     const auto rows = runSearch(
         lib_, query, mode, [] { QApplication::processEvents(); }, [this] { return closing_; });
-    lvSearch->setSortingEnabled(false);
+    searchList->setSortingEnabled(false);
     for (const auto &r : rows) {
-        QTreeWidgetItem *item = newListRow(lvSearch);
+        QTreeWidgetItem *item = newListRow(searchList);
         item->setText(0, displayPsn(r.psn));
         item->setText(1, QString::fromStdString(r.hazardClass));
         item->setText(2, QString::fromStdString(r.id));
@@ -393,25 +393,25 @@ void TForm1::btnSearchClick()
         item->setData(0, Qt::UserRole, r.pid);
     }
     searchSort_.set(0, SortState::Direction::Ascending);
-    lvSearch->sortItems(0, Qt::AscendingOrder);
-    lvSearch->header()->setSortIndicatorShown(true);
-    lvSearch->header()->setSortIndicator(0, Qt::AscendingOrder);
+    searchList->sortItems(0, Qt::AscendingOrder);
+    searchList->header()->setSortIndicatorShown(true);
+    searchList->header()->setSortIndicator(0, Qt::AscendingOrder);
     setStatus(matchCountText(rows.size()));
     if (const auto why = noMatchExplanation(lib_, query, mode, rows.size()))
         prompts_.information(*why);
 }
 
-void TForm1::lvSearchColumnClick(int column)
+void MainWindow::sortSearchList(int column)
 {
     searchSort_.click(column);
     const Qt::SortOrder order =
         searchSort_.direction(column) == SortState::Direction::Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
-    lvSearch->sortItems(column, order);
-    lvSearch->header()->setSortIndicatorShown(true);
-    lvSearch->header()->setSortIndicator(column, order);
+    searchList->sortItems(column, order);
+    searchList->header()->setSortIndicatorShown(true);
+    searchList->header()->setSortIndicator(column, order);
 }
 
-void TForm1::lvSearchDblClick(QTreeWidgetItem *item)
+void MainWindow::searchResultActivated(QTreeWidgetItem *item)
 {
     if (!item)
         return;
@@ -424,19 +424,19 @@ void TForm1::lvSearchDblClick(QTreeWidgetItem *item)
         addFromSearch(item->data(0, Qt::UserRole).toInt());
 }
 
-void TForm1::Preferences1Click()
+void MainWindow::showPreferences()
 {
     PreferencesContext context;
     context.library = &lib_;
     context.prompts = &prompts_;
     context.doNotShipPassword = dnsPassword_;
     context.doNotShipFolder = settings_.dnsPath;
-    TfrmPreference dialog(settings_, dns_.ids, context, this);
+    PreferencesDialog dialog(settings_, dns_.ids, context, this);
     if (dialog.exec() == QDialog::Accepted)
         applyPreferences(dialog);
 }
 
-void TForm1::applyPreferences(const TfrmPreference &dialog)
+void MainWindow::applyPreferences(const PreferencesDialog &dialog)
 {
     const std::string oldDnsPath = settings_.dnsPath;
     settings_ = dialog.settings();
@@ -461,20 +461,20 @@ void TForm1::applyPreferences(const TfrmPreference &dialog)
         prompts_.information(QStringLiteral("Unable to save preferences to hazmat.ini"));
 }
 
-void TForm1::Contents1Click()
+void MainWindow::showHelpContents()
 {
     openHelp(false);
 }
 
-void TForm1::Search1Click()
+void MainWindow::searchHelp()
 {
     openHelp(true);
 }
 
-void TForm1::openHelp(bool atSearch)
+void MainWindow::openHelp(bool atSearch)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    THelpWindow help(helpFolder(programFolder_), this);
+    HelpWindow help(helpFolder(programFolder_), this);
     const bool ok = help.showContents();
     QApplication::restoreOverrideCursor();
     if (!ok) {
@@ -486,15 +486,15 @@ void TForm1::openHelp(bool atSearch)
     help.exec();
 }
 
-void TForm1::Tavisto1Click() { openRegulations(viewerPath_, QString(), prompts_); }
+void MainWindow::showRegulations() { openRegulations(viewerPath_, QString(), prompts_); }
 
-void TForm1::About1Click()
+void MainWindow::showAbout()
 {
-    TAbout about(this);
+    AboutBox about(this);
     about.exec();
 }
 
-bool TForm1::FormClose()
+bool MainWindow::maybeClose()
 {
     closing_ = true;
     if (dirty_ && settings_.enableSavePrompt &&
@@ -524,9 +524,9 @@ bool TForm1::FormClose()
     return true;
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (closed_ || FormClose())
+    if (closed_ || maybeClose())
         event->accept();
     else
         event->ignore();

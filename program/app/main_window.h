@@ -39,7 +39,7 @@ namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
 class SavedStore;        // saved truckloads (saved_main_window.cpp)
-class TfrmInfoDisplay;   // reference views (main_window_refviews.cpp)
+class InfoWindow;   // reference views (main_window_refviews.cpp)
 class ComplianceView;   // compliance rendering
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
@@ -56,11 +56,11 @@ EditCommands editCommandsForView(View view, const EditCommands &previous, bool c
 // A row of the window's lists, sorted by the lists' comparison.
 QTreeWidgetItem *newListRow(QTreeWidget *list);
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent = nullptr);
-    ~TForm1() override;
+    MainWindow(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // False when start-up could not create the settings file; the program ends.
     bool started() const { return started_; }
@@ -88,15 +88,15 @@ public:
 
     // --- Truckload editing (main_window_editing.cpp) ---
     // The item dialog: fills `item` and answers whether the user confirmed.
-    // Runs TAddItem; tests replace it with a script.
+    // Runs AddItemDialog; tests replace it with a script.
     std::function<bool(Hazmat *item, bool fromSearch)> itemDialog;
     // The window's engine; null when the library is not the engine library.
     Engine *engine() const { return engine_; }
     TruckloadEditor *truckloadEditor() const { return editor_.get(); }
     QAction *actAdd = nullptr, *actRemove = nullptr, *actEdit = nullptr;
     QAction *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr;
-    QCheckBox *chk8820 = nullptr;
-    QCheckBox *chkDOD = nullptr;
+    QCheckBox *criteria8820Check = nullptr;
+    QCheckBox *dodShipmentCheck = nullptr;
     // --- end truckload editing ---
 
     // --- Saved truckloads (saved_main_window.cpp) ---
@@ -110,9 +110,9 @@ public:
             *actTruckID = nullptr;
     QString truckloadName() const;
     // The Saved Truckloads view: the report list and the large-icon list.
-    QTreeWidget *lvSaved = nullptr;
-    QListWidget *lvSavedIcons = nullptr;
-    QPushButton *btnSavedExport = nullptr;
+    QTreeWidget *savedList = nullptr;
+    QListWidget *savedIconList = nullptr;
+    QPushButton *savedExportButton = nullptr;
     SavedFilter savedFilter;   // lasts for the run
     const std::vector<SavedRow> &savedRows() const { return savedRows_; }
     // Rebuilds the list with the scan that "ProcessLegality" selects.
@@ -120,63 +120,63 @@ public:
     // --- end saved truckloads ---
     // --- Reference views (main_window_refviews.cpp) ---
     // The pop-up menu of the truckload list and the search results.
-    QMenu *mnuPopup = nullptr;
+    QMenu *popupMenu = nullptr;
     QAction *actViewTableEntry = nullptr, *actViewCargoTanks = nullptr;
     // Shows the information window modally; tests replace it.
-    std::function<void(TfrmInfoDisplay &window)> runInfoWindow;
+    std::function<void(InfoWindow &window)> runInfoWindow;
     // --- end reference views ---
 
     // Controls (tests drive them like a user would).
-    QLineEdit *edtLookFor = nullptr;
-    QComboBox *cbLookIn = nullptr;
-    QPushButton *btnSearch = nullptr;
-    QTreeWidget *lvSearch = nullptr;
-    QTreeWidget *lvTruckload = nullptr;
-    QListWidget *lbVehicles = nullptr;
-    QMenu *mnuRules = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QMenu *mnuView = nullptr;
-    QToolButton *btnIDToggle = nullptr;
+    QLineEdit *lookForEdit = nullptr;
+    QComboBox *lookInCombo = nullptr;
+    QPushButton *searchButton = nullptr;
+    QTreeWidget *searchList = nullptr;
+    QTreeWidget *truckloadList = nullptr;
+    QListWidget *vehicleList = nullptr;
+    QMenu *rulesMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QMenu *viewMenu = nullptr;
+    QToolButton *idToggleButton = nullptr;
 
 public slots:
-    void FormCreate();
-    void btnSearchClick();
-    void lvSearchDblClick(QTreeWidgetItem *item);
-    void Preferences1Click();
-    void RulesetClick(int index);
-    void ShowView(velmora::View view);
-    void Contents1Click();
-    void Search1Click();
-    void Tavisto1Click();
-    void About1Click();
-    void CustomHelpMenuClick(int line);
-    void IDToggleClick(bool down);
-    void lvSearchColumnClick(int column);
+    void startUp();
+    void search();
+    void searchResultActivated(QTreeWidgetItem *item);
+    void showPreferences();
+    void selectRuleset(int index);
+    void showView(velmora::View view);
+    void showHelpContents();
+    void searchHelp();
+    void showRegulations();
+    void showAbout();
+    void openCustomHelpLink(int line);
+    void toggleIdSearch(bool down);
+    void sortSearchList(int column);
     // Truckload editing (main_window_editing.cpp).
-    void AddItemClick();
-    void EditItemClick();
-    void RemoveItemClick();
-    void CutClick();
-    void CopyClick();
-    void PasteClick();
+    void newItem();
+    void editItem();
+    void removeItems();
+    void cut();
+    void copy();
+    void paste();
     void addSearchResult(int pid);
-    void lvTruckloadSelectionChange();
-    void chk8820Click(bool on);
+    void truckloadSelectionChanged();
+    void toggle8820Criteria(bool on);
     // Saved truckloads (saved_main_window.cpp).
-    void NewClick();
-    void SaveAsClick();
-    void ImportClick();
-    void ExportClick();
-    void TruckIDClick();
-    void SavedListViewDblClick();
-    void SavedDeleteClick();
-    void SavedRenameClick();
-    void SavedExportCsvClick();
-    void lbVehiclesChange(const QString &name);
+    void newTruckload();
+    void saveAs();
+    void importTruckload();
+    void exportTruckload();
+    void editTruckId();
+    void openSavedTruckload();
+    void deleteSavedTruckloads();
+    void renameSavedTruckload();
+    void exportSavedList();
+    void selectVehicle(const QString &name);
     // Reference views (main_window_refviews.cpp).
     void updatePopupMenu();
-    void ViewTableEntryClick();
-    void ViewCargoTanksClick();
+    void showTableEntry();
+    void showCargoTanks();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -184,8 +184,8 @@ protected:
 private:
     // Opens the help window at its contents or its search page.
     void openHelp(bool atSearch);
-    // FormClose: false when the close was cancelled.
-    bool FormClose();
+    // maybeClose: false when the close was cancelled.
+    bool maybeClose();
     void buildMenus();
     void buildViews();
     void buildRulesMenu();
@@ -195,7 +195,7 @@ private:
     void applyCommands();
     void setStatus(const QString &text);
     void setIDToggle(bool down, const QString &hint);
-    void applyPreferences(const class TfrmPreference &dialog);
+    void applyPreferences(const class PreferencesDialog &dialog);
     QString windowCaption() const;
     QWidget *makeTitledView(const QString &title, QLabel **titleLabel);
     // Truckload editing (main_window_editing.cpp).
@@ -258,7 +258,7 @@ private:
     std::unique_ptr<SavedStore> saved_;
     std::vector<SavedRow> savedRows_;
     SortState savedSort_;
-    QPushButton *btnSavedPreview_ = nullptr, *btnSavedReport_ = nullptr, *btnSavedFilter_ = nullptr;
+    QPushButton *savedPreviewButton_ = nullptr, *savedReportButton_ = nullptr, *savedFilterButton_ = nullptr;
 };
 
 } // namespace velmora

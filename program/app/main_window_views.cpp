@@ -63,7 +63,7 @@ QTreeWidget *makeList(QWidget *parent, const QStringList &headers)
 
 } // namespace
 
-QWidget *TForm1::makeTitledView(const QString &title, QLabel **titleLabel)
+QWidget *MainWindow::makeTitledView(const QString &title, QLabel **titleLabel)
 {
     auto *view = new QWidget(stack_);
     auto *v = new QVBoxLayout(view);
@@ -84,7 +84,7 @@ QWidget *TForm1::makeTitledView(const QString &title, QLabel **titleLabel)
     return view;
 }
 
-void TForm1::buildViews()
+void MainWindow::buildViews()
 {
     auto *central = new QWidget(this);
     auto *h = new QHBoxLayout(central);
@@ -122,7 +122,7 @@ void TForm1::buildViews()
         f.setPointSize(9 - fontAdjust_);
         b->setFont(f);
         nv->addWidget(b, 0, Qt::AlignHCenter);
-        connect(b, &QToolButton::clicked, this, [this, i] { ShowView(static_cast<View>(i)); });
+        connect(b, &QToolButton::clicked, this, [this, i] { showView(static_cast<View>(i)); });
         navButtons.push_back(b);
     }
     nv->addStretch();
@@ -143,22 +143,22 @@ void TForm1::buildViews()
     vehicleGroup->setFixedSize(160, 73);
     auto *vg = new QVBoxLayout(vehicleGroup);
     vg->setContentsMargins(4, 2, 4, 4);
-    lbVehicles = new QListWidget(vehicleGroup);
-    lbVehicles->setObjectName(QStringLiteral("lbVehicles"));
-    vg->addWidget(lbVehicles);
+    vehicleList = new QListWidget(vehicleGroup);
+    vehicleList->setObjectName(QStringLiteral("vehicleList"));
+    vg->addWidget(vehicleList);
     // Truckload editing: choosing a vehicle type (dirty flag, recompute).
-    connect(lbVehicles, &QListWidget::currentTextChanged, this, &TForm1::lbVehiclesChange);
+    connect(vehicleList, &QListWidget::currentTextChanged, this, &MainWindow::selectVehicle);
     top->addWidget(vehicleGroup);
     auto *questions = new QGroupBox(QStringLiteral("Vehicle Questions"), truckload);
     auto *qv = new QVBoxLayout(questions);
     qv->setContentsMargins(6, 2, 6, 4);
     qv->setSpacing(1);
     auto *row8820 = new QHBoxLayout;
-    auto *chk8820 = new QCheckBox(
+    auto *criteria8820Check = new QCheckBox(
         QStringLiteral("This is a single material load that was loaded at one facility [8,820 Rule]."), questions);
-    chk8820->setEnabled(false);   // enabled when the truckload allows the 8,820-pound rule
-    this->chk8820 = chk8820;      // truckload editing
-    row8820->addWidget(chk8820);
+    criteria8820Check->setEnabled(false);   // enabled when the truckload allows the 8,820-pound rule
+    this->criteria8820Check = criteria8820Check;      // truckload editing
+    row8820->addWidget(criteria8820Check);
     auto *link8820 = new QLabel(QStringLiteral("<a href=\"49CFR172.301(a)(3)\">49 CFR 172.301(a)(3)</a>"), questions);
     connect(link8820, &QLabel::linkActivated, this,
             [this](const QString &cite) { openRegulations(regulationsViewerPath(programFolder_), cite, prompts_); });
@@ -167,7 +167,7 @@ void TForm1::buildViews()
     qv->addLayout(row8820);
     auto *dod = new QCheckBox(QStringLiteral("Is this a DOD shipment?"), questions);
     dod->setEnabled(false);
-    chkDOD = dod;   // truckload editing
+    dodShipmentCheck = dod;   // truckload editing
     qv->addWidget(dod);
     auto *exclusive = new QCheckBox(QStringLiteral("This is an Exclusive Use Shipment."), questions);
     exclusive->setEnabled(false);
@@ -175,13 +175,13 @@ void TForm1::buildViews()
     questions->setFixedHeight(73);
     top->addWidget(questions, 1);
     tv->addLayout(top);
-    lvTruckload = makeList(truckload, {QStringLiteral("Proper Shipping Name"), QStringLiteral("Class"),
+    truckloadList = makeList(truckload, {QStringLiteral("Proper Shipping Name"), QStringLiteral("Class"),
                                        QStringLiteral("ID"), QStringLiteral("Packing Group"), QStringLiteral("Permit"),
                                        QStringLiteral("Weight"), QStringLiteral("Packaging"), QStringLiteral("PIH")});
     const int truckloadWidths[] = {0, 91, 68, 105, 76, 75, 82, 57};   // widths for a list font above 8 points
     for (int c = 1; c < 8; ++c)
-        lvTruckload->setColumnWidth(c, truckloadWidths[c]);
-    tv->addWidget(lvTruckload, 1);
+        truckloadList->setColumnWidth(c, truckloadWidths[c]);
+    tv->addWidget(truckloadList, 1);
     stack_->addWidget(truckload);
 
     // Compliance view: placards, information panel, markings and messages.
@@ -200,39 +200,39 @@ void TForm1::buildViews()
     auto *sv = static_cast<QVBoxLayout *>(search->layout());
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Look for:"), search));
-    edtLookFor = new QLineEdit(search);
-    edtLookFor->setObjectName(QStringLiteral("edtLookFor"));
-    row->addWidget(edtLookFor, 1);
+    lookForEdit = new QLineEdit(search);
+    lookForEdit->setObjectName(QStringLiteral("lookForEdit"));
+    row->addWidget(lookForEdit, 1);
     row->addWidget(new QLabel(QStringLiteral("Look in:"), search));
-    cbLookIn = new QComboBox(search);
-    cbLookIn->setObjectName(QStringLiteral("cbLookIn"));
-    cbLookIn->addItems({QStringLiteral("PSN"), QStringLiteral("Class"), QStringLiteral("ID")});
-    cbLookIn->setFixedWidth(102);
-    row->addWidget(cbLookIn);
-    btnSearch = new QPushButton(QStringLiteral("Search"), search);
-    btnSearch->setObjectName(QStringLiteral("btnSearch"));
-    btnSearch->setDefault(true);
-    btnSearch->setMinimumSize(72, 28);
-    row->addWidget(btnSearch);
+    lookInCombo = new QComboBox(search);
+    lookInCombo->setObjectName(QStringLiteral("lookInCombo"));
+    lookInCombo->addItems({QStringLiteral("PSN"), QStringLiteral("Class"), QStringLiteral("ID")});
+    lookInCombo->setFixedWidth(102);
+    row->addWidget(lookInCombo);
+    searchButton = new QPushButton(QStringLiteral("Search"), search);
+    searchButton->setObjectName(QStringLiteral("searchButton"));
+    searchButton->setDefault(true);
+    searchButton->setMinimumSize(72, 28);
+    row->addWidget(searchButton);
     sv->addLayout(row);
     sv->addSpacing(13 - 6);
-    lvSearch = makeList(search, {QStringLiteral("Proper Shipping Name"), QStringLiteral("Class"), QStringLiteral("ID"),
+    searchList = makeList(search, {QStringLiteral("Proper Shipping Name"), QStringLiteral("Class"), QStringLiteral("ID"),
                                  QStringLiteral("Packing Groups"), QStringLiteral("Hazard Zone")});
-    lvSearch->setObjectName(QStringLiteral("lvSearch"));
-    lvSearch->setSelectionMode(QAbstractItemView::SingleSelection);
+    searchList->setObjectName(QStringLiteral("searchList"));
+    searchList->setSelectionMode(QAbstractItemView::SingleSelection);
     const int searchWidths[] = {0, 105, 68, 113, 105};
     for (int c = 1; c < 5; ++c)
-        lvSearch->setColumnWidth(c, searchWidths[c]);
-    sv->addWidget(lvSearch, 1);
-    connect(btnSearch, &QPushButton::clicked, this, &TForm1::btnSearchClick);
-    connect(edtLookFor, &QLineEdit::returnPressed, this, &TForm1::btnSearchClick);
-    connect(lvSearch, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { lvSearchDblClick(item); });
-    connect(lvSearch->header(), &QHeaderView::sectionClicked, this, &TForm1::lvSearchColumnClick);
+        searchList->setColumnWidth(c, searchWidths[c]);
+    sv->addWidget(searchList, 1);
+    connect(searchButton, &QPushButton::clicked, this, &MainWindow::search);
+    connect(lookForEdit, &QLineEdit::returnPressed, this, &MainWindow::search);
+    connect(searchList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { searchResultActivated(item); });
+    connect(searchList->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortSearchList);
     stack_->addWidget(search);
 
     // Saved Truckloads (saved_main_window.cpp fills it).
     QWidget *saved = makeTitledView(QStringLiteral("Saved Truckloads"), nullptr);
-    lvSaved = makeList(saved, {QStringLiteral("Truckload"), QStringLiteral("Last Saved")});
+    savedList = makeList(saved, {QStringLiteral("Truckload"), QStringLiteral("Last Saved")});
     buildSavedView(saved);
     stack_->addWidget(saved);
 

@@ -12,7 +12,7 @@ namespace velmora {
 
 // Borderless, always on top, centred, 347 by 293 pixels, white; it closes
 // and frees itself 2000 ms after it is shown.
-TSplashScreen::TSplashScreen(QWidget *parent)
+SplashScreen::SplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("SplashScreen"));
@@ -22,13 +22,13 @@ TSplashScreen::TSplashScreen(QWidget *parent)
         move(screen->geometry().center() - rect().center());
 }
 
-void TSplashScreen::showEvent(QShowEvent *event)
+void SplashScreen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     QTimer::singleShot(2000, this, &QWidget::close);
 }
 
-void TSplashScreen::paintEvent(QPaintEvent *)
+void SplashScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);

@@ -5,16 +5,16 @@
 
 namespace velmora {
 
-class TSplashScreen : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TSplashScreen(QWidget *parent = nullptr);
+    explicit SplashScreen(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 
-class TAbout;
+class AboutBox;
 
 } // namespace velmora

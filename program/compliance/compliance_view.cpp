@@ -247,21 +247,21 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     auto *nav = new QHBoxLayout(navigator_);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(2);
-    btnPrevious_ = new QPushButton(QStringLiteral("<"), navigator_);
-    btnPrevious_->setFixedWidth(22);
+    previousButton_ = new QPushButton(QStringLiteral("<"), navigator_);
+    previousButton_->setFixedWidth(22);
     navigatorText_ = new QLabel(navigator_);
     navigatorText_->setAlignment(Qt::AlignCenter);
     QFont navFont = navigatorText_->font();
     navFont.setPointSize(8);
     navigatorText_->setFont(navFont);
-    btnNext_ = new QPushButton(QStringLiteral(">"), navigator_);
-    btnNext_->setFixedWidth(22);
-    nav->addWidget(btnPrevious_);
+    nextButton_ = new QPushButton(QStringLiteral(">"), navigator_);
+    nextButton_->setFixedWidth(22);
+    nav->addWidget(previousButton_);
     nav->addWidget(navigatorText_, 1);
-    nav->addWidget(btnNext_);
+    nav->addWidget(nextButton_);
     iv->addWidget(navigator_);
-    btnAllowed_ = new QPushButton(QStringLiteral("Allowed Placards"), info);
-    iv->addWidget(btnAllowed_);
+    allowedButton_ = new QPushButton(QStringLiteral("Allowed Placards"), info);
+    iv->addWidget(allowedButton_);
     upper->addWidget(info);
     v->addLayout(upper, 45);
 
@@ -279,9 +279,9 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     lower->addWidget(messageScroll, 1);
     v->addLayout(lower, 55);
 
-    connect(btnPrevious_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
-    connect(btnNext_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
-    connect(btnAllowed_, &QPushButton::clicked, this, &ComplianceView::btnAllowedPlacardsClick);
+    connect(previousButton_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
+    connect(nextButton_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
+    connect(allowedButton_, &QPushButton::clicked, this, &ComplianceView::showAllowedPlacards);
     resetInfo();
     refresh(nullptr);
 }
@@ -322,9 +322,9 @@ void ComplianceView::showOption(int n)
     multipleNote_->setVisible(several);
     navigator_->setVisible(several);
     navigatorText_->setText(QStringLiteral("Placarding Options (%1 of %2)").arg(option_).arg(optionCount_));
-    btnPrevious_->setEnabled(option_ >= 2);
-    btnNext_->setEnabled(option_ < optionCount_);
-    btnAllowed_->setEnabled(engine_ != nullptr && optionCount_ > 0);
+    previousButton_->setEnabled(option_ >= 2);
+    nextButton_->setEnabled(option_ < optionCount_);
+    allowedButton_->setEnabled(engine_ != nullptr && optionCount_ > 0);
     drawAll();
 }
 
@@ -374,17 +374,17 @@ std::vector<PlacardEntry> ComplianceView::allowedPlacards() const
     return option_ >= 1 ? readAllowedPlacards(engine_, option_ - 1) : std::vector<PlacardEntry>{};
 }
 
-void ComplianceView::btnAllowedPlacardsClick()
+void ComplianceView::showAllowedPlacards()
 {
-    TAllowedPlacards dialog(allowedPlacards(), fontAdjust_, this);
+    AllowedPlacardsDialog dialog(allowedPlacards(), fontAdjust_, this);
     dialog.exec();
 }
 
-TAllowedPlacards::TAllowedPlacards(std::vector<PlacardEntry> placards, int fontAdjust, QWidget *parent)
+AllowedPlacardsDialog::AllowedPlacardsDialog(std::vector<PlacardEntry> placards, int fontAdjust, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Allowed Placards"));
-    TCPPlacards drawing;
+    PlacardPainter drawing;
     drawing.setFontAdjust(fontAdjust);
     drawing.setPlacards(std::move(placards));
     picture_ = drawing.draw(-1);
@@ -413,6 +413,6 @@ TAllowedPlacards::TAllowedPlacards(std::vector<PlacardEntry> placards, int fontA
     resize(width, picture_.height() + textHeight + 25 + ok->sizeHint().height() + 24);
 }
 
-QString TAllowedPlacards::noteText() const { return note_->text(); }
+QString AllowedPlacardsDialog::noteText() const { return note_->text(); }
 
 } // namespace velmora

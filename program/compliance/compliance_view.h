@@ -49,9 +49,9 @@ public:
     int optionCount() const { return optionCount_; }
 
     // What the view shows (the tests read these).
-    TCPPlacards &placards() { return placards_; }
-    TMarkings &markings() { return markings_; }
-    TCPMessages &messages() { return messages_; }
+    PlacardPainter &placards() { return placards_; }
+    MarkingPainter &markings() { return markings_; }
+    MessageTilePainter &messages() { return messages_; }
     QString infoTitle() const;
     QString infoText() const;   // as the vocabulary gives it (CR LF breaks)
     QString navigatorText() const;
@@ -59,15 +59,15 @@ public:
     QWidget *placardArea() const;
     QWidget *markingStrip() const;
     QWidget *messageGrid() const;
-    QPushButton *previousButton() const { return btnPrevious_; }
-    QPushButton *nextButton() const { return btnNext_; }
-    QPushButton *allowedButton() const { return btnAllowed_; }
+    QPushButton *previousButton() const { return previousButton_; }
+    QPushButton *nextButton() const { return nextButton_; }
+    QPushButton *allowedButton() const { return allowedButton_; }
 
     // The visible allowed placards of the option shown.
     std::vector<PlacardEntry> allowedPlacards() const;
 
 public slots:
-    void btnAllowedPlacardsClick();
+    void showAllowedPlacards();
 
 private:
     friend class PlacardArea;
@@ -82,9 +82,9 @@ private:
     int option_ = 0;
     int optionCount_ = 0;
     int fontAdjust_ = 0;
-    TCPPlacards placards_;
-    TMarkings markings_;
-    TCPMessages messages_;
+    PlacardPainter placards_;
+    MarkingPainter markings_;
+    MessageTilePainter messages_;
 
     PlacardArea *placardArea_ = nullptr;
     MarkingStrip *markingStrip_ = nullptr;
@@ -96,17 +96,17 @@ private:
     QLabel *multipleNote_ = nullptr;
     QWidget *navigator_ = nullptr;
     QLabel *navigatorText_ = nullptr;
-    QPushButton *btnPrevious_ = nullptr;
-    QPushButton *btnNext_ = nullptr;
-    QPushButton *btnAllowed_ = nullptr;
+    QPushButton *previousButton_ = nullptr;
+    QPushButton *nextButton_ = nullptr;
+    QPushButton *allowedButton_ = nullptr;
 };
 
 // The Allowed Placards dialog: the placards that may be displayed in
 // addition to the required ones.
-class TAllowedPlacards : public QDialog {
+class AllowedPlacardsDialog : public QDialog {
     Q_OBJECT
 public:
-    TAllowedPlacards(std::vector<PlacardEntry> placards, int fontAdjust, QWidget *parent = nullptr);
+    AllowedPlacardsDialog(std::vector<PlacardEntry> placards, int fontAdjust, QWidget *parent = nullptr);
     QImage picture() const { return picture_; }
     QString noteText() const;
 

@@ -14,12 +14,12 @@ QString markingNumberText(int idNumber)
     return QString::asprintf("%.4d", idNumber);
 }
 
-const MarkingEntry *TMarkings::at(int i) const
+const MarkingEntry *MarkingPainter::at(int i) const
 {
     return i >= 0 && i < count() ? &markings_[static_cast<size_t>(i)] : nullptr;
 }
 
-QImage TMarkings::picture(int i) const
+QImage MarkingPainter::picture(int i) const
 {
     const MarkingEntry *m = at(i);
     if (!m)
@@ -59,7 +59,7 @@ QImage TMarkings::picture(int i) const
     return image;
 }
 
-QString TMarkings::hoverText(int i) const
+QString MarkingPainter::hoverText(int i) const
 {
     const MarkingEntry *m = at(i);
     if (!m)
@@ -67,7 +67,7 @@ QString TMarkings::hoverText(int i) const
     return fromWindows1252(MarkingHoverText(m->type, m->shippingName.toLatin1().toStdString()));
 }
 
-QString TMarkings::citation(int i) const
+QString MarkingPainter::citation(int i) const
 {
     const MarkingEntry *m = at(i);
     const MarkingKind *kind = m ? FindMarkingKind(m->type) : nullptr;

@@ -1,4 +1,4 @@
-// TMarkings: the pictures of an option's markings: orange panels with the
+// MarkingPainter: the pictures of an option's markings: orange panels with the
 // identification number (172.332), the framed shipping name of a cargo tank
 // of gas (172.328(b)) and the named marking pictures.
 #pragma once
@@ -14,7 +14,7 @@ namespace velmora {
 // The identification number as a panel shows it: at least four digits.
 QString markingNumberText(int idNumber);
 
-class TMarkings {
+class MarkingPainter {
 public:
     void setMarkings(std::vector<MarkingEntry> markings) { markings_ = std::move(markings); }
     const std::vector<MarkingEntry> &markings() const { return markings_; }

@@ -38,7 +38,7 @@ QString messageHoverText(const MessageEntry &m)
     return m.reason + QStringLiteral("\r\n\r\nClick to view the regulation.");
 }
 
-QImage TCPMessages::draw(int width, int focus) const
+QImage MessageTilePainter::draw(int width, int focus) const
 {
     const QColor window = palette_.color(QPalette::Window);
     const QColor text = palette_.color(QPalette::WindowText);
@@ -83,7 +83,7 @@ QImage TCPMessages::draw(int width, int focus) const
     return image;
 }
 
-int TCPMessages::messageAt(QPoint point, int width) const
+int MessageTilePainter::messageAt(QPoint point, int width) const
 {
     for (int i = 0; i < count(); ++i)
         if (messageTileRect(i, width).contains(point))

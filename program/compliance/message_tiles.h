@@ -1,4 +1,4 @@
-// TCPMessages: the segregation and legality messages of a computation as a
+// MessageTilePainter: the segregation and legality messages of a computation as a
 // grid of 155 x 32 tiles, laid left to right and wrapped when the next tile
 // would pass the available width.
 #pragma once
@@ -25,7 +25,7 @@ QString messageItemText(const MessageEntry &message);
 // The message panel text: the reason and, with a citation, the click hint.
 QString messageHoverText(const MessageEntry &message);
 
-class TCPMessages {
+class MessageTilePainter {
 public:
     void setMessages(std::vector<MessageEntry> messages) { messages_ = std::move(messages); }
     const std::vector<MessageEntry> &messages() const { return messages_; }

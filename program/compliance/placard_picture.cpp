@@ -21,7 +21,7 @@ QString placardKeyError(unsigned key)
     return QStringLiteral("A fatal error has occured. ERROR:") + QString::number(key);
 }
 
-void TCPPlacards::setPlacards(std::vector<PlacardEntry> placards)
+void PlacardPainter::setPlacards(std::vector<PlacardEntry> placards)
 {
     if (placards.size() > static_cast<size_t>(kMaxPlacardsShown))
         placards.resize(kMaxPlacardsShown);   // the positions end here
@@ -29,14 +29,14 @@ void TCPPlacards::setPlacards(std::vector<PlacardEntry> placards)
     reload_ = true;
 }
 
-void TCPPlacards::setFontAdjust(int adjust)
+void PlacardPainter::setFontAdjust(int adjust)
 {
     if (adjust != fontAdjust_)
         reload_ = true;
     fontAdjust_ = adjust;
 }
 
-QImage TCPPlacards::pictureWithNumber(const PlacardEntry &placard) const
+QImage PlacardPainter::pictureWithNumber(const PlacardEntry &placard) const
 {
     const PlacardPicture *entry = FindPlacardPictureByKey(placard.pictureKey);
     QImage image = namedPicture(QString::fromLatin1(entry->resource), QSize(100, 100));
@@ -64,7 +64,7 @@ QImage TCPPlacards::pictureWithNumber(const PlacardEntry &placard) const
     return image;
 }
 
-void TCPPlacards::load()
+void PlacardPainter::load()
 {
     normal_.clear();
     dark_.clear();
@@ -81,7 +81,7 @@ void TCPPlacards::load()
     }
 }
 
-QImage TCPPlacards::draw(int emphasis)
+QImage PlacardPainter::draw(int emphasis)
 {
     if (placards_.empty()) {
         QImage image(150, 50, QImage::Format_ARGB32_Premultiplied);
@@ -110,12 +110,12 @@ QImage TCPPlacards::draw(int emphasis)
     return image;
 }
 
-int TCPPlacards::placardAt(QPoint point) const
+int PlacardPainter::placardAt(QPoint point) const
 {
     return placards_.empty() ? -1 : velmora::placardAt(point, count());
 }
 
-QString TCPPlacards::hoverText(int i) const
+QString PlacardPainter::hoverText(int i) const
 {
     if (i < 0 || i >= count())
         return {};
@@ -131,7 +131,7 @@ QString TCPPlacards::hoverText(int i) const
     return text;
 }
 
-QImage TCPPlacards::pictureOf(int i)
+QImage PlacardPainter::pictureOf(int i)
 {
     if (reload_)
         load();

@@ -1,4 +1,4 @@
-// TCPPlacards: the picture of one option's placards.  Placards stand on the
+// PlacardPainter: the picture of one option's placards.  Placards stand on the
 // canvas by the position table and are clipped to their diamonds; the one
 // under the pointer is emphasised by drawing all the others darker.
 #pragma once
@@ -13,7 +13,7 @@
 
 namespace velmora {
 
-class TCPPlacards {
+class PlacardPainter {
 public:
     // Reports a placard that has no picture ("A fatal error has occured.
     // ERROR:" and its key); called once per loading, not on every redraw.

@@ -11,37 +11,37 @@
 
 namespace velmora {
 
-void TForm1::setUpReferenceViews()
+void MainWindow::setUpReferenceViews()
 {
-    mnuPopup = new QMenu(this);
-    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    actViewTableEntry = mnuPopup->addAction(QStringLiteral("View Hazardous Material Table Entry"));
-    actViewCargoTanks = mnuPopup->addAction(QStringLiteral("View Authorized Motor Cargo Tanks"));
-    connect(actViewTableEntry, &QAction::triggered, this, &TForm1::ViewTableEntryClick);
-    connect(actViewCargoTanks, &QAction::triggered, this, &TForm1::ViewCargoTanksClick);
-    for (QTreeWidget *list : {lvTruckload, lvSearch}) {
+    popupMenu = new QMenu(this);
+    popupMenu->setObjectName(QStringLiteral("popupMenu"));
+    actViewTableEntry = popupMenu->addAction(QStringLiteral("View Hazardous Material Table Entry"));
+    actViewCargoTanks = popupMenu->addAction(QStringLiteral("View Authorized Motor Cargo Tanks"));
+    connect(actViewTableEntry, &QAction::triggered, this, &MainWindow::showTableEntry);
+    connect(actViewCargoTanks, &QAction::triggered, this, &MainWindow::showCargoTanks);
+    for (QTreeWidget *list : {truckloadList, searchList}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &at) {
             updatePopupMenu();
-            mnuPopup->popup(list->viewport()->mapToGlobal(at));
+            popupMenu->popup(list->viewport()->mapToGlobal(at));
         });
     }
-    runInfoWindow = [](TfrmInfoDisplay &window) { window.exec(); };
+    runInfoWindow = [](InfoWindow &window) { window.exec(); };
 }
 
 // Evaluated each time the pop-up opens.
-void TForm1::updatePopupMenu()
+void MainWindow::updatePopupMenu()
 {
     const bool truckload = view_ == View::Truckload;
     const bool search = view_ == View::Search;
-    const int selected = truckload ? static_cast<int>(lvTruckload->selectedItems().size())
-                         : search  ? static_cast<int>(lvSearch->selectedItems().size())
+    const int selected = truckload ? static_cast<int>(truckloadList->selectedItems().size())
+                         : search  ? static_cast<int>(searchList->selectedItems().size())
                                    : 0;
     actViewTableEntry->setEnabled(engine_ && (truckload || search) && selected == 1);
     actViewCargoTanks->setEnabled(engine_ && truckload && GetItemCount_Load(GetLoad_Engine(engine_)) > 0);
 }
 
-void TForm1::ViewTableEntryClick()
+void MainWindow::showTableEntry()
 {
     if (!engine_)
         return;
@@ -53,7 +53,7 @@ void TForm1::ViewTableEntryClick()
         if (const Hazmat *item = GetHazmat_Load(GetLoad_Engine(engine_), rows.front()))
             pid = GetPID_Hazmat(item);
     } else if (view_ == View::Search) {
-        const auto rows = lvSearch->selectedItems();
+        const auto rows = searchList->selectedItems();
         if (rows.size() != 1)
             return;
         pid = rows.front()->data(0, Qt::UserRole).toInt();
@@ -61,19 +61,19 @@ void TForm1::ViewTableEntryClick()
     const CTRec *row = GetCTRec_HazData(pid);
     if (!row)   // no entry in the current ruleset: nothing to show
         return;
-    TfrmInfoDisplay window(QString::fromLatin1(kTableEntryMode), tableEntryPage(row), programFolder_, viewerPath_,
+    InfoWindow window(QString::fromLatin1(kTableEntryMode), tableEntryPage(row), programFolder_, viewerPath_,
                            prompts_, this);
     runInfoWindow(window);
 }
 
-void TForm1::ViewCargoTanksClick()
+void MainWindow::showCargoTanks()
 {
     if (!engine_ || view_ != View::Truckload)
         return;
     Load *load = GetLoad_Engine(engine_);
     if (GetItemCount_Load(load) == 0)
         return;
-    TfrmInfoDisplay window(QString::fromLatin1(kCargoTanksMode),
+    InfoWindow window(QString::fromLatin1(kCargoTanksMode),
                            cargoTanksPage(cargoTanksRequest(load, selectedTruckloadRows())), programFolder_,
                            viewerPath_, prompts_, this);
     runInfoWindow(window);

@@ -347,12 +347,12 @@ void LinkBrowser::mouseReleaseEvent(QMouseEvent *event)
     pressedHref_.clear();
 }
 
-TfrmInfoDisplay::TfrmInfoDisplay(const QString &mode, const QString &html, const QString &programFolder,
+InfoWindow::InfoWindow(const QString &mode, const QString &html, const QString &programFolder,
                                  const QString &viewerPath, Prompts &prompts, QWidget *parent)
     : QDialog(parent), browser_(new LinkBrowser(this)), programFolder_(programFolder), viewerPath_(viewerPath),
       prompts_(prompts)
 {
-    setObjectName(QStringLiteral("TfrmInfoDisplay"));
+    setObjectName(QStringLiteral("InfoWindow"));
     setWindowTitle(mode);
     setSizeGripEnabled(true);
     resize(888, 499);
@@ -367,10 +367,10 @@ TfrmInfoDisplay::TfrmInfoDisplay(const QString &mode, const QString &html, const
     pal.setColor(QPalette::Base, Qt::white);
     browser_->setPalette(pal);
     browser_->setHtml(html);
-    connect(browser_, &LinkBrowser::linkActivated, this, &TfrmInfoDisplay::linkClicked);
+    connect(browser_, &LinkBrowser::linkActivated, this, &InfoWindow::linkClicked);
 }
 
-void TfrmInfoDisplay::linkClicked(const QString &href)
+void InfoWindow::linkClicked(const QString &href)
 {
     const InfoLinkAction action = infoLinkAction(href, programFolder_);
     switch (action.kind) {

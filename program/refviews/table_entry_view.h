@@ -1,4 +1,4 @@
-// The information window (TfrmInfoDisplay): the Hazardous Materials Table
+// The information window (InfoWindow): the Hazardous Materials Table
 // entry of an item (49 CFR 172.101) and the motor cargo tanks authorized for
 // it or for the whole truckload.  The pages are built by pure functions that
 // return the exact HTML text; the window only shows them and acts on links.
@@ -70,10 +70,10 @@ private:
     QString pressedHref_;
 };
 
-class TfrmInfoDisplay : public QDialog {
+class InfoWindow : public QDialog {
     Q_OBJECT
 public:
-    TfrmInfoDisplay(const QString &mode, const QString &html, const QString &programFolder,
+    InfoWindow(const QString &mode, const QString &html, const QString &programFolder,
                     const QString &viewerPath, Prompts &prompts, QWidget *parent = nullptr);
 
     LinkBrowser *browser() const { return browser_; }

@@ -20,36 +20,36 @@
 
 namespace velmora {
 
-TfrmSavedLoadsFilter::TfrmSavedLoadsFilter(const SavedFilter &filter, bool processLegality, const QString &savePath,
+SavedFilterDialog::SavedFilterDialog(const SavedFilter &filter, bool processLegality, const QString &savePath,
                                            Prompts &prompts, QWidget *parent)
     : QDialog(parent), prompts_(prompts), savePath_(savePath), processLegality_(processLegality)
 {
     setWindowTitle(QStringLiteral("Filter Saved Loads"));
     auto *v = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    edtName = new QLineEdit(filter.nameText, this);
-    cbMatch = new QComboBox(this);
-    cbMatch->addItems({QStringLiteral("All Words"), QStringLiteral("Any Words"), QStringLiteral("Exact")});
-    cbMatch->setCurrentText(filter.nameText.isEmpty() ? QStringLiteral("All Words") : filter.matchMode);
-    form->addRow(QStringLiteral("Name Contains:"), edtName);
-    form->addRow(QStringLiteral("Match:"), cbMatch);
+    nameEdit = new QLineEdit(filter.nameText, this);
+    matchCombo = new QComboBox(this);
+    matchCombo->addItems({QStringLiteral("All Words"), QStringLiteral("Any Words"), QStringLiteral("Exact")});
+    matchCombo->setCurrentText(filter.nameText.isEmpty() ? QStringLiteral("All Words") : filter.matchMode);
+    form->addRow(QStringLiteral("Name Contains:"), nameEdit);
+    form->addRow(QStringLiteral("Match:"), matchCombo);
     v->addLayout(form);
 
     auto *options = new QGroupBox(QStringLiteral("Filter Options"), this);
     auto *ov = new QVBoxLayout(options);
-    chkDate = new QCheckBox(QStringLiteral("Date"), options);
-    rbMonths = new QRadioButton(QStringLiteral("In the last"), options);
-    rbDays = new QRadioButton(QStringLiteral("In the last"), options);
-    rbBetween = new QRadioButton(QStringLiteral("Between"), options);
-    spMonths = new QSpinBox(options);
-    spDays = new QSpinBox(options);
-    for (QSpinBox *s : {spMonths, spDays})
+    dateCheck = new QCheckBox(QStringLiteral("Date"), options);
+    monthsRadio = new QRadioButton(QStringLiteral("In the last"), options);
+    daysRadio = new QRadioButton(QStringLiteral("In the last"), options);
+    betweenRadio = new QRadioButton(QStringLiteral("Between"), options);
+    monthsSpin = new QSpinBox(options);
+    daysSpin = new QSpinBox(options);
+    for (QSpinBox *s : {monthsSpin, daysSpin})
         s->setRange(1, std::numeric_limits<int>::max());
-    dtFrom = new QDateEdit(options);
-    dtTo = new QDateEdit(options);
-    for (QDateEdit *d : {dtFrom, dtTo})
+    fromDateEdit = new QDateEdit(options);
+    toDateEdit = new QDateEdit(options);
+    for (QDateEdit *d : {fromDateEdit, toDateEdit})
         d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    ov->addWidget(chkDate);
+    ov->addWidget(dateCheck);
     auto row = [&](QWidget *a, QWidget *b, const QString &after, QWidget *c = nullptr) {
         auto *h = new QHBoxLayout;
         h->addWidget(a);
@@ -60,86 +60,86 @@ TfrmSavedLoadsFilter::TfrmSavedLoadsFilter(const SavedFilter &filter, bool proce
         h->addStretch(1);
         ov->addLayout(h);
     };
-    row(rbMonths, spMonths, QStringLiteral("months"));
-    row(rbDays, spDays, QStringLiteral("days"));
-    row(rbBetween, dtFrom, QStringLiteral("and"), dtTo);
+    row(monthsRadio, monthsSpin, QStringLiteral("months"));
+    row(daysRadio, daysSpin, QStringLiteral("days"));
+    row(betweenRadio, fromDateEdit, QStringLiteral("and"), toDateEdit);
 
-    chkLegality = new QCheckBox(QStringLiteral("Legality"), options);
-    chkLegal = new QCheckBox(QStringLiteral("Show Legal"), options);
-    chkIllegal = new QCheckBox(QStringLiteral("Show Illegal"), options);
-    chkUnknown = new QCheckBox(QStringLiteral("Show Unknown"), options);
-    ov->addWidget(chkLegality);
+    legalityCheck = new QCheckBox(QStringLiteral("Legality"), options);
+    legalCheck = new QCheckBox(QStringLiteral("Show Legal"), options);
+    illegalCheck = new QCheckBox(QStringLiteral("Show Illegal"), options);
+    unknownCheck = new QCheckBox(QStringLiteral("Show Unknown"), options);
+    ov->addWidget(legalityCheck);
     auto *lh = new QHBoxLayout;
-    for (QCheckBox *c : {chkLegal, chkIllegal, chkUnknown})
+    for (QCheckBox *c : {legalCheck, illegalCheck, unknownCheck})
         lh->addWidget(c);
     ov->addLayout(lh);
 
-    chkLocations = new QCheckBox(QStringLiteral("Additional Locations"), options);
-    lbLocations = new QListWidget(options);
-    btnAdd = new QPushButton(QStringLiteral("+"), options);
-    btnRemove = new QPushButton(QStringLiteral("-"), options);
-    ov->addWidget(chkLocations);
+    locationsCheck = new QCheckBox(QStringLiteral("Additional Locations"), options);
+    locationList = new QListWidget(options);
+    addButton = new QPushButton(QStringLiteral("+"), options);
+    removeButton = new QPushButton(QStringLiteral("-"), options);
+    ov->addWidget(locationsCheck);
     auto *loc = new QHBoxLayout;
-    loc->addWidget(lbLocations, 1);
+    loc->addWidget(locationList, 1);
     auto *lb = new QVBoxLayout;
-    lb->addWidget(btnAdd);
-    lb->addWidget(btnRemove);
+    lb->addWidget(addButton);
+    lb->addWidget(removeButton);
     lb->addStretch(1);
     loc->addLayout(lb);
     ov->addLayout(loc);
     v->addWidget(options);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    btnReset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+    resetButton = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
     v->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(btnReset, &QPushButton::clicked, this, &TfrmSavedLoadsFilter::btnResetClick);
-    connect(chkDate, &QCheckBox::clicked, this, &TfrmSavedLoadsFilter::chkDateClick);
-    for (QRadioButton *r : {rbMonths, rbDays, rbBetween})
-        connect(r, &QRadioButton::clicked, this, &TfrmSavedLoadsFilter::radioClick);
-    connect(chkLegality, &QCheckBox::clicked, this, &TfrmSavedLoadsFilter::chkLegalityClick);
-    connect(chkLocations, &QCheckBox::clicked, this, &TfrmSavedLoadsFilter::chkLocationsClick);
-    connect(btnAdd, &QPushButton::clicked, this, &TfrmSavedLoadsFilter::btnAddClick);
-    connect(btnRemove, &QPushButton::clicked, this, &TfrmSavedLoadsFilter::btnRemoveClick);
+    connect(resetButton, &QPushButton::clicked, this, &SavedFilterDialog::reset);
+    connect(dateCheck, &QCheckBox::clicked, this, &SavedFilterDialog::updateDateControls);
+    for (QRadioButton *r : {monthsRadio, daysRadio, betweenRadio})
+        connect(r, &QRadioButton::clicked, this, &SavedFilterDialog::updateDateRange);
+    connect(legalityCheck, &QCheckBox::clicked, this, &SavedFilterDialog::updateLegalityControls);
+    connect(locationsCheck, &QCheckBox::clicked, this, &SavedFilterDialog::updateLocationControls);
+    connect(addButton, &QPushButton::clicked, this, &SavedFilterDialog::addLocation);
+    connect(removeButton, &QPushButton::clicked, this, &SavedFilterDialog::removeLocation);
     chooseFolder = [this] { return QFileDialog::getExistingDirectory(this, QStringLiteral("Select A Folder"), savePath_); };
 
     // The stored state.
     const QDate today = QDate::currentDate();
-    dtFrom->setDate(filter.dateOn ? filter.from.date() : today);
-    dtTo->setDate(filter.dateOn ? filter.to.date() : today);
-    spMonths->setValue(1);
-    spDays->setValue(1);
-    chkDate->setChecked(filter.dateOn);
+    fromDateEdit->setDate(filter.dateOn ? filter.from.date() : today);
+    toDateEdit->setDate(filter.dateOn ? filter.to.date() : today);
+    monthsSpin->setValue(1);
+    daysSpin->setValue(1);
+    dateCheck->setChecked(filter.dateOn);
     if (filter.dateOn) {
         const QDate from = filter.from.date(), to = filter.to.date();
-        rbBetween->setChecked(true);
-        for (int n = 1; n <= 1200 && !rbMonths->isChecked() && !rbDays->isChecked(); ++n) {
+        betweenRadio->setChecked(true);
+        for (int n = 1; n <= 1200 && !monthsRadio->isChecked() && !daysRadio->isChecked(); ++n) {
             if (to.addMonths(-n) == from) {
-                rbMonths->setChecked(true);
-                spMonths->setValue(n);
+                monthsRadio->setChecked(true);
+                monthsSpin->setValue(n);
             } else if (to.addDays(-n) == from) {
-                rbDays->setChecked(true);
-                spDays->setValue(n);
+                daysRadio->setChecked(true);
+                daysSpin->setValue(n);
             }
         }
     }
-    chkLegality->setChecked(filter.legalityOn);
-    chkLegal->setChecked(filter.acceptedLegality.contains(QStringLiteral("Yes")));
-    chkIllegal->setChecked(filter.acceptedLegality.contains(QStringLiteral("No")));
-    chkUnknown->setChecked(filter.acceptedLegality.contains(QStringLiteral("???")));
-    chkLocations->setChecked(filter.locationsOn);
-    lbLocations->addItems(filter.locations.isEmpty() ? QStringList{savePath_} : filter.locations);
-    radioClick();
-    chkLegalityClick();
-    chkLocationsClick();
-    chkLegality->setEnabled(processLegality_);
+    legalityCheck->setChecked(filter.legalityOn);
+    legalCheck->setChecked(filter.acceptedLegality.contains(QStringLiteral("Yes")));
+    illegalCheck->setChecked(filter.acceptedLegality.contains(QStringLiteral("No")));
+    unknownCheck->setChecked(filter.acceptedLegality.contains(QStringLiteral("???")));
+    locationsCheck->setChecked(filter.locationsOn);
+    locationList->addItems(filter.locations.isEmpty() ? QStringList{savePath_} : filter.locations);
+    updateDateRange();
+    updateLegalityControls();
+    updateLocationControls();
+    legalityCheck->setEnabled(processLegality_);
 }
 
-void TfrmSavedLoadsFilter::chkDateClick()
+void SavedFilterDialog::updateDateControls()
 {
-    const bool on = chkDate->isChecked();
-    for (QRadioButton *r : {rbMonths, rbDays, rbBetween}) {
+    const bool on = dateCheck->isChecked();
+    for (QRadioButton *r : {monthsRadio, daysRadio, betweenRadio}) {
         r->setAutoExclusive(false);
         if (!on)
             r->setChecked(false);
@@ -147,60 +147,60 @@ void TfrmSavedLoadsFilter::chkDateClick()
         r->setEnabled(on);
     }
     if (!on) {
-        spMonths->setValue(1);
-        spDays->setValue(1);
+        monthsSpin->setValue(1);
+        daysSpin->setValue(1);
     }
-    radioClick();
+    updateDateRange();
 }
 
-void TfrmSavedLoadsFilter::radioClick()
+void SavedFilterDialog::updateDateRange()
 {
-    const bool on = chkDate->isChecked();
-    for (QRadioButton *r : {rbMonths, rbDays, rbBetween})
+    const bool on = dateCheck->isChecked();
+    for (QRadioButton *r : {monthsRadio, daysRadio, betweenRadio})
         r->setEnabled(on);
-    spMonths->setEnabled(on && rbMonths->isChecked());
-    spDays->setEnabled(on && rbDays->isChecked());
-    dtFrom->setEnabled(on && rbBetween->isChecked());
-    dtTo->setEnabled(on && rbBetween->isChecked());
+    monthsSpin->setEnabled(on && monthsRadio->isChecked());
+    daysSpin->setEnabled(on && daysRadio->isChecked());
+    fromDateEdit->setEnabled(on && betweenRadio->isChecked());
+    toDateEdit->setEnabled(on && betweenRadio->isChecked());
 }
 
-void TfrmSavedLoadsFilter::chkLegalityClick()
+void SavedFilterDialog::updateLegalityControls()
 {
-    const bool on = chkLegality->isChecked() && processLegality_;
-    for (QCheckBox *c : {chkLegal, chkIllegal, chkUnknown}) {
-        if (!chkLegality->isChecked())
+    const bool on = legalityCheck->isChecked() && processLegality_;
+    for (QCheckBox *c : {legalCheck, illegalCheck, unknownCheck}) {
+        if (!legalityCheck->isChecked())
             c->setChecked(false);
         c->setEnabled(on);
     }
 }
 
-void TfrmSavedLoadsFilter::chkLocationsClick()
+void SavedFilterDialog::updateLocationControls()
 {
-    const bool on = chkLocations->isChecked();
+    const bool on = locationsCheck->isChecked();
     if (!on) {
-        lbLocations->clear();
-        lbLocations->addItem(savePath_);
+        locationList->clear();
+        locationList->addItem(savePath_);
     }
-    lbLocations->setEnabled(on);
-    btnAdd->setEnabled(on);
-    btnRemove->setEnabled(on);
+    locationList->setEnabled(on);
+    addButton->setEnabled(on);
+    removeButton->setEnabled(on);
 }
 
-void TfrmSavedLoadsFilter::btnAddClick()
+void SavedFilterDialog::addLocation()
 {
     const QString folder = chooseFolder ? chooseFolder() : QString();
     if (folder.isEmpty())
         return;
-    lbLocations->addItem(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+    locationList->addItem(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
 }
 
-void TfrmSavedLoadsFilter::btnRemoveClick()
+void SavedFilterDialog::removeLocation()
 {
-    if (lbLocations->count() == 0) {
+    if (locationList->count() == 0) {
         prompts_.information(QStringLiteral("There are no items to delete."));
         return;
     }
-    QListWidgetItem *item = lbLocations->currentItem();
+    QListWidgetItem *item = locationList->currentItem();
     if (!item || !item->isSelected()) {
         prompts_.information(QStringLiteral("Please select an item to delete."));
         return;
@@ -208,49 +208,49 @@ void TfrmSavedLoadsFilter::btnRemoveClick()
     delete item;
 }
 
-void TfrmSavedLoadsFilter::btnResetClick()
+void SavedFilterDialog::reset()
 {
-    edtName->clear();
-    cbMatch->setCurrentText(QStringLiteral("All Words"));
-    chkDate->setChecked(false);
-    chkDateClick();
-    chkLegality->setChecked(false);
-    chkLegalityClick();
-    chkLocations->setChecked(false);
-    chkLocationsClick();
+    nameEdit->clear();
+    matchCombo->setCurrentText(QStringLiteral("All Words"));
+    dateCheck->setChecked(false);
+    updateDateControls();
+    legalityCheck->setChecked(false);
+    updateLegalityControls();
+    locationsCheck->setChecked(false);
+    updateLocationControls();
 }
 
-SavedFilter TfrmSavedLoadsFilter::result(const QDateTime &now) const
+SavedFilter SavedFilterDialog::result(const QDateTime &now) const
 {
     SavedFilter f;
-    f.nameText = edtName->text();
-    f.matchMode = cbMatch->currentText();
-    if (chkDate->isChecked()) {
-        if (rbMonths->isChecked()) {
+    f.nameText = nameEdit->text();
+    f.matchMode = matchCombo->currentText();
+    if (dateCheck->isChecked()) {
+        if (monthsRadio->isChecked()) {
             f.dateOn = true;
             f.to = now;
-            f.from = now.addMonths(-spMonths->value());
-        } else if (rbDays->isChecked()) {
+            f.from = now.addMonths(-monthsSpin->value());
+        } else if (daysRadio->isChecked()) {
             f.dateOn = true;
             f.to = now;
-            f.from = now.addDays(-spDays->value());
-        } else if (rbBetween->isChecked()) {
+            f.from = now.addDays(-daysSpin->value());
+        } else if (betweenRadio->isChecked()) {
             f.dateOn = true;
-            f.from = QDateTime(dtFrom->date(), QTime(0, 0));
-            f.to = QDateTime(dtTo->date(), QTime(0, 0));
+            f.from = QDateTime(fromDateEdit->date(), QTime(0, 0));
+            f.to = QDateTime(toDateEdit->date(), QTime(0, 0));
         }
     }
-    if (chkLegal->isChecked())
+    if (legalCheck->isChecked())
         f.acceptedLegality << QStringLiteral("Yes");
-    if (chkIllegal->isChecked())
+    if (illegalCheck->isChecked())
         f.acceptedLegality << QStringLiteral("No");
-    if (chkUnknown->isChecked())
+    if (unknownCheck->isChecked())
         f.acceptedLegality << QStringLiteral("???");
     f.legalityOn = !f.acceptedLegality.isEmpty();
-    f.locationsOn = chkLocations->isChecked();
+    f.locationsOn = locationsCheck->isChecked();
     if (f.locationsOn)
-        for (int i = 0; i < lbLocations->count(); ++i)
-            f.locations << lbLocations->item(i)->text();
+        for (int i = 0; i < locationList->count(); ++i)
+            f.locations << locationList->item(i)->text();
     return f;
 }
 

@@ -19,12 +19,12 @@ class QSpinBox;
 
 namespace velmora {
 
-class TfrmSavedLoadsFilter : public QDialog {
+class SavedFilterDialog : public QDialog {
     Q_OBJECT
 public:
     // `savePath` (with its separator) fills the location list when none is
     // stored; the legality group is disabled when legality is not processed.
-    TfrmSavedLoadsFilter(const SavedFilter &filter, bool processLegality, const QString &savePath, Prompts &prompts,
+    SavedFilterDialog(const SavedFilter &filter, bool processLegality, const QString &savePath, Prompts &prompts,
                          QWidget *parent = nullptr);
 
     // The folder chooser ("Select A Folder"); tests replace it.
@@ -33,24 +33,24 @@ public:
     // The filter as OK stores it, at `now`.
     SavedFilter result(const QDateTime &now) const;
 
-    QLineEdit *edtName = nullptr;
-    QComboBox *cbMatch = nullptr;
-    QCheckBox *chkDate = nullptr, *chkLegality = nullptr, *chkLocations = nullptr;
-    QRadioButton *rbMonths = nullptr, *rbDays = nullptr, *rbBetween = nullptr;
-    QSpinBox *spMonths = nullptr, *spDays = nullptr;
-    QDateEdit *dtFrom = nullptr, *dtTo = nullptr;
-    QCheckBox *chkLegal = nullptr, *chkIllegal = nullptr, *chkUnknown = nullptr;
-    QListWidget *lbLocations = nullptr;
-    QPushButton *btnAdd = nullptr, *btnRemove = nullptr, *btnReset = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QComboBox *matchCombo = nullptr;
+    QCheckBox *dateCheck = nullptr, *legalityCheck = nullptr, *locationsCheck = nullptr;
+    QRadioButton *monthsRadio = nullptr, *daysRadio = nullptr, *betweenRadio = nullptr;
+    QSpinBox *monthsSpin = nullptr, *daysSpin = nullptr;
+    QDateEdit *fromDateEdit = nullptr, *toDateEdit = nullptr;
+    QCheckBox *legalCheck = nullptr, *illegalCheck = nullptr, *unknownCheck = nullptr;
+    QListWidget *locationList = nullptr;
+    QPushButton *addButton = nullptr, *removeButton = nullptr, *resetButton = nullptr;
 
 public slots:
-    void chkDateClick();
-    void radioClick();
-    void chkLegalityClick();
-    void chkLocationsClick();
-    void btnAddClick();
-    void btnRemoveClick();
-    void btnResetClick();
+    void updateDateControls();
+    void updateDateRange();
+    void updateLegalityControls();
+    void updateLocationControls();
+    void addLocation();
+    void removeLocation();
+    void reset();
 
 private:
     Prompts &prompts_;

@@ -93,7 +93,7 @@ QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int
             p.drawText(28, 2 + ascent, QStringLiteral("No"));
             p.drawText(7, 17 + ascent, QStringLiteral("Placards"));
         } else {
-            TCPPlacards picture;
+            PlacardPainter picture;
             picture.onError = [](const QString &) {};   // a summary icon shows no message boxes
             picture.setFontAdjust(fontAdjust);
             picture.setPlacards(placards);

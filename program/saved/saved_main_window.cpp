@@ -26,9 +26,9 @@
 
 namespace velmora {
 
-void TForm1::buildFileCommands(QMenu *fileMenu, QAction *before)
+void MainWindow::buildFileCommands(QMenu *fileMenu, QAction *before)
 {
-    auto make = [&](const char *caption, const QKeySequence &keys, const char *hint, void (TForm1::*slot)()) {
+    auto make = [&](const char *caption, const QKeySequence &keys, const char *hint, void (MainWindow::*slot)()) {
         auto *a = new QAction(QString::fromLatin1(caption), this);
         if (!keys.isEmpty())
             a->setShortcut(keys);
@@ -38,12 +38,12 @@ void TForm1::buildFileCommands(QMenu *fileMenu, QAction *before)
         fileMenu->insertAction(before, a);
         return a;
     };
-    actNew = make("&New", QKeySequence(Qt::CTRL | Qt::Key_N), "New", &TForm1::NewClick);
-    actSaveAs = make("Save Truckload As...", QKeySequence(), "Save Truckload As", &TForm1::SaveAsClick);
-    actImport = make("Import Truckload...", QKeySequence(), nullptr, &TForm1::ImportClick);
-    actExport = make("Export Truckload...", QKeySequence(), nullptr, &TForm1::ExportClick);
+    actNew = make("&New", QKeySequence(Qt::CTRL | Qt::Key_N), "New", &MainWindow::newTruckload);
+    actSaveAs = make("Save Truckload As...", QKeySequence(), "Save Truckload As", &MainWindow::saveAs);
+    actImport = make("Import Truckload...", QKeySequence(), nullptr, &MainWindow::importTruckload);
+    actExport = make("Export Truckload...", QKeySequence(), nullptr, &MainWindow::exportTruckload);
     fileMenu->insertSeparator(before);
-    actTruckID = make("Enter Truck &ID...", QKeySequence(Qt::CTRL | Qt::Key_T), "Enter Truck ID", &TForm1::TruckIDClick);
+    actTruckID = make("Enter Truck &ID...", QKeySequence(Qt::CTRL | Qt::Key_T), "Enter Truck ID", &MainWindow::editTruckId);
     fileMenu->insertSeparator(before);
 
     QAction *first = toolbar_->actions().isEmpty() ? nullptr : toolbar_->actions().first();
@@ -54,12 +54,12 @@ void TForm1::buildFileCommands(QMenu *fileMenu, QAction *before)
     toolbar_->insertSeparator(first);
 }
 
-QString TForm1::truckloadName() const
+QString MainWindow::truckloadName() const
 {
     return saved_ ? saved_->name() : QString::fromStdString(lib_.truckloadName());
 }
 
-void TForm1::setUpSaved()
+void MainWindow::setUpSaved()
 {
     if (!truckIdDialog)
         truckIdDialog = [this](const QString &initial, bool rename) {
@@ -93,17 +93,17 @@ void TForm1::setUpSaved()
         // The vehicle questions follow the truckload that was read.
         Load *load = GetLoad_Engine(engine_);
         {
-            const QSignalBlocker b1(chk8820), b2(chkDOD);
-            chk8820->setChecked(Has8820Criteria_Load(load) != 0);
-            chkDOD->setChecked(IsDODShipment_Load(load) != 0);
-            const QSignalBlocker b3(lbVehicles);
+            const QSignalBlocker b1(criteria8820Check), b2(dodShipmentCheck);
+            criteria8820Check->setChecked(Has8820Criteria_Load(load) != 0);
+            dodShipmentCheck->setChecked(IsDODShipment_Load(load) != 0);
+            const QSignalBlocker b3(vehicleList);
             const QString vehicle = QString::fromLatin1(GetVehicle_Load(load));
-            for (int i = 0; i < lbVehicles->count(); ++i)
-                if (lbVehicles->item(i)->text() == vehicle)
-                    lbVehicles->setCurrentRow(i);
+            for (int i = 0; i < vehicleList->count(); ++i)
+                if (vehicleList->item(i)->text() == vehicle)
+                    vehicleList->setCurrentRow(i);
         }
         refillTruckloadList();
-        ShowView(opened ? View::Compliance : View::Truckload);
+        showView(opened ? View::Compliance : View::Truckload);
     };
     saved_->status = [this](const QString &text) { setStatus(text); };
     saved_->savedFilesChanged = [this] {
@@ -113,35 +113,35 @@ void TForm1::setUpSaved()
     saveTruckloadAs = [this] { return saved_->saveAs(); };
 }
 
-void TForm1::NewClick()
+void MainWindow::newTruckload()
 {
     if (!saved_ || !saved_->newTruckload())
         return;
     // A new truckload starts on the first vehicle with both declarations off.
     fillVehicleList();
     {
-        const QSignalBlocker b1(chk8820), b2(chkDOD);
-        chk8820->setChecked(false);
-        chkDOD->setChecked(false);
+        const QSignalBlocker b1(criteria8820Check), b2(dodShipmentCheck);
+        criteria8820Check->setChecked(false);
+        dodShipmentCheck->setChecked(false);
     }
     dirty_ = false;
-    ShowView(View::Truckload);
+    showView(View::Truckload);
     setStatus(QStringLiteral("Ready"));
 }
 
-void TForm1::SaveAsClick()
+void MainWindow::saveAs()
 {
     if (saved_)
         saved_->saveAs();
 }
 
-void TForm1::TruckIDClick()
+void MainWindow::editTruckId()
 {
     if (saved_)
         saved_->enterTruckId();
 }
 
-void TForm1::ImportClick()
+void MainWindow::importTruckload()
 {
     if (!saved_)
         return;
@@ -150,7 +150,7 @@ void TForm1::ImportClick()
         saved_->importFile(path);
 }
 
-void TForm1::ExportClick()
+void MainWindow::exportTruckload()
 {
     if (!saved_)
         return;
@@ -179,146 +179,146 @@ void TForm1::ExportClick()
 
 namespace velmora {
 
-void TForm1::buildSavedView(QWidget *view)
+void MainWindow::buildSavedView(QWidget *view)
 {
     auto *layout = static_cast<QVBoxLayout *>(view->layout());
     auto *buttons = new QHBoxLayout;
-    btnSavedPreview_ = new QPushButton(QStringLiteral("Preview"), view);
-    btnSavedReport_ = new QPushButton(QStringLiteral("Report"), view);
-    btnSavedExport = new QPushButton(QStringLiteral("Export"), view);
-    btnSavedFilter_ = new QPushButton(QStringLiteral("Filter"), view);
-    btnSavedFilter_->setCheckable(true);
-    for (QPushButton *b : {btnSavedPreview_, btnSavedReport_})
+    savedPreviewButton_ = new QPushButton(QStringLiteral("Preview"), view);
+    savedReportButton_ = new QPushButton(QStringLiteral("Report"), view);
+    savedExportButton = new QPushButton(QStringLiteral("Export"), view);
+    savedFilterButton_ = new QPushButton(QStringLiteral("Filter"), view);
+    savedFilterButton_->setCheckable(true);
+    for (QPushButton *b : {savedPreviewButton_, savedReportButton_})
         b->setCheckable(true);
-    buttons->addWidget(btnSavedPreview_);
-    buttons->addWidget(btnSavedReport_);
+    buttons->addWidget(savedPreviewButton_);
+    buttons->addWidget(savedReportButton_);
     buttons->addStretch(1);
-    buttons->addWidget(btnSavedFilter_);
-    buttons->addWidget(btnSavedExport);
+    buttons->addWidget(savedFilterButton_);
+    buttons->addWidget(savedExportButton);
     layout->addLayout(buttons);
-    layout->addWidget(lvSaved, 1);
-    lvSavedIcons = new QListWidget(view);
-    lvSavedIcons->setViewMode(QListView::IconMode);
-    lvSavedIcons->setIconSize(QSize(77, 77));
-    lvSavedIcons->setGridSize(QSize(110, 110));
-    lvSavedIcons->setMovement(QListView::Static);
-    lvSavedIcons->setResizeMode(QListView::Adjust);
-    lvSavedIcons->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    layout->addWidget(lvSavedIcons, 1);
-    lvSavedIcons->hide();
+    layout->addWidget(savedList, 1);
+    savedIconList = new QListWidget(view);
+    savedIconList->setViewMode(QListView::IconMode);
+    savedIconList->setIconSize(QSize(77, 77));
+    savedIconList->setGridSize(QSize(110, 110));
+    savedIconList->setMovement(QListView::Static);
+    savedIconList->setResizeMode(QListView::Adjust);
+    savedIconList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(savedIconList, 1);
+    savedIconList->hide();
 
-    connect(btnSavedPreview_, &QPushButton::clicked, this, [this] { setSavedStyle(0); });
-    connect(btnSavedReport_, &QPushButton::clicked, this, [this] { setSavedStyle(1); });
-    connect(btnSavedExport, &QPushButton::clicked, this, &TForm1::SavedExportCsvClick);
-    connect(btnSavedFilter_, &QPushButton::clicked, this, [this] {
-        TfrmSavedLoadsFilter dialog(savedFilter, settings_.processLegality,
+    connect(savedPreviewButton_, &QPushButton::clicked, this, [this] { setSavedStyle(0); });
+    connect(savedReportButton_, &QPushButton::clicked, this, [this] { setSavedStyle(1); });
+    connect(savedExportButton, &QPushButton::clicked, this, &MainWindow::exportSavedList);
+    connect(savedFilterButton_, &QPushButton::clicked, this, [this] {
+        SavedFilterDialog dialog(savedFilter, settings_.processLegality,
                                     QString::fromStdString(withTrailingSeparator(settings_.savePath)), prompts_, this);
         if (dialog.exec() == QDialog::Accepted) {
             savedFilter = dialog.result(QDateTime::currentDateTime());
             rebuildSavedList();
         }
-        btnSavedFilter_->setChecked(savedFilter.active());
+        savedFilterButton_->setChecked(savedFilter.active());
     });
-    connect(lvSaved, &QTreeWidget::itemDoubleClicked, this, [this] { SavedListViewDblClick(); });
-    connect(lvSavedIcons, &QListWidget::itemDoubleClicked, this, [this] { SavedListViewDblClick(); });
+    connect(savedList, &QTreeWidget::itemDoubleClicked, this, [this] { openSavedTruckload(); });
+    connect(savedIconList, &QListWidget::itemDoubleClicked, this, [this] { openSavedTruckload(); });
     const auto clicked = [this] {
         const auto rows = selectedSavedRows();
         if (rows.size() == 1)
             setStatus(QStringLiteral("Double-click to load the saved truckload \"") + savedRows_[rows[0]].name +
                       QStringLiteral("\""));
     };
-    connect(lvSaved, &QTreeWidget::itemClicked, this, clicked);
-    connect(lvSavedIcons, &QListWidget::itemClicked, this, clicked);
-    connect(lvSaved->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+    connect(savedList, &QTreeWidget::itemClicked, this, clicked);
+    connect(savedIconList, &QListWidget::itemClicked, this, clicked);
+    connect(savedList->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         savedSort_.click(column);
         sortSavedList();
     });
 
     // The pop-up menu of both lists.
-    for (QAbstractItemView *list : {static_cast<QAbstractItemView *>(lvSaved), static_cast<QAbstractItemView *>(lvSavedIcons)}) {
+    for (QAbstractItemView *list : {static_cast<QAbstractItemView *>(savedList), static_cast<QAbstractItemView *>(savedIconList)}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &at) {
             const bool one = selectedSavedRows().size() == 1;
             QMenu menu(this);
-            QAction *open = menu.addAction(QStringLiteral("Open"), this, &TForm1::SavedListViewDblClick);
+            QAction *open = menu.addAction(QStringLiteral("Open"), this, &MainWindow::openSavedTruckload);
             QFont bold = open->font();
             bold.setBold(true);
             open->setFont(bold);
-            QAction *del = menu.addAction(QStringLiteral("Delete"), this, &TForm1::SavedDeleteClick);
-            QAction *ren = menu.addAction(QStringLiteral("Rename"), this, &TForm1::SavedRenameClick);
+            QAction *del = menu.addAction(QStringLiteral("Delete"), this, &MainWindow::deleteSavedTruckloads);
+            QAction *ren = menu.addAction(QStringLiteral("Rename"), this, &MainWindow::renameSavedTruckload);
             for (QAction *a : {open, del, ren})
                 a->setVisible(one);
-            menu.addAction(QStringLiteral("Export Truckload..."), this, &TForm1::ExportClick);
+            menu.addAction(QStringLiteral("Export Truckload..."), this, &MainWindow::exportTruckload);
             menu.exec(list->viewport()->mapToGlobal(at));
         });
         auto *del = new QShortcut(QKeySequence(Qt::Key_Delete), list, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(del, &QShortcut::activated, this, &TForm1::SavedDeleteClick);
+        connect(del, &QShortcut::activated, this, &MainWindow::deleteSavedTruckloads);
     }
     savedSort_.set(0, SortState::Direction::Ascending);
 }
 
-void TForm1::setSavedStyle(int style)
+void MainWindow::setSavedStyle(int style)
 {
     const bool report = style == 1 || !settings_.processLegality;
-    lvSaved->setVisible(report);
-    lvSavedIcons->setVisible(!report);
-    btnSavedPreview_->setChecked(!report);
-    btnSavedReport_->setChecked(report);
+    savedList->setVisible(report);
+    savedIconList->setVisible(!report);
+    savedPreviewButton_->setChecked(!report);
+    savedReportButton_->setChecked(report);
 }
 
-std::vector<size_t> TForm1::selectedSavedRows() const
+std::vector<size_t> MainWindow::selectedSavedRows() const
 {
     std::vector<size_t> rows;
-    if (lvSavedIcons->isVisible()) {
-        for (QListWidgetItem *item : lvSavedIcons->selectedItems())
+    if (savedIconList->isVisible()) {
+        for (QListWidgetItem *item : savedIconList->selectedItems())
             rows.push_back(item->data(Qt::UserRole).toULongLong());
     } else {
-        for (QTreeWidgetItem *item : lvSaved->selectedItems())
+        for (QTreeWidgetItem *item : savedList->selectedItems())
             rows.push_back(item->data(0, Qt::UserRole).toULongLong());
     }
     return rows;
 }
 
-void TForm1::showSavedTruckloads(bool alreadyShowing)
+void MainWindow::showSavedTruckloads(bool alreadyShowing)
 {
     if (!saved_ || (alreadyShowing && !savedLoadsNeedRebuild_))
         return;
     if (savedLoadsNeedRebuild_)
         savedSort_.set(0, SortState::Direction::Ascending);
     savedLoadsNeedRebuild_ = false;
-    btnSavedPreview_->setVisible(settings_.processLegality);
-    btnSavedReport_->setVisible(settings_.processLegality);
+    savedPreviewButton_->setVisible(settings_.processLegality);
+    savedReportButton_->setVisible(settings_.processLegality);
     setSavedStyle(settings_.defaultViewStyle);
     rebuildSavedList();
 }
 
-void TForm1::sortSavedList()
+void MainWindow::sortSavedList()
 {
     const int column = savedSort_.column() < 0 ? 0 : savedSort_.column();
     const Qt::SortOrder order =
         savedSort_.direction(column) == SortState::Direction::Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
-    lvSaved->sortItems(column, order);
-    lvSaved->header()->setSortIndicatorShown(true);
-    lvSaved->header()->setSortIndicator(column, order);
+    savedList->sortItems(column, order);
+    savedList->header()->setSortIndicatorShown(true);
+    savedList->header()->setSortIndicator(column, order);
 }
 
-void TForm1::rebuildSavedList()
+void MainWindow::rebuildSavedList()
 {
     if (!saved_)
         return;
-    btnSavedExport->setEnabled(false);
-    lvSaved->clear();
-    lvSavedIcons->clear();
+    savedExportButton->setEnabled(false);
+    savedList->clear();
+    savedIconList->clear();
     savedRows_.clear();
     const bool legality = settings_.processLegality;
     if (legality)
-        lvSaved->setHeaderLabels({QStringLiteral("Truckload"), QStringLiteral("Last Saved"), QStringLiteral("Legal"),
+        savedList->setHeaderLabels({QStringLiteral("Truckload"), QStringLiteral("Last Saved"), QStringLiteral("Legal"),
                                   QStringLiteral("Placards"), QStringLiteral("Markings"), QStringLiteral("Messages"),
                                   QString()});
     else
-        lvSaved->setHeaderLabels({QStringLiteral("Truckload"), QStringLiteral("Last Saved"), QString()});
+        savedList->setHeaderLabels({QStringLiteral("Truckload"), QStringLiteral("Last Saved"), QString()});
     const int folderColumn = legality ? 6 : 2;
-    lvSaved->setColumnHidden(folderColumn, true);
+    savedList->setColumnHidden(folderColumn, true);
 
     convertLegacyFiles(programFolder_);
     ScanOptions options;
@@ -338,10 +338,10 @@ void TForm1::rebuildSavedList()
     });
     QApplication::restoreOverrideCursor();
     savedRows_ = result.rows;
-    lvSaved->setSortingEnabled(false);
+    savedList->setSortingEnabled(false);
     for (size_t i = 0; i < savedRows_.size(); ++i) {
         const SavedRow &row = savedRows_[i];
-        QTreeWidgetItem *item = newListRow(lvSaved);
+        QTreeWidgetItem *item = newListRow(savedList);
         item->setText(0, row.name);
         item->setText(1, row.lastSavedText());
         if (legality) {
@@ -356,21 +356,21 @@ void TForm1::rebuildSavedList()
                 for (int c = 0; c < folderColumn; ++c)
                     item->setForeground(c, colour);
             item->setIcon(0, QIcon(QPixmap::fromImage(row.icon)));
-            auto *icon = new QListWidgetItem(QIcon(QPixmap::fromImage(row.icon)), row.name, lvSavedIcons);
+            auto *icon = new QListWidgetItem(QIcon(QPixmap::fromImage(row.icon)), row.name, savedIconList);
             icon->setData(Qt::UserRole, static_cast<qulonglong>(i));
         }
         item->setText(folderColumn, row.folder);
         item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     }
     sortSavedList();
-    btnSavedExport->setEnabled(true);
+    savedExportButton->setEnabled(true);
     if (result.loaded == 0)
         prompts_.show(PromptType::Information, noSavedTruckloadsText(), PromptButtons::Ok);
     else
         setStatus(scanStatusText(result, savedFilter));
 }
 
-void TForm1::SavedListViewDblClick()
+void MainWindow::openSavedTruckload()
 {
     const auto rows = selectedSavedRows();
     if (rows.size() != 1 || !saved_)
@@ -379,7 +379,7 @@ void TForm1::SavedListViewDblClick()
     saved_->open(row.path());
 }
 
-void TForm1::SavedDeleteClick()
+void MainWindow::deleteSavedTruckloads()
 {
     const auto rows = selectedSavedRows();
     if (rows.size() != 1)
@@ -392,7 +392,7 @@ void TForm1::SavedDeleteClick()
     rebuildSavedList();
 }
 
-void TForm1::SavedRenameClick()
+void MainWindow::renameSavedTruckload()
 {
     const auto rows = selectedSavedRows();
     if (rows.size() != 1 || !truckIdDialog)
@@ -413,7 +413,7 @@ void TForm1::SavedRenameClick()
         rebuildSavedList();
 }
 
-void TForm1::SavedExportCsvClick()
+void MainWindow::exportSavedList()
 {
     if (savedRows_.empty()) {
         prompts_.information(QStringLiteral("There are no saved truckloads to export."));
@@ -424,8 +424,8 @@ void TForm1::SavedExportCsvClick()
         return;
     // The rows in list order.
     std::vector<SavedRow> rows;
-    for (int i = 0; i < lvSaved->topLevelItemCount(); ++i)
-        rows.push_back(savedRows_[lvSaved->topLevelItem(i)->data(0, Qt::UserRole).toULongLong()]);
+    for (int i = 0; i < savedList->topLevelItemCount(); ++i)
+        rows.push_back(savedRows_[savedList->topLevelItem(i)->data(0, Qt::UserRole).toULongLong()]);
     if (!writeCsv(path, csvLines(rows, GetRuleset_Engine(engine_))))
         prompts_.error(QStringLiteral("Unable to save exported CSV file."));
     else

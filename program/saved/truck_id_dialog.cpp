@@ -36,7 +36,7 @@ QString dateTimeStampId(const QDateTime &when)
     return s;
 }
 
-TfrmTruckID::TfrmTruckID(Prompts &prompts, const QString &savePath, const QString &initial, bool rename,
+TruckIdDialog::TruckIdDialog(Prompts &prompts, const QString &savePath, const QString &initial, bool rename,
                          bool defaultId, QWidget *parent)
     : QDialog(parent), prompts_(prompts), savePath_(savePath)
 {
@@ -45,8 +45,8 @@ TfrmTruckID::TfrmTruckID(Prompts &prompts, const QString &savePath, const QStrin
     v->addWidget(new QLabel(QStringLiteral("Please give your truckload a unique name here."), this));
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Truck ID:"), this));
-    edtTruckID = new QLineEdit(this);
-    row->addWidget(edtTruckID, 1);
+    truckIdEdit = new QLineEdit(this);
+    row->addWidget(truckIdEdit, 1);
     v->addLayout(row);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
@@ -54,25 +54,25 @@ TfrmTruckID::TfrmTruckID(Prompts &prompts, const QString &savePath, const QStrin
     buttons->addStretch(1);
     buttons->addWidget(ok);
     v->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &TfrmTruckID::btnOKClick);
+    connect(ok, &QPushButton::clicked, this, &TruckIdDialog::acceptIfValid);
 
     shown_ = initial;
     if (shown_.isEmpty() && defaultId)
         shown_ = dateTimeStampId(QDateTime::currentDateTime());
-    edtTruckID->setText(shown_);
-    edtTruckID->selectAll();
-    edtTruckID->setFocus();
+    truckIdEdit->setText(shown_);
+    truckIdEdit->selectAll();
+    truckIdEdit->setFocus();
 }
 
-QString TfrmTruckID::text() const { return edtTruckID->text(); }
+QString TruckIdDialog::text() const { return truckIdEdit->text(); }
 
-void TfrmTruckID::btnOKClick()
+void TruckIdDialog::acceptIfValid()
 {
     const QString problem = truckIdProblem(savePath_, text());
     if (!problem.isEmpty()) {
         prompts_.error(problem);
-        edtTruckID->selectAll();
-        edtTruckID->setFocus();
+        truckIdEdit->selectAll();
+        truckIdEdit->setFocus();
         return;
     }
     accept();
@@ -81,7 +81,7 @@ void TfrmTruckID::btnOKClick()
 std::optional<QString> askTruckId(Prompts &prompts, const QString &savePath, const QString &initial, bool rename,
                                   bool defaultId, QWidget *parent)
 {
-    TfrmTruckID dialog(prompts, savePath, initial, rename, defaultId, parent);
+    TruckIdDialog dialog(prompts, savePath, initial, rename, defaultId, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.text();

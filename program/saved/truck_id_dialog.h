@@ -28,21 +28,21 @@ QString truckIdProblem(const QString &savePath, const QString &text);
 // millisecond in decimal, no separators or leading zeros.
 QString dateTimeStampId(const QDateTime &when);
 
-class TfrmTruckID : public QDialog {
+class TruckIdDialog : public QDialog {
     Q_OBJECT
 public:
     // `rename` selects the caption "Rename Truck ID"; `initial` prefills the
     // field (an empty one takes the date-time stamp when `defaultId`).
-    TfrmTruckID(Prompts &prompts, const QString &savePath, const QString &initial, bool rename, bool defaultId,
+    TruckIdDialog(Prompts &prompts, const QString &savePath, const QString &initial, bool rename, bool defaultId,
                 QWidget *parent = nullptr);
 
     QString text() const;
     // The text shown when the dialog opened.
     const QString &shownText() const { return shown_; }
-    QLineEdit *edtTruckID = nullptr;
+    QLineEdit *truckIdEdit = nullptr;
 
 public slots:
-    void btnOKClick();
+    void acceptIfValid();
 
 private:
     Prompts &prompts_;

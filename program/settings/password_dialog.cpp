@@ -10,37 +10,37 @@
 
 namespace velmora {
 
-TPasswordDlg::TPasswordDlg(const std::string &password, QWidget *parent) : QDialog(parent), password_(password)
+PasswordDialog::PasswordDialog(const std::string &password, QWidget *parent) : QDialog(parent), password_(password)
 {
     setWindowTitle(QStringLiteral("Password Required"));
-    setObjectName(QStringLiteral("PasswordDlg"));
+    setObjectName(QStringLiteral("PasswordDialog"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Enter password:"), this));
-    edtPassword_ = new QLineEdit(this);
-    edtPassword_->setObjectName(QStringLiteral("Password"));
-    edtPassword_->setEchoMode(QLineEdit::Password);
-    layout->addWidget(edtPassword_);
-    lblInvalid_ = new QLabel(QStringLiteral("Password Invalid"), this);
-    lblInvalid_->setObjectName(QStringLiteral("lblInvalid"));
-    lblInvalid_->setStyleSheet(QStringLiteral("color: #c00000;"));
-    lblInvalid_->hide();
-    layout->addWidget(lblInvalid_);
+    passwordEdit_ = new QLineEdit(this);
+    passwordEdit_->setObjectName(QStringLiteral("Password"));
+    passwordEdit_->setEchoMode(QLineEdit::Password);
+    layout->addWidget(passwordEdit_);
+    invalidLabel_ = new QLabel(QStringLiteral("Password Invalid"), this);
+    invalidLabel_->setObjectName(QStringLiteral("invalidLabel"));
+    invalidLabel_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    invalidLabel_->hide();
+    layout->addWidget(invalidLabel_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TPasswordDlg::OKBtnClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PasswordDialog::checkPassword);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setFixedWidth(280);
 }
 
-void TPasswordDlg::OKBtnClick()
+void PasswordDialog::checkPassword()
 {
-    if (doNotShipPasswordAccepted(edtPassword_->text().toStdString(), password_)) {
+    if (doNotShipPasswordAccepted(passwordEdit_->text().toStdString(), password_)) {
         accept();
         return;
     }
-    lblInvalid_->show();
-    edtPassword_->selectAll();
-    edtPassword_->setFocus();
+    invalidLabel_->show();
+    passwordEdit_->selectAll();
+    passwordEdit_->setFocus();
 }
 
 } // namespace velmora

@@ -9,22 +9,22 @@ class QLineEdit;
 
 namespace velmora {
 
-class TPasswordDlg : public QDialog {
+class PasswordDialog : public QDialog {
     Q_OBJECT
 public:
     // `password` is the installation's password, upper-cased.
-    explicit TPasswordDlg(const std::string &password, QWidget *parent = nullptr);
+    explicit PasswordDialog(const std::string &password, QWidget *parent = nullptr);
 
-    QLineEdit *passwordField() const { return edtPassword_; }
-    QLabel *invalidLabel() const { return lblInvalid_; }
+    QLineEdit *passwordField() const { return passwordEdit_; }
+    QLabel *invalidLabel() const { return invalidLabel_; }
 
 public slots:
-    void OKBtnClick();
+    void checkPassword();
 
 private:
     std::string password_;
-    QLineEdit *edtPassword_;
-    QLabel *lblInvalid_;
+    QLineEdit *passwordEdit_;
+    QLabel *invalidLabel_;
 };
 
 } // namespace velmora

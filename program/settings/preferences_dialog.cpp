@@ -46,15 +46,15 @@ public:
 
 } // namespace
 
-TfrmPreference::TfrmPreference(const Settings &settings, const std::vector<std::string> &doNotShip,
+PreferencesDialog::PreferencesDialog(const Settings &settings, const std::vector<std::string> &doNotShip,
                                PreferencesContext context, QWidget *parent)
     : QDialog(parent), settings_(settings), context_(std::move(context)), dnsWorking_(doNotShip)
 {
     setWindowTitle(QStringLiteral("Preferences"));
-    setObjectName(QStringLiteral("frmPreference"));
+    setObjectName(QStringLiteral("PreferencesDialog"));
     if (!context_.askPassword) {
         const std::string password = context_.doNotShipPassword;
-        context_.askPassword = [password](QWidget *p) { return TPasswordDlg(password, p).exec() == QDialog::Accepted; };
+        context_.askPassword = [password](QWidget *p) { return PasswordDialog(password, p).exec() == QDialog::Accepted; };
     }
     if (!context_.chooseFolder) {
         context_.chooseFolder = [](QWidget *p, const QString &start) {
@@ -72,29 +72,29 @@ TfrmPreference::TfrmPreference(const Settings &settings, const std::vector<std::
     layout->addWidget(tabs);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmPreference::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TfrmPreference::btnCancelClick);
-    connect(tabs, &QTabWidget::currentChanged, this, &TfrmPreference::TabChange);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::acceptIfValid);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::cancel);
+    connect(tabs, &QTabWidget::currentChanged, this, &PreferencesDialog::tabChanged);
     updateEnabling();
 }
 
-QWidget *TfrmPreference::buildGeneralTab()
+QWidget *PreferencesDialog::buildGeneralTab()
 {
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
 
     auto *placarding = new QGroupBox(QStringLiteral("Placarding Options"), page);
     auto *pl = new QVBoxLayout(placarding);
-    chkDangerousFirst = new QCheckBox(QStringLiteral("Show Dangerous placarding option first"), placarding);
-    chkDangerousFirst->setChecked(settings_.enableDangerousFirst);
-    chkBulk = new QCheckBox(QStringLiteral("Display ID markings on placards"), placarding);
-    chkBulk->setChecked(settings_.enableBulk);
-    ChkboxDefaultPrintAll =
+    dangerousFirstCheck = new QCheckBox(QStringLiteral("Show Dangerous placarding option first"), placarding);
+    dangerousFirstCheck->setChecked(settings_.enableDangerousFirst);
+    bulkPlacardsCheck = new QCheckBox(QStringLiteral("Display ID markings on placards"), placarding);
+    bulkPlacardsCheck->setChecked(settings_.enableBulk);
+    defaultPrintAllCheck =
         new QCheckBox(QStringLiteral("Use \"Print All Placarding Options\" as default"), placarding);
-    ChkboxDefaultPrintAll->setChecked(settings_.defaultPrintAll);
-    pl->addWidget(chkDangerousFirst);
-    pl->addWidget(chkBulk);
-    pl->addWidget(ChkboxDefaultPrintAll);
+    defaultPrintAllCheck->setChecked(settings_.defaultPrintAll);
+    pl->addWidget(dangerousFirstCheck);
+    pl->addWidget(bulkPlacardsCheck);
+    pl->addWidget(defaultPrintAllCheck);
     v->addWidget(placarding);
 
     auto *save = new QGroupBox(QStringLiteral("Save Options"), page);
@@ -116,211 +116,211 @@ QWidget *TfrmPreference::buildGeneralTab()
         field->setEnabled(settings_.enablePathEdit);
         browse->setEnabled(settings_.enablePathEdit);
     };
-    addFolderRow(1, "Saved Loads:", settings_.savePath, edtSavePath, btnBrowseSave);
-    addFolderRow(2, "Custom Help Links:", settings_.menuItemsPath, edtMenuItemsPath, btnBrowseMenu);
-    addFolderRow(3, "Do Not Ship:", settings_.dnsPath, edtDNSPath, btnBrowseDNS);
-    chkSavePrompt = new QCheckBox(QStringLiteral("Prompt save on exit"), save);
-    chkSavePrompt->setChecked(settings_.enableSavePrompt);
-    chkDefaultID = new QCheckBox(QStringLiteral("Use DateTime stamp as default Truck ID"), save);
-    chkDefaultID->setChecked(settings_.enableDefaultID);
-    sl->addWidget(chkSavePrompt, 4, 0, 1, 3);
-    sl->addWidget(chkDefaultID, 5, 0, 1, 3);
+    addFolderRow(1, "Saved Loads:", settings_.savePath, savePathEdit, browseSaveButton);
+    addFolderRow(2, "Custom Help Links:", settings_.menuItemsPath, menuItemsPathEdit, browseMenuButton);
+    addFolderRow(3, "Do Not Ship:", settings_.dnsPath, doNotShipPathEdit, browseDoNotShipButton);
+    savePromptCheck = new QCheckBox(QStringLiteral("Prompt save on exit"), save);
+    savePromptCheck->setChecked(settings_.enableSavePrompt);
+    defaultIdCheck = new QCheckBox(QStringLiteral("Use DateTime stamp as default Truck ID"), save);
+    defaultIdCheck->setChecked(settings_.enableDefaultID);
+    sl->addWidget(savePromptCheck, 4, 0, 1, 3);
+    sl->addWidget(defaultIdCheck, 5, 0, 1, 3);
     v->addWidget(save);
 
     auto *view = new QGroupBox(QStringLiteral("Saved Loads Default View"), page);
     auto *vl = new QGridLayout(view);
-    rbPreview = new QRadioButton(QStringLiteral("Preview"), view);
-    rbReport = new QRadioButton(QStringLiteral("Report"), view);
-    (settings_.defaultViewStyle == 1 ? rbReport : rbPreview)->setChecked(true);
-    chkProcessLegality = new QCheckBox(QStringLiteral("Process legality of each saved load"), view);
-    chkProcessLegality->setChecked(settings_.processLegality);
-    vl->addWidget(rbPreview, 0, 0);
-    vl->addWidget(rbReport, 0, 1);
-    vl->addWidget(chkProcessLegality, 1, 0, 1, 2);
+    previewRadio = new QRadioButton(QStringLiteral("Preview"), view);
+    reportRadio = new QRadioButton(QStringLiteral("Report"), view);
+    (settings_.defaultViewStyle == 1 ? reportRadio : previewRadio)->setChecked(true);
+    processLegalityCheck = new QCheckBox(QStringLiteral("Process legality of each saved load"), view);
+    processLegalityCheck->setChecked(settings_.processLegality);
+    vl->addWidget(previewRadio, 0, 0);
+    vl->addWidget(reportRadio, 0, 1);
+    vl->addWidget(processLegalityCheck, 1, 0, 1, 2);
     v->addWidget(view);
     v->addStretch();
 
-    connect(chkProcessLegality, &QCheckBox::toggled, this, [this] {
+    connect(processLegalityCheck, &QCheckBox::toggled, this, [this] {
         savedLoadsChanged_ = true;
         updateEnabling();
     });
-    connect(rbPreview, &QRadioButton::toggled, this, [this] { savedLoadsChanged_ = true; });
+    connect(previewRadio, &QRadioButton::toggled, this, [this] { savedLoadsChanged_ = true; });
     return page;
 }
 
-QWidget *TfrmPreference::buildAuditorsTab()
+QWidget *PreferencesDialog::buildAuditorsTab()
 {
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
     auto *group = new QGroupBox(QStringLiteral("Motor Cargo Tank Auditor"), page);
     auto *g = new QVBoxLayout(group);
-    chkCTWarning = new QCheckBox(QStringLiteral("Warn about unanswered auditor questions"), group);
-    chkCTWarning->setChecked(settings_.ctViolationWarning);
-    chkDefaultInsp = new QCheckBox(QStringLiteral("Always use default Inspector name"), group);
-    chkDefaultInsp->setChecked(settings_.enableDefaultInsp);
-    edtInspName = new QLineEdit(qs(settings_.defaultInspName), group);
-    g->addWidget(chkCTWarning);
-    g->addWidget(chkDefaultInsp);
+    cargoTankWarningCheck = new QCheckBox(QStringLiteral("Warn about unanswered auditor questions"), group);
+    cargoTankWarningCheck->setChecked(settings_.ctViolationWarning);
+    defaultInspectionCheck = new QCheckBox(QStringLiteral("Always use default Inspector name"), group);
+    defaultInspectionCheck->setChecked(settings_.enableDefaultInsp);
+    inspectorNameEdit = new QLineEdit(qs(settings_.defaultInspName), group);
+    g->addWidget(cargoTankWarningCheck);
+    g->addWidget(defaultInspectionCheck);
     g->addWidget(new QLabel(QStringLiteral("Default Inspector name:"), group));
-    g->addWidget(edtInspName);
+    g->addWidget(inspectorNameEdit);
     v->addWidget(group);
     v->addStretch();
-    connect(chkDefaultInsp, &QCheckBox::toggled, this, &TfrmPreference::updateEnabling);
+    connect(defaultInspectionCheck, &QCheckBox::toggled, this, &PreferencesDialog::updateEnabling);
     return page;
 }
 
-QWidget *TfrmPreference::buildCertificationTab()
+QWidget *PreferencesDialog::buildCertificationTab()
 {
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
 
     auto *print = new QGroupBox(QStringLiteral("Print Certification"), page);
     auto *pl = new QVBoxLayout(print);
-    chkPrintCertification = new QCheckBox(QStringLiteral("Print Certification"), print);
-    chkPrintCertification->setChecked(settings_.enablePrintCertification);
-    pl->addWidget(chkPrintCertification);
+    printCertificationCheck = new QCheckBox(QStringLiteral("Print Certification"), print);
+    printCertificationCheck->setChecked(settings_.enablePrintCertification);
+    pl->addWidget(printCertificationCheck);
     pl->addWidget(new QLabel(QStringLiteral("Driver acknowledgement of placarding instructions."), print));
     v->addWidget(print);
 
     auto *message = new QGroupBox(QStringLiteral("Message Display"), page);
     auto *ml = new QVBoxLayout(message);
-    rbDefaultMessage = new QRadioButton(QStringLiteral("Default"), message);
+    defaultMessageRadio = new QRadioButton(QStringLiteral("Default"), message);
     auto *defaultText = new QPlainTextEdit(QString::fromLatin1(kDefaultMessage), message);
     defaultText->setReadOnly(true);
     defaultText->setMaximumHeight(48);
-    rbCustomMessage = new QRadioButton(QStringLiteral("Custom"), message);
-    memoCustomMessage = new QPlainTextEdit(message);
+    customMessageRadio = new QRadioButton(QStringLiteral("Custom"), message);
+    customMessageEdit = new QPlainTextEdit(message);
     // Shown with real line breaks; stored with "||".
-    memoCustomMessage->setPlainText(qs(customMessageForDisplay(settings_.customMessage)).replace(
+    customMessageEdit->setPlainText(qs(customMessageForDisplay(settings_.customMessage)).replace(
         QStringLiteral("\r\n"), QStringLiteral("\n")));
-    memoCustomMessage->setMaximumHeight(64);
-    (settings_.enableCustomMessage ? rbCustomMessage : rbDefaultMessage)->setChecked(true);
-    ml->addWidget(rbDefaultMessage);
+    customMessageEdit->setMaximumHeight(64);
+    (settings_.enableCustomMessage ? customMessageRadio : defaultMessageRadio)->setChecked(true);
+    ml->addWidget(defaultMessageRadio);
     ml->addWidget(defaultText);
-    ml->addWidget(rbCustomMessage);
-    ml->addWidget(memoCustomMessage);
+    ml->addWidget(customMessageRadio);
+    ml->addWidget(customMessageEdit);
     v->addWidget(message);
 
     auto *entries = new QGroupBox(QStringLiteral("Entry Item Display"), page);
     auto *el = new QGridLayout(entries);
-    chkTrailer = new QCheckBox(QStringLiteral("Trailer"), entries);
-    chkTrailer->setChecked(settings_.enableTrailer);
-    chkDriverSig = new QCheckBox(QStringLiteral("Driver Signature"), entries);
-    chkDriverSig->setChecked(settings_.enableDriverSig);
-    chkSupervisorSig = new QCheckBox(QStringLiteral("Supervisor Signature"), entries);
-    chkSupervisorSig->setChecked(settings_.enableSupervisorSig);
-    chkCustomEntry = new QCheckBox(QStringLiteral("Custom"), entries);
-    chkCustomEntry->setChecked(settings_.enableCustomEntryItem);
-    edtCustomEntry = new QLineEdit(qs(settings_.customEntryItem), entries);
-    edtCustomEntry->setMaxLength(60);
-    el->addWidget(chkTrailer, 0, 0);
-    el->addWidget(chkDriverSig, 0, 1);
-    el->addWidget(chkSupervisorSig, 1, 0);
-    el->addWidget(chkCustomEntry, 2, 0);
-    el->addWidget(edtCustomEntry, 2, 1);
+    trailerCheck = new QCheckBox(QStringLiteral("Trailer"), entries);
+    trailerCheck->setChecked(settings_.enableTrailer);
+    driverSignatureCheck = new QCheckBox(QStringLiteral("Driver Signature"), entries);
+    driverSignatureCheck->setChecked(settings_.enableDriverSig);
+    supervisorSignatureCheck = new QCheckBox(QStringLiteral("Supervisor Signature"), entries);
+    supervisorSignatureCheck->setChecked(settings_.enableSupervisorSig);
+    customEntryCheck = new QCheckBox(QStringLiteral("Custom"), entries);
+    customEntryCheck->setChecked(settings_.enableCustomEntryItem);
+    customEntryEdit = new QLineEdit(qs(settings_.customEntryItem), entries);
+    customEntryEdit->setMaxLength(60);
+    el->addWidget(trailerCheck, 0, 0);
+    el->addWidget(driverSignatureCheck, 0, 1);
+    el->addWidget(supervisorSignatureCheck, 1, 0);
+    el->addWidget(customEntryCheck, 2, 0);
+    el->addWidget(customEntryEdit, 2, 1);
     v->addWidget(entries);
     v->addStretch();
 
-    connect(rbCustomMessage, &QRadioButton::toggled, this, &TfrmPreference::updateEnabling);
-    connect(chkCustomEntry, &QCheckBox::toggled, this, &TfrmPreference::updateEnabling);
+    connect(customMessageRadio, &QRadioButton::toggled, this, &PreferencesDialog::updateEnabling);
+    connect(customEntryCheck, &QCheckBox::toggled, this, &PreferencesDialog::updateEnabling);
     return page;
 }
 
-QWidget *TfrmPreference::buildDoNotShipTab()
+QWidget *PreferencesDialog::buildDoNotShipTab()
 {
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
     auto *group = new QGroupBox(QStringLiteral("Do Not Ship Items"), page);
     auto *g = new QGridLayout(group);
     g->addWidget(new QLabel(QStringLiteral("ID Number:"), group), 0, 0);
-    edtIDNumber = new QLineEdit(group);
-    edtIDNumber->setObjectName(QStringLiteral("edtIDNumber"));
-    connect(edtIDNumber, &QLineEdit::textEdited, this, [this](const QString &t) {
+    idNumberEdit = new QLineEdit(group);
+    idNumberEdit->setObjectName(QStringLiteral("idNumberEdit"));
+    connect(idNumberEdit, &QLineEdit::textEdited, this, [this](const QString &t) {
         if (t != t.toUpper()) {
-            const int pos = edtIDNumber->cursorPosition();
-            edtIDNumber->setText(t.toUpper());
-            edtIDNumber->setCursorPosition(pos);
+            const int pos = idNumberEdit->cursorPosition();
+            idNumberEdit->setText(t.toUpper());
+            idNumberEdit->setCursorPosition(pos);
         }
     });
-    g->addWidget(edtIDNumber, 0, 1);
-    btnAdd = new QPushButton(QStringLiteral("Add"), group);
-    btnDelete = new QPushButton(QStringLiteral("Delete"), group);
-    btnDeleteAll = new QPushButton(QStringLiteral("Delete All"), group);
-    g->addWidget(btnAdd, 0, 2);
+    g->addWidget(idNumberEdit, 0, 1);
+    addButton = new QPushButton(QStringLiteral("Add"), group);
+    deleteButton = new QPushButton(QStringLiteral("Delete"), group);
+    deleteAllButton = new QPushButton(QStringLiteral("Delete All"), group);
+    g->addWidget(addButton, 0, 2);
     g->addWidget(new QLabel(QStringLiteral("ID Number List:"), group), 1, 0, 1, 2);
-    lvDoNotShip = new QTreeWidget(group);
-    lvDoNotShip->setRootIsDecorated(false);
-    lvDoNotShip->setHeaderLabels({QStringLiteral("#"), QStringLiteral("ID Number")});
-    lvDoNotShip->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->addWidget(lvDoNotShip, 2, 0, 3, 2);
-    g->addWidget(btnDelete, 2, 2);
-    g->addWidget(btnDeleteAll, 3, 2);
+    doNotShipTable = new QTreeWidget(group);
+    doNotShipTable->setRootIsDecorated(false);
+    doNotShipTable->setHeaderLabels({QStringLiteral("#"), QStringLiteral("ID Number")});
+    doNotShipTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->addWidget(doNotShipTable, 2, 0, 3, 2);
+    g->addWidget(deleteButton, 2, 2);
+    g->addWidget(deleteAllButton, 3, 2);
     g->setRowStretch(4, 1);
     v->addWidget(group);
 
-    edtIDNumber->setEnabled(false);
-    btnAdd->setEnabled(false);
-    lvDoNotShip->setEnabled(false);
-    btnDelete->setEnabled(false);
-    btnDeleteAll->setEnabled(false);
+    idNumberEdit->setEnabled(false);
+    addButton->setEnabled(false);
+    doNotShipTable->setEnabled(false);
+    deleteButton->setEnabled(false);
+    deleteAllButton->setEnabled(false);
 
-    connect(btnAdd, &QPushButton::clicked, this, &TfrmPreference::btnAddClick);
-    connect(btnDelete, &QPushButton::clicked, this, &TfrmPreference::btnDeleteClick);
-    connect(btnDeleteAll, &QPushButton::clicked, this, &TfrmPreference::btnDeleteAllClick);
-    connect(lvDoNotShip, &QTreeWidget::itemSelectionChanged, this,
-            [this] { btnDelete->setEnabled(!lvDoNotShip->selectedItems().isEmpty()); });
-    connect(lvDoNotShip->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+    connect(addButton, &QPushButton::clicked, this, &PreferencesDialog::addDoNotShipEntry);
+    connect(deleteButton, &QPushButton::clicked, this, &PreferencesDialog::deleteDoNotShipEntries);
+    connect(deleteAllButton, &QPushButton::clicked, this, &PreferencesDialog::deleteAllDoNotShipEntries);
+    connect(doNotShipTable, &QTreeWidget::itemSelectionChanged, this,
+            [this] { deleteButton->setEnabled(!doNotShipTable->selectedItems().isEmpty()); });
+    connect(doNotShipTable->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         dnsSortAscending_ = column == dnsSortColumn_ ? !dnsSortAscending_ : true;
         dnsSortColumn_ = column;
-        lvDoNotShip->sortItems(column, dnsSortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+        doNotShipTable->sortItems(column, dnsSortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     });
     return page;
 }
 
-void TfrmPreference::updateEnabling()
+void PreferencesDialog::updateEnabling()
 {
-    rbPreview->setEnabled(chkProcessLegality->isChecked());
-    rbReport->setEnabled(chkProcessLegality->isChecked());
-    edtInspName->setReadOnly(!chkDefaultInsp->isChecked());
-    edtInspName->setEnabled(chkDefaultInsp->isChecked());
-    memoCustomMessage->setReadOnly(!rbCustomMessage->isChecked());
-    memoCustomMessage->setEnabled(rbCustomMessage->isChecked());
-    edtCustomEntry->setReadOnly(!chkCustomEntry->isChecked());
-    edtCustomEntry->setEnabled(chkCustomEntry->isChecked());
+    previewRadio->setEnabled(processLegalityCheck->isChecked());
+    reportRadio->setEnabled(processLegalityCheck->isChecked());
+    inspectorNameEdit->setReadOnly(!defaultInspectionCheck->isChecked());
+    inspectorNameEdit->setEnabled(defaultInspectionCheck->isChecked());
+    customMessageEdit->setReadOnly(!customMessageRadio->isChecked());
+    customMessageEdit->setEnabled(customMessageRadio->isChecked());
+    customEntryEdit->setReadOnly(!customEntryCheck->isChecked());
+    customEntryEdit->setEnabled(customEntryCheck->isChecked());
 }
 
-void TfrmPreference::fillDoNotShipTable()
+void PreferencesDialog::fillDoNotShipTable()
 {
-    lvDoNotShip->clear();
+    doNotShipTable->clear();
     int n = 0;
     for (const auto &id : dnsWorking_)
-        new DoNotShipRow(lvDoNotShip, {QString::number(++n), qs(id)});
-    btnDeleteAll->setEnabled(n > 0);
+        new DoNotShipRow(doNotShipTable, {QString::number(++n), qs(id)});
+    deleteAllButton->setEnabled(n > 0);
 }
 
-void TfrmPreference::TabChange(int index)
+void PreferencesDialog::tabChanged(int index)
 {
     if (index != 3)   // the "Do Not Ship" tab
         return;
-    edtIDNumber->setEnabled(false);
-    btnAdd->setEnabled(false);
-    lvDoNotShip->setEnabled(false);
-    lvDoNotShip->clear();
-    btnDelete->setEnabled(false);
-    btnDeleteAll->setEnabled(false);
+    idNumberEdit->setEnabled(false);
+    addButton->setEnabled(false);
+    doNotShipTable->setEnabled(false);
+    doNotShipTable->clear();
+    deleteButton->setEnabled(false);
+    deleteAllButton->setEnabled(false);
     if (!context_.askPassword(this))
         return;
-    lvDoNotShip->setEnabled(true);
+    doNotShipTable->setEnabled(true);
     fillDoNotShipTable();
-    edtIDNumber->setEnabled(true);
-    btnAdd->setEnabled(true);
-    edtIDNumber->setFocus();
+    idNumberEdit->setEnabled(true);
+    addButton->setEnabled(true);
+    idNumberEdit->setFocus();
 }
 
-void TfrmPreference::btnAddClick()
+void PreferencesDialog::addDoNotShipEntry()
 {
     Prompts &prompts = *context_.prompts;
-    const QString id = edtIDNumber->text().trimmed();
+    const QString id = idNumberEdit->text().trimmed();
     if (id.isEmpty()) {
         prompts.error(QStringLiteral("Please enter an ID number."));
         return;
@@ -339,16 +339,16 @@ void TfrmPreference::btnAddClick()
             PromptAnswer::Ok)
         return;
     dnsWorking_.push_back(idText);
-    new DoNotShipRow(lvDoNotShip, {QString::number(lvDoNotShip->topLevelItemCount() + 1), id});
-    btnDeleteAll->setEnabled(true);
-    edtIDNumber->clear();
-    edtIDNumber->setFocus();
+    new DoNotShipRow(doNotShipTable, {QString::number(doNotShipTable->topLevelItemCount() + 1), id});
+    deleteAllButton->setEnabled(true);
+    idNumberEdit->clear();
+    idNumberEdit->setFocus();
     dnsEdited_ = true;
 }
 
-void TfrmPreference::btnDeleteClick()
+void PreferencesDialog::deleteDoNotShipEntries()
 {
-    const auto selected = lvDoNotShip->selectedItems();
+    const auto selected = doNotShipTable->selectedItems();
     if (selected.isEmpty())
         return;
     QTreeWidgetItem *row = selected.first();
@@ -357,23 +357,23 @@ void TfrmPreference::btnDeleteClick()
     if (it != dnsWorking_.end())
         dnsWorking_.erase(it);
     delete row;
-    for (int i = 0; i < lvDoNotShip->topLevelItemCount(); ++i)
-        lvDoNotShip->topLevelItem(i)->setText(0, QString::number(i + 1));
+    for (int i = 0; i < doNotShipTable->topLevelItemCount(); ++i)
+        doNotShipTable->topLevelItem(i)->setText(0, QString::number(i + 1));
     dnsEdited_ = true;
-    btnDelete->setEnabled(false);
-    btnDeleteAll->setEnabled(lvDoNotShip->topLevelItemCount() > 0);
+    deleteButton->setEnabled(false);
+    deleteAllButton->setEnabled(doNotShipTable->topLevelItemCount() > 0);
 }
 
-void TfrmPreference::btnDeleteAllClick()
+void PreferencesDialog::deleteAllDoNotShipEntries()
 {
     dnsWorking_.clear();
-    lvDoNotShip->clear();
-    btnDeleteAll->setEnabled(false);
-    btnDelete->setEnabled(false);
+    doNotShipTable->clear();
+    deleteAllButton->setEnabled(false);
+    deleteButton->setEnabled(false);
     dnsEdited_ = true;
 }
 
-void TfrmPreference::storeFolder(QLineEdit *field, std::string &setting)
+void PreferencesDialog::storeFolder(QLineEdit *field, std::string &setting)
 {
     const QString folder = field->text().trimmed();
     if (folder.isEmpty())
@@ -386,69 +386,69 @@ void TfrmPreference::storeFolder(QLineEdit *field, std::string &setting)
     field->clear();
 }
 
-void TfrmPreference::btnOKClick()
+void PreferencesDialog::acceptIfValid()
 {
     Prompts &prompts = *context_.prompts;
     // 1-2: checks that keep the dialog open with nothing stored.
-    if (rbCustomMessage->isChecked() && memoCustomMessage->toPlainText().isEmpty()) {
+    if (customMessageRadio->isChecked() && customMessageEdit->toPlainText().isEmpty()) {
         prompts.warning(QStringLiteral("Please enter a Custom message"));
         tabs->setCurrentIndex(2);
-        memoCustomMessage->setFocus();
+        customMessageEdit->setFocus();
         return;
     }
-    if (chkCustomEntry->isChecked() && edtCustomEntry->text().isEmpty()) {
+    if (customEntryCheck->isChecked() && customEntryEdit->text().isEmpty()) {
         prompts.warning(QStringLiteral("Please enter a Custom Entry Item."));
         tabs->setCurrentIndex(2);
-        edtCustomEntry->setFocus();
+        customEntryEdit->setFocus();
         return;
     }
     Settings &s = settings_;
     // 3: certification.
-    s.enableTrailer = chkTrailer->isChecked();
-    s.enableDriverSig = chkDriverSig->isChecked();
-    s.enableSupervisorSig = chkSupervisorSig->isChecked();
-    s.enableCustomEntryItem = chkCustomEntry->isChecked();
-    s.customEntryItem = edtCustomEntry->text().left(60).toStdString();
-    s.enableDefaultMessage = rbDefaultMessage->isChecked();
-    s.enableCustomMessage = rbCustomMessage->isChecked();
-    s.customMessage = customMessageForStorage(memoCustomMessage->toPlainText().toStdString());
+    s.enableTrailer = trailerCheck->isChecked();
+    s.enableDriverSig = driverSignatureCheck->isChecked();
+    s.enableSupervisorSig = supervisorSignatureCheck->isChecked();
+    s.enableCustomEntryItem = customEntryCheck->isChecked();
+    s.customEntryItem = customEntryEdit->text().left(60).toStdString();
+    s.enableDefaultMessage = defaultMessageRadio->isChecked();
+    s.enableCustomMessage = customMessageRadio->isChecked();
+    s.customMessage = customMessageForStorage(customMessageEdit->toPlainText().toStdString());
     // 4: the Do Not Ship list.
     if (dnsEdited_) {
         dnsStored_ = true;
         dnsEdited_ = false;
     }
     // 5: help links and Do Not Ship folders.
-    storeFolder(edtMenuItemsPath, s.menuItemsPath);
-    storeFolder(edtDNSPath, s.dnsPath);
+    storeFolder(menuItemsPathEdit, s.menuItemsPath);
+    storeFolder(doNotShipPathEdit, s.dnsPath);
     // 6.
-    s.enableBulk = chkBulk->isChecked();
-    s.enableDangerousFirst = chkDangerousFirst->isChecked();
-    s.ctViolationWarning = chkCTWarning->isChecked();
-    s.enableSavePrompt = chkSavePrompt->isChecked();
-    s.enableDefaultID = chkDefaultID->isChecked();
-    s.defaultPrintAll = ChkboxDefaultPrintAll->isChecked();
-    s.enableDefaultInsp = chkDefaultInsp->isChecked();
-    s.defaultInspName = edtInspName->text().toStdString();
-    s.enablePrintCertification = chkPrintCertification->isChecked();
+    s.enableBulk = bulkPlacardsCheck->isChecked();
+    s.enableDangerousFirst = dangerousFirstCheck->isChecked();
+    s.ctViolationWarning = cargoTankWarningCheck->isChecked();
+    s.enableSavePrompt = savePromptCheck->isChecked();
+    s.enableDefaultID = defaultIdCheck->isChecked();
+    s.defaultPrintAll = defaultPrintAllCheck->isChecked();
+    s.enableDefaultInsp = defaultInspectionCheck->isChecked();
+    s.defaultInspName = inspectorNameEdit->text().toStdString();
+    s.enablePrintCertification = printCertificationCheck->isChecked();
     // 7.
-    processLegalityChanged_ = s.processLegality != chkProcessLegality->isChecked();
-    s.processLegality = chkProcessLegality->isChecked();
+    processLegalityChanged_ = s.processLegality != processLegalityCheck->isChecked();
+    s.processLegality = processLegalityCheck->isChecked();
     // 8-9.
-    storeFolder(edtSavePath, s.savePath);
-    s.defaultViewStyle = rbPreview->isChecked() ? 0 : 1;
+    storeFolder(savePathEdit, s.savePath);
+    s.defaultViewStyle = previewRadio->isChecked() ? 0 : 1;
     accept();
 }
 
-void TfrmPreference::btnCancelClick() { reject(); }
+void PreferencesDialog::cancel() { reject(); }
 
-void TfrmPreference::reject()
+void PreferencesDialog::reject()
 {
     if (dnsEdited_ &&
         context_.prompts->show(PromptType::Confirmation,
                                QStringLiteral("You have unsaved Do Not Ship items. Cancel anyway?"),
                                PromptButtons::YesNo) != PromptAnswer::Yes) {
         tabs->setCurrentIndex(3);
-        edtIDNumber->setFocus();
+        idNumberEdit->setFocus();
         return;
     }
     QDialog::reject();

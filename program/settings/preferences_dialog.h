@@ -26,17 +26,17 @@ struct PreferencesContext {
     Prompts *prompts = nullptr;
     std::string doNotShipPassword;      // upper-cased
     std::string doNotShipFolder;        // where the list file is now
-    // Asks for the password; the default shows TPasswordDlg.
+    // Asks for the password; the default shows PasswordDialog.
     std::function<bool(QWidget *parent)> askPassword;
     // Chooses a folder starting at the given one; the default shows the
     // folder chooser "Select A Folder".  Empty: cancelled.
     std::function<QString(QWidget *parent, const QString &start)> chooseFolder;
 };
 
-class TfrmPreference : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmPreference(const Settings &settings, const std::vector<std::string> &doNotShip,
+    PreferencesDialog(const Settings &settings, const std::vector<std::string> &doNotShip,
                    PreferencesContext context, QWidget *parent = nullptr);
 
     // The outcome after OK.
@@ -48,30 +48,30 @@ public:
 
     // The controls, by their captions' meaning (tests and the window alike).
     QTabWidget *tabs;
-    QCheckBox *chkDangerousFirst, *chkBulk, *ChkboxDefaultPrintAll;
-    QLineEdit *edtSavePath, *edtMenuItemsPath, *edtDNSPath;
-    QPushButton *btnBrowseSave, *btnBrowseMenu, *btnBrowseDNS;
-    QCheckBox *chkSavePrompt, *chkDefaultID;
-    QRadioButton *rbPreview, *rbReport;
-    QCheckBox *chkProcessLegality;
-    QCheckBox *chkCTWarning, *chkDefaultInsp;
-    QLineEdit *edtInspName;
-    QCheckBox *chkPrintCertification;
-    QRadioButton *rbDefaultMessage, *rbCustomMessage;
-    QPlainTextEdit *memoCustomMessage;
-    QCheckBox *chkTrailer, *chkDriverSig, *chkSupervisorSig, *chkCustomEntry;
-    QLineEdit *edtCustomEntry;
-    QLineEdit *edtIDNumber;
-    QPushButton *btnAdd, *btnDelete, *btnDeleteAll;
-    QTreeWidget *lvDoNotShip;
+    QCheckBox *dangerousFirstCheck, *bulkPlacardsCheck, *defaultPrintAllCheck;
+    QLineEdit *savePathEdit, *menuItemsPathEdit, *doNotShipPathEdit;
+    QPushButton *browseSaveButton, *browseMenuButton, *browseDoNotShipButton;
+    QCheckBox *savePromptCheck, *defaultIdCheck;
+    QRadioButton *previewRadio, *reportRadio;
+    QCheckBox *processLegalityCheck;
+    QCheckBox *cargoTankWarningCheck, *defaultInspectionCheck;
+    QLineEdit *inspectorNameEdit;
+    QCheckBox *printCertificationCheck;
+    QRadioButton *defaultMessageRadio, *customMessageRadio;
+    QPlainTextEdit *customMessageEdit;
+    QCheckBox *trailerCheck, *driverSignatureCheck, *supervisorSignatureCheck, *customEntryCheck;
+    QLineEdit *customEntryEdit;
+    QLineEdit *idNumberEdit;
+    QPushButton *addButton, *deleteButton, *deleteAllButton;
+    QTreeWidget *doNotShipTable;
 
 public slots:
-    void btnOKClick();
-    void btnCancelClick();
-    void TabChange(int index);
-    void btnAddClick();
-    void btnDeleteClick();
-    void btnDeleteAllClick();
+    void acceptIfValid();
+    void cancel();
+    void tabChanged(int index);
+    void addDoNotShipEntry();
+    void deleteDoNotShipEntries();
+    void deleteAllDoNotShipEntries();
 
 protected:
     void reject() override;

@@ -79,13 +79,13 @@ std::vector<ShippingNameEntry> shippingNameEntries(const std::string &id)
     return entries;
 }
 
-TAddItem::TAddItem(Hazmat *given, bool fromSearch, const AddItemContext &context, QWidget *parent)
+AddItemDialog::AddItemDialog(Hazmat *given, bool fromSearch, const AddItemContext &context, QWidget *parent)
     : QDialog(parent), given_(given), ctx_(context), fromSearch_(fromSearch)
 {
     static_assert(sizeof(workStorage_) == 256);
     Q_ASSERT(GetSizeOf_Hazmat() <= static_cast<int>(sizeof(workStorage_)));
     Init_Hazmat(work(), 0);
-    setObjectName(QStringLiteral("AddItem"));
+    setObjectName(QStringLiteral("AddItemDialog"));
     setWindowTitle(QStringLiteral("New Load Item..."));
     buildForm();
 
@@ -95,98 +95,98 @@ TAddItem::TAddItem(Hazmat *given, bool fromSearch, const AddItemContext &context
     if (id && std::strlen(id) == 6) {
         Copy_Hazmat(work(), given_);
         edit_ = true;
-        EdtIDNumber->setText(latin1(id));   // runs the ID entry in edit mode
+        idNumberEdit->setText(latin1(id));   // runs the ID entry in edit mode
         if (chosen_ && (GetWeight_Hazmat(given_, GetWeightUnit_Hazmat(given_)) != 0 ||
                         IsBulkPackaging_Hazmat(given_) || IsExceptedQuantity_Hazmat(given_))) {
             setWindowTitle(QStringLiteral("Edit Load Item..."));
             loadRemainingFields();
         }
         edit_ = false;
-        if (!ChkBoxExceptedQty->isChecked())
-            EdtWeight->setFocus();
+        if (!exceptedQuantityCheck->isChecked())
+            weightEdit->setFocus();
     }
 }
 
-TAddItem::~TAddItem() { Reset_Hazmat(work(), 0); }
+AddItemDialog::~AddItemDialog() { Reset_Hazmat(work(), 0); }
 
-Hazmat *TAddItem::work() { return reinterpret_cast<Hazmat *>(workStorage_); }
-const Hazmat *TAddItem::workItem() const { return reinterpret_cast<const Hazmat *>(workStorage_); }
+Hazmat *AddItemDialog::work() { return reinterpret_cast<Hazmat *>(workStorage_); }
+const Hazmat *AddItemDialog::workItem() const { return reinterpret_cast<const Hazmat *>(workStorage_); }
 
-void TAddItem::buildForm()
+void AddItemDialog::buildForm()
 {
     auto *top = new QVBoxLayout(this);
 
     auto *basic = new QGroupBox(QStringLiteral("Basic Description"), this);
     auto *bg = new QGridLayout(basic);
     bg->addWidget(new QLabel(QStringLiteral("Shipping Name"), basic), 0, 0);
-    ComboBoxPSN = new QComboBox(basic);
-    ComboBoxPSN->setObjectName(QStringLiteral("ComboBoxPSN"));
-    ComboBoxPSN->setMaxVisibleItems(10);
-    EdtPSN = new QLineEdit(basic);
-    EdtPSN->setObjectName(QStringLiteral("EdtPSN"));
-    EdtPSN->setReadOnly(true);
+    shippingNameCombo = new QComboBox(basic);
+    shippingNameCombo->setObjectName(QStringLiteral("shippingNameCombo"));
+    shippingNameCombo->setMaxVisibleItems(10);
+    shippingNameEdit = new QLineEdit(basic);
+    shippingNameEdit->setObjectName(QStringLiteral("shippingNameEdit"));
+    shippingNameEdit->setReadOnly(true);
     auto *psnRow = new QHBoxLayout;
-    psnRow->addWidget(ComboBoxPSN, 1);
-    psnRow->addWidget(EdtPSN, 1);
+    psnRow->addWidget(shippingNameCombo, 1);
+    psnRow->addWidget(shippingNameEdit, 1);
     bg->addLayout(psnRow, 0, 1, 1, 3);
     bg->addWidget(new QLabel(QStringLiteral("Hazard Class"), basic), 1, 0);
-    EdtHazardClass = new QLineEdit(basic);
-    EdtHazardClass->setReadOnly(true);
-    bg->addWidget(EdtHazardClass, 1, 1);
+    hazardClassEdit = new QLineEdit(basic);
+    hazardClassEdit->setReadOnly(true);
+    bg->addWidget(hazardClassEdit, 1, 1);
     bg->addWidget(new QLabel(QStringLiteral("Subsidiary Hazard Class"), basic), 1, 2);
-    EdtSubHazClass = new QLineEdit(basic);
-    EdtSubHazClass->setReadOnly(true);
-    bg->addWidget(EdtSubHazClass, 1, 3);
+    subsidiaryClassEdit = new QLineEdit(basic);
+    subsidiaryClassEdit->setReadOnly(true);
+    bg->addWidget(subsidiaryClassEdit, 1, 3);
     bg->addWidget(new QLabel(QStringLiteral("ID Number"), basic), 2, 0);
-    EdtIDNumber = new QLineEdit(basic);
-    EdtIDNumber->setObjectName(QStringLiteral("EdtIDNumber"));
-    EdtIDNumber->setMaxLength(6);
-    bg->addWidget(EdtIDNumber, 2, 1);
+    idNumberEdit = new QLineEdit(basic);
+    idNumberEdit->setObjectName(QStringLiteral("idNumberEdit"));
+    idNumberEdit->setMaxLength(6);
+    bg->addWidget(idNumberEdit, 2, 1);
     bg->addWidget(new QLabel(QStringLiteral("Packing Group"), basic), 2, 2);
-    ComboBoxPackingGroup = new QComboBox(basic);
-    EdtPackingGroup = new QLineEdit(basic);
-    EdtPackingGroup->setReadOnly(true);
+    packingGroupCombo = new QComboBox(basic);
+    packingGroupEdit = new QLineEdit(basic);
+    packingGroupEdit->setReadOnly(true);
     auto *pgRow = new QHBoxLayout;
-    pgRow->addWidget(ComboBoxPackingGroup, 1);
-    pgRow->addWidget(EdtPackingGroup, 1);
+    pgRow->addWidget(packingGroupCombo, 1);
+    pgRow->addWidget(packingGroupEdit, 1);
     bg->addLayout(pgRow, 2, 3);
     top->addWidget(basic);
 
     auto *more = new QGroupBox(QStringLiteral("Additional Descriptions"), this);
     auto *mg = new QGridLayout(more);
     mg->addWidget(new QLabel(QStringLiteral("Weight"), more), 0, 0);
-    EdtWeight = new QLineEdit(more);
-    EdtWeight->setObjectName(QStringLiteral("EdtWeight"));
-    EdtWeight->setMaxLength(7);
-    EdtWeight->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtWeight));
-    ComboWtUnits = new QComboBox(more);
-    ComboWtUnits->addItems({QStringLiteral("lbs."), QStringLiteral("kgs.")});
+    weightEdit = new QLineEdit(more);
+    weightEdit->setObjectName(QStringLiteral("weightEdit"));
+    weightEdit->setMaxLength(7);
+    weightEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), weightEdit));
+    weightUnitCombo = new QComboBox(more);
+    weightUnitCombo->addItems({QStringLiteral("lbs."), QStringLiteral("kgs.")});
     auto *wRow = new QHBoxLayout;
-    wRow->addWidget(EdtWeight);
-    wRow->addWidget(ComboWtUnits);
+    wRow->addWidget(weightEdit);
+    wRow->addWidget(weightUnitCombo);
     wRow->addWidget(new QLabel(QStringLiteral("(Not required when bulk.)"), more));
     mg->addLayout(wRow, 0, 1, 1, 3);
     mg->addWidget(new QLabel(QStringLiteral("PIH Info"), more), 1, 0);
-    EdtPIH = new QLineEdit(more);
-    EdtPIH->setReadOnly(true);
-    ComboBoxHazZone = new QComboBox(more);
+    inhalationHazardEdit = new QLineEdit(more);
+    inhalationHazardEdit->setReadOnly(true);
+    hazardZoneCombo = new QComboBox(more);
     auto *zRow = new QHBoxLayout;
-    zRow->addWidget(EdtPIH, 1);
-    zRow->addWidget(ComboBoxHazZone, 1);
+    zRow->addWidget(inhalationHazardEdit, 1);
+    zRow->addWidget(hazardZoneCombo, 1);
     mg->addLayout(zRow, 1, 1, 1, 3);
-    lblTI = new QLabel(QStringLiteral("Transport Index"), more);
-    mg->addWidget(lblTI, 2, 0);
+    transportIndexLabel = new QLabel(QStringLiteral("Transport Index"), more);
+    mg->addWidget(transportIndexLabel, 2, 0);
     const auto *tenthsValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this);
-    EdtTI = new QLineEdit(more);
-    EdtTI->setMaxLength(5);
-    EdtTI->setValidator(tenthsValidator);
-    mg->addWidget(EdtTI, 2, 1);
-    lblCSI = new QLabel(QStringLiteral("CSI"), more);
-    mg->addWidget(lblCSI, 2, 2);
-    EdtCSI = new QLineEdit(more);
-    EdtCSI->setMaxLength(4);
-    EdtCSI->setValidator(tenthsValidator);
-    mg->addWidget(EdtCSI, 2, 3);
+    transportIndexEdit = new QLineEdit(more);
+    transportIndexEdit->setMaxLength(5);
+    transportIndexEdit->setValidator(tenthsValidator);
+    mg->addWidget(transportIndexEdit, 2, 1);
+    criticalitySafetyIndexLabel = new QLabel(QStringLiteral("CSI"), more);
+    mg->addWidget(criticalitySafetyIndexLabel, 2, 2);
+    criticalitySafetyIndexEdit = new QLineEdit(more);
+    criticalitySafetyIndexEdit->setMaxLength(4);
+    criticalitySafetyIndexEdit->setValidator(tenthsValidator);
+    mg->addWidget(criticalitySafetyIndexEdit, 2, 3);
     auto box = [&](const char *caption, const char *name, int r, int c) {
         auto *b = new QCheckBox(QString::fromLatin1(caption), more);
         b->setObjectName(QString::fromLatin1(name));
@@ -194,27 +194,27 @@ void TAddItem::buildForm()
         connect(b, &QCheckBox::clicked, this, [this, b](bool on) { boxClicked(b, on); });
         return b;
     };
-    ChkBoxLimitedQty = box("&Limited Quantity", "ChkBoxLimitedQty", 3, 0);
-    ChkBoxBulk = box("&Bulk Package", "ChkBoxBulk", 3, 1);
-    ChkBoxHazSub = box("Hazardous &Substance", "ChkBoxHazSub", 3, 2);
-    ChkBoxElevateTemp = box("&Elevated Temperature", "ChkBoxElevateTemp", 4, 0);
-    ChkBoxHazWaste = box("&Hazardous Waste", "ChkBoxHazWaste", 4, 1);
-    ChkBoxMarPol = box("&Marine Pollutant", "ChkBoxMarPol", 4, 2);
-    ChkBoxResidue = box("&Residue", "ChkBoxResidue", 5, 0);
-    ChkBoxReverseLogistics = box("Reverse &Logistics", "ChkBoxReverseLogistics", 5, 1);
-    ChkBoxExceptedQty = box("Excepted &Quantity", "ChkBoxExceptedQty", 5, 2);
+    limitedQuantityCheck = box("&Limited Quantity", "limitedQuantityCheck", 3, 0);
+    bulkCheck = box("&Bulk Package", "bulkCheck", 3, 1);
+    hazardousSubstanceCheck = box("Hazardous &Substance", "hazardousSubstanceCheck", 3, 2);
+    elevatedTemperatureCheck = box("&Elevated Temperature", "elevatedTemperatureCheck", 4, 0);
+    hazardousWasteCheck = box("&Hazardous Waste", "hazardousWasteCheck", 4, 1);
+    marinePollutantCheck = box("&Marine Pollutant", "marinePollutantCheck", 4, 2);
+    residueCheck = box("&Residue", "residueCheck", 5, 0);
+    reverseLogisticsCheck = box("Reverse &Logistics", "reverseLogisticsCheck", 5, 1);
+    exceptedQuantityCheck = box("Excepted &Quantity", "exceptedQuantityCheck", 5, 2);
     top->addWidget(more);
 
-    lblQuestionCount = new QLabel(QStringLiteral("Specific Questions: 0"), this);
-    top->addWidget(lblQuestionCount);
+    questionCountLabel = new QLabel(QStringLiteral("Specific Questions: 0"), this);
+    top->addWidget(questionCountLabel);
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     auto *area = new QWidget(scroll);
     auto *av = new QVBoxLayout(area);
     for (int i = 0; i < QuestionSlots::kSlots; ++i) {
-        QuestionPanel &p = pnlQuestion[i];
+        QuestionPanel &p = questionPanel[i];
         p.panel = new QWidget(area);
-        p.panel->setObjectName(QStringLiteral("pnlQuestion") + QString::number(i + 1));
+        p.panel->setObjectName(QStringLiteral("questionPanel") + QString::number(i + 1));
         auto *pl = new QGridLayout(p.panel);
         p.text = new QLabel(p.panel);
         p.text->setWordWrap(true);
@@ -223,7 +223,7 @@ void TAddItem::buildForm()
         p.link1a = new QLabel(p.panel);
         for (QLabel *l : {p.link1, p.link1a}) {
             l->setTextFormat(Qt::RichText);
-            connect(l, &QLabel::linkActivated, this, &TAddItem::openLink);
+            connect(l, &QLabel::linkActivated, this, &AddItemDialog::openLink);
         }
         pl->addWidget(p.link1, 1, 0);
         pl->addWidget(p.link1a, 1, 1);
@@ -244,92 +244,92 @@ void TAddItem::buildForm()
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
-    BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnOK->setDefault(true);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     auto *help = new QPushButton(QStringLiteral("Help"), this);
-    buttons->addWidget(BtnOK);
+    buttons->addWidget(okButton);
     buttons->addWidget(cancel);
     buttons->addWidget(help);
     top->addLayout(buttons);
 
-    connect(EdtIDNumber, &QLineEdit::textChanged, this, [this] {
-        const QString upper = EdtIDNumber->text().toUpper();
-        if (upper != EdtIDNumber->text()) {
-            EdtIDNumber->setText(upper);   // runs the ID entry again
+    connect(idNumberEdit, &QLineEdit::textChanged, this, [this] {
+        const QString upper = idNumberEdit->text().toUpper();
+        if (upper != idNumberEdit->text()) {
+            idNumberEdit->setText(upper);   // runs the ID entry again
             return;
         }
-        EdtIDNumberChange();
+        idNumberChanged();
     });
     // The lists choose on Enter or a click (activated), not on arrow keys.
-    connect(ComboBoxPSN, &QComboBox::activated, this, &TAddItem::choosePSN);
-    connect(ComboBoxPackingGroup, &QComboBox::activated, this, [this](int i) {
+    connect(shippingNameCombo, &QComboBox::activated, this, &AddItemDialog::choosePSN);
+    connect(packingGroupCombo, &QComboBox::activated, this, [this](int i) {
         if (i >= 0 && i < static_cast<int>(pgSlots_.size()))
             choosePackingGroup(pgSlots_[static_cast<size_t>(i)]);
     });
-    connect(ComboBoxHazZone, &QComboBox::currentIndexChanged, this, &TAddItem::chooseZone);
-    connect(EdtWeight, &QLineEdit::textEdited, this, &TAddItem::weightEdited);
-    connect(EdtTI, &QLineEdit::editingFinished, this, [this] { normaliseTenths(EdtTI); });
-    connect(EdtCSI, &QLineEdit::editingFinished, this, [this] { normaliseTenths(EdtCSI); });
-    connect(BtnOK, &QPushButton::clicked, this, &TAddItem::BtnOKClick);
+    connect(hazardZoneCombo, &QComboBox::currentIndexChanged, this, &AddItemDialog::chooseZone);
+    connect(weightEdit, &QLineEdit::textEdited, this, &AddItemDialog::weightEdited);
+    connect(transportIndexEdit, &QLineEdit::editingFinished, this, [this] { normaliseTenths(transportIndexEdit); });
+    connect(criticalitySafetyIndexEdit, &QLineEdit::editingFinished, this, [this] { normaliseTenths(criticalitySafetyIndexEdit); });
+    connect(okButton, &QPushButton::clicked, this, &AddItemDialog::acceptIfValid);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &TAddItem::BtnHelpClick);
+    connect(help, &QPushButton::clicked, this, &AddItemDialog::showHelp);
 }
 
-void TAddItem::clearNameFields()
+void AddItemDialog::clearNameFields()
 {
     chosen_ = false;
     entries_.clear();
     pgSlots_.clear();
-    ComboBoxPSN->clear();
-    ComboBoxPSN->setVisible(false);
-    EdtPSN->clear();
-    EdtPSN->setVisible(true);
-    EdtHazardClass->clear();
-    EdtSubHazClass->clear();
-    ComboBoxPackingGroup->clear();
-    ComboBoxPackingGroup->setVisible(false);
-    EdtPackingGroup->clear();
-    EdtPackingGroup->setVisible(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{ComboBoxPSN, EdtPSN, EdtHazardClass, EdtSubHazClass,
-                                                       ComboBoxPackingGroup, EdtPackingGroup})
+    shippingNameCombo->clear();
+    shippingNameCombo->setVisible(false);
+    shippingNameEdit->clear();
+    shippingNameEdit->setVisible(true);
+    hazardClassEdit->clear();
+    subsidiaryClassEdit->clear();
+    packingGroupCombo->clear();
+    packingGroupCombo->setVisible(false);
+    packingGroupEdit->clear();
+    packingGroupEdit->setVisible(true);
+    for (QWidget *w : std::initializer_list<QWidget *>{shippingNameCombo, shippingNameEdit, hazardClassEdit, subsidiaryClassEdit,
+                                                       packingGroupCombo, packingGroupEdit})
         w->setEnabled(false);
-    BtnOK->setEnabled(false);   // nothing is chosen until a shipping name and packing group are
+    okButton->setEnabled(false);   // nothing is chosen until a shipping name and packing group are
 }
 
-void TAddItem::clearDialog()
+void AddItemDialog::clearDialog()
 {
     clearNameFields();
     zoneChooser_ = zoneNone_ = false;
-    EdtWeight->clear();
-    EdtWeight->setEnabled(false);
-    ComboWtUnits->setCurrentIndex(0);
-    ComboWtUnits->setEnabled(false);
-    EdtPIH->clear();
-    EdtPIH->setVisible(true);
+    weightEdit->clear();
+    weightEdit->setEnabled(false);
+    weightUnitCombo->setCurrentIndex(0);
+    weightUnitCombo->setEnabled(false);
+    inhalationHazardEdit->clear();
+    inhalationHazardEdit->setVisible(true);
     {
-        const QSignalBlocker block(ComboBoxHazZone);
-        ComboBoxHazZone->clear();
+        const QSignalBlocker block(hazardZoneCombo);
+        hazardZoneCombo->clear();
     }
-    ComboBoxHazZone->setVisible(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{lblTI, EdtTI, lblCSI, EdtCSI})
+    hazardZoneCombo->setVisible(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{transportIndexLabel, transportIndexEdit, criticalitySafetyIndexLabel, criticalitySafetyIndexEdit})
         w->setVisible(false);
-    EdtTI->clear();
-    EdtCSI->clear();
-    for (QCheckBox *b : {ChkBoxLimitedQty, ChkBoxBulk, ChkBoxHazSub, ChkBoxElevateTemp, ChkBoxHazWaste, ChkBoxMarPol,
-                         ChkBoxResidue, ChkBoxReverseLogistics, ChkBoxExceptedQty}) {
+    transportIndexEdit->clear();
+    criticalitySafetyIndexEdit->clear();
+    for (QCheckBox *b : {limitedQuantityCheck, bulkCheck, hazardousSubstanceCheck, elevatedTemperatureCheck, hazardousWasteCheck, marinePollutantCheck,
+                         residueCheck, reverseLogisticsCheck, exceptedQuantityCheck}) {
         b->setChecked(false);
         b->setEnabled(false);
     }
     slots_.clear();
     refreshQuestions();
-    BtnOK->setEnabled(false);
+    okButton->setEnabled(false);
 }
 
-void TAddItem::EdtIDNumberChange()
+void AddItemDialog::idNumberChanged()
 {
-    const QString text = EdtIDNumber->text();
+    const QString text = idNumberEdit->text();
     Prompts &prompts = *ctx_.prompts;
     if (text.isEmpty()) {
         clearDialog();
@@ -350,7 +350,7 @@ void TAddItem::EdtIDNumberChange()
         }
         for (int i = 0; i < 3; ++i)
             if (exists[i]) {
-                EdtIDNumber->setText(forms[i]);
+                idNumberEdit->setText(forms[i]);
                 return;
             }
         char *info = GetIDInfo_HazData(n.toLatin1().constData());
@@ -382,31 +382,31 @@ void TAddItem::EdtIDNumberChange()
         return;
     }
     if (entries_.size() == 1) {
-        EdtPSN->setText(entries_[0].text);
-        EdtPSN->setEnabled(true);
+        shippingNameEdit->setText(entries_[0].text);
+        shippingNameEdit->setEnabled(true);
         choosePSN(0);
         return;
     }
-    EdtPSN->setVisible(false);
-    ComboBoxPSN->setVisible(true);
-    ComboBoxPSN->setEnabled(true);
+    shippingNameEdit->setVisible(false);
+    shippingNameCombo->setVisible(true);
+    shippingNameCombo->setEnabled(true);
     for (const auto &e : entries_)
-        ComboBoxPSN->addItem(e.text);
-    ComboBoxPSN->setCurrentIndex(-1);
+        shippingNameCombo->addItem(e.text);
+    shippingNameCombo->setCurrentIndex(-1);
     if (edit_) {
         const int pid = GetPID_Hazmat(given_), index = GetRomanIndex_Hazmat(given_);
         for (size_t i = 0; index != 0 && i < entries_.size(); ++i)
             if (entries_[i].pid == pid && entries_[i].nameIndex == index) {
-                ComboBoxPSN->setCurrentIndex(static_cast<int>(i));
+                shippingNameCombo->setCurrentIndex(static_cast<int>(i));
                 choosePSN(static_cast<int>(i));
                 return;
             }
     }
     if (isVisible())
-        ComboBoxPSN->showPopup();
+        shippingNameCombo->showPopup();
 }
 
-void TAddItem::choosePSN(int index)
+void AddItemDialog::choosePSN(int index)
 {
     if (index < 0 || index >= static_cast<int>(entries_.size()))
         return;
@@ -420,18 +420,18 @@ void TAddItem::choosePSN(int index)
         Reset_Hazmat(work(), e.pid);
         SetRomanIndex_Hazmat(work(), e.nameIndex);
         // A freshly bound item holds no qualifiers: the boxes follow it.
-        for (QCheckBox *b : {ChkBoxLimitedQty, ChkBoxBulk, ChkBoxHazSub, ChkBoxElevateTemp, ChkBoxHazWaste,
-                             ChkBoxMarPol, ChkBoxResidue, ChkBoxReverseLogistics, ChkBoxExceptedQty})
+        for (QCheckBox *b : {limitedQuantityCheck, bulkCheck, hazardousSubstanceCheck, elevatedTemperatureCheck, hazardousWasteCheck,
+                             marinePollutantCheck, residueCheck, reverseLogisticsCheck, exceptedQuantityCheck})
             b->setChecked(false);
     }
-    if (!ComboBoxPSN->isHidden() && ComboBoxPSN->currentIndex() != index)
-        ComboBoxPSN->setCurrentIndex(index);
-    EdtHazardClass->setEnabled(true);
-    EdtSubHazClass->setEnabled(true);
+    if (!shippingNameCombo->isHidden() && shippingNameCombo->currentIndex() != index)
+        shippingNameCombo->setCurrentIndex(index);
+    hazardClassEdit->setEnabled(true);
+    subsidiaryClassEdit->setEnabled(true);
     showClassText();
 
     pgSlots_.clear();
-    ComboBoxPackingGroup->clear();
+    packingGroupCombo->clear();
     if (HasPackingGroup_Hazmat(work(), 0)) {
         choosePackingGroup(0);
         return;
@@ -440,48 +440,48 @@ void TAddItem::choosePSN(int index)
         if (HasPackingGroup_Hazmat(work(), s))
             pgSlots_.push_back(s);
     if (pgSlots_.size() == 1) {
-        EdtPackingGroup->setText(QString::fromLatin1(kPackingGroupNames[pgSlots_[0]]));
-        EdtPackingGroup->setEnabled(true);
+        packingGroupEdit->setText(QString::fromLatin1(kPackingGroupNames[pgSlots_[0]]));
+        packingGroupEdit->setEnabled(true);
         choosePackingGroup(pgSlots_[0]);
         return;
     }
-    EdtPackingGroup->setVisible(false);
-    ComboBoxPackingGroup->setVisible(true);
-    ComboBoxPackingGroup->setEnabled(true);
+    packingGroupEdit->setVisible(false);
+    packingGroupCombo->setVisible(true);
+    packingGroupCombo->setEnabled(true);
     for (int s : pgSlots_)
-        ComboBoxPackingGroup->addItem(QString::fromLatin1(kPackingGroupNames[s]));
-    ComboBoxPackingGroup->setCurrentIndex(-1);
+        packingGroupCombo->addItem(QString::fromLatin1(kPackingGroupNames[s]));
+    packingGroupCombo->setCurrentIndex(-1);
     if (edit_) {
         const int pg = GetPackingGroup_Hazmat(given_);
         for (size_t i = 0; i < pgSlots_.size(); ++i)
             if (pgSlots_[i] == pg) {
-                ComboBoxPackingGroup->setCurrentIndex(static_cast<int>(i));
+                packingGroupCombo->setCurrentIndex(static_cast<int>(i));
                 choosePackingGroup(pg);
                 return;
             }
     }
     if (isVisible())
-        ComboBoxPackingGroup->showPopup();
+        packingGroupCombo->showPopup();
 }
 
-void TAddItem::showClassText()
+void AddItemDialog::showClassText()
 {
-    EdtHazardClass->setText(latin1(GetHazDivString_Hazmat(work(), 0)) + QStringLiteral(" (") +
+    hazardClassEdit->setText(latin1(GetHazDivString_Hazmat(work(), 0)) + QStringLiteral(" (") +
                             latin1(GetHazDivDesc_Hazmat(work(), 0)) + QLatin1Char(')'));
     QStringList subs;
     for (int i = 1; i < GetNumHazDivs_Hazmat(work()); ++i)
         subs << latin1(GetHazDivString_Hazmat(work(), i));
-    EdtSubHazClass->setText(subs.join(QStringLiteral(", ")));
+    subsidiaryClassEdit->setText(subs.join(QStringLiteral(", ")));
 }
 
-void TAddItem::choosePackingGroup(int slot)
+void AddItemDialog::choosePackingGroup(int slot)
 {
     if (!SetPackingGroup_Hazmat(work(), slot))
         return;
-    if (!ComboBoxPackingGroup->isHidden()) {
+    if (!packingGroupCombo->isHidden()) {
         for (size_t i = 0; i < pgSlots_.size(); ++i)
-            if (pgSlots_[i] == slot && ComboBoxPackingGroup->currentIndex() != static_cast<int>(i))
-                ComboBoxPackingGroup->setCurrentIndex(static_cast<int>(i));
+            if (pgSlots_[i] == slot && packingGroupCombo->currentIndex() != static_cast<int>(i))
+                packingGroupCombo->setCurrentIndex(static_cast<int>(i));
     }
     chosen_ = true;
     const QString primary = latin1(GetHazDivString_Hazmat(work(), 0));
@@ -489,37 +489,37 @@ void TAddItem::choosePackingGroup(int slot)
     // 1. Radioactive material: transport index, and the criticality safety
     //    index of fissile material (172.203(d)).
     const bool radioactive = primary == QLatin1String("7");
-    lblTI->setVisible(radioactive);
-    EdtTI->setVisible(radioactive);
-    EdtTI->setText(radioactive ? QStringLiteral("0.0") : QString());
+    transportIndexLabel->setVisible(radioactive);
+    transportIndexEdit->setVisible(radioactive);
+    transportIndexEdit->setText(radioactive ? QStringLiteral("0.0") : QString());
     const bool csi = radioactive && NeedsCSI_Hazmat(work());
-    lblCSI->setVisible(csi);
-    EdtCSI->setVisible(csi);
-    lblTI->setText(csi ? QStringLiteral("TI") : QStringLiteral("Transport Index"));
+    criticalitySafetyIndexLabel->setVisible(csi);
+    criticalitySafetyIndexEdit->setVisible(csi);
+    transportIndexLabel->setText(csi ? QStringLiteral("TI") : QStringLiteral("Transport Index"));
 
     // 2. Hazard zone of a material poisonous by inhalation (173.116, 173.133).
     {
         ScratchItem scratch(GetPID_Hazmat(work()));
         SetPackingGroup_Hazmat(scratch.item(), slot);
         const char zone = GetHazardZone_Hazmat(scratch.item());
-        const QSignalBlocker block(ComboBoxHazZone);
-        ComboBoxHazZone->clear();
+        const QSignalBlocker block(hazardZoneCombo);
+        hazardZoneCombo->clear();
         zoneChooser_ = zone == '?' || zone == '*';
         zoneNone_ = zone == '*';
         if (zoneChooser_) {
             for (const char *z : kZoneNames)
-                ComboBoxHazZone->addItem(QString::fromLatin1(z));
+                hazardZoneCombo->addItem(QString::fromLatin1(z));
             if (zoneNone_)
-                ComboBoxHazZone->addItem(QStringLiteral("Not A PIH"));
-            ComboBoxHazZone->setCurrentIndex(-1);
-            EdtPIH->setVisible(false);
-            ComboBoxHazZone->setVisible(true);
-            ComboBoxHazZone->setEnabled(true);
+                hazardZoneCombo->addItem(QStringLiteral("Not A PIH"));
+            hazardZoneCombo->setCurrentIndex(-1);
+            inhalationHazardEdit->setVisible(false);
+            hazardZoneCombo->setVisible(true);
+            hazardZoneCombo->setEnabled(true);
         } else {
-            EdtPIH->setText(zone ? QStringLiteral("This hazmat is a PIH, Hazard Zone ") + QChar::fromLatin1(zone)
+            inhalationHazardEdit->setText(zone ? QStringLiteral("This hazmat is a PIH, Hazard Zone ") + QChar::fromLatin1(zone)
                                  : QStringLiteral("This hazmat is not a Poison Inhalation Hazard."));
-            EdtPIH->setVisible(true);
-            ComboBoxHazZone->setVisible(false);
+            inhalationHazardEdit->setVisible(true);
+            hazardZoneCombo->setVisible(false);
         }
     }
 
@@ -532,19 +532,19 @@ void TAddItem::choosePackingGroup(int slot)
     refreshQuestions();
 
     // 4. Qualifier boxes.
-    EdtWeight->setEnabled(!ChkBoxExceptedQty->isChecked());
-    ComboWtUnits->setEnabled(true);
+    weightEdit->setEnabled(!exceptedQuantityCheck->isChecked());
+    weightUnitCombo->setEnabled(true);
     updateBoxes();
     updateOK();
 
     // 5. Focus.
     if (zoneChooser_ && isVisible() && !edit_)
-        ComboBoxHazZone->showPopup();
+        hazardZoneCombo->showPopup();
     else
-        EdtWeight->setFocus();
+        weightEdit->setFocus();
 }
 
-void TAddItem::chooseZone(int index)
+void AddItemDialog::chooseZone(int index)
 {
     if (!zoneChooser_ || index < 0)
         return;
@@ -552,7 +552,7 @@ void TAddItem::chooseZone(int index)
     testQuestion30();
 }
 
-void TAddItem::testQuestion30()
+void AddItemDialog::testQuestion30()
 {
     if (offersQuestion30(work()))
         offer(30);
@@ -560,33 +560,33 @@ void TAddItem::testQuestion30()
         removeQuestion(30);
 }
 
-BoxStates TAddItem::boxes() const
+BoxStates AddItemDialog::boxes() const
 {
     BoxStates b;
-    b.bulk = ChkBoxBulk->isChecked();
-    b.hazardousWaste = ChkBoxHazWaste->isChecked();
-    b.elevatedTemperature = ChkBoxElevateTemp->isChecked();
-    b.marinePollutant = ChkBoxMarPol->isChecked();
+    b.bulk = bulkCheck->isChecked();
+    b.hazardousWaste = hazardousWasteCheck->isChecked();
+    b.elevatedTemperature = elevatedTemperatureCheck->isChecked();
+    b.marinePollutant = marinePollutantCheck->isChecked();
     return b;
 }
 
-void TAddItem::offer(int question)
+void AddItemDialog::offer(int question)
 {
     if (slots_.offer(question))
         refreshQuestions();
 }
 
-void TAddItem::removeQuestion(int question)
+void AddItemDialog::removeQuestion(int question)
 {
     if (slots_.remove(question))
         refreshQuestions();
 }
 
-void TAddItem::refreshQuestions()
+void AddItemDialog::refreshQuestions()
 {
-    lblQuestionCount->setText(QStringLiteral("Specific Questions: ") + QString::number(slots_.count()));
+    questionCountLabel->setText(QStringLiteral("Specific Questions: ") + QString::number(slots_.count()));
     for (int i = 0; i < QuestionSlots::kSlots; ++i) {
-        QuestionPanel &p = pnlQuestion[i];
+        QuestionPanel &p = questionPanel[i];
         const bool shown = i < slots_.count();
         p.panel->setVisible(shown);
         if (!shown)
@@ -608,7 +608,7 @@ void TAddItem::refreshQuestions()
     }
 }
 
-void TAddItem::answerQuestion(int question, bool yes)
+void AddItemDialog::answerQuestion(int question, bool yes)
 {
     if (!slots_.contains(question))
         return;
@@ -621,7 +621,7 @@ void TAddItem::answerQuestion(int question, bool yes)
     case 3:
         applyAnswer(work(), ctx_.load, 3, yes);
         showClassText();
-        if (yes && ChkBoxBulk->isChecked() && offersQuestion20(work(), boxes()))
+        if (yes && bulkCheck->isChecked() && offersQuestion20(work(), boxes()))
             offer(20);
         else if (!yes)
             removeQuestion(20);
@@ -635,10 +635,10 @@ void TAddItem::answerQuestion(int question, bool yes)
         break;
     case 16: {
         applyAnswer(work(), ctx_.load, 16, yes);
-        const bool csi = !EdtTI->isHidden() && NeedsCSI_Hazmat(work());
-        lblCSI->setVisible(csi);
-        EdtCSI->setVisible(csi);
-        lblTI->setText(csi ? QStringLiteral("TI") : QStringLiteral("Transport Index"));
+        const bool csi = !transportIndexEdit->isHidden() && NeedsCSI_Hazmat(work());
+        criticalitySafetyIndexLabel->setVisible(csi);
+        criticalitySafetyIndexEdit->setVisible(csi);
+        transportIndexLabel->setText(csi ? QStringLiteral("TI") : QStringLiteral("Transport Index"));
         break;
     }
     case 34:
@@ -656,47 +656,47 @@ void TAddItem::answerQuestion(int question, bool yes)
     refreshQuestions();
 }
 
-void TAddItem::updateBoxes()
+void AddItemDialog::updateBoxes()
 {
     const Hazmat *item = work();
-    const bool ltd = ChkBoxLimitedQty->isChecked(), bulk = ChkBoxBulk->isChecked(),
-               eq = ChkBoxExceptedQty->isChecked();
-    ChkBoxLimitedQty->setEnabled(chosen_ && !bulk && !eq && !ChkBoxResidue->isChecked() &&
+    const bool ltd = limitedQuantityCheck->isChecked(), bulk = bulkCheck->isChecked(),
+               eq = exceptedQuantityCheck->isChecked();
+    limitedQuantityCheck->setEnabled(chosen_ && !bulk && !eq && !residueCheck->isChecked() &&
                                  IsLimitedQuantityAllowed_Hazmat(item));
-    ChkBoxBulk->setEnabled(chosen_ && !ltd && !eq && IsBulkPackagingAllowed_Hazmat(item));
-    ChkBoxExceptedQty->setEnabled(chosen_ && !ltd && !bulk && IsExceptedQuantityAllowed_Hazmat(item));
-    const bool rl = ltd && !ChkBoxHazWaste->isChecked() && IsReverseLogisticsAllowed_Hazmat(item);
-    ChkBoxReverseLogistics->setEnabled(rl);
-    if (!rl && ChkBoxReverseLogistics->isChecked()) {
-        ChkBoxReverseLogistics->setChecked(false);
+    bulkCheck->setEnabled(chosen_ && !ltd && !eq && IsBulkPackagingAllowed_Hazmat(item));
+    exceptedQuantityCheck->setEnabled(chosen_ && !ltd && !bulk && IsExceptedQuantityAllowed_Hazmat(item));
+    const bool rl = ltd && !hazardousWasteCheck->isChecked() && IsReverseLogisticsAllowed_Hazmat(item);
+    reverseLogisticsCheck->setEnabled(rl);
+    if (!rl && reverseLogisticsCheck->isChecked()) {
+        reverseLogisticsCheck->setChecked(false);
         SetReverseLogistics_Hazmat(work(), 0);
     }
-    ChkBoxHazSub->setEnabled(chosen_ && IsHazardousSubstanceAllowed_Hazmat(item));
-    ChkBoxHazWaste->setEnabled(chosen_ && IsHazardousWasteAllowed_Hazmat(item));
-    ChkBoxResidue->setEnabled(chosen_ && IsResidueAllowed_Hazmat(item));
+    hazardousSubstanceCheck->setEnabled(chosen_ && IsHazardousSubstanceAllowed_Hazmat(item));
+    hazardousWasteCheck->setEnabled(chosen_ && IsHazardousWasteAllowed_Hazmat(item));
+    residueCheck->setEnabled(chosen_ && IsResidueAllowed_Hazmat(item));
     if (chosen_ && IsElevatedTemperatureLocked_Hazmat(item)) {
         SetElevatedTemperature_Hazmat(work(), -1);
-        ChkBoxElevateTemp->setChecked(true);
-        ChkBoxElevateTemp->setEnabled(false);
+        elevatedTemperatureCheck->setChecked(true);
+        elevatedTemperatureCheck->setEnabled(false);
     } else {
-        ChkBoxElevateTemp->setEnabled(chosen_ && IsElevatedTemperatureAllowed_Hazmat(item));
+        elevatedTemperatureCheck->setEnabled(chosen_ && IsElevatedTemperatureAllowed_Hazmat(item));
     }
     if (chosen_ && IsMarinePollutantLocked_Hazmat(item)) {
         SetMarinePollutant_Hazmat(work(), -1);
-        ChkBoxMarPol->setChecked(true);
-        ChkBoxMarPol->setEnabled(false);
+        marinePollutantCheck->setChecked(true);
+        marinePollutantCheck->setEnabled(false);
         offer(27);
     } else {
-        ChkBoxMarPol->setEnabled(chosen_);
+        marinePollutantCheck->setEnabled(chosen_);
     }
 }
 
-void TAddItem::boxClicked(QCheckBox *box, bool on)
+void AddItemDialog::boxClicked(QCheckBox *box, bool on)
 {
     const int v = on ? -1 : 0;
-    if (box == ChkBoxLimitedQty) {
+    if (box == limitedQuantityCheck) {
         SetLimitedQuantity_Hazmat(work(), v);
-    } else if (box == ChkBoxBulk) {
+    } else if (box == bulkCheck) {
         SetBulkPackaging_Hazmat(work(), v);
         if (on) {
             removeQuestion(25);
@@ -708,14 +708,14 @@ void TAddItem::boxClicked(QCheckBox *box, bool on)
             if (offersQuestion25(work(), boxes()))
                 offer(25);
         }
-    } else if (box == ChkBoxExceptedQty) {
+    } else if (box == exceptedQuantityCheck) {
         SetExceptedQuantity_Hazmat(work(), v);
         if (on)
-            EdtWeight->clear();
-        EdtWeight->setEnabled(!on);
-    } else if (box == ChkBoxReverseLogistics) {
+            weightEdit->clear();
+        weightEdit->setEnabled(!on);
+    } else if (box == reverseLogisticsCheck) {
         SetReverseLogistics_Hazmat(work(), v);
-    } else if (box == ChkBoxHazWaste) {
+    } else if (box == hazardousWasteCheck) {
         SetHazardousWaste_Hazmat(work(), v);
         if (on && offersQuestion25(work(), boxes())) {
             offer(25);
@@ -723,7 +723,7 @@ void TAddItem::boxClicked(QCheckBox *box, bool on)
             removeQuestion(25);
             SetLabPackExemption_Hazmat(work(), 0);
         }
-    } else if (box == ChkBoxMarPol) {
+    } else if (box == marinePollutantCheck) {
         SetMarinePollutant_Hazmat(work(), v);
         if (on) {
             offer(27);
@@ -731,7 +731,7 @@ void TAddItem::boxClicked(QCheckBox *box, bool on)
             removeQuestion(27);
             SetMarinePollutantExemption_Hazmat(work(), 0);
         }
-    } else if (box == ChkBoxElevateTemp) {
+    } else if (box == elevatedTemperatureCheck) {
         SetElevatedTemperature_Hazmat(work(), v);
         if (on) {
             removeQuestion(3);
@@ -741,82 +741,82 @@ void TAddItem::boxClicked(QCheckBox *box, bool on)
         } else {
             if (IsCombustibleAllowed_Hazmat(work()))
                 offer(3);
-            if (ChkBoxBulk->isChecked() && EdtHazardClass->text() == QLatin1String("COMB (Combustible)"))
+            if (bulkCheck->isChecked() && hazardClassEdit->text() == QLatin1String("COMB (Combustible)"))
                 offer(20);
         }
-    } else if (box == ChkBoxHazSub) {
+    } else if (box == hazardousSubstanceCheck) {
         SetHazardousSubstance_Hazmat(work(), v);
-    } else if (box == ChkBoxResidue) {
+    } else if (box == residueCheck) {
         SetResidue_Hazmat(work(), v);
     }
     updateBoxes();
     updateOK();
 }
 
-void TAddItem::weightEdited()
+void AddItemDialog::weightEdited()
 {
-    if (!EdtWeight->text().isEmpty() && !wholeWeight(EdtWeight->text()))
-        EdtWeight->clear();
+    if (!weightEdit->text().isEmpty() && !wholeWeight(weightEdit->text()))
+        weightEdit->clear();
     updateOK();
 }
 
-void TAddItem::updateOK()
+void AddItemDialog::updateOK()
 {
-    const auto w = wholeWeight(EdtWeight->text());
-    BtnOK->setEnabled(chosen_ &&
-                      (ChkBoxBulk->isChecked() || ChkBoxExceptedQty->isChecked() || (w && *w > 0)));
+    const auto w = wholeWeight(weightEdit->text());
+    okButton->setEnabled(chosen_ &&
+                      (bulkCheck->isChecked() || exceptedQuantityCheck->isChecked() || (w && *w > 0)));
 }
 
-void TAddItem::normaliseTenths(QLineEdit *field)
+void AddItemDialog::normaliseTenths(QLineEdit *field)
 {
     field->setText(tenthsText(tenthsFromText(field->text())));
 }
 
-void TAddItem::loadRemainingFields()
+void AddItemDialog::loadRemainingFields()
 {
     const Hazmat *g = given_;
     const int unit = GetWeightUnit_Hazmat(g) ? 1 : 0;
     const uint32_t weight = GetWeight_Hazmat(g, unit);
-    EdtWeight->setText(weight ? QString::number(weight) : QString());
-    ComboWtUnits->setCurrentIndex(unit);
-    if (!EdtTI->isHidden())
-        EdtTI->setText(tenthsText(GetTransportIndex_Hazmat(g)));
-    if (!EdtCSI->isHidden())
-        EdtCSI->setText(tenthsText(GetCSI_Hazmat(g)));
+    weightEdit->setText(weight ? QString::number(weight) : QString());
+    weightUnitCombo->setCurrentIndex(unit);
+    if (!transportIndexEdit->isHidden())
+        transportIndexEdit->setText(tenthsText(GetTransportIndex_Hazmat(g)));
+    if (!criticalitySafetyIndexEdit->isHidden())
+        criticalitySafetyIndexEdit->setText(tenthsText(GetCSI_Hazmat(g)));
     if (zoneChooser_) {
         const char zone = GetHazardZone_Hazmat(g);
-        const QSignalBlocker block(ComboBoxHazZone);
+        const QSignalBlocker block(hazardZoneCombo);
         if (zone >= 'A' && zone <= 'D')
-            ComboBoxHazZone->setCurrentIndex(zone - 'A');
+            hazardZoneCombo->setCurrentIndex(zone - 'A');
         else if (zoneNone_ && !GetPIH_Hazmat(g))
-            ComboBoxHazZone->setCurrentIndex(4);
+            hazardZoneCombo->setCurrentIndex(4);
     }
     // The boxes, in an order that lets each pass its enabling rule.
     const struct {
         QCheckBox *box;
         int (*is)(const Hazmat *);
     } qualifiers[] = {
-        {ChkBoxResidue, IsResidue_Hazmat},         {ChkBoxLimitedQty, IsLimitedQuantity_Hazmat},
-        {ChkBoxBulk, IsBulkPackaging_Hazmat},      {ChkBoxExceptedQty, IsExceptedQuantity_Hazmat},
-        {ChkBoxHazSub, IsHazardousSubstance_Hazmat}, {ChkBoxHazWaste, IsHazardousWaste_Hazmat},
-        {ChkBoxElevateTemp, IsElevatedTemperature_Hazmat}, {ChkBoxMarPol, IsMarinePollutant_Hazmat},
-        {ChkBoxReverseLogistics, IsReverseLogistics_Hazmat},
+        {residueCheck, IsResidue_Hazmat},         {limitedQuantityCheck, IsLimitedQuantity_Hazmat},
+        {bulkCheck, IsBulkPackaging_Hazmat},      {exceptedQuantityCheck, IsExceptedQuantity_Hazmat},
+        {hazardousSubstanceCheck, IsHazardousSubstance_Hazmat}, {hazardousWasteCheck, IsHazardousWaste_Hazmat},
+        {elevatedTemperatureCheck, IsElevatedTemperature_Hazmat}, {marinePollutantCheck, IsMarinePollutant_Hazmat},
+        {reverseLogisticsCheck, IsReverseLogistics_Hazmat},
     };
     for (const auto &q : qualifiers) {
         updateBoxes();
         if (q.is(g) && q.box->isEnabled() && !q.box->isChecked()) {
             q.box->setChecked(true);
-            if (q.box == ChkBoxBulk && offersQuestion20(g, boxes()))
+            if (q.box == bulkCheck && offersQuestion20(g, boxes()))
                 slots_.offer(20);
-            if (q.box == ChkBoxHazWaste && offersQuestion25(g, boxes()))
+            if (q.box == hazardousWasteCheck && offersQuestion25(g, boxes()))
                 slots_.offer(25);
-            if (q.box == ChkBoxMarPol)
+            if (q.box == marinePollutantCheck)
                 slots_.offer(27);
         }
     }
-    if (ChkBoxExceptedQty->isChecked()) {
-        EdtWeight->clear();
-        EdtWeight->setEnabled(false);
+    if (exceptedQuantityCheck->isChecked()) {
+        weightEdit->clear();
+        weightEdit->setEnabled(false);
     }
     // Answers read back from the item; answers can bring further questions.
     for (int pass = 0; pass < 3; ++pass) {
@@ -837,12 +837,12 @@ void TAddItem::loadRemainingFields()
     updateOK();
 }
 
-void TAddItem::BtnOKClick()
+void AddItemDialog::acceptIfValid()
 {
     Prompts &prompts = *ctx_.prompts;
     if (!chosen_)
         return;
-    if (zoneChooser_ && ComboBoxHazZone->currentIndex() < 0) {
+    if (zoneChooser_ && hazardZoneCombo->currentIndex() < 0) {
         prompts.error(QStringLiteral("A hazard zone must be selected."));
         return;
     }
@@ -853,7 +853,7 @@ void TAddItem::BtnOKClick()
     Hazmat *g = given_;
     Copy_Hazmat(g, work());
     if (zoneChooser_) {
-        const int z = ComboBoxHazZone->currentIndex();
+        const int z = hazardZoneCombo->currentIndex();
         SetHazardZone_Hazmat(g, z < 4 ? static_cast<char>('A' + z) : '\0');
     }
     for (int i = 0; i < slots_.count(); ++i)
@@ -862,32 +862,32 @@ void TAddItem::BtnOKClick()
     SetBulkPackaging_Hazmat(g, 0);
     SetLimitedQuantity_Hazmat(g, 0);
     SetExceptedQuantity_Hazmat(g, 0);
-    SetWeightUnit_Hazmat(g, ComboWtUnits->currentIndex() == 1 ? 1 : 0);
-    SetWeight_Hazmat(g, wholeWeight(EdtWeight->text()).value_or(0));
+    SetWeightUnit_Hazmat(g, weightUnitCombo->currentIndex() == 1 ? 1 : 0);
+    SetWeight_Hazmat(g, wholeWeight(weightEdit->text()).value_or(0));
     // In this order, so the engine's rules on combining them apply.
-    SetLimitedQuantity_Hazmat(g, ChkBoxLimitedQty->isChecked() ? -1 : 0);
-    SetBulkPackaging_Hazmat(g, ChkBoxBulk->isChecked() ? -1 : 0);
-    SetExceptedQuantity_Hazmat(g, ChkBoxExceptedQty->isChecked() ? -1 : 0);
-    SetReverseLogistics_Hazmat(g, ChkBoxReverseLogistics->isChecked() ? -1 : 0);
-    SetResidue_Hazmat(g, ChkBoxResidue->isChecked() ? -1 : 0);
-    SetMarinePollutant_Hazmat(g, ChkBoxMarPol->isChecked() ? -1 : 0);
+    SetLimitedQuantity_Hazmat(g, limitedQuantityCheck->isChecked() ? -1 : 0);
+    SetBulkPackaging_Hazmat(g, bulkCheck->isChecked() ? -1 : 0);
+    SetExceptedQuantity_Hazmat(g, exceptedQuantityCheck->isChecked() ? -1 : 0);
+    SetReverseLogistics_Hazmat(g, reverseLogisticsCheck->isChecked() ? -1 : 0);
+    SetResidue_Hazmat(g, residueCheck->isChecked() ? -1 : 0);
+    SetMarinePollutant_Hazmat(g, marinePollutantCheck->isChecked() ? -1 : 0);
     SetMarinePollutantExemption_Hazmat(g, slots_.answerOf(27) == QuestionSlots::Answer::Yes ? -1 : 0);
-    SetHazardousSubstance_Hazmat(g, ChkBoxHazSub->isChecked() ? -1 : 0);
-    SetElevatedTemperature_Hazmat(g, ChkBoxElevateTemp->isChecked() ? -1 : 0);
-    SetHazardousWaste_Hazmat(g, ChkBoxHazWaste->isChecked() ? -1 : 0);
+    SetHazardousSubstance_Hazmat(g, hazardousSubstanceCheck->isChecked() ? -1 : 0);
+    SetElevatedTemperature_Hazmat(g, elevatedTemperatureCheck->isChecked() ? -1 : 0);
+    SetHazardousWaste_Hazmat(g, hazardousWasteCheck->isChecked() ? -1 : 0);
     SetExemption_Hazmat(g, 16, slots_.answerOf(20) == QuestionSlots::Answer::Yes ? -1 : 0);
-    SetTransportIndex_Hazmat(g, !EdtTI->isHidden() ? tenthsFromText(EdtTI->text()) : 0);
-    SetCSI_Hazmat(g, !EdtCSI->isHidden() ? tenthsFromText(EdtCSI->text()) : 0);
+    SetTransportIndex_Hazmat(g, !transportIndexEdit->isHidden() ? tenthsFromText(transportIndexEdit->text()) : 0);
+    SetCSI_Hazmat(g, !criticalitySafetyIndexEdit->isHidden() ? tenthsFromText(criticalitySafetyIndexEdit->text()) : 0);
     accept();
 }
 
-void TAddItem::BtnHelpClick()
+void AddItemDialog::showHelp()
 {
     if (!ctx_.openHelpPage || !ctx_.openHelpPage(QStringLiteral("common_dialog_item_editor.htm")))
         ctx_.prompts->error(QStringLiteral("Unable to open the help file."));
 }
 
-void TAddItem::openLink(const QString &link)
+void AddItemDialog::openLink(const QString &link)
 {
     if (isRegulationLink(link)) {
         if (ctx_.openRegulation)

@@ -1,4 +1,4 @@
-// TAddItem: the add/edit item dialog.  The user describes one shipment item;
+// AddItemDialog: the add/edit item dialog.  The user describes one shipment item;
 // every choice the dialog offers, hides or locks is the answer of an engine
 // test, and the result is built with the engine's setters.
 #pragma once
@@ -54,14 +54,14 @@ std::vector<ShippingNameEntry> shippingNameEntries(const std::string &id);
 // PIDs whose row carries exactly this ID number.
 std::vector<int> pidsOfId(const std::string &id);
 
-class TAddItem : public QDialog {
+class AddItemDialog : public QDialog {
     Q_OBJECT
 public:
     // `given` is an initialised item: unbound for a new item, bound to a PID
     // (fromSearch) or a copy of a truckload item for an edit.  On OK it holds
     // the result; on Cancel its content is unspecified.
-    TAddItem(Hazmat *given, bool fromSearch, const AddItemContext &context, QWidget *parent = nullptr);
-    ~TAddItem() override;
+    AddItemDialog(Hazmat *given, bool fromSearch, const AddItemContext &context, QWidget *parent = nullptr);
+    ~AddItemDialog() override;
 
     const Hazmat *workItem() const;
     const QuestionSlots &questions() const { return slots_; }
@@ -70,42 +70,42 @@ public:
     bool idChosen() const { return chosen_; }
 
     // Handlers (the tests drive them as the user would).
-    void EdtIDNumberChange();
+    void idNumberChanged();
     void choosePSN(int entry);
     void choosePackingGroup(int slot);
     void chooseZone(int index);
     void answerQuestion(int question, bool yes);
-    void BtnOKClick();
-    void BtnHelpClick();
+    void acceptIfValid();
+    void showHelp();
     void openLink(const QString &link);
 
     // Controls.
-    QComboBox *ComboBoxPSN = nullptr;
-    QLineEdit *EdtPSN = nullptr;
-    QLineEdit *EdtHazardClass = nullptr;
-    QLineEdit *EdtSubHazClass = nullptr;
-    QLineEdit *EdtIDNumber = nullptr;
-    QComboBox *ComboBoxPackingGroup = nullptr;
-    QLineEdit *EdtPackingGroup = nullptr;
-    QLineEdit *EdtWeight = nullptr;
-    QComboBox *ComboWtUnits = nullptr;
-    QLineEdit *EdtPIH = nullptr;
-    QComboBox *ComboBoxHazZone = nullptr;
-    QLabel *lblTI = nullptr;
-    QLineEdit *EdtTI = nullptr;
-    QLabel *lblCSI = nullptr;
-    QLineEdit *EdtCSI = nullptr;
-    QCheckBox *ChkBoxLimitedQty = nullptr;
-    QCheckBox *ChkBoxBulk = nullptr;
-    QCheckBox *ChkBoxHazSub = nullptr;
-    QCheckBox *ChkBoxElevateTemp = nullptr;
-    QCheckBox *ChkBoxHazWaste = nullptr;
-    QCheckBox *ChkBoxMarPol = nullptr;
-    QCheckBox *ChkBoxResidue = nullptr;
-    QCheckBox *ChkBoxReverseLogistics = nullptr;
-    QCheckBox *ChkBoxExceptedQty = nullptr;
-    QLabel *lblQuestionCount = nullptr;
-    QPushButton *BtnOK = nullptr;
+    QComboBox *shippingNameCombo = nullptr;
+    QLineEdit *shippingNameEdit = nullptr;
+    QLineEdit *hazardClassEdit = nullptr;
+    QLineEdit *subsidiaryClassEdit = nullptr;
+    QLineEdit *idNumberEdit = nullptr;
+    QComboBox *packingGroupCombo = nullptr;
+    QLineEdit *packingGroupEdit = nullptr;
+    QLineEdit *weightEdit = nullptr;
+    QComboBox *weightUnitCombo = nullptr;
+    QLineEdit *inhalationHazardEdit = nullptr;
+    QComboBox *hazardZoneCombo = nullptr;
+    QLabel *transportIndexLabel = nullptr;
+    QLineEdit *transportIndexEdit = nullptr;
+    QLabel *criticalitySafetyIndexLabel = nullptr;
+    QLineEdit *criticalitySafetyIndexEdit = nullptr;
+    QCheckBox *limitedQuantityCheck = nullptr;
+    QCheckBox *bulkCheck = nullptr;
+    QCheckBox *hazardousSubstanceCheck = nullptr;
+    QCheckBox *elevatedTemperatureCheck = nullptr;
+    QCheckBox *hazardousWasteCheck = nullptr;
+    QCheckBox *marinePollutantCheck = nullptr;
+    QCheckBox *residueCheck = nullptr;
+    QCheckBox *reverseLogisticsCheck = nullptr;
+    QCheckBox *exceptedQuantityCheck = nullptr;
+    QLabel *questionCountLabel = nullptr;
+    QPushButton *okButton = nullptr;
 
     struct QuestionPanel {
         QWidget *panel = nullptr;
@@ -116,7 +116,7 @@ public:
         QRadioButton *no = nullptr;
         QButtonGroup *group = nullptr;
     };
-    QuestionPanel pnlQuestion[QuestionSlots::kSlots];
+    QuestionPanel questionPanel[QuestionSlots::kSlots];
 
 private:
     Hazmat *work();

@@ -46,9 +46,9 @@ private:
 
 } // namespace
 
-void TForm1::buildEditCommands(QMenu *editMenu, QAction *before)
+void MainWindow::buildEditCommands(QMenu *editMenu, QAction *before)
 {
-    auto make = [&](const char *caption, const QKeySequence &keys, const char *hint, void (TForm1::*slot)()) {
+    auto make = [&](const char *caption, const QKeySequence &keys, const char *hint, void (MainWindow::*slot)()) {
         auto *a = new QAction(QString::fromLatin1(caption), this);
         a->setShortcut(keys);
         a->setToolTip(QString::fromLatin1(hint));
@@ -56,16 +56,16 @@ void TForm1::buildEditCommands(QMenu *editMenu, QAction *before)
         editMenu->insertAction(before, a);
         return a;
     };
-    actCut = make("Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &TForm1::CutClick);
-    actCopy = make("&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &TForm1::CopyClick);
-    actPaste = make("&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Paste", &TForm1::PasteClick);
+    actCut = make("Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &MainWindow::cut);
+    actCopy = make("&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &MainWindow::copy);
+    actPaste = make("&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Paste", &MainWindow::paste);
     editMenu->insertSeparator(before);
     actAdd = make("&Add Item To Truckload...", QKeySequence(Qt::CTRL | Qt::Key_I), "Add To Truckload",
-                  &TForm1::AddItemClick);
+                  &MainWindow::newItem);
     actRemove = make("&Remove Item(s) From Truckload", QKeySequence(Qt::CTRL | Qt::Key_D), "Remove From Truckload",
-                     &TForm1::RemoveItemClick);
+                     &MainWindow::removeItems);
     actEdit = make("&Edit Truckload Item...", QKeySequence(Qt::CTRL | Qt::Key_E), "Edit Item On Truckload",
-                   &TForm1::EditItemClick);
+                   &MainWindow::editItem);
     editMenu->insertSeparator(before);
 
     // Toolbar: Cut, Copy, Paste, separator, Add, Remove, Edit, separator,
@@ -79,7 +79,7 @@ void TForm1::buildEditCommands(QMenu *editMenu, QAction *before)
     toolbar_->insertSeparator(first);
 }
 
-void TForm1::setUpEditing()
+void MainWindow::setUpEditing()
 {
     if (auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_)) {
         engine_ = dravlen->engine();
@@ -94,9 +94,9 @@ void TForm1::setUpEditing()
     if (!addFromSearch)
         addFromSearch = [this](int pid) { addSearchResult(pid); };
     itemDialog = [this](Hazmat *item, bool fromSearch) { return runItemDialog(item, fromSearch); };
-    connect(lvTruckload, &QTreeWidget::itemSelectionChanged, this, &TForm1::lvTruckloadSelectionChange);
-    connect(lvTruckload, &QTreeWidget::itemDoubleClicked, this, [this] { EditItemClick(); });
-    connect(chk8820, &QCheckBox::clicked, this, &TForm1::chk8820Click);
+    connect(truckloadList, &QTreeWidget::itemSelectionChanged, this, &MainWindow::truckloadSelectionChanged);
+    connect(truckloadList, &QTreeWidget::itemDoubleClicked, this, [this] { editItem(); });
+    connect(criteria8820Check, &QCheckBox::clicked, this, &MainWindow::toggle8820Criteria);
     // Paste follows the clipboard while the truckload view shows.
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         if (view_ == View::Truckload) {
@@ -106,7 +106,7 @@ void TForm1::setUpEditing()
     });
 }
 
-bool TForm1::runItemDialog(Hazmat *item, bool fromSearch)
+bool MainWindow::runItemDialog(Hazmat *item, bool fromSearch)
 {
     AddItemContext context;
     context.prompts = &prompts_;
@@ -119,16 +119,16 @@ bool TForm1::runItemDialog(Hazmat *item, bool fromSearch)
         const QString path = QDir(helpFolder(programFolder_)).filePath(page);
         if (!QFileInfo::exists(path))
             return false;
-        THelpWindow help(helpFolder(programFolder_), this);
+        HelpWindow help(helpFolder(programFolder_), this);
         help.browser()->setSource(QUrl::fromLocalFile(path));
         help.exec();
         return true;
     };
-    TAddItem dialog(item, fromSearch, context, this);
+    AddItemDialog dialog(item, fromSearch, context, this);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void TForm1::addItem(int pid, bool fromSearch)
+void MainWindow::addItem(int pid, bool fromSearch)
 {
     if (!editor_)
         return;
@@ -141,36 +141,36 @@ void TForm1::addItem(int pid, bool fromSearch)
         setStatus(editor_->statusText());
 }
 
-void TForm1::AddItemClick()
+void MainWindow::newItem()
 {
     if (view_ == View::SavedTruckloads || view_ == View::Compliance)
         return;
     int pid = 0;
-    if (view_ == View::Search && lvSearch->currentItem() && lvSearch->currentItem()->isSelected())
-        pid = lvSearch->currentItem()->data(0, Qt::UserRole).toInt();
+    if (view_ == View::Search && searchList->currentItem() && searchList->currentItem()->isSelected())
+        pid = searchList->currentItem()->data(0, Qt::UserRole).toInt();
     addItem(pid, pid != 0);
 }
 
-void TForm1::addSearchResult(int pid) { addItem(pid, true); }
+void MainWindow::addSearchResult(int pid) { addItem(pid, true); }
 
-std::vector<uint32_t> TForm1::selectedTruckloadRows() const
+std::vector<uint32_t> MainWindow::selectedTruckloadRows() const
 {
     std::vector<uint32_t> rows;
-    for (QTreeWidgetItem *row : lvTruckload->selectedItems())
+    for (QTreeWidgetItem *row : truckloadList->selectedItems())
         rows.push_back(row->data(0, Qt::UserRole).toUInt());
     return rows;
 }
 
-void TForm1::EditItemClick()
+void MainWindow::editItem()
 {
     if (!editor_ || view_ != View::Truckload)
         return;
     const auto rows = selectedTruckloadRows();
     if (rows.empty()) {
-        AddItemClick();
+        newItem();
         return;
     }
-    QTreeWidgetItem *current = lvTruckload->currentItem();
+    QTreeWidgetItem *current = truckloadList->currentItem();
     const uint32_t index =
         current && current->isSelected() ? current->data(0, Qt::UserRole).toUInt() : rows.front();
     Load *load = GetLoad_Engine(engine_);
@@ -186,14 +186,14 @@ void TForm1::EditItemClick()
 }
 
 // The selected truckload rows, when the editing commands apply to them.
-std::vector<uint32_t> TForm1::rowsToEdit() const
+std::vector<uint32_t> MainWindow::rowsToEdit() const
 {
     if (!editor_ || view_ != View::Truckload)
         return {};
     return selectedTruckloadRows();
 }
 
-void TForm1::removeTruckloadRows(const std::vector<uint32_t> &rows)
+void MainWindow::removeTruckloadRows(const std::vector<uint32_t> &rows)
 {
     editor_->remove(rows);
     refillTruckloadList();
@@ -201,7 +201,7 @@ void TForm1::removeTruckloadRows(const std::vector<uint32_t> &rows)
     applyCommands();
 }
 
-void TForm1::RemoveItemClick()
+void MainWindow::removeItems()
 {
     const auto rows = rowsToEdit();
     if (rows.empty())
@@ -210,7 +210,7 @@ void TForm1::RemoveItemClick()
     setStatus(itemCountText(GetItemCount_Load(GetLoad_Engine(engine_))));
 }
 
-void TForm1::CopyClick()
+void MainWindow::copy()
 {
     const auto rows = rowsToEdit();
     if (rows.empty())
@@ -220,7 +220,7 @@ void TForm1::CopyClick()
     applyCommands();
 }
 
-void TForm1::CutClick()
+void MainWindow::cut()
 {
     const auto rows = rowsToEdit();
     if (rows.empty())
@@ -230,7 +230,7 @@ void TForm1::CutClick()
     removeTruckloadRows(rows);
 }
 
-void TForm1::PasteClick()
+void MainWindow::paste()
 {
     if (!editor_ || view_ != View::Truckload)
         return;
@@ -243,17 +243,17 @@ void TForm1::PasteClick()
         setStatus(editor_->statusText());
 }
 
-void TForm1::lvTruckloadSelectionChange()
+void MainWindow::truckloadSelectionChanged()
 {
     if (view_ != View::Truckload)
         return;
-    const auto n = lvTruckload->selectedItems().size();
+    const auto n = truckloadList->selectedItems().size();
     commands_.edit = n == 1;
     commands_.remove = commands_.cutCopy = n >= 1;
     applyCommands();
 }
 
-void TForm1::chk8820Click(bool on)
+void MainWindow::toggle8820Criteria(bool on)
 {
     if (!engine_)
         return;
@@ -264,7 +264,7 @@ void TForm1::chk8820Click(bool on)
     showCompliance();
 }
 
-void TForm1::lbVehiclesChange(const QString &name)
+void MainWindow::selectVehicle(const QString &name)
 {
     if (name.isEmpty())
         return;
@@ -278,9 +278,9 @@ void TForm1::lbVehiclesChange(const QString &name)
         showCompliance();
 }
 
-void TForm1::fillTruckloadRows()
+void MainWindow::fillTruckloadRows()
 {
-    lvTruckload->clear();
+    truckloadList->clear();
     if (!engine_)
         return;
     Load *load = GetLoad_Engine(engine_);
@@ -288,28 +288,28 @@ void TForm1::fillTruckloadRows()
     // it names none of them).
     {
         const QString vehicle = QString::fromLatin1(GetVehicle_Load(load) ? GetVehicle_Load(load) : "");
-        const auto found = lbVehicles->findItems(vehicle, Qt::MatchExactly);
-        const QSignalBlocker block(lbVehicles);
+        const auto found = vehicleList->findItems(vehicle, Qt::MatchExactly);
+        const QSignalBlocker block(vehicleList);
         if (!found.isEmpty())
-            lbVehicles->setCurrentItem(found.first());
-        else if (lbVehicles->count() > 0)
-            lbVehicles->setCurrentRow(0);
+            vehicleList->setCurrentItem(found.first());
+        else if (vehicleList->count() > 0)
+            vehicleList->setCurrentRow(0);
     }
     // The 8,820-pound rule of 172.301(a)(3) applies only to a single
     // material loaded at one facility.
     if (Is8820Allowed_Load(load)) {
-        chk8820->setEnabled(true);
-        chk8820->setChecked(Has8820Criteria_Load(load) != 0);
+        criteria8820Check->setEnabled(true);
+        criteria8820Check->setChecked(Has8820Criteria_Load(load) != 0);
     } else {
-        chk8820->setEnabled(false);
-        chk8820->setChecked(false);
+        criteria8820Check->setEnabled(false);
+        criteria8820Check->setChecked(false);
         Set8820Criteria_Load(load, 0);
     }
-    chkDOD->setChecked(IsDODShipment_Load(load) != 0);
-    lvTruckload->setSortingEnabled(false);
+    dodShipmentCheck->setChecked(IsDODShipment_Load(load) != 0);
+    truckloadList->setSortingEnabled(false);
     for (uint32_t i = 0; i < GetItemCount_Load(load); ++i) {
         const TruckloadRow r = truckloadRow(load, i);
-        QTreeWidgetItem *row = newListRow(lvTruckload);
+        QTreeWidgetItem *row = newListRow(truckloadList);
         const QString cells[] = {r.psn, r.hazardClass, r.id, r.packingGroup, r.permit, r.weight, r.packaging, r.pih};
         for (int c = 0; c < 8; ++c)
             row->setText(c, cells[c]);

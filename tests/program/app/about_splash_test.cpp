@@ -14,7 +14,7 @@ class AboutSplashTest : public QObject {
 private slots:
     void aboutBox()
     {
-        TAbout about;
+        AboutBox about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(about.windowTitle(), QStringLiteral("About Velmora - Commercial"));
@@ -49,7 +49,7 @@ private slots:
 
     void splashClosesAndFreesItselfAfterTwoSeconds()
     {
-        QPointer<TSplashScreen> splash = new TSplashScreen;
+        QPointer<SplashScreen> splash = new SplashScreen;
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(splash->size(), QSize(347, 293));

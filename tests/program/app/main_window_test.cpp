@@ -51,9 +51,9 @@ void onNextModal(std::function<void(QWidget *)> act)
     timer->start(10);
 }
 
-QAction *rulesEntry(TForm1 &w, int index)
+QAction *rulesEntry(MainWindow &w, int index)
 {
-    for (QAction *a : w.mnuRules->actions())
+    for (QAction *a : w.rulesMenu->actions())
         if (a->data().toInt() == index)
             return a;
     return nullptr;
@@ -85,7 +85,7 @@ void ShellWindowsTest::firstRunInEmptyProgramFolder()
     FakeLibrary lib;
     ScriptedPrompts prompts;
     {
-        TForm1 w(lib, prompts, foldersIn(dir));
+        MainWindow w(lib, prompts, foldersIn(dir));
         QVERIFY(w.started());
         QVERIFY(prompts.shown.empty());
         QCOMPARE(lib.engineInits, 1);
@@ -101,19 +101,19 @@ void ShellWindowsTest::firstRunInEmptyProgramFolder()
         QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements (Current)"));
         QCOMPARE(w.currentView(), View::Truckload);
         // Code 0 "Unknown" is not offered; the first vehicle is chosen.
-        QCOMPARE(w.lbVehicles->count(), 2);
-        QCOMPARE(w.lbVehicles->item(0)->text(), QStringLiteral("Van"));
+        QCOMPARE(w.vehicleList->count(), 2);
+        QCOMPARE(w.vehicleList->item(0)->text(), QStringLiteral("Van"));
         QCOMPARE(lib.vehicle, std::string("Van"));
-        QVERIFY(w.btnIDToggle->isChecked());
-        QCOMPARE(w.btnIDToggle->toolTip(), QStringLiteral("Display ID markings on orange panels (on)"));
-        QCOMPARE(w.mnuRules->actions().size(), 2);
+        QVERIFY(w.idToggleButton->isChecked());
+        QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels (on)"));
+        QCOMPARE(w.rulesMenu->actions().size(), 2);
         QVERIFY(rulesEntry(w, 41)->isChecked());
         QVERIFY(w.close());
         QCOMPARE(lib.engineDestroys, 1);
     }
     QCOMPARE(lib.engineDestroys, 1);   // not twice
     // The second start stamps the version.
-    TForm1 again(lib, prompts, foldersIn(dir));
+    MainWindow again(lib, prompts, foldersIn(dir));
     IniFile ini;
     ini.load(dir.filePath("hazmat.ini").toStdString());
     QCOMPARE(ini.value("General", "CurrentVersion").value(), std::string("7.51.1"));
@@ -126,7 +126,7 @@ void ShellWindowsTest::settingsFileCannotBeCreated()
     ScriptedPrompts prompts;
     Folders f = foldersIn(dir);
     f.settingsFolder = dir.filePath("no/such/folder/").toStdString();
-    TForm1 w(lib, prompts, f);
+    MainWindow w(lib, prompts, f);
     QVERIFY(!w.started());
     QCOMPARE(prompts.texts(), QStringList{"Unable to write to the program directory. Please ensure Velmora has write "
                                           "permission to the instlled folder."});
@@ -146,13 +146,13 @@ void ShellWindowsTest::startupReadsListsAndHelpLinks()
     FakeLibrary lib;
     lib.statuses[41] = std::nullopt;   // at the compliance second
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
+    MainWindow w(lib, prompts, foldersIn(dir));
     QCOMPARE(w.doNotShip().ids, std::vector<std::string>{"UN1203"});
     QVERIFY(!w.doNotShip().changed);
     QCOMPARE(lib.bulk, false);
     QCOMPARE(lib.dangerousFirst, true);
-    QVERIFY(!w.btnIDToggle->isChecked());
-    QCOMPARE(w.btnIDToggle->toolTip(), QStringLiteral("Display ID markings on orange panels (off)"));
+    QVERIFY(!w.idToggleButton->isChecked());
+    QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels (off)"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial - State Patrol"));
     QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements ()"));
     QCOMPARE(rulesEntry(w, 41)->text(), QStringLiteral(" Rules (RULES-41)"));
@@ -173,10 +173,10 @@ void ShellWindowsTest::searchViewListsAndRefuses()
                  {{700, "Ammonia, anhydrous", "2.2", "UN1005", "", "Zones A, B, C, D or n/a"}, "2.2"}};
     lib.idInfos["UN9999"] = "UN9999 expired on Jan 01, 2010.";
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
+    MainWindow w(lib, prompts, foldersIn(dir));
     std::vector<int> added;
     w.addFromSearch = [&](int pid) { added.push_back(pid); };
-    w.ShowView(View::Search);
+    w.showView(View::Search);
 
     struct Case {
         const char *query;
@@ -190,58 +190,58 @@ void ShellWindowsTest::searchViewListsAndRefuses()
         {"zzz", 0, {}, "0 matches found"},
     };
     for (const auto &c : cases) {
-        w.edtLookFor->setText(c.query);
-        w.cbLookIn->setCurrentIndex(c.lookIn);
-        QTest::mouseClick(w.btnSearch, Qt::LeftButton);
+        w.lookForEdit->setText(c.query);
+        w.lookInCombo->setCurrentIndex(c.lookIn);
+        QTest::mouseClick(w.searchButton, Qt::LeftButton);
         QStringList ids;
-        for (int i = 0; i < w.lvSearch->topLevelItemCount(); ++i)
-            ids << w.lvSearch->topLevelItem(i)->text(2);
+        for (int i = 0; i < w.searchList->topLevelItemCount(); ++i)
+            ids << w.searchList->topLevelItem(i)->text(2);
         QCOMPARE(ids, c.ids);
         QCOMPARE(w.statusText(), c.status);
     }
     QVERIFY(prompts.shown.empty());
 
     // The row shows the class, packing groups and zones as the library gives them.
-    w.edtLookFor->setText("ammonia");
-    w.cbLookIn->setCurrentIndex(0);
-    QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-    QTreeWidgetItem *row = w.lvSearch->topLevelItem(0);
+    w.lookForEdit->setText("ammonia");
+    w.lookInCombo->setCurrentIndex(0);
+    QTest::mouseClick(w.searchButton, Qt::LeftButton);
+    QTreeWidgetItem *row = w.searchList->topLevelItem(0);
     QCOMPARE(row->text(0), QStringLiteral("Ammonia, anhydrous"));
     QCOMPARE(row->text(1), QStringLiteral("2.2"));
     QCOMPARE(row->text(4), QStringLiteral("Zones A, B, C, D or n/a"));
 
     // Do Not Ship refusal on a double-click; other entries go on to be added.
-    w.edtLookFor->setText("o");
-    QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-    w.lvSearchDblClick(w.lvSearch->topLevelItem(2));   // UN1203
+    w.lookForEdit->setText("o");
+    QTest::mouseClick(w.searchButton, Qt::LeftButton);
+    w.searchResultActivated(w.searchList->topLevelItem(2));   // UN1203
     QCOMPARE(prompts.texts(), QStringList{"Cannot add UN1203, it is on the DO NOT SHIP list."});
     QVERIFY(added.empty());
-    w.lvSearchDblClick(w.lvSearch->topLevelItem(1));
+    w.searchResultActivated(w.searchList->topLevelItem(1));
     QCOMPARE(added, std::vector<int>{632});
 
     // An ID that is not in the current ruleset is explained.
     prompts.shown.clear();
-    w.edtLookFor->setText("un9999");
-    w.cbLookIn->setCurrentIndex(2);
-    QTest::mouseClick(w.btnSearch, Qt::LeftButton);
+    w.lookForEdit->setText("un9999");
+    w.lookInCombo->setCurrentIndex(2);
+    QTest::mouseClick(w.searchButton, Qt::LeftButton);
     QCOMPARE(prompts.texts(), QStringList{"UN9999 expired on Jan 01, 2010."});
     QCOMPARE(int(prompts.shown[0].type), int(PromptType::Information));
 
     // Header clicks: ascending, then descending.
-    w.edtLookFor->setText("o");
-    w.cbLookIn->setCurrentIndex(0);
-    QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-    w.lvSearchColumnClick(2);
-    QCOMPARE(w.lvSearch->topLevelItem(0)->text(2), QStringLiteral("NA1993"));
-    w.lvSearchColumnClick(2);
-    QCOMPARE(w.lvSearch->topLevelItem(0)->text(2), QStringLiteral("UN1203"));
+    w.lookForEdit->setText("o");
+    w.lookInCombo->setCurrentIndex(0);
+    QTest::mouseClick(w.searchButton, Qt::LeftButton);
+    w.sortSearchList(2);
+    QCOMPARE(w.searchList->topLevelItem(0)->text(2), QStringLiteral("NA1993"));
+    w.sortSearchList(2);
+    QCOMPARE(w.searchList->topLevelItem(0)->text(2), QStringLiteral("UN1203"));
 
     // Leaving and coming back clears the view.
-    w.ShowView(View::Truckload);
-    w.ShowView(View::Search);
-    QCOMPARE(w.lvSearch->topLevelItemCount(), 0);
-    QCOMPARE(w.edtLookFor->text(), QString());
-    QCOMPARE(w.cbLookIn->currentText(), QStringLiteral("PSN"));
+    w.showView(View::Truckload);
+    w.showView(View::Search);
+    QCOMPARE(w.searchList->topLevelItemCount(), 0);
+    QCOMPARE(w.lookForEdit->text(), QString());
+    QCOMPARE(w.lookInCombo->currentText(), QStringLiteral("PSN"));
 }
 
 void ShellWindowsTest::viewSwitchingStatusTexts()
@@ -249,7 +249,7 @@ void ShellWindowsTest::viewSwitchingStatusTexts()
     QTemporaryDir dir;
     FakeLibrary lib;
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
+    MainWindow w(lib, prompts, foldersIn(dir));
     struct Case {
         View view;
         unsigned items;
@@ -265,7 +265,7 @@ void ShellWindowsTest::viewSwitchingStatusTexts()
     };
     for (const auto &c : cases) {
         lib.items = c.items;
-        w.ShowView(c.view);
+        w.showView(c.view);
         QCOMPARE(w.currentView(), c.view);
         QCOMPARE(w.statusText(), c.status);
         QCOMPARE(w.editCommands().add, c.add);
@@ -280,11 +280,11 @@ void ShellWindowsTest::rulesetSwitchFromMenu()
     lib.table = {{{631, "Gasoline", "3", "UN1203", "II", ""}, "3"}};
     lib.conversionOk = false;   // an item of the truckload has no entry in the other ruleset
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
-    w.ShowView(View::Search);
-    w.edtLookFor->setText("gas");
-    QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-    QCOMPARE(w.lvSearch->topLevelItemCount(), 1);
+    MainWindow w(lib, prompts, foldersIn(dir));
+    w.showView(View::Search);
+    w.lookForEdit->setText("gas");
+    QTest::mouseClick(w.searchButton, Qt::LeftButton);
+    QCOMPARE(w.searchList->topLevelItemCount(), 1);
 
     prompts.answers = {PromptAnswer::No};
     rulesEntry(w, 42)->trigger();
@@ -298,7 +298,7 @@ void ShellWindowsTest::rulesetSwitchFromMenu()
     QCOMPARE(lib.current, 42);
     QVERIFY(rulesEntry(w, 42)->isChecked());
     QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements (Voluntary)"));
-    QCOMPARE(w.lvSearch->topLevelItemCount(), 0);   // results of the old table are gone
+    QCOMPARE(w.searchList->topLevelItemCount(), 0);   // results of the old table are gone
     QCOMPARE(prompts.shown.size(), size_t(2));
 }
 
@@ -308,25 +308,25 @@ void ShellWindowsTest::preferencesRoundTrip()
     QTemporaryDir other;
     FakeLibrary lib;
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
+    MainWindow w(lib, prompts, foldersIn(dir));
     onNextModal([&](QWidget *modal) {
-        auto *d = qobject_cast<TfrmPreference *>(modal);
+        auto *d = qobject_cast<PreferencesDialog *>(modal);
         QVERIFY(d);
         QCOMPARE(d->tabs->currentIndex(), 0);
-        d->chkBulk->setChecked(false);
-        d->chkDangerousFirst->setChecked(true);
-        d->chkSavePrompt->setChecked(false);
-        d->edtSavePath->setText(other.path());
-        d->rbReport->setChecked(true);
-        d->chkDefaultInsp->setChecked(true);
-        d->edtInspName->setText("J. Doe");
-        d->rbCustomMessage->setChecked(true);
-        d->memoCustomMessage->setPlainText("Line one\nLine two");
-        d->chkCustomEntry->setChecked(true);
-        d->edtCustomEntry->setText("Dispatcher");
-        d->btnOKClick();
+        d->bulkPlacardsCheck->setChecked(false);
+        d->dangerousFirstCheck->setChecked(true);
+        d->savePromptCheck->setChecked(false);
+        d->savePathEdit->setText(other.path());
+        d->reportRadio->setChecked(true);
+        d->defaultInspectionCheck->setChecked(true);
+        d->inspectorNameEdit->setText("J. Doe");
+        d->customMessageRadio->setChecked(true);
+        d->customMessageEdit->setPlainText("Line one\nLine two");
+        d->customEntryCheck->setChecked(true);
+        d->customEntryEdit->setText("Dispatcher");
+        d->acceptIfValid();
     });
-    w.Preferences1Click();
+    w.showPreferences();
     QVERIFY(prompts.shown.empty());
     const Settings &s = w.settings();
     QCOMPARE(s.enableBulk, false);
@@ -336,18 +336,18 @@ void ShellWindowsTest::preferencesRoundTrip()
     QCOMPARE(s.customMessage, std::string("Line one||Line two"));
     QCOMPARE(lib.bulk, false);
     QCOMPARE(lib.dangerousFirst, true);
-    QVERIFY(!w.btnIDToggle->isChecked());
-    QCOMPARE(w.btnIDToggle->toolTip(), QStringLiteral("Display ID markings on orange panels"));
+    QVERIFY(!w.idToggleButton->isChecked());
+    QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels"));
 
     // The file holds the new values, and the next start reads them back.
     FakeLibrary lib2;
-    TForm1 again(lib2, prompts, foldersIn(dir));
+    MainWindow again(lib2, prompts, foldersIn(dir));
     QCOMPARE(again.settings(), s);
 
     // The dialog shows the stored message with real line breaks.
-    TfrmPreference d(s, {}, PreferencesContext{&lib, &prompts, "X", dir.path().toStdString(), {}, {}});
-    QCOMPARE(d.memoCustomMessage->toPlainText(), QStringLiteral("Line one\nLine two"));
-    QVERIFY(d.edtInspName->isEnabled());
+    PreferencesDialog d(s, {}, PreferencesContext{&lib, &prompts, "X", dir.path().toStdString(), {}, {}});
+    QCOMPARE(d.customMessageEdit->toPlainText(), QStringLiteral("Line one\nLine two"));
+    QVERIFY(d.inspectorNameEdit->isEnabled());
 }
 
 void ShellWindowsTest::preferencesRefusals()
@@ -360,10 +360,10 @@ void ShellWindowsTest::preferencesRefusals()
 
     // Custom message chosen but empty: nothing stored, the dialog stays.
     {
-        TfrmPreference d(start, {}, context);
-        d.rbCustomMessage->setChecked(true);
-        d.chkBulk->setChecked(false);
-        d.btnOKClick();
+        PreferencesDialog d(start, {}, context);
+        d.customMessageRadio->setChecked(true);
+        d.bulkPlacardsCheck->setChecked(false);
+        d.acceptIfValid();
         QCOMPARE(prompts.texts(), QStringList{"Please enter a Custom message"});
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(d.settings().enableBulk, true);
@@ -371,33 +371,33 @@ void ShellWindowsTest::preferencesRefusals()
     }
     prompts.shown.clear();
     {
-        TfrmPreference d(start, {}, context);
-        d.chkCustomEntry->setChecked(true);
-        d.btnOKClick();
+        PreferencesDialog d(start, {}, context);
+        d.customEntryCheck->setChecked(true);
+        d.acceptIfValid();
         QCOMPARE(prompts.texts(), QStringList{"Please enter a Custom Entry Item."});
         QCOMPARE(d.result(), int(QDialog::Rejected));
     }
     // A folder that does not exist is refused with a warning; the rest is stored.
     prompts.shown.clear();
     {
-        TfrmPreference d(start, {}, context);
+        PreferencesDialog d(start, {}, context);
         const QString missing = dir.filePath("missing");
-        d.edtDNSPath->setText(missing);
-        d.chkDefaultID->setChecked(true);
-        d.btnOKClick();
+        d.doNotShipPathEdit->setText(missing);
+        d.defaultIdCheck->setChecked(true);
+        d.acceptIfValid();
         QCOMPARE(prompts.texts(), QStringList{"The \"" + missing + "\" directory doesn't exist."});
         QCOMPARE(int(prompts.shown[0].type), int(PromptType::Warning));
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.settings().dnsPath, start.dnsPath);
         QCOMPARE(d.settings().enableDefaultID, true);
-        QCOMPARE(d.edtDNSPath->text(), QString());
+        QCOMPARE(d.doNotShipPathEdit->text(), QString());
     }
     // Folder fields are locked when path editing is off.
     Settings locked = start;
     locked.enablePathEdit = false;
-    TfrmPreference d(locked, {}, context);
-    QVERIFY(!d.edtSavePath->isEnabled());
-    QVERIFY(!d.btnBrowseDNS->isEnabled());
+    PreferencesDialog d(locked, {}, context);
+    QVERIFY(!d.savePathEdit->isEnabled());
+    QVERIFY(!d.browseDoNotShipButton->isEnabled());
 }
 
 void ShellWindowsTest::doNotShipTab()
@@ -413,19 +413,19 @@ void ShellWindowsTest::doNotShipTab()
 
     // Password cancelled: the list stays untouched and uneditable.
     {
-        TfrmPreference d(start, {"NA1993"}, context);
+        PreferencesDialog d(start, {"NA1993"}, context);
         d.tabs->setCurrentIndex(3);
-        QVERIFY(!d.edtIDNumber->isEnabled());
-        QVERIFY(!d.btnAdd->isEnabled());
-        QCOMPARE(d.lvDoNotShip->topLevelItemCount(), 0);
+        QVERIFY(!d.idNumberEdit->isEnabled());
+        QVERIFY(!d.addButton->isEnabled());
+        QCOMPARE(d.doNotShipTable->topLevelItemCount(), 0);
     }
     passwordOk = true;
-    TfrmPreference d(start, {"NA1993"}, context);
+    PreferencesDialog d(start, {"NA1993"}, context);
     d.show();
     d.tabs->setCurrentIndex(3);
-    QVERIFY(d.edtIDNumber->isEnabled());
-    QCOMPARE(d.lvDoNotShip->topLevelItemCount(), 1);
-    QVERIFY(d.btnDeleteAll->isEnabled());
+    QVERIFY(d.idNumberEdit->isEnabled());
+    QCOMPARE(d.doNotShipTable->topLevelItemCount(), 1);
+    QVERIFY(d.deleteAllButton->isEnabled());
 
     struct Step {
         const char *typed;
@@ -442,24 +442,24 @@ void ShellWindowsTest::doNotShipTab()
     for (const auto &s : steps) {
         prompts.shown.clear();
         prompts.answers = {s.answer};
-        d.edtIDNumber->clear();
-        QTest::keyClicks(d.edtIDNumber, s.typed);
-        d.btnAddClick();
+        d.idNumberEdit->clear();
+        QTest::keyClicks(d.idNumberEdit, s.typed);
+        d.addDoNotShipEntry();
         QCOMPARE(prompts.texts(), s.message.isEmpty() ? QStringList{} : QStringList{s.message});
         QCOMPARE(d.doNotShipIds().size(), s.count);
     }
     QCOMPARE(d.doNotShipIds(), (std::vector<std::string>{"NA1993", "UN1203", "ZZ0000"}));
-    QCOMPARE(d.lvDoNotShip->topLevelItem(2)->text(0), QStringLiteral("3"));
+    QCOMPARE(d.doNotShipTable->topLevelItem(2)->text(0), QStringLiteral("3"));
 
     // Delete renumbers; Cancel with unsaved edits asks first.
-    d.lvDoNotShip->setCurrentItem(d.lvDoNotShip->topLevelItem(0));
-    QVERIFY(d.btnDelete->isEnabled());
-    d.btnDeleteClick();
+    d.doNotShipTable->setCurrentItem(d.doNotShipTable->topLevelItem(0));
+    QVERIFY(d.deleteButton->isEnabled());
+    d.deleteDoNotShipEntries();
     QCOMPARE(d.doNotShipIds(), (std::vector<std::string>{"UN1203", "ZZ0000"}));
-    QCOMPARE(d.lvDoNotShip->topLevelItem(0)->text(0), QStringLiteral("1"));
+    QCOMPARE(d.doNotShipTable->topLevelItem(0)->text(0), QStringLiteral("1"));
     prompts.shown.clear();
     prompts.answers = {PromptAnswer::No};
-    d.btnCancelClick();
+    d.cancel();
     QCOMPARE(prompts.texts(), QStringList{"You have unsaved Do Not Ship items. Cancel anyway?"});
     QVERIFY(d.isVisible());   // No keeps the dialog and its edits
 
@@ -468,29 +468,29 @@ void ShellWindowsTest::doNotShipTab()
     QFile::setPermissions(dir.filePath("vlmdns.dat"), QFileDevice::ReadOwner);
     if (!QFileInfo(dir.filePath("vlmdns.dat")).isWritable()) {
         prompts.shown.clear();
-        d.edtIDNumber->setText("UN1005");
-        d.btnAddClick();
+        d.idNumberEdit->setText("UN1005");
+        d.addDoNotShipEntry();
         QCOMPARE(prompts.texts(), QStringList{"The Do Not Ship file is Read-Only. Items cannot be added."});
     }
     QFile::setPermissions(dir.filePath("vlmdns.dat"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     // Delete All and OK empties the list.
-    d.btnDeleteAllClick();
-    d.btnOKClick();
+    d.deleteAllDoNotShipEntries();
+    d.acceptIfValid();
     QVERIFY(d.doNotShipEdited());
     QVERIFY(d.doNotShipIds().empty());
 }
 
 void ShellWindowsTest::passwordDialog()
 {
-    TPasswordDlg dlg("SECRET7");
+    PasswordDialog dlg("SECRET7");
     dlg.show();
     dlg.passwordField()->setText("wrong");
-    dlg.OKBtnClick();
+    dlg.checkPassword();
     QVERIFY(dlg.isVisible());
     QVERIFY(dlg.invalidLabel()->isVisible());
     dlg.passwordField()->setText("secret7");   // typed in lower case
-    dlg.OKBtnClick();
+    dlg.checkPassword();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
 }
 
@@ -502,13 +502,13 @@ void ShellWindowsTest::doNotShipFolderChangeWritesAtShutdown()
     FakeLibrary lib;
     ScriptedPrompts prompts;
     {
-        TForm1 w(lib, prompts, foldersIn(dir));
+        MainWindow w(lib, prompts, foldersIn(dir));
         onNextModal([&](QWidget *modal) {
-            auto *d = qobject_cast<TfrmPreference *>(modal);
-            d->edtDNSPath->setText(newFolder.path());
-            d->btnOKClick();
+            auto *d = qobject_cast<PreferencesDialog *>(modal);
+            d->doNotShipPathEdit->setText(newFolder.path());
+            d->acceptIfValid();
         });
-        w.Preferences1Click();
+        w.showPreferences();
         QVERIFY(w.doNotShip().changed);
         QVERIFY(w.close());
     }
@@ -516,13 +516,13 @@ void ShellWindowsTest::doNotShipFolderChangeWritesAtShutdown()
     QVERIFY(prompts.shown.empty());
 
     // A write that fails is reported.
-    TForm1 w(lib, prompts, foldersIn(dir));   // reads the settings that now name newFolder
+    MainWindow w(lib, prompts, foldersIn(dir));   // reads the settings that now name newFolder
     onNextModal([&](QWidget *modal) {
-        auto *d = qobject_cast<TfrmPreference *>(modal);
-        d->edtDNSPath->setText(dir.path());
-        d->btnOKClick();
+        auto *d = qobject_cast<PreferencesDialog *>(modal);
+        d->doNotShipPathEdit->setText(dir.path());
+        d->acceptIfValid();
     });
-    w.Preferences1Click();
+    w.showPreferences();
     QFile::remove(dir.filePath("vlmdns.dat"));
     QVERIFY(QDir().mkdir(dir.filePath("vlmdns.dat")));   // a folder in the file's place
     QVERIFY(w.close());
@@ -555,7 +555,7 @@ void ShellWindowsTest::closeWithUnsavedChanges()
         }
         FakeLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, foldersIn(dir));
+        MainWindow w(lib, prompts, foldersIn(dir));
         int saves = 0;
         w.saveTruckloadAs = [&] {
             ++saves;
@@ -581,8 +581,8 @@ void ShellWindowsTest::helpMissing()
     QTemporaryDir dir;
     FakeLibrary lib;
     ScriptedPrompts prompts;
-    TForm1 w(lib, prompts, foldersIn(dir));
-    w.Contents1Click();
+    MainWindow w(lib, prompts, foldersIn(dir));
+    w.showHelpContents();
     QCOMPARE(prompts.texts(), QStringList{"Unable to open the help file."});
 }
 

@@ -149,7 +149,7 @@ private slots:
         for (const PlacardEntry &p : view.allowedPlacards())
             flammable = flammable || p.pictureKey == 0x1300;
         QVERIFY(flammable);
-        TAllowedPlacards dialog(view.allowedPlacards(), 0);
+        AllowedPlacardsDialog dialog(view.allowedPlacards(), 0);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Allowed Placards"));
         QVERIFY(dialog.noteText().startsWith(QStringLiteral("The placards shown may be displayed in addition")));
         QCOMPARE(dialog.picture().size(), placardCanvasSize(static_cast<int>(view.allowedPlacards().size())));

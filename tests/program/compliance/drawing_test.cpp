@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(placardAt(QPoint(60, 40), 3), 0);
         QCOMPARE(placardAt(QPoint(140, 40), 3), 1);
         // No placards, nothing to hit.
-        TCPPlacards none;
+        PlacardPainter none;
         QCOMPARE(none.placardAt(QPoint(50, 50)), -1);
     }
 
@@ -144,7 +144,7 @@ private slots:
                     entries.push_back(e);
                 }
             entries.erase(entries.begin(), entries.begin() + sheet * 28);
-            TCPPlacards drawing;
+            PlacardPainter drawing;
             drawing.setPlacards(entries);
             drawing.draw().save(QString::fromLocal8Bit(dir) + QStringLiteral("/placards-%1.png").arg(sheet));
         }
@@ -171,7 +171,7 @@ private slots:
 
     void numberedPlacardShowsItsNumber()
     {
-        TCPPlacards drawing;
+        PlacardPainter drawing;
         drawing.setPlacards({placard(0x3300, 3, 0, 1203), placard(0x3300, 3, 0, 0)});
         // The same bulk picture; only the numbered one has black digits in
         // the white number area.
@@ -182,7 +182,7 @@ private slots:
 
     void picturePlacesAndEmphasis()
     {
-        TCPPlacards drawing;
+        PlacardPainter drawing;
         drawing.setPlacards({placard(0x1300, 3), placard(0x1800, 8)});
         const QImage plain = drawing.draw(-1);
         QCOMPARE(plain.size(), QSize(200, 100));
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(dark.blue(), std::max(normal.blue() - 50, 0));
         // The hover lines of a placard and of DANGEROUS.
         QCOMPARE(drawing.hoverText(0), QStringLiteral("Name:  Flammable\r\nType:  Primary\r\nClass:  3"));
-        TCPPlacards more;
+        PlacardPainter more;
         more.setPlacards({placard(0x0004, 0), placard(0x1520, 5, 1, 0, false)});
         QCOMPARE(more.hoverText(0), QStringLiteral("Name:  Dangerous\r\n\r\n"));
         QCOMPARE(more.hoverText(1), QStringLiteral("Name:  Oxidizer\r\nType:  Subsidiary\r\nClass:  5\r\nDiv: 1"));
@@ -205,7 +205,7 @@ private slots:
 
     void noPlacardsAndTooMany()
     {
-        TCPPlacards drawing;
+        PlacardPainter drawing;
         QCOMPARE(drawing.draw().size(), QSize(150, 50));
         // The picture holds 28; a longer list is cut, never overrun.
         drawing.setPlacards(flammables(29));
@@ -216,7 +216,7 @@ private slots:
 
     void unknownKeyIsReportedOncePerLoading()
     {
-        TCPPlacards drawing;
+        PlacardPainter drawing;
         QStringList errors;
         drawing.onError = [&errors](const QString &text) { errors << text; };
         // A class 6 placard with an unknown variant letter has no picture.
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(messageTileRect(1, 320), QRect(155, 0, 155, 32));
         QCOMPARE(messageTileRect(2, 320), QRect(0, 32, 155, 32));
         QCOMPARE(messageTileRect(1, 100), QRect(0, 32, 155, 32));   // narrower than a tile: one a row
-        TCPMessages tiles;
+        MessageTilePainter tiles;
         std::vector<MessageEntry> list(3);
         list[0].type = 0;   // radiation: yellow tile
         list[1].type = 1;
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(image.size(), QSize(320, 64));
         QCOMPARE(QColor(image.pixel(150, 30)), QColor(255, 255, 0));
         QVERIFY(QColor(image.pixel(305, 30)) != QColor(255, 255, 0));
-        TCPMessages none;
+        MessageTilePainter none;
         QCOMPARE(none.draw(500).size(), QSize(310, 32));
     }
 
@@ -289,7 +289,7 @@ private slots:
     {
         QCOMPARE(markingNumberText(73), QStringLiteral("0073"));
         QCOMPARE(markingNumberText(1203), QStringLiteral("1203"));
-        TMarkings markings;
+        MarkingPainter markings;
         markings.setMarkings({{73, 3, {}}, {0, 4, {}}, {0, 8, {}}, {0, 7, QStringLiteral("PROPANE")}, {0, 99, {}}});
         const QImage panel = markings.picture(0);
         QCOMPARE(panel.size(), QSize(50, 25));

@@ -23,7 +23,7 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, {folder, folder, folder});
+        MainWindow w(lib, prompts, {folder, folder, folder});
         QVERIFY(w.started());
         w.resize(1000, 700);
         w.show();
@@ -39,7 +39,7 @@ private slots:
         Reset_Hazmat(item, 0);
         SetVehicle_Load(GetLoad_Engine(lib.engine()), "MC/TC 306");
 
-        w.ShowView(View::Compliance);
+        w.showView(View::Compliance);
         ComplianceView *view = w.complianceView();
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->optionCount(), 3);
@@ -55,17 +55,17 @@ private slots:
         QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Unable to locate Tavisto.")});
 
         // Turning ID numbers off recomputes the showing view: no numbers.
-        QVERIFY(w.btnIDToggle->isChecked());
-        w.btnIDToggle->click();
+        QVERIFY(w.idToggleButton->isChecked());
+        w.idToggleButton->click();
         QCOMPARE(view->optionNumber(), 1);
         for (const PlacardEntry &p : view->placards().placards())
             QCOMPARE(p.idNumber, 0);
-        w.btnIDToggle->click();
+        w.idToggleButton->click();
         QCOMPARE(view->placards().placards().at(0).idNumber, 1203);
 
         // Emptying the truckload and showing the view again recomputes it.
         Reset_Load(GetLoad_Engine(lib.engine()));
-        w.ShowView(View::Compliance);
+        w.showView(View::Compliance);
         QCOMPARE(view->placards().count(), 0);
         QVERIFY(!view->navigatorVisible());
     }

@@ -227,7 +227,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         ScriptedPrompts prompts;
-        TfrmInfoDisplay window(QString::fromLatin1(kTableEntryMode), tableEntryPage(rowOf("UN1203")), dir.path(),
+        InfoWindow window(QString::fromLatin1(kTableEntryMode), tableEntryPage(rowOf("UN1203")), dir.path(),
                                viewer, prompts);
         QStringList started;
         window.startProgram = [&](const QString &program, const QStringList &args) {

@@ -47,7 +47,7 @@ std::vector<int> shown(const QuestionSlots &qs)
 
 bool has(const std::vector<int> &v, int n) { return std::find(v.begin(), v.end(), n) != v.end(); }
 
-int entryOfPid(const TAddItem &d, int pid)
+int entryOfPid(const AddItemDialog &d, int pid)
 {
     for (size_t i = 0; i < d.nameEntries().size(); ++i)
         if (d.nameEntries()[i].pid == pid)
@@ -173,43 +173,43 @@ private slots:
         for (const auto &c : cases) {
             const QByteArray tag = c.id;
             Item given;
-            TAddItem d(given.get(), false, context());
-            d.EdtIDNumber->setText(QString::fromLatin1(c.id));
+            AddItemDialog d(given.get(), false, context());
+            d.idNumberEdit->setText(QString::fromLatin1(c.id));
             if (d.nameEntries().size() > 1) {
-                QVERIFY2(!d.ComboBoxPSN->isHidden(), tag);
+                QVERIFY2(!d.shippingNameCombo->isHidden(), tag);
                 d.choosePSN(entryOfPid(d, c.pid));
             } else {
-                QVERIFY2(!d.EdtPSN->isHidden(), tag);
+                QVERIFY2(!d.shippingNameEdit->isHidden(), tag);
             }
             QCOMPARE(GetPID_Hazmat(d.workItem()), c.pid);
             if (c.slot >= 0) {
                 QVERIFY2(!d.idChosen(), tag);   // the packing group must still be chosen
-                QVERIFY2(!d.ComboBoxPackingGroup->isHidden(), tag);
+                QVERIFY2(!d.packingGroupCombo->isHidden(), tag);
                 d.choosePackingGroup(c.slot);
             }
             QVERIFY2(d.idChosen(), tag);
             QCOMPARE(d.usesZoneChooser(), c.chooser);
             if (c.chooser) {
-                QVERIFY2(!d.ComboBoxHazZone->isHidden(), tag);
-                QCOMPARE(d.ComboBoxHazZone->count(), c.zoneEntries);
-                QCOMPARE(d.ComboBoxHazZone->itemText(0), QStringLiteral("Hazard Zone A"));
+                QVERIFY2(!d.hazardZoneCombo->isHidden(), tag);
+                QCOMPARE(d.hazardZoneCombo->count(), c.zoneEntries);
+                QCOMPARE(d.hazardZoneCombo->itemText(0), QStringLiteral("Hazard Zone A"));
                 if (c.zoneEntries == 5)
-                    QCOMPARE(d.ComboBoxHazZone->itemText(4), QStringLiteral("Not A PIH"));
+                    QCOMPARE(d.hazardZoneCombo->itemText(4), QStringLiteral("Not A PIH"));
             } else {
-                QCOMPARE(d.EdtPIH->text(), QString::fromLatin1(c.pihText));
+                QCOMPARE(d.inhalationHazardEdit->text(), QString::fromLatin1(c.pihText));
             }
-            QCOMPARE(!d.EdtTI->isHidden(), c.ti);
-            QCOMPARE(!d.EdtCSI->isHidden(), c.csi);
+            QCOMPARE(!d.transportIndexEdit->isHidden(), c.ti);
+            QCOMPARE(!d.criticalitySafetyIndexEdit->isHidden(), c.csi);
             if (c.ti)
-                QCOMPARE(d.EdtTI->text(), QStringLiteral("0.0"));
+                QCOMPARE(d.transportIndexEdit->text(), QStringLiteral("0.0"));
             if (c.csi)
-                QCOMPARE(d.lblTI->text(), QStringLiteral("TI"));
+                QCOMPARE(d.transportIndexLabel->text(), QStringLiteral("TI"));
             const auto q = shown(d.questions());
             for (int n : c.asked)
                 QVERIFY2(has(q, n), tag + " asks " + QByteArray::number(n));
             for (int n : c.notAsked)
                 QVERIFY2(!has(q, n), tag + " does not ask " + QByteArray::number(n));
-            QCOMPARE(d.lblQuestionCount->text(), QStringLiteral("Specific Questions: ") + QString::number(q.size()));
+            QCOMPARE(d.questionCountLabel->text(), QStringLiteral("Specific Questions: ") + QString::number(q.size()));
             QVERIFY2(prompts_.shown.empty(), tag);
         }
     }
@@ -217,15 +217,15 @@ private slots:
     void idEntryOfBareNumbersAndUnknownIds()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("1203"));   // UN wins over NA
-        QCOMPARE(d.EdtIDNumber->text(), QStringLiteral("UN1203"));
-        d.EdtIDNumber->setText(QStringLiteral("8000"));
-        QCOMPARE(d.EdtIDNumber->text(), QStringLiteral("ID8000"));
-        d.EdtIDNumber->setText(QStringLiteral("un1005"));   // upper-cased as typed
-        QCOMPARE(d.EdtIDNumber->text(), QStringLiteral("UN1005"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("1203"));   // UN wins over NA
+        QCOMPARE(d.idNumberEdit->text(), QStringLiteral("UN1203"));
+        d.idNumberEdit->setText(QStringLiteral("8000"));
+        QCOMPARE(d.idNumberEdit->text(), QStringLiteral("ID8000"));
+        d.idNumberEdit->setText(QStringLiteral("un1005"));   // upper-cased as typed
+        QCOMPARE(d.idNumberEdit->text(), QStringLiteral("UN1005"));
         QVERIFY(d.nameEntries().size() >= 2);   // the 2.2 and the 2.3 entries
-        d.EdtIDNumber->setText(QStringLiteral("UN9999"));
+        d.idNumberEdit->setText(QStringLiteral("UN9999"));
         QVERIFY(!d.idChosen());
         QCOMPARE(prompts_.shown.size(), size_t(1));
         QCOMPARE(prompts_.shown[0].type, PromptType::Information);
@@ -236,10 +236,10 @@ private slots:
     {
         dns_.ids = {"UN1203"};
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN1203"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN1203"));
         QVERIFY(!d.idChosen());
-        QVERIFY(!d.BtnOK->isEnabled());
+        QVERIFY(!d.okButton->isEnabled());
         QCOMPARE(prompts_.texts(), QStringList{QStringLiteral("UN1203 is prohibited by Acme Freight DO NOT SHIP")});
         QCOMPARE(prompts_.shown[0].type, PromptType::Error);
     }
@@ -247,31 +247,31 @@ private slots:
     void okRefusesMissingZoneAndUnansweredQuestion()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN1583"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN1583"));
         d.choosePSN(entryOfPid(d, 917));
         d.choosePackingGroup(1);
-        d.EdtWeight->setText(QStringLiteral("100"));
-        d.EdtWeight->textEdited(d.EdtWeight->text());
-        QVERIFY(d.BtnOK->isEnabled());
-        d.BtnOKClick();
+        d.weightEdit->setText(QStringLiteral("100"));
+        d.weightEdit->textEdited(d.weightEdit->text());
+        QVERIFY(d.okButton->isEnabled());
+        d.acceptIfValid();
         QCOMPARE(prompts_.texts(), QStringList{QStringLiteral("A hazard zone must be selected.")});
         QCOMPARE(d.result(), int(QDialog::Rejected));
 
         // Zone A of a liquid in packing group I brings 173.226(f).
-        d.ComboBoxHazZone->setCurrentIndex(0);
+        d.hazardZoneCombo->setCurrentIndex(0);
         d.answerQuestion(1, true);
         QVERIFY(has(shown(d.questions()), 30));
         d.answerQuestion(1, false);   // not a liquid: the question goes
         QVERIFY(!has(shown(d.questions()), 30));
         d.answerQuestion(1, true);
-        d.BtnOKClick();
+        d.acceptIfValid();
         QCOMPARE(prompts_.texts().last(), QStringLiteral("Please answer the question."));
         QCOMPARE(d.result(), int(QDialog::Rejected));
         for (int i = 0; i < d.questions().count(); ++i)
             if (d.questions().answer(i) == QuestionSlots::Answer::None)
                 d.answerQuestion(d.questions().question(i), true);
-        d.BtnOKClick();
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(GetHazardZone_Hazmat(given.get()), 'A');
         QCOMPARE(GetPhysicalState_Hazmat(given.get()), 'L');
@@ -282,14 +282,14 @@ private slots:
     void notAPihLeavesNoZone()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN1583"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN1583"));
         d.choosePSN(entryOfPid(d, 917));
         d.choosePackingGroup(1);
-        d.ComboBoxHazZone->setCurrentIndex(4);
+        d.hazardZoneCombo->setCurrentIndex(4);
         d.answerQuestion(1, false);
-        d.EdtWeight->setText(QStringLiteral("5"));
-        d.BtnOKClick();
+        d.weightEdit->setText(QStringLiteral("5"));
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(GetPIH_Hazmat(given.get()), 0);
     }
@@ -297,26 +297,26 @@ private slots:
     void exceptedQuantityNeedsNoWeight()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN1203"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN1203"));
         if (d.nameEntries().size() > 1)
             d.choosePSN(0);
-        QVERIFY(!d.BtnOK->isEnabled());
-        QVERIFY(d.ChkBoxExceptedQty->isEnabled());
-        d.ChkBoxExceptedQty->click();
-        QVERIFY(d.BtnOK->isEnabled());
-        QVERIFY(!d.EdtWeight->isEnabled());
-        QVERIFY(!d.ChkBoxLimitedQty->isEnabled());
-        QVERIFY(!d.ChkBoxBulk->isEnabled());
-        d.EdtIDNumber->setText(QStringLiteral("UN120"));   // a changed ID chooses nothing
-        QVERIFY(!d.BtnOK->isEnabled());
-        d.EdtIDNumber->setText(QStringLiteral("UN1203"));
+        QVERIFY(!d.okButton->isEnabled());
+        QVERIFY(d.exceptedQuantityCheck->isEnabled());
+        d.exceptedQuantityCheck->click();
+        QVERIFY(d.okButton->isEnabled());
+        QVERIFY(!d.weightEdit->isEnabled());
+        QVERIFY(!d.limitedQuantityCheck->isEnabled());
+        QVERIFY(!d.bulkCheck->isEnabled());
+        d.idNumberEdit->setText(QStringLiteral("UN120"));   // a changed ID chooses nothing
+        QVERIFY(!d.okButton->isEnabled());
+        d.idNumberEdit->setText(QStringLiteral("UN1203"));
         if (d.nameEntries().size() > 1)
             d.choosePSN(0);
-        d.ChkBoxExceptedQty->click();
-        QVERIFY(d.BtnOK->isEnabled());
+        d.exceptedQuantityCheck->click();
+        QVERIFY(d.okButton->isEnabled());
         d.answerQuestion(17, false);
-        d.BtnOKClick();
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QVERIFY(IsExceptedQuantity_Hazmat(given.get()));
         QCOMPARE(GetWeight_Hazmat(given.get(), 0), 0u);
@@ -326,13 +326,13 @@ private slots:
     void fissileExemptHidesTheCsi()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN3328"));
-        QVERIFY(!d.EdtCSI->isHidden());
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN3328"));
+        QVERIFY(!d.criticalitySafetyIndexEdit->isHidden());
         d.answerQuestion(16, true);
-        QCOMPARE(!d.EdtCSI->isHidden(), NeedsCSI_Hazmat(d.workItem()) != 0);
-        QVERIFY(d.EdtCSI->isHidden());
-        QCOMPARE(d.lblTI->text(), QStringLiteral("Transport Index"));
+        QCOMPARE(!d.criticalitySafetyIndexEdit->isHidden(), NeedsCSI_Hazmat(d.workItem()) != 0);
+        QVERIFY(d.criticalitySafetyIndexEdit->isHidden());
+        QCOMPARE(d.transportIndexLabel->text(), QStringLiteral("Transport Index"));
         d.answerQuestion(6, false);   // not HRCQ: Yellow III is asked
         QVERIFY(has(shown(d.questions()), 26));
         d.answerQuestion(6, true);
@@ -342,18 +342,18 @@ private slots:
     void radioactiveTransportIndexStoredInTenths()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("UN2915"));
-        d.EdtTI->setText(QStringLiteral("10.04"));
-        d.EdtTI->editingFinished();
-        QCOMPARE(d.EdtTI->text(), QStringLiteral("10.0"));
-        d.EdtWeight->setText(QStringLiteral("20"));
-        d.EdtWeight->textEdited(d.EdtWeight->text());
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("UN2915"));
+        d.transportIndexEdit->setText(QStringLiteral("10.04"));
+        d.transportIndexEdit->editingFinished();
+        QCOMPARE(d.transportIndexEdit->text(), QStringLiteral("10.0"));
+        d.weightEdit->setText(QStringLiteral("20"));
+        d.weightEdit->textEdited(d.weightEdit->text());
         d.answerQuestion(26, true);
         for (int i = 0; i < d.questions().count(); ++i)
             if (d.questions().answer(i) == QuestionSlots::Answer::None)
                 d.answerQuestion(d.questions().question(i), false);
-        d.BtnOKClick();
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(GetTransportIndex_Hazmat(given.get()), 100u);
         QCOMPARE(GetRadiationClassification_Hazmat(given.get()), '3');
@@ -364,24 +364,24 @@ private slots:
     void combustibleBulkQuestions()
     {
         Item given;
-        TAddItem d(given.get(), false, context());
-        d.EdtIDNumber->setText(QStringLiteral("NA1993"));
+        AddItemDialog d(given.get(), false, context());
+        d.idNumberEdit->setText(QStringLiteral("NA1993"));
         d.choosePSN(entryOfPid(d, 58));
-        d.ChkBoxBulk->click();
+        d.bulkCheck->click();
         d.answerQuestion(3, true);
-        QCOMPARE(d.EdtHazardClass->text(), QStringLiteral("COMB (Combustible)"));
+        QCOMPARE(d.hazardClassEdit->text(), QStringLiteral("COMB (Combustible)"));
         QVERIFY(has(shown(d.questions()), 20));
         d.answerQuestion(3, false);
-        QCOMPARE(d.EdtHazardClass->text(), QStringLiteral("3 (Flammable)"));
+        QCOMPARE(d.hazardClassEdit->text(), QStringLiteral("3 (Flammable)"));
         QVERIFY(!has(shown(d.questions()), 20));
         d.answerQuestion(3, true);
         QVERIFY(has(shown(d.questions()), 20));
-        QVERIFY(d.ChkBoxElevateTemp->isEnabled());
-        d.ChkBoxElevateTemp->click();
+        QVERIFY(d.elevatedTemperatureCheck->isEnabled());
+        d.elevatedTemperatureCheck->click();
         QVERIFY(!has(shown(d.questions()), 3));
         QVERIFY(!has(shown(d.questions()), 20));
-        QCOMPARE(d.EdtHazardClass->text(), QStringLiteral("3 (Flammable)"));
-        d.ChkBoxElevateTemp->click();
+        QCOMPARE(d.hazardClassEdit->text(), QStringLiteral("3 (Flammable)"));
+        d.elevatedTemperatureCheck->click();
         QVERIFY(has(shown(d.questions()), 3));
     }
 
@@ -398,19 +398,19 @@ private slots:
             const QByteArray tag = c.id;
             Item first;
             {
-                TAddItem d(first.get(), false, context());
-                d.EdtIDNumber->setText(QString::fromLatin1(c.id));
+                AddItemDialog d(first.get(), false, context());
+                d.idNumberEdit->setText(QString::fromLatin1(c.id));
                 if (d.nameEntries().size() > 1)
                     d.choosePSN(entryOfPid(d, c.pid));
                 if (c.bulk)
-                    d.ChkBoxBulk->click();
-                d.ComboWtUnits->setCurrentIndex(1);
-                d.EdtWeight->setText(QStringLiteral("500"));
-                d.EdtWeight->textEdited(d.EdtWeight->text());
-                if (!d.EdtTI->isHidden())
-                    d.EdtTI->setText(QStringLiteral("2.5"));
-                if (!d.EdtCSI->isHidden())
-                    d.EdtCSI->setText(QStringLiteral("1.5"));
+                    d.bulkCheck->click();
+                d.weightUnitCombo->setCurrentIndex(1);
+                d.weightEdit->setText(QStringLiteral("500"));
+                d.weightEdit->textEdited(d.weightEdit->text());
+                if (!d.transportIndexEdit->isHidden())
+                    d.transportIndexEdit->setText(QStringLiteral("2.5"));
+                if (!d.criticalitySafetyIndexEdit->isHidden())
+                    d.criticalitySafetyIndexEdit->setText(QStringLiteral("1.5"));
                 bool yes = true;
                 for (int i = 0; i < d.questions().count(); ++i, yes = !yes)
                     if (d.questions().answer(i) == QuestionSlots::Answer::None)
@@ -418,19 +418,19 @@ private slots:
                 for (int i = 0; i < d.questions().count(); ++i)   // follow-up questions
                     if (d.questions().answer(i) == QuestionSlots::Answer::None)
                         d.answerQuestion(d.questions().question(i), false);
-                d.BtnOKClick();
+                d.acceptIfValid();
                 QVERIFY2(d.result() == QDialog::Accepted, tag + " " + prompts_.texts().join('|').toLatin1());
             }
             QCOMPARE(GetWeight_Hazmat(first.get(), 1), 500u);
             Item copy;
             Copy_Hazmat(copy.get(), first.get());
-            TAddItem edit(copy.get(), false, context());
+            AddItemDialog edit(copy.get(), false, context());
             QCOMPARE(edit.windowTitle(), QStringLiteral("Edit Load Item..."));
-            QCOMPARE(edit.EdtWeight->text(), QStringLiteral("500"));
-            QCOMPARE(edit.ComboWtUnits->currentText(), QStringLiteral("kgs."));
-            QCOMPARE(edit.ChkBoxBulk->isChecked(), c.bulk);
+            QCOMPARE(edit.weightEdit->text(), QStringLiteral("500"));
+            QCOMPARE(edit.weightUnitCombo->currentText(), QStringLiteral("kgs."));
+            QCOMPARE(edit.bulkCheck->isChecked(), c.bulk);
             QCOMPARE(edit.questions().firstUnanswered(), -1);
-            edit.BtnOKClick();
+            edit.acceptIfValid();
             QVERIFY2(edit.result() == QDialog::Accepted, tag);
             QCOMPARE(record(copy.get()), record(first.get()));
             QVERIFY2(prompts_.shown.empty(), tag);
@@ -440,9 +440,9 @@ private slots:
     void itemFromSearchIsNewAndBound()
     {
         Item given(631);
-        TAddItem d(given.get(), true, context());
+        AddItemDialog d(given.get(), true, context());
         QCOMPARE(d.windowTitle(), QStringLiteral("New Load Item..."));
-        QCOMPARE(d.EdtIDNumber->text(), QStringLiteral("UN1203"));
+        QCOMPARE(d.idNumberEdit->text(), QStringLiteral("UN1203"));
         QCOMPARE(GetPID_Hazmat(d.workItem()), 631);
     }
 
@@ -455,8 +455,8 @@ private slots:
             asked = page;
             return false;
         };
-        TAddItem d(given.get(), false, c);
-        d.BtnHelpClick();
+        AddItemDialog d(given.get(), false, c);
+        d.showHelp();
         QCOMPARE(asked, QStringLiteral("common_dialog_item_editor.htm"));
         QCOMPARE(prompts_.texts(), QStringList{QStringLiteral("Unable to open the help file.")});
         QString cited, opened;
@@ -465,7 +465,7 @@ private slots:
             opened = target;
             return true;
         };
-        TAddItem links(given.get(), false, c);
+        AddItemDialog links(given.get(), false, c);
         links.openLink(QStringLiteral("49 CFR 173.12(b)"));
         links.openLink(QStringLiteral("https://example.org/page"));
         QCOMPARE(cited, QStringLiteral("49CFR173.12(b)"));

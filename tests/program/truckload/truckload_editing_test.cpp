@@ -349,7 +349,7 @@ private slots:
         const std::string f = dir.path().toStdString() + "/";
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, Folders{f, f, f});
+        MainWindow w(lib, prompts, Folders{f, f, f});
         QVERIFY(w.started());
         QVERIFY(w.engine() != nullptr);
         QVERIFY(!w.isDirty());
@@ -366,12 +366,12 @@ private slots:
         QVERIFY(!w.actEdit->isEnabled());
         w.actAdd->trigger();
         QCOMPARE(dialogs, 1);
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 1);
-        QCOMPARE(w.lvTruckload->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 1);
+        QCOMPARE(w.truckloadList->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
         QCOMPARE(w.statusText(), QStringLiteral("UN1017 added to truckload"));
         QVERIFY(w.isDirty());
 
-        w.lvTruckload->topLevelItem(0)->setSelected(true);
+        w.truckloadList->topLevelItem(0)->setSelected(true);
         QVERIFY(w.actEdit->isEnabled());
         QVERIFY(w.actCopy->isEnabled());
         w.actCopy->trigger();
@@ -379,7 +379,7 @@ private slots:
         QVERIFY(data && data->hasFormat(QStringLiteral("Hazmat Clipboard Data")));
         QVERIFY(w.actPaste->isEnabled());
         w.actPaste->trigger();
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 2);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
 
         // A foreign block under the same format pastes nothing.
         auto *foreign = new QMimeData;
@@ -387,13 +387,13 @@ private slots:
         QApplication::clipboard()->setMimeData(foreign);
         prompts.shown.clear();
         w.actPaste->trigger();
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 2);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
         QCOMPARE(prompts.texts(), QStringList{unreadableClipboardText()});
 
         // Edit through the dialog: a declined legality question restores the row.
-        w.lvTruckload->clearSelection();
-        w.lvTruckload->topLevelItem(0)->setSelected(true);
-        w.lvTruckload->setCurrentItem(w.lvTruckload->topLevelItem(0));
+        w.truckloadList->clearSelection();
+        w.truckloadList->topLevelItem(0)->setSelected(true);
+        w.truckloadList->setCurrentItem(w.truckloadList->topLevelItem(0));
         int editedPid = 0;
         w.itemDialog = [&](Hazmat *item, bool) {
             editedPid = GetPID_Hazmat(item);   // a copy of the selected row
@@ -406,40 +406,40 @@ private slots:
         w.actEdit->trigger();
         QCOMPARE(editedPid, kChlorine);
         QCOMPARE(prompts.shown.size(), size_t(1));
-        QCOMPARE(w.lvTruckload->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
+        QCOMPARE(w.truckloadList->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
         QVERIFY(!w.actCut->isEnabled());   // the selection is gone after an edit
 
         // Cut puts the row on the clipboard and takes it off the truckload.
-        w.lvTruckload->topLevelItem(1)->setSelected(true);
+        w.truckloadList->topLevelItem(1)->setSelected(true);
         w.actCut->trigger();
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 1);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 1);
         QVERIFY(clipboardHasItems());
         QCOMPARE(clipboardRecords(*clipboardBlockFromSystem())->size(), size_t(1));
 
-        w.lvTruckload->selectAll();
+        w.truckloadList->selectAll();
         w.actRemove->trigger();
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 0);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 0);
         QCOMPARE(w.statusText(), QStringLiteral("There are 0 items on this truckload."));
         QVERIFY(!w.actRemove->isEnabled());
 
         // Search double-click adds the result through the dialog.
         w.itemDialog = script;
-        w.ShowView(View::Search);
-        w.edtLookFor->setText(QStringLiteral("UN1017"));
-        w.cbLookIn->setCurrentIndex(2);
-        w.btnSearchClick();
-        QVERIFY(w.lvSearch->topLevelItemCount() >= 1);
-        w.lvSearchDblClick(w.lvSearch->topLevelItem(0));
+        w.showView(View::Search);
+        w.lookForEdit->setText(QStringLiteral("UN1017"));
+        w.lookInCombo->setCurrentIndex(2);
+        w.search();
+        QVERIFY(w.searchList->topLevelItemCount() >= 1);
+        w.searchResultActivated(w.searchList->topLevelItem(0));
         QCOMPARE(dialogs, 2);
         QCOMPARE(GetItemCount_Load(GetLoad_Engine(w.engine())), 1u);
 
         // Choosing another vehicle type marks the truckload changed.
-        w.ShowView(View::Truckload);
+        w.showView(View::Truckload);
         w.setDirty(false);
-        QVERIFY(w.lbVehicles->count() > 1);
-        w.lbVehicles->setCurrentRow(1);
+        QVERIFY(w.vehicleList->count() > 1);
+        w.vehicleList->setCurrentRow(1);
         QVERIFY(w.isDirty());
-        QCOMPARE(QString::fromLatin1(GetVehicle_Load(GetLoad_Engine(w.engine()))), w.lbVehicles->item(1)->text());
+        QCOMPARE(QString::fromLatin1(GetVehicle_Load(GetLoad_Engine(w.engine()))), w.vehicleList->item(1)->text());
     }
 };
 
