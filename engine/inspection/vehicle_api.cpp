@@ -250,18 +250,25 @@ void UpdateQuestionsForAppendedItem(Load *load)
         RebuildItemLists(load);
     } else {
         const uint32_t last = load->itemCount - 1;
-        const char *name = GetRomanPSN_Hazmat(&load->items[last]);
+        const Hazmat *added = &load->items[last];
+        const char *found = GetRomanPSN_Hazmat(added);
+        const char *name = found ? found : "";  // as ItemFacts reads it
         int same = 0;
         uint32_t base = load->spaQuestions.count;
         for (uint32_t j = 0; j < last; ++j) {
-            const char *other = GetRomanPSN_Hazmat(&load->items[j]);
-            if (name && other && std::strcmp(name, other) == 0)
+            const Hazmat *x = &load->items[j];
+            base += x->questions.count;
+            // One entry and one name choice: the same name, unread.
+            if (found && x->pid == added->pid && x->nameIndex == added->nameIndex) {
                 ++same;
-            base += load->items[j].questions.count;
+                continue;
+            }
+            const char *other = GetRomanPSN_Hazmat(x);
+            if (other && other[0] == name[0] && std::strcmp(name, other) == 0)
+                ++same;
         }
         std::unordered_map<std::string, int> names;
-        if (name)
-            names[name] = same;
+        names[name] = same;
         RebuildItemList(load, last, names, base);
     }
     ApplyDefaultLinks(&load->spaQuestions, LoadPaperDefaultLink);
