@@ -7,8 +7,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -22,6 +30,96 @@ struct EngineFixture {
     EngineFixture() { Init_Engine(&engine); }
     ~EngineFixture() { Destroy_Engine(&engine); }
 };
+
+// One item of the entry pid at the given weight; the first packing group the
+// entry allows when it has several.  False when the entry cannot be made.
+bool MakeItem(Hazmat *item, int pid, uint32_t weight)
+{
+    if (!Init_Hazmat(item, pid))
+        return false;
+    if (GetPackingGroup_Hazmat(item) < 0) {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (SetPackingGroup_Hazmat(item, slot))
+                break;
+    }
+    SetWeight_Hazmat(item, weight);
+    return true;
+}
+
+// A small deterministic generator, so every run draws the same truckloads.
+struct Draw {
+    uint64_t state;
+    explicit Draw(uint64_t seed) : state(seed) {}
+    uint32_t next(uint32_t bound)
+    {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<uint32_t>((state >> 33) % bound);
+    }
+};
+
+// 64 entries common on the road: classes 2-9 and division 1.4.  Call it
+// while an engine is alive: the table is read through the reference store.
+const std::vector<int> &CommonPids()
+{
+    static const std::vector<int> pids = [] {
+        static const char *const kIds[] = {
+            // 1.4
+            "UN0012", "UN0014", "UN0323", "UN0336",
+            // 2
+            "UN1072", "UN1075", "UN1978", "UN1049", "UN1066", "UN1013", "UN1001", "UN1005", "UN1017",
+            "UN1950", "UN1006", "UN1011",
+            // 3
+            "UN1203", "UN1993", "UN1202", "UN1090", "UN1170", "UN1230", "UN1263", "UN1219", "UN1294",
+            "UN1307", "UN1863", "UN1267", "UN3475", "UN1987", "UN1133", "UN1268",
+            // 4
+            "UN1325", "UN1350", "UN1428", "UN1361", "UN2813", "UN1396",
+            // 5
+            "UN1479", "UN1942", "UN2014", "UN1748", "UN3109", "UN2067",
+            // 6
+            "UN2810", "UN1593", "UN2811", "UN1710", "UN2902", "UN3373",
+            // 7
+            "UN2910", "UN2915",
+            // 8
+            "UN1830", "UN1789", "UN1823", "UN1824", "UN2794", "UN1760", "UN2031", "UN1805",
+            // 9
+            "UN3082", "UN3077", "UN3480", "UN1845"};
+        std::vector<int> out;
+        for (const char *id : kIds)
+            if (const int pid = SearchCT_HazData(id, 2, 0))
+                out.push_back(pid);
+        return out;
+    }();
+    return pids;
+}
+
+// 100 items (or count) drawn from the common entries, weights 10-5,000 lb.
+void FillRealisticMix(Engine *engine, int count, uint64_t seed)
+{
+    const std::vector<int> &pids = CommonPids();
+    Load *load = GetLoad_Engine(engine);
+    Draw draw(seed);
+    for (int i = 0; i < count; ++i) {
+        Hazmat item;
+        if (MakeItem(&item, pids[draw.next(static_cast<uint32_t>(pids.size()))], 10 + draw.next(4991)))
+            Add_Load(load, &item);
+        Reset_Hazmat(&item, 0);
+    }
+}
+
+// The first count table entries (in PID order) that a truckload accepts,
+// each once.
+void FillDistinct(Engine *engine, int count)
+{
+    Load *load = GetLoad_Engine(engine);
+    for (int pid = 1; GetItemCount_Load(load) < static_cast<uint32_t>(count) && pid < 20000; ++pid) {
+        if (!GetCTRec_HazData(pid))
+            continue;
+        Hazmat item;
+        if (MakeItem(&item, pid, 100 + 7 * static_cast<uint32_t>(pid % 100)))
+            Add_Load(load, &item);
+        Reset_Hazmat(&item, 0);
+    }
+}
 
 // A mixed truckload: gasoline bulk, corrosives, a poison gas, oxidizers,
 // flammable solids; the mix repeats to the requested size.
@@ -121,10 +219,165 @@ void BM_FirstInit(benchmark::State &state)
     state.counters["first_init_us"] = g_firstInitMicros;
 }
 
+void BM_CalculateRealisticMix(benchmark::State &state)
+{
+    EngineFixture f;
+    FillRealisticMix(&f.engine, static_cast<int>(state.range(0)), 14);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calculate_Engine(&f.engine));
+    state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&f.engine));
+}
+
+void BM_CalculateDistinct(benchmark::State &state)
+{
+    EngineFixture f;
+    FillDistinct(&f.engine, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calculate_Engine(&f.engine));
+    state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&f.engine));
+}
+
+// The first name search of a process: a fresh reference store (no other
+// engine alive), then the first SearchCT_HazData by name.
+void BM_FirstNameSearch(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Engine e;
+        Init_Engine(&e);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SearchCT_HazData("sulfuric acid", 0, 0));
+        state.PauseTiming();
+        Destroy_Engine(&e);
+        state.ResumeTiming();
+    }
+}
+
+// 10,000 items of the realistic mix: added one by one with Add_Load, read
+// back from the truckload image, and pasted (item records unserialized one
+// after another, each added).
+constexpr int kManyItems = 10000;
+
+void BM_AddManyItems(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto f = std::make_unique<EngineFixture>();
+        const std::vector<int> &pids = CommonPids();  // needs a live reference store
+        Draw draw(7);
+        state.ResumeTiming();
+        Load *load = GetLoad_Engine(&f->engine);
+        for (int i = 0; i < kManyItems; ++i) {
+            Hazmat item;
+            if (MakeItem(&item, pids[draw.next(static_cast<uint32_t>(pids.size()))], 10 + draw.next(4991)))
+                Add_Load(load, &item);
+            Reset_Hazmat(&item, 0);
+        }
+        state.PauseTiming();
+        state.counters["items"] = GetItemCount_Load(load);
+        f.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ReadManyItems(benchmark::State &state)
+{
+    EngineFixture f, g;
+    FillRealisticMix(&f.engine, kManyItems, 7);
+    uint32_t size = 0;
+    void *image = Serialize_Load(GetLoad_Engine(&f.engine), &size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Unserialize_Load(GetLoad_Engine(&g.engine), image, size, 0));
+    qv_free(image);
+    state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&g.engine));
+}
+
+void BM_PasteManyItems(benchmark::State &state)
+{
+    EngineFixture f;
+    FillRealisticMix(&f.engine, kManyItems, 7);
+    Load *source = GetLoad_Engine(&f.engine);
+    const uint32_t version = GetLatestSerialHazmatVersion();
+    std::vector<std::vector<unsigned char>> records;
+    for (uint32_t i = 0; i < GetItemCount_Load(source); ++i) {
+        Hazmat *item = GetHazmat_Load(source, i);
+        std::vector<unsigned char> record(GetSerialSize_Hazmat(item, version));
+        Serialize_Hazmat(item, record.data());
+        records.push_back(std::move(record));
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto g = std::make_unique<EngineFixture>();
+        state.ResumeTiming();
+        Load *load = GetLoad_Engine(&g->engine);
+        for (const auto &record : records) {
+            Hazmat item;
+            Init_Hazmat(&item, 0);
+            if (Unserialize_Hazmat(&item, record.data(), version) == record.size())
+                Add_Load(load, &item);
+            Reset_Hazmat(&item, 0);
+        }
+        state.PauseTiming();
+        state.counters["items"] = GetItemCount_Load(load);
+        g.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The saved-truckloads scan with the library alone: 10,000 files of 1-20
+// items of the realistic mix, written by Save_Load into a temporary folder;
+// each is opened, calculated and its legality read.
+void BM_ScanSavedFiles(benchmark::State &state)
+{
+    const int files = static_cast<int>(state.range(0));
+    char folder[] = "/tmp/velmora-bench-XXXXXX";
+    if (!mkdtemp(folder)) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    std::vector<std::string> paths;
+    {
+        EngineFixture f;
+        Draw draw(99);
+        for (int i = 0; i < files; ++i) {
+            Reset_Load(GetLoad_Engine(&f.engine));
+            FillRealisticMix(&f.engine, 1 + static_cast<int>(draw.next(20)), 1000 + static_cast<uint64_t>(i));
+            paths.push_back(std::string(folder) + "/load" + std::to_string(i) + ".vlm");
+            if (!Save_Load(GetLoad_Engine(&f.engine), paths.back().c_str())) {
+                state.SkipWithError("Save_Load failed");
+                break;
+            }
+        }
+    }
+    int illegal = 0;
+    for (auto _ : state) {
+        EngineFixture scan;
+        illegal = 0;
+        for (const std::string &path : paths) {
+            if (!Open_Load(GetLoad_Engine(&scan.engine), path.c_str(), 0))
+                continue;
+            Calculate_Engine(&scan.engine);
+            illegal += GetLegality_Engine(&scan.engine) != 0;
+        }
+    }
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["not_legal"] = illegal;
+    state.counters["max_rss_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    std::filesystem::remove_all(folder);
+}
+
 BENCHMARK(BM_FirstInit)->Iterations(1);
 BENCHMARK(BM_FullDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Calculate)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateRealisticMix)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateDistinct)->Arg(1)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstNameSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReadManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PasteManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ScanSavedFiles)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SerializeLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnserializeLoad)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include "compute/dict.h"
 #include "compute/load_inspection.h"
 #include "compute/load_items.h"
+#include "inspection/inspection.h"
 #include "inspection/vehicles.h"
 
 #include <cstdlib>
@@ -124,7 +125,7 @@ DRAVLEN_API int Add_Load(Load *load, const Hazmat *item)
     const int index = AppendLoadItem(load, item);
     if (index < 0)
         return -1;
-    RebuildLoadQuestions(load, 1);
+    UpdateQuestionsForAppendedItem(load);
     ReevaluateLoadPaperViolations(load);
     return index;
 }

@@ -143,7 +143,12 @@ bool CheckLayout(const uint8_t *image, std::size_t length, Layout &out)
         // Bytes after the last record are not part of any field: ignored.
         return true;
     }
+    // Versions 0-6 have no item count: the records run to the end of the
+    // image.  Bytes left over that cannot make a whole record are the sign
+    // of a cut file, whose last item would otherwise vanish unnoticed.
     out.itemsAt = itemsAt;
+    if ((length - itemsAt) % kItemRecordSize[out.version] != 0)
+        return false;
     out.itemCount = (length - itemsAt) / kItemRecordSize[out.version];
     return true;
 }

@@ -20,14 +20,12 @@ const char *HazardCodeText(const Hazmat *item, int index)
 
 } // namespace
 
-void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, const Hazmat *y, int a, int b,
-                           int code)
+bool MessageSubjectOf(const Engine *engine, const Hazmat *x, const Hazmat *y, int a, int b, int code,
+                      MessageSubject *out)
 {
-    if (output == nullptr)
-        return;
     if (x && y) {
         if (GetPID_Hazmat(x) == GetPID_Hazmat(y))
-            return;  // one entry never conflicts with itself
+            return false;  // one entry never conflicts with itself
         if (code != kShipAsDivision && GetPID_Hazmat(y) < GetPID_Hazmat(x)) {
             std::swap(x, y);
             std::swap(a, b);
@@ -51,10 +49,27 @@ void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, cons
     }
     if (engine)
         s.vehicle = GetVehicle_Load(&engine->load);
+    *out = s;
+    return true;
+}
 
+void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, const Hazmat *y, int a, int b,
+                           int code)
+{
+    MessageSubject s;
+    if (output == nullptr || !MessageSubjectOf(engine, x, y, a, b, code, &s))
+        return;
     HazSeg record;
     if (BuildSegregationMessage(s, code, &record))
         InsertMessage(output, record);
+}
+
+void AddSegregationMessage(MessageBook &book, const Engine *engine, const Hazmat *x, const Hazmat *y, int a,
+                           int b, int code)
+{
+    MessageSubject s;
+    if (MessageSubjectOf(engine, x, y, a, b, code, &s))
+        book.Post(s, code);
 }
 
 } // namespace dravlen

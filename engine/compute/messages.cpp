@@ -3,7 +3,10 @@
 #include "compute/messages.h"
 
 #include <cstring>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace dravlen {
@@ -15,8 +18,15 @@ const char *InternText(const char *text)
     // Node-based set: element addresses never move, so a pointer handed out
     // stays valid for the life of the process.  The texts are ID numbers and
     // hazard codes, a small closed set.
-    static std::unordered_set<std::string> pool;
-    return pool.emplace(text).first->c_str();
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view v) const { return std::hash<std::string_view>()(v); }
+    };
+    static std::unordered_set<std::string, Hash, std::equal_to<>> pool;
+    const std::string_view key(text);
+    if (const auto it = pool.find(key); it != pool.end())
+        return it->c_str();
+    return pool.emplace(key).first->c_str();
 }
 
 namespace {
@@ -26,25 +36,26 @@ const char *Role(int32_t hazardIndex)
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
 
-// Replaces each "%s" of the format, in order, by the next argument; the
-// result is cut to fit size bytes including the terminator.
+// Replaces each "%s" of the format, in order, by the next argument, writing
+// straight into out; the result is cut to fit size bytes including the
+// terminator.
 void FillReason(char *out, size_t size, const char *format, const char *const *args, size_t argCount)
 {
-    std::string text;
+    char *const last = out + size - 1;
+    char *at = out;
     size_t next = 0;
-    for (const char *p = format; *p; ++p) {
+    for (const char *p = format; *p && at < last; ++p) {
         if (p[0] == '%' && p[1] == 's') {
             if (next < argCount && args[next])
-                text += args[next];
+                for (const char *a = args[next]; *a && at < last; ++a)
+                    *at++ = *a;
             ++next;
             ++p;
         } else {
-            text += *p;
+            *at++ = *p;
         }
     }
-    const size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(out, text.data(), n);
-    out[n] = '\0';
+    *at = '\0';
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 #include "dravlen.h"
 
 #include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace dravlen {
 
@@ -69,6 +72,64 @@ struct MessageSubject {
 // (interned, so the record may keep them), the formatted reason (cut to its
 // 500-byte field) and the citation.  False for a code outside the table.
 bool BuildSegregationMessage(const MessageSubject &subject, int code, HazSeg *out);
+
+// What a message is about and its code, without its text: what the
+// message record is built from, once it is known to be kept.  The texts are
+// borrowed from the items and the tables, which outlive one pass.  False
+// (nothing to post) when both items are given and share their PID.
+bool MessageSubjectOf(const Engine *engine, const Hazmat *item1, const Hazmat *item2, int a, int b, int code,
+                      MessageSubject *out);
+
+// The messages of one pass, gathered before they reach the output.
+//
+// A pass posts a message for every finding, and the same finding many times
+// over (a truckload of a hundred items posts thousands that reduce to a
+// few).  The book keeps one entry per finding, keyed by what makes two
+// postings the same finding (SameMessage: severity, code, IDs and hazard
+// codes), with the subject and the order of its latest posting.  Publish
+// then writes the list InsertMessage would have left: ordered by code,
+// newer postings ahead of older ones of the same code, without the
+// separations of two items that must not be loaded together; only those
+// messages have their text built.
+//
+// The legality effect of each posting (InsertMessage) is applied at once.
+class MessageBook {
+public:
+    // Starts from the messages already in the output, as older postings.
+    explicit MessageBook(Output *out);
+    MessageBook(const MessageBook &) = delete;
+    MessageBook &operator=(const MessageBook &) = delete;
+
+    void Post(const MessageSubject &subject, int code);
+    // Replaces the output's messages by the book's.
+    void Publish();
+
+private:
+    struct Key {
+        int32_t type;
+        int32_t msg;
+        std::string_view id1, id2, class1, class2;
+        bool operator==(const Key &) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key &k) const;
+    };
+    struct Entry {
+        Key key;
+        int64_t order;         // of the latest posting; earlier messages of the output are negative
+        int seeded;            // index into seeded_, or -1 for a posted subject
+        MessageSubject subject;
+    };
+    Output *out_;
+    int64_t next_ = 0;
+    std::vector<Entry> entries_;
+    std::vector<HazSeg> seeded_;
+    std::unordered_map<Key, size_t, KeyHash> index_;
+};
+
+// AddSegregationMessage into a book.
+void AddSegregationMessage(MessageBook &book, const Engine *engine, const Hazmat *item1, const Hazmat *item2,
+                           int a, int b, int code);
 
 // Builds and files one message (InsertMessage applies the legality effect of
 // its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)

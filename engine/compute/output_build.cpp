@@ -208,16 +208,21 @@ bool InsertAllowedPlacard(Output *out, const Placard &placard)
     return true;
 }
 
-void InsertMessage(Output *out, const HazSeg &message)
+void ApplyMessageLegality(Output *out, int32_t type)
 {
-    if (message.type == 1) {
+    if (type == 1) {
         // Do not load (177.848(d)): the load is illegal whatever else is found.
         out->legal = 0;
         out->undetermined = 0;
-    } else if (message.type == 3 && out->legal) {
+    } else if (type == 3 && out->legal) {
         // Illegal only under a condition the user must judge.
         out->undetermined = 1;
     }
+}
+
+void InsertMessage(Output *out, const HazSeg &message)
+{
+    ApplyMessageLegality(out, message.type);
     int at = 0;
     while (at < out->messageCount && out->messages[at].msg < message.msg)
         ++at;

@@ -68,6 +68,9 @@ bool InsertAllowedPlacard(Output *out, const Placard &placard);
 // a hundred items posts thousands of pair messages that reduce to a few.
 void InsertMessage(Output *out, const HazSeg &message);
 
+// The legality effect of posting a message of a severity (see InsertMessage).
+void ApplyMessageLegality(Output *out, int32_t type);
+
 // Same severity, code, items and hazard codes: one finding posted twice.
 bool SameMessage(const HazSeg &a, const HazSeg &b);
 

@@ -83,9 +83,9 @@ std::vector<ExplosiveCode> ExplosiveCodes(const Load *load, const std::vector<ch
 
 // 177.848(g)(3)(ii)-(vi) and (h): groups that may travel together only
 // when reassigned, and articles of group G.
-void CheckCompatibilityGroups(Engine *engine, const std::vector<ExplosiveCode> &codes, const std::vector<char> &part)
+void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const std::vector<ExplosiveCode> &codes,
+                              const std::vector<char> &part)
 {
-    Output *out = &engine->output;
     const Load *load = &engine->load;
     bool c = false, d = false, e = false, g = false, n = false, s = false, other = false;
     for (const ExplosiveCode &x : codes) {
@@ -141,9 +141,8 @@ void CheckCompatibilityGroups(Engine *engine, const std::vector<ExplosiveCode> &
 
 // 177.848(i): explosives of one compatibility group but different divisions
 // are shipped as the lowest division; 1.5D with 1.2D as 1.1D.
-void CheckLowestDivisions(Engine *engine, const std::vector<ExplosiveCode> &codes)
+void CheckLowestDivisions(MessageBook &out, const Engine *engine, const std::vector<ExplosiveCode> &codes)
 {
-    Output *out = &engine->output;
     bool has15D = false, has12D = false;
     for (const ExplosiveCode &x : codes) {
         if (x.code.compatGroup == 'D' && x.code.division == 5)
@@ -205,9 +204,8 @@ PairOutcome EvaluatePair(const Hazmat *x, const Hazmat *y)
 }
 
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
-void PostPair(Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcome &o)
+void PostPair(MessageBook &out, const Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcome &o)
 {
-    Output *out = &engine->output;
     if (o.itemRule != kNoFinding)
         AddSegregationMessage(out, engine, x, y, 0, 0, o.itemRule);
     for (const HazardFinding &f : o.hazards) {
@@ -229,7 +227,7 @@ void PostPair(Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcom
 // once.
 //
 // Posting a message that is already listed moves it to the head of its code
-// (InsertMessage): the final list depends only on the last time each
+// (MessageBook): the final list depends only on the last time each
 // message is posted.  So each kind pair is posted at its last occurrence in
 // the (i, j) order of the plain double loop; earlier occurrences post the
 // same records and are overtaken by it, and the list comes out identical.
@@ -348,17 +346,6 @@ std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::ve
     return post;
 }
 
-bool SameText(const char *a, const char *b)
-{
-    return std::strcmp(a ? a : "", b ? b : "") == 0;
-}
-
-bool SamePair(const HazSeg &a, const HazSeg &b)
-{
-    return (SameText(a.id1, b.id1) && SameText(a.id2, b.id2)) ||
-           (SameText(a.id1, b.id2) && SameText(a.id2, b.id1));
-}
-
 // The findings again, without posting, for the inspection violation.  Only
 // the last citation noted counts, so the pairs are read in the plan's order.
 SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
@@ -399,26 +386,6 @@ SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::
 
 } // namespace
 
-void RemoveRedundantMessages(Output *out)
-{
-    for (int i = 0; i < out->messageCount; ++i)
-        for (int j = out->messageCount - 1; j > i; --j)
-            if (SameMessage(out->messages[i], out->messages[j]))
-                RemoveMessage(out, j);
-
-    for (int i = 0; i < out->messageCount; ++i) {
-        if (out->messages[i].type != kMsgDoNotLoad)
-            continue;
-        for (int j = out->messageCount - 1; j >= 0; --j) {
-            if (out->messages[j].type == kMsgSeparate && SamePair(out->messages[i], out->messages[j])) {
-                RemoveMessage(out, j);
-                if (j < i)
-                    --i;
-            }
-        }
-    }
-}
-
 SegregationFindings FindSegregationViolations(Load *load)
 {
     const PassContext ctx{load, LoadHasClass1Or7(load)};
@@ -429,7 +396,7 @@ SegregationFindings FindSegregationViolations(Load *load)
 void CheckSegregation(Engine *engine)
 {
     Load *load = &engine->load;
-    Output *out = &engine->output;
+    MessageBook out(&engine->output);
     const PassContext ctx{load, LoadHasClass1Or7(load)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);
@@ -445,17 +412,20 @@ void CheckSegregation(Engine *engine)
             if (post[i][c])
                 AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
-        plan.ForEachPair(load, i, [&](uint32_t j, const PairOutcome &o) { PostPair(engine, x, &load->items[j], o); });
+        plan.ForEachPair(load, i,
+                         [&](uint32_t j, const PairOutcome &o) { PostPair(out, engine, x, &load->items[j], o); });
     }
 
     std::vector<char> part(n);
     for (uint32_t i = 0; i < n; ++i)
         part[i] = plan.IsSkipped(i) ? 0 : 1;
     const std::vector<ExplosiveCode> explosives = ExplosiveCodes(load, part);
-    CheckCompatibilityGroups(engine, explosives, part);
-    CheckLowestDivisions(engine, explosives);
+    CheckCompatibilityGroups(out, engine, explosives, part);
+    CheckLowestDivisions(out, engine, explosives);
 
-    RemoveRedundantMessages(out);
+    // The list in code order, without repeats and without the separations
+    // of two items that must not be loaded together.
+    out.Publish();
     PostSegregationViolations(load, Findings(ctx, plan, singles));
 }
 

@@ -18,9 +18,4 @@ void CheckSegregation(Engine *engine);
 // (177.848(f)-(h)) and reacting materials (177.848(e)(6)).
 SegregationFindings FindSegregationViolations(Load *load);
 
-// Removes repeated messages (same type, code, IDs and hazard codes; the
-// first stays) and the separations (type 2) of any two items that already
-// have a do-not-load (type 1) message.
-void RemoveRedundantMessages(Output *output);
-
 } // namespace dravlen

@@ -33,6 +33,10 @@ Question *QuestionAtIndex(Load *load, uint32_t index, int mode);
 // shipping-paper list.
 uint32_t UpdateQuestions(Load *load, int mode);
 
+// UpdateQuestions(load, 1) after an item was appended to the load, with
+// the same result, rebuilding only what the new item changes.
+void UpdateQuestionsForAppendedItem(Load *load);
+
 // Sets every load-level shipping-paper answer from its "SPA_QID" + ID entry
 // of the load's dictionary (unanswered when absent) and marks the list
 // stale.  Used when a saved truckload's dictionary has been read.
@@ -51,6 +55,11 @@ void UpdatePaperViolations(Load *load);
 
 // One item's shipping-paper violations (evaluated now).
 void EvaluateItemPaperViolations(Load *load, uint32_t item);
+// The same, with the item's ItemPaperBase already known.
+void EvaluateItemPaperViolations(Load *load, uint32_t item, uint32_t paperBase);
+
+// The shipping-paper violations of every stale item (evaluated now).
+void EvaluateStaleItems(Load *load);
 
 } // namespace dravlen
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 
 namespace dravlen {
 
@@ -68,33 +69,32 @@ bool AllItemsRadioactive(const Load *load)
 // The group of an item's questions: ID number and plain shipping name.
 // An item whose name an odd number of earlier items share gets a trailing
 // space, so that successive items with the same name stay apart.
-std::string ItemLabel(const Load *load, uint32_t index, const ItemFacts &facts)
+std::string ItemLabel(int sameNameBefore, const ItemFacts &facts)
 {
     std::string label = facts.id + " - " + facts.romanPsn;
-    int same = 0;
-    for (uint32_t j = 0; j < index; ++j) {
-        const char *name = GetRomanPSN_Hazmat(&load->items[j]);
-        if (name && facts.romanPsn == name)
-            ++same;
-    }
-    if (same % 2 == 1)
+    if (sameNameBefore % 2 == 1)
         label += ' ';
     return label;
 }
 
-void RebuildItemList(Load *load, uint32_t index)
+// Rebuilds item `index`'s list.  sameNameBefore: how many earlier items
+// have its plain shipping name; base: its first index in the shipping-paper
+// index space (the lists of the earlier items are final).
+void RebuildItemList(Load *load, uint32_t index, const std::unordered_map<std::string, int> &names, uint32_t base)
 {
     Hazmat *item = &load->items[index];
     const ItemFacts facts = ReadItemFacts(item);
     if (facts.exemptFromShippingPaper)
         return; // 172.200(b): no shipping paper entry, the old list stays
+    const auto same = names.find(facts.romanPsn);
     MirrorAnswers(&item->questions, &item->dict);
     FreeQuestionList(&item->questions);
-    BuildItemPaperList(&item->questions, facts, ItemLabel(load, index, facts), load->vehicleCode);
+    BuildItemPaperList(&item->questions, facts, ItemLabel(same == names.end() ? 0 : same->second, facts),
+                       load->vehicleCode);
     RestoreAnswers(&item->questions, &item->dict);
     item->spaStale = 1;
     ApplyDefaultLinks(&item->questions, ItemPaperDefaultLink);
-    EvaluateItemPaperViolations(load, index);
+    EvaluateItemPaperViolations(load, index, base);
 }
 
 uint32_t TopLevelNumberOffset(const Load *load, int64_t item)
@@ -206,6 +206,75 @@ void RestoreLoadPaperAnswers(Load *load)
     load->spaStale = 1;
 }
 
+namespace {
+
+void RebuildLoadPaperList(Load *load)
+{
+    MirrorAnswers(&load->spaQuestions, &load->dict);
+    FreeQuestionList(&load->spaQuestions);
+    BuildLoadPaperList(&load->spaQuestions, AllItemsRadioactive(load));
+    RestoreAnswers(&load->spaQuestions, &load->dict);
+    load->spaStale = 1;
+}
+
+// Rebuilds the list of every item.  Labels from the count of each name so
+// far, bases from the lists before: one walk over the items.
+void RebuildItemLists(Load *load)
+{
+    std::unordered_map<std::string, int> names;
+    uint32_t base = load->spaQuestions.count;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        RebuildItemList(load, i, names, base);
+        if (const char *name = GetRomanPSN_Hazmat(&load->items[i]))
+            ++names[name];
+        base += load->items[i].questions.count;
+    }
+}
+
+} // namespace
+
+void UpdateQuestionsForAppendedItem(Load *load)
+{
+    if (load->itemCount == 0)
+        return;
+    const uint32_t loadLevel = load->spaQuestions.count;
+    RebuildLoadPaperList(load);
+    EvaluateLoadPaperViolations(load);
+    // An earlier item's list depends on its own facts, the items before it
+    // (its label), the vehicle and where it starts in the index space.
+    // While the load-level set keeps its size none of these moved: its
+    // rebuild would give back the same questions, answers and violations,
+    // so only the new item's list is built.  When the set changes size (the
+    // load became, or stopped being, all radioactive), every item's is.
+    if (load->spaQuestions.count != loadLevel) {
+        RebuildItemLists(load);
+    } else {
+        const uint32_t last = load->itemCount - 1;
+        const Hazmat *added = &load->items[last];
+        const char *found = GetRomanPSN_Hazmat(added);
+        const char *name = found ? found : "";  // as ItemFacts reads it
+        int same = 0;
+        uint32_t base = load->spaQuestions.count;
+        for (uint32_t j = 0; j < last; ++j) {
+            const Hazmat *x = &load->items[j];
+            base += x->questions.count;
+            // One entry and one name choice: the same name, unread.
+            if (found && x->pid == added->pid && x->nameIndex == added->nameIndex) {
+                ++same;
+                continue;
+            }
+            const char *other = GetRomanPSN_Hazmat(x);
+            if (other && other[0] == name[0] && std::strcmp(name, other) == 0)
+                ++same;
+        }
+        std::unordered_map<std::string, int> names;
+        names[name] = same;
+        RebuildItemList(load, last, names, base);
+    }
+    ApplyDefaultLinks(&load->spaQuestions, LoadPaperDefaultLink);
+    load->spaStale = 1;
+}
+
 uint32_t UpdateQuestions(Load *load, int mode)
 {
     if (mode == kModeCargoTank) {
@@ -213,14 +282,9 @@ uint32_t UpdateQuestions(Load *load, int mode)
         BuildMctiList(&load->mctiQuestions, load->vehicleCode);
         load->mctiStale = 1;
     } else if (mode == kModeShippingPaper) {
-        MirrorAnswers(&load->spaQuestions, &load->dict);
-        FreeQuestionList(&load->spaQuestions);
-        BuildLoadPaperList(&load->spaQuestions, AllItemsRadioactive(load));
-        RestoreAnswers(&load->spaQuestions, &load->dict);
-        load->spaStale = 1;
+        RebuildLoadPaperList(load);
         EvaluateLoadPaperViolations(load);
-        for (uint32_t i = 0; i < load->itemCount; ++i)
-            RebuildItemList(load, i);
+        RebuildItemLists(load);
     }
     ApplyDefaultLinks(&load->spaQuestions, LoadPaperDefaultLink);
     load->spaStale = 1;
@@ -382,7 +446,10 @@ DRAVLEN_API int SetValue_Vehicle(Load *load, const char *key, const char *value)
     return Add_Dict(&load->dict, key, value);
 }
 
-DRAVLEN_API Dict *GetDictionary_Vehicle(Load *load) { return &load->dict; }
+DRAVLEN_API Dict *GetDictionary_Vehicle(Load *load)
+{
+    return &load->dict; 
+}
 
 DRAVLEN_API char *GetAllowedTanksText_Vehicle(Load *load)
 {

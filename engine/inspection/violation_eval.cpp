@@ -42,6 +42,18 @@ void PostPaperViolation(ViolationList *list, const Question *q, int32_t ref)
 
 } // namespace
 
+void EvaluateStaleItems(Load *load)
+{
+    // The bases in one walk: item k's questions follow those of the load
+    // and of every earlier item.
+    uint32_t base = load->spaQuestions.count;
+    for (uint32_t k = 0; k < load->itemCount; ++k) {
+        if (load->items[k].spaStale)
+            EvaluateItemPaperViolations(load, k, base);
+        base += load->items[k].questions.count;
+    }
+}
+
 void UpdateMctiViolations(Load *load)
 {
     if (!load->mctiStale)
@@ -67,10 +79,16 @@ void UpdateMctiViolations(Load *load)
 
 void EvaluateItemPaperViolations(Load *load, uint32_t item)
 {
+    if (item < load->itemCount)
+        EvaluateItemPaperViolations(load, item, ItemPaperBase(load, item));
+}
+
+void EvaluateItemPaperViolations(Load *load, uint32_t item, uint32_t paperBase)
+{
     if (item >= load->itemCount)
         return;
     Hazmat *h = &load->items[item];
-    const int32_t base = static_cast<int32_t>(ItemPaperBase(load, item));
+    const int32_t base = static_cast<int32_t>(paperBase);
     int32_t j = 0;
     for (const Question *q = h->questions.head; q; q = NextInTree(q), ++j) {
         if (q->answer != kNo || q->firstChild)
@@ -97,10 +115,7 @@ void EvaluateLoadPaperViolations(Load *load)
     }
     RemoveReferencesOutside(&load->spaViolations, 0, load->spaQuestions.count);
     load->spaStale = 0;
-    for (uint32_t k = 0; k < load->itemCount; ++k) {
-        if (load->items[k].spaStale)
-            EvaluateItemPaperViolations(load, k);
-    }
+    EvaluateStaleItems(load);
 }
 
 void UpdatePaperViolations(Load *load)
@@ -109,10 +124,7 @@ void UpdatePaperViolations(Load *load)
         EvaluateLoadPaperViolations(load);
         return;
     }
-    for (uint32_t k = 0; k < load->itemCount; ++k) {
-        if (load->items[k].spaStale)
-            EvaluateItemPaperViolations(load, k);
-    }
+    EvaluateStaleItems(load);
 }
 
 void PostSegregationViolation(Load *load, int32_t ref, const char *citation)

@@ -91,10 +91,10 @@ TEST_F(LoadImageTest, OlderImageVersionsAreRead)
     EXPECT_EQ(IsDODShipment_Load(dst()), 0);
 }
 
-TEST_F(LoadImageTest, Version3ImageReadsEveryRecordThatFits)
+TEST_F(LoadImageTest, Version3ImageReadsEveryWholeRecordAndRefusesACutOne)
 {
-    // 8 + 3 x 20 bytes; the second record's PID has no row, and 7 trailing
-    // bytes are too few for a fourth record.
+    // 8 + 3 x 20 bytes; the second record's PID has no row.  7 more bytes
+    // are too few for a fourth record: the file was cut, and is refused.
     auto record = [](int pid, uint32_t wordA) {
         Bytes r;
         r.i32(pid)        // 0: PID
@@ -107,11 +107,60 @@ TEST_F(LoadImageTest, Version3ImageReadsEveryRecordThatFits)
     Bytes image = OldHeader(3);
     image.append(record(kFuelOil, kPG3)).append(record(kNoSuchPid, kPG2)).append(record(kGasoline, kPG2));
     EXPECT_EQ(Read(dst(), image.b, 1), 2);
-    image.u32(kFuelOil).u8(1).u8(2).u8(3);
     ASSERT_EQ(Read(dst(), image.b, 0), 0);
     ASSERT_EQ(GetItemCount_Load(dst()), 2u);
     EXPECT_EQ(GetPID_Hazmat(GetHazmat_Load(dst(), 0)), kFuelOil);
     EXPECT_EQ(GetPID_Hazmat(GetHazmat_Load(dst(), 1)), kGasoline);
+    image.u32(kFuelOil).u8(1).u8(2).u8(3);
+    EXPECT_EQ(Read(dst(), image.b, 1), 1);
+    EXPECT_EQ(Read(dst(), image.b, 0), 1);
+    EXPECT_EQ(GetItemCount_Load(dst()), 0u);
+}
+
+// Images before version 7 carry no item count: their records run to the end
+// of the file.  Two 600-pound drums of gasoline need FLAMMABLE placards
+// (1,001 pounds of a Table 2 material, 172.504(c)); a file that lost its
+// last byte must not read as one drum and "no placards".
+TEST_F(LoadImageTest, LegacyImageCutInsideItsLastRecordIsRefused)
+{
+    struct Case {
+        std::string name;
+        Bytes image;
+    };
+    auto drum = [](uint32_t version) {
+        Bytes r;
+        if (version <= 1)
+            return Oldest(kGasoline, 600, false, 2);
+        r.i32(kGasoline).u32(600).u32(kPG2);  // PID, weight, word A
+        if (version >= 4)
+            r.u32(0);                         // word B
+        r.u32(0);                             // transport index
+        if (version >= 5)
+            r.u32(0);                         // CSI
+        if (version >= 3)
+            r.u32(0);                         // shipping-name index
+        return r;
+    };
+    std::vector<Case> cases;
+    for (uint32_t version : {0u, 2u, 3u, 4u, 5u}) {
+        Bytes image = OldHeader(version);
+        image.append(drum(version)).append(drum(version));
+        cases.push_back({"version " + std::to_string(version), image});
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(Read(dst(), c.image.b, 0), 0);
+        ASSERT_EQ(GetItemCount_Load(dst()), 2u);
+        Calculate_Engine(&reader_);
+        ASSERT_GT(GetNumPlacOps_Output(&reader_.output), 0);
+        EXPECT_GT(GetNumPlacards_Output(GetOutput_Engine(&reader_, 0)), 0);
+
+        std::vector<uint8_t> cut = c.image.b;
+        cut.pop_back();
+        EXPECT_EQ(Read(dst(), cut, 1), 1);
+        EXPECT_EQ(Read(dst(), cut, 0), 1);
+        EXPECT_EQ(GetItemCount_Load(dst()), 0u);
+    }
 }
 
 TEST_F(LoadImageTest, Version6ImageHasAVehicleBlockAndNoItemCount)
@@ -138,8 +187,7 @@ TEST_F(LoadImageTest, Version6ImageHasAVehicleBlockAndNoItemCount)
         .u32(dict.size())                // 24: N
         .append(dict)                    // 28: the dictionary block
         .append(record(kGasoline, kPG2)) // item records of 28 bytes
-        .append(record(kFuelOil, kPG3))
-        .u8(9).u8(9).u8(9);              // too short for a third record
+        .append(record(kFuelOil, kPG3));
     ASSERT_EQ(Read(dst(), image.b, 0), 0);
     EXPECT_STREQ(GetVehicle_Load(dst()), "Unit Load");
     EXPECT_EQ(GetItemCount_Load(dst()), 2u);
@@ -149,6 +197,12 @@ TEST_F(LoadImageTest, Version6ImageHasAVehicleBlockAndNoItemCount)
     for (uint32_t i = 0; i < GetNumQuestions_Vehicle(dst(), 0); ++i)
         answered = answered || GetAnswer_Vehicle(dst(), i, 0) == 0;
     EXPECT_TRUE(answered);
+
+    // 3 more bytes are too few for a third record: a cut file.
+    Bytes cut = image;
+    cut.u8(9).u8(9).u8(9);
+    EXPECT_EQ(Read(dst(), cut.b, 1), 1);
+    EXPECT_EQ(Read(dst(), cut.b, 0), 1);
 
     // A vehicle block length of 10 is not a whole number of words.
     image.b[4] = 10;
