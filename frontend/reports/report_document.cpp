@@ -179,7 +179,7 @@ int pageCount(const Report &report, const QPageLayout &layout)
     return layOut(report, layout)->pageCount();
 }
 
-bool paintJob(const PrintJob &job, QPagedPaintDevice *device, QString *error)
+bool paintJob(const PrintJob &job, QPagedPaintDevice *device, QString *error, int fromPage, int toPage)
 {
     QPainter painter;
     if (!painter.begin(device)) {
@@ -190,11 +190,15 @@ bool paintJob(const PrintJob &job, QPagedPaintDevice *device, QString *error)
     const QPageLayout layout = device->pageLayout();
     const qreal scale = device->logicalDpiX() / kUnitsPerInch;
     bool firstPage = true;
+    int jobPage = 0;
     for (const Report &report : job) {
         const std::unique_ptr<QTextDocument> doc = layOut(report, layout);
         const QSizeF body = doc->pageSize();
         const int pages = doc->pageCount();
         for (int page = 0; page < pages; ++page) {
+            ++jobPage;
+            if ((fromPage > 0 && jobPage < fromPage) || (toPage > 0 && jobPage > toPage))
+                continue;
             if (!firstPage && !device->newPage()) {
                 if (error)
                     *error = QStringLiteral("The printer could not start a new page.");

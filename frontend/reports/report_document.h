@@ -45,8 +45,10 @@ std::unique_ptr<QTextDocument> layOut(const Report &report, const QPageLayout &l
 int pageCount(const Report &report, const QPageLayout &layout);
 
 // Paints every document of the job onto `device` (already set up with its
-// page layout).  False with `error` set when the device cannot be painted.
-bool paintJob(const PrintJob &job, QPagedPaintDevice *device, QString *error);
+// page layout).  Pages are counted from 1 over the whole job; with
+// `fromPage` and `toPage` (0 = no limit) only that range is painted.  False
+// with `error` set when the device cannot be painted.
+bool paintJob(const PrintJob &job, QPagedPaintDevice *device, QString *error, int fromPage = 0, int toPage = 0);
 
 // Writes the job as a PDF file at `path`, all or nothing: the file appears
 // only when every page was written.  Returns the error to show (naming the
