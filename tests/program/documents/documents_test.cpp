@@ -2,6 +2,7 @@
 // printer prints nothing and says so, a PDF goes where the user says or is
 // refused with the path named, and the preview shows the pages that print.
 #include "documents/documents.h"
+#include "documents/report_jobs.h"
 #include "shell/fakes.h"
 
 #include <QDir>
@@ -46,6 +47,10 @@ private slots:
     void pdfExport_data();
     void pdfExport();
     void previewShowsThePagesThatPrint();
+    void certificationFollowsWhenAskedFor_data();
+    void certificationFollowsWhenAskedFor();
+    void savedTruckloadFile_data();
+    void savedTruckloadFile();
 };
 
 void DocumentsTest::printing_data()
@@ -175,6 +180,81 @@ void DocumentsTest::previewShowsThePagesThatPrint()
     widget->updatePreview();
     QCOMPARE(widget->pageCount(), 3);
     QVERIFY(prompts.shown.empty());
+}
+
+void DocumentsTest::certificationFollowsWhenAskedFor_data()
+{
+    QTest::addColumn<bool>("certification");
+    QTest::addColumn<bool>("allOptions");
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<QStringList>("options");   // option titles printed
+    QTest::newRow("current option") << false << false << 1 << QStringList{"Placarding Option 2"};
+    QTest::newRow("all options with certification")
+        << true << true << 2 << QStringList{"Placarding Option 1", "Placarding Option 2", "Placarding Option 3"};
+}
+
+void DocumentsTest::certificationFollowsWhenAskedFor()
+{
+    QFETCH(bool, certification);
+    QFETCH(bool, allOptions);
+    QFETCH(int, documents);
+    QFETCH(QStringList, options);
+
+    reports::TruckloadReport report;
+    report.truckId = QStringLiteral("TRUCK 12");
+    report.options.resize(3);
+    Settings settings;
+    settings.enablePrintCertification = certification;
+    settings.enableDefaultMessage = false;
+    settings.enableCustomMessage = true;
+    settings.customMessage = "Seen by the yard supervisor.";
+    TruckloadJobOptions job;
+    job.currentOption = 1;
+    job.allOptions = allOptions;
+    const reports::PrintJob printed = truckloadJob(report, settings, job);
+    QCOMPARE(int(printed.size()), documents);
+    for (const QString &title : options)
+        QVERIFY(printed[0].html.contains(title));
+    QCOMPARE(printed[0].html.count(QStringLiteral("Placarding Option ")), options.size());
+    if (certification) {
+        QVERIFY(printed[1].html.contains(QStringLiteral("Seen by the yard supervisor.")));
+        QCOMPARE(printed[1].footerLeft, QStringLiteral("Truck ID: TRUCK 12"));
+    }
+}
+
+void DocumentsTest::savedTruckloadFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");   // empty: the sample saved truckload
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("saved truckload") << QByteArray() << true;
+    QTest::newRow("not a truckload") << QByteArray("PK\x03\x04 a zip file, not a truckload") << false;
+    QTest::newRow("empty file") << QByteArray("") << false;
+}
+
+void DocumentsTest::savedTruckloadFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, readable);
+
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("TRUCK 7.vlm"));
+    if (readable) {
+        QVERIFY(QFile::copy(QStringLiteral(VELMORA_CLI_SAMPLES "/TRUCK 7.vlm"), path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString error;
+    const std::optional<reports::TruckloadReport> report = readSavedTruckload(path, Settings{}, &error);
+    QCOMPARE(report.has_value(), readable);
+    if (readable) {
+        QCOMPARE(report->truckId, QStringLiteral("TRUCK 7"));
+        QVERIFY(!report->manifest.empty());
+        QVERIFY(!report->options.empty());
+    } else {
+        QCOMPARE(error, QLatin1Char('"') + path + QStringLiteral("\" is not a readable truckload."));
+    }
 }
 
 QTEST_MAIN(DocumentsTest)
