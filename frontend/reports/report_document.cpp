@@ -148,12 +148,19 @@ QPageLayout reportPageLayout(QPageSize::PageSizeId size, QPageLayout::Orientatio
 
 QString layoutHtml(const QString &html)
 {
-    QString out = html;
     // A row of column heads starts the table: make it the table's head so
     // that it repeats at the top of every page the table runs onto.
-    static const QRegularExpression headRow(QStringLiteral("(<TR ALIGN=\"LEFT\" BGCOLOR=bbccdd>.*?</TR>)"),
+    static const QRegularExpression headRow(QStringLiteral("<TR ALIGN=\"LEFT\" BGCOLOR=bbccdd>.*?</TR>"),
                                             QRegularExpression::CaseInsensitiveOption);
-    out.replace(headRow, QStringLiteral("<THEAD>\\1</THEAD>"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = headRow.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += html.mid(done, m.capturedStart() - done) + QStringLiteral("<THEAD>") + m.captured() +
+               QStringLiteral("</THEAD>");
+        done = m.capturedEnd();
+    }
+    out += html.mid(done);
     static const QRegularExpression bareColour(QStringLiteral("BGCOLOR=([0-9a-fA-F]{6})\\b"),
                                                QRegularExpression::CaseInsensitiveOption);
     out.replace(bareColour, QStringLiteral("BGCOLOR=\"#\\1\""));
@@ -166,6 +173,11 @@ std::unique_ptr<QTextDocument> layOut(const Report &report, const QPageLayout &l
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     doc->setDefaultFont(font);
+    // Words wrap whole: a narrow column grows to its longest word rather
+    // than breaking "Packaging" in two.
+    QTextOption wrap = doc->defaultTextOption();
+    wrap.setWrapMode(QTextOption::WordWrap);
+    doc->setDefaultTextOption(wrap);
     if (report.baseUrl.isValid())
         doc->setBaseUrl(report.baseUrl);
     doc->setPageSize(pageBodySize(layout));

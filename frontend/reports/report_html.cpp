@@ -137,7 +137,7 @@ void optionBlock(QStringList &page, const TruckloadReport &report, int n, const 
     page << QStringLiteral("</TR>") << QStringLiteral("</TABLE>") << QStringLiteral("</TD></TR>")
          << QStringLiteral("<TR><TD ALIGN=\"CENTER\">");
 
-    page << QStringLiteral("<TABLE WIDTH=\"75%\">")
+    page << QStringLiteral("<TABLE WIDTH=\"75%\" CELLPADDING=\"3\">")
          << QStringLiteral("<TR><TD><B><FONT SIZE=+1>Segregations &amp; Restrictions</FONT></B></TD></TR>");
     if (option.messages.empty())
         page << QStringLiteral("<TR><TD>There are no segregations or restrictions for this truckload.</TD></TR>");
