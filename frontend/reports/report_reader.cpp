@@ -1,6 +1,6 @@
 #include "report_reader.h"
 
-#include "presentation/compliance_vocabulary.h"
+#include "compliance/compliance_vocabulary.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #include "documents/documents.h"
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QDir>
 #include <QFileDialog>

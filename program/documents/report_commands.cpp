@@ -1,6 +1,6 @@
 #include "documents/report_commands.h"
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include "report_reader.h"
 

@@ -8,7 +8,7 @@
 
 #include "report_document.h"
 #include "report_html.h"
-#include "shell/settings.h"
+#include "settings/settings.h"
 
 #include <QDateTime>
 #include <optional>

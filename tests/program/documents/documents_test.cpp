@@ -3,7 +3,7 @@
 // refused with the path named, and the preview shows the pages that print.
 #include "documents/documents.h"
 #include "documents/report_jobs.h"
-#include "shell/fakes.h"
+#include "support/fakes.h"
 
 #include <QDir>
 #include <QPrintPreviewDialog>

@@ -1,7 +1,7 @@
 // The print commands: what Print, Print All, the compliance report and
 // Export as PDF print in each view, and the reports of a saved truckload.
 #include "documents/report_commands.h"
-#include "shell/fakes.h"
+#include "support/fakes.h"
 #include "support/truckload_items.h"
 
 #include <QDir>
