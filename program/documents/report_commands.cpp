@@ -70,7 +70,7 @@ DocumentOutcome ReportCommands::exportPdf()
     // A truckload's instructions are offered under its truck ID.
     QString truck;
     const ReportView view = sources_.view();
-    if (view == ReportView::Truckload || view == ReportView::Compliance) {
+    if ((view == ReportView::Truckload || view == ReportView::Compliance) && sources_.engine()) {
         const char *name = GetName_Load(GetLoad_Engine(sources_.engine()));
         truck = name ? QString::fromLatin1(name) : QString();
     }
