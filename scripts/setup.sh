@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev
   binutils
   qt6-base-dev qt6-svg-dev xvfb xauth fonts-liberation2
+  poppler-utils
   clang libclang-rt-dev
 )
 

@@ -2,14 +2,18 @@
 //
 //   velmora-check check FILE... [--json] [--dangerous-first]
 //                 [--no-id-on-placards] [--placard-all] [--ruleset N]
+//                 [--pdf OUT.pdf [--paper letter|a4]]
 //   velmora-check search TEXT [--by name|class|id]
 //   velmora-check show ID|PID
 //
 // Exit status of check: 0 legal, 1 illegal, 2 cannot be determined (the
-// worst over all files), 3 bad input.
+// worst over all files), 3 bad input or a PDF that cannot be written.
 #include "check/compliance_report.h"
+#include "check/pdf_report.h"
 #include "check/table_report.h"
 #include "check/truckload_reader.h"
+
+#include "report_reader.h"
 
 #include "dravlen.h"
 
@@ -28,7 +32,7 @@ constexpr int kBadInput = 3;
 
 const char kUsage[] =
     "usage: velmora-check check FILE... [--json] [--dangerous-first] [--no-id-on-placards]\n"
-    "                     [--placard-all] [--ruleset N]\n"
+    "                     [--placard-all] [--ruleset N] [--pdf OUT.pdf [--paper letter|a4]]\n"
     "       velmora-check search TEXT [--by name|class|id]\n"
     "       velmora-check show ID|PID\n";
 
@@ -94,6 +98,8 @@ int Check(const std::vector<std::string> &args)
 {
     bool json = false, dangerousFirst = false, noIds = false, placardAll = false;
     int ruleset = -1;
+    std::string pdf;
+    bool a4 = false;
     std::vector<std::string> files;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
@@ -108,6 +114,15 @@ int Check(const std::vector<std::string> &args)
                 std::cerr << "velmora-check: --ruleset takes a ruleset number\n";
                 return kBadInput;
             }
+        } else if (a == "--pdf" && i + 1 < args.size()) {
+            pdf = args[++i];
+        } else if (a == "--paper" && i + 1 < args.size()) {
+            const std::string paper = args[++i];
+            if (paper != "letter" && paper != "a4") {
+                std::cerr << "velmora-check: --paper takes letter or a4\n";
+                return kBadInput;
+            }
+            a4 = paper == "a4";
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             std::cerr << "velmora-check: unknown option " << a << "\n" << kUsage;
             return kBadInput;
@@ -132,6 +147,7 @@ int Check(const std::vector<std::string> &args)
     // Every file is read before anything is reported: bad input anywhere
     // stops the run with nothing half-computed.
     std::vector<nlohmann::json> reports;
+    std::vector<velmora::reports::TruckloadReport> printed;
     int verdict = 0;
     for (const std::string &file : files) {
         Load *load = GetLoad_Engine(engine.get());
@@ -147,6 +163,18 @@ int Check(const std::vector<std::string> &args)
         }
         reports.push_back(velmora::check::DescribeTruckload(engine.get(), file));
         verdict = Worse(verdict, velmora::check::LegalityOf(reports.back()));
+        if (!pdf.empty()) {
+            printed.push_back(velmora::reports::readTruckloadReport(engine.get()));
+            if (printed.back().truckId.isEmpty())
+                printed.back().truckId = QString::fromStdString(file);
+        }
+    }
+    if (!pdf.empty()) {
+        const std::string error = velmora::check::WritePdfReport(printed, pdf, a4);
+        if (!error.empty()) {
+            std::cerr << "velmora-check: " << error << "\n";
+            return kBadInput;
+        }
     }
 
     if (json) {

@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+
+#include "documents/report_commands.h"
 #include "saved/saved_store.h"   // saved truckloads
 
 #include "compliance/compliance_view.h"
@@ -188,6 +190,7 @@ void MainWindow::buildMenus()
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     buildFileCommands(file, exit);   // saved truckloads
+    buildPrintCommands(file, exit);  // printing and PDF export
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction *prefs = edit->addAction(QStringLiteral("P&references"));

@@ -38,6 +38,7 @@ struct Hazmat;
 namespace velmora {
 
 class TruckloadEditor;   // truckload editing (main_window_editing.cpp)
+class ReportCommands;    // printing and PDF export (documents/main_window_documents.cpp)
 class SavedStore;        // saved truckloads (saved_main_window.cpp)
 class InfoWindow;   // reference views (main_window_refviews.cpp)
 class ComplianceView;   // compliance rendering
@@ -118,6 +119,11 @@ public:
     // Rebuilds the list with the scan that "ProcessLegality" selects.
     void rebuildSavedList();
     // --- end saved truckloads ---
+    // --- Printing (documents/main_window_documents.cpp) ---
+    ReportCommands *reportCommands() const { return reports_.get(); }
+    QAction *actPrint = nullptr, *actPrintAll = nullptr, *actPrintPreview = nullptr, *actComplianceReport = nullptr,
+            *actExportPdf = nullptr;
+    // --- end printing ---
     // --- Reference views (main_window_refviews.cpp) ---
     // The pop-up menu of the truckload list and the search results.
     QMenu *popupMenu = nullptr;
@@ -209,6 +215,9 @@ private:
     void fillTruckloadRows();
     // Saved truckloads (saved_main_window.cpp).
     void buildFileCommands(QMenu *fileMenu, QAction *before);
+    void buildPrintCommands(QMenu *fileMenu, QAction *before);
+    void addSavedReportEntries(QMenu &menu, bool oneSelected);
+    std::unique_ptr<ReportCommands> reports_;
     void setUpSaved();
     void buildSavedView(QWidget *view);
     void showSavedTruckloads(bool alreadyShowing);

@@ -249,6 +249,7 @@ void MainWindow::buildSavedView(QWidget *view)
             for (QAction *a : {open, del, ren})
                 a->setVisible(one);
             menu.addAction(QStringLiteral("Export Truckload..."), this, &MainWindow::exportTruckload);
+            addSavedReportEntries(menu, one);
             menu.exec(list->viewport()->mapToGlobal(at));
         });
         auto *del = new QShortcut(QKeySequence(Qt::Key_Delete), list, nullptr, nullptr, Qt::WidgetShortcut);
