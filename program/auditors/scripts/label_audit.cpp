@@ -497,6 +497,12 @@ void LabelAudit::subsidiaryBuilder(const QString &a)
         parseLabelAction(a, citation, picture);
         if (picture.contains(u'*') && !suffix_.isEmpty())
             picture.replace(picture.indexOf(u'*'), 1, suffix_);
+        // A Division 6.1 subsidiary hazard of a material poisonous by
+        // inhalation takes the POISON INHALATION HAZARD label (172.400(b)).
+        if (item_.poisonByInhalation && picture.compare(u"6POISN.GIF", Qt::CaseInsensitive) == 0) {
+            picture = QStringLiteral("6pih.gif");
+            citation = QStringLiteral("49 CFR 172.429");
+        }
         if (folders_.hasLabelPicture(picture)) {
             const QString key = citeKey(citation);
             const QString text = alternativeText(picture);
