@@ -406,7 +406,9 @@ void AuditorAuditsTest::marksOfRealItems_data()
     QTest::newRow("bulk marine pollutant") << "UN1993" << 3 << "BM" << QStringList() << QStringList{"FISH.GIF"}
                                            << QStringList{"49CFR172.322(b)", "49CFR172.302(a)"} << QStringList();
     // 172.313(a): Inhalation Hazard; (b) POISON only for Division 6.1.
-    QTest::newRow("ammonia, inhalation hazard, 2.2") << "UN1005" << 0 << "" << QStringList() << QStringList()
+    // Its NON-FLAMMABLE GAS label does not say "Inhalation Hazard": the mark goes on the package.
+    QTest::newRow("ammonia, inhalation hazard, 2.2") << "UN1005" << 0 << "" << QStringList{"labels do not carry the words"}
+                                                     << QStringList{"INHALHAZ.GIF"}
                                                      << QStringList{"49CFR172.313(a)", "49CFR172.301(a)"}
                                                      << QStringList{"49CFR172.313(b)"};
     QTest::newRow("acrolein, inhalation hazard, 6.1") << "UN1092" << 1 << "" << QStringList() << QStringList()
