@@ -346,6 +346,19 @@ void AuditorAuditsTest::labelScriptRunningOffItsEnd()
     QCOMPARE(pictures(labeled.view(), QStringLiteral("LABELS")), QStringList{"4flmsol.gif"});
     QVERIFY(labeled.view().contains(QStringLiteral("Subsidiary Label(s)")));
     QCOMPARE(labeled.lineIndex(), labeled.script().size());
+
+    // "STOP" finishes whichever answer chose it, YES included.
+    write(QStringLiteral("SUBSIDIARY.DIV"), "49 CFR 172.402(c)|By cargo aircraft?|NEXT|STOP\n"
+                                            "49 CFR 172.402(c)|Never asked?|NEXT|NEXT\n");
+    LabelAudit stopped(item, AuditorFolders(dir.path()));
+    stopped.start();
+    stopped.answer(false);
+    stopped.answer(true);
+    QVERIFY(!stopped.finished());
+    stopped.answer(true);
+    QVERIFY(stopped.finished());
+    QVERIFY(!stopped.view().contains(QStringLiteral("Never asked?")));
+    QCOMPARE(pictures(stopped.view(), QStringLiteral("LABELS")), QStringList{"4flmsol.gif"});
 }
 
 void AuditorAuditsTest::retryStartsOver()
