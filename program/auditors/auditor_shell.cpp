@@ -1,7 +1,7 @@
 #include "auditors/auditor_shell.h"
 
-#include "shell/help_window.h"
-#include "shell/launchers.h"
+#include "app/help_window.h"
+#include "app/launchers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,7 +38,7 @@ void openAuditorLink(const QString &href, const QString &programFolder)
 void openAuditorHelp(const QString &programFolder, const QString &topic, QWidget *parent)
 {
     const QString folder = helpFolder(programFolder);
-    THelpWindow help(folder, parent);
+    HelpWindow help(folder, parent);
     const QString page = QDir(folder).filePath(topic);
     if (QFileInfo(page).isFile())
         help.browser()->setSource(QUrl::fromLocalFile(page));
