@@ -112,6 +112,7 @@ void MainWindow::startUp()
     setUpEditing();   // truckload editing
     setUpSaved();     // saved truckloads
     setUpReferenceViews();   // reference views
+    setUpAuditors();         // label and package-marking auditors
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());

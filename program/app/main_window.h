@@ -42,6 +42,9 @@ class ReportCommands;    // printing and PDF export (documents/main_window_docum
 class SavedStore;        // saved truckloads (saved_main_window.cpp)
 class InfoWindow;   // reference views (main_window_refviews.cpp)
 class ComplianceView;   // compliance rendering
+namespace auditors {
+class AuditorWindow;   // label and package-marking auditors
+}
 
 enum class View { Truckload = 0, Compliance = 1, Search = 2, SavedTruckloads = 3 };
 
@@ -131,6 +134,15 @@ public:
     // Shows the information window modally; tests replace it.
     std::function<void(InfoWindow &window)> runInfoWindow;
     // --- end reference views ---
+    // --- Label and package-marking auditors (main_window_auditors.cpp) ---
+    QAction *actLabelAuditor = nullptr, *actMarkingAuditor = nullptr;
+    QAction *popupLabelAuditor = nullptr, *popupMarkingAuditor = nullptr;
+    // Shows an auditor window modally; tests replace it.
+    std::function<void(auditors::AuditorWindow &window)> runAuditorWindow;
+    // The item the auditors open on: the only item of the truckload, else
+    // the one selected truckload row; null when there is neither.
+    const Hazmat *auditedItem() const;
+    // --- end auditors ---
 
     // Controls (tests drive them like a user would).
     QLineEdit *lookForEdit = nullptr;
@@ -183,6 +195,10 @@ public slots:
     void updatePopupMenu();
     void showTableEntry();
     void showCargoTanks();
+    // Auditors (main_window_auditors.cpp).
+    void showLabelAuditor();
+    void showMarkingAuditor();
+    void updateAuditorCommands();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -227,6 +243,8 @@ private:
     std::vector<size_t> selectedSavedRows() const;
     // Reference views (main_window_refviews.cpp).
     void setUpReferenceViews();
+    // Auditors (main_window_auditors.cpp).
+    void setUpAuditors();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;

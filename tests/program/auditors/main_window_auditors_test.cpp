@@ -1,0 +1,115 @@
+// The auditors reached from the main window: the Auditing menu and the
+// pop-up menu, their enabling, and the item they open on.
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "auditors/auditor_view.h"
+#include "auditors/auditor_window.h"
+
+#include "dravlen.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+void addEntry(MainWindow &w, const char *id, int packingGroup)
+{
+    alignas(std::max_align_t) unsigned char storage[256] = {};
+    auto *item = reinterpret_cast<Hazmat *>(storage);
+    Init_Hazmat(item, SearchCT_HazData(id, 2, 0));
+    SetPackingGroup_Hazmat(item, packingGroup);
+    SetWeight_Hazmat(item, 100);
+    QVERIFY(Add_Load(GetLoad_Engine(w.engine()), item) >= 0);
+    Reset_Hazmat(item, 0);
+}
+
+} // namespace
+
+class MainWindowAuditorsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menusOpenTheAuditorsOnOneItem()
+    {
+        QTemporaryDir dir;
+        const std::string folder = withTrailingSeparator(dir.path().toStdString());
+        DravlenLibrary lib;
+        ScriptedPrompts prompts;
+        MainWindow w(lib, prompts, {folder, folder, folder});
+        QVERIFY(w.started());
+        QStringList shown;   // caption and page text of each auditor shown
+        w.runAuditorWindow = [&](auditors::AuditorWindow &window) {
+            window.begin();
+            shown << window.windowTitle() << window.view()->toPlainText();
+        };
+
+        // The Auditing menu sits before Help and starts with the two auditors;
+        // the pop-up menu starts with them too.
+        const QList<QAction *> bar = w.menuBar()->actions();
+        const auto auditing = std::find_if(bar.begin(), bar.end(), [](QAction *a) { return a->text() == "&Auditing"; });
+        QVERIFY(auditing != bar.end());
+        QVERIFY(bar.indexOf(*auditing) < bar.indexOf(w.helpMenu->menuAction()));
+        QCOMPARE((*auditing)->menu()->actions().value(0), w.actLabelAuditor);
+        QCOMPARE((*auditing)->menu()->actions().value(1), w.actMarkingAuditor);
+        QCOMPARE(w.actLabelAuditor->text(), QStringLiteral("HazMat &Label Auditor"));
+        QCOMPARE(w.actMarkingAuditor->text(), QStringLiteral("HazMat &Package Marking Auditor"));
+        QCOMPARE(w.popupMenu->actions().value(0)->text(), QStringLiteral("HazMat Label Auditor"));
+        QCOMPARE(w.popupMenu->actions().value(1)->text(), QStringLiteral("HazMat Package Marking Auditor"));
+        QVERIFY(w.popupMenu->actions().value(2)->isSeparator());
+
+        // Nothing on the truckload: nothing to audit.
+        w.updateAuditorCommands();
+        QVERIFY(!w.actLabelAuditor->isEnabled());
+        QVERIFY(!w.popupMarkingAuditor->isEnabled());
+        w.actLabelAuditor->trigger();
+        QVERIFY(shown.isEmpty());
+
+        // One item: the auditors open on it without a selection.
+        addEntry(w, "UN1203", 2);
+        w.showView(View::Truckload);
+        w.updateAuditorCommands();
+        QVERIFY(w.actLabelAuditor->isEnabled());
+        QVERIFY(w.popupLabelAuditor->isEnabled());
+        w.actLabelAuditor->trigger();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(0), QStringLiteral("HazMat Label Auditor"));
+        QVERIFY(shown.at(1).contains(QStringLiteral("UN1203")));
+
+        // Two items: only with one row selected, and on that row's item.
+        addEntry(w, "UN1830", 2);
+        w.showView(View::Search);
+        w.showView(View::Truckload);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
+        w.truckloadList->clearSelection();
+        w.updateAuditorCommands();
+        QVERIFY(!w.actMarkingAuditor->isEnabled());
+        w.truckloadList->selectAll();
+        w.updateAuditorCommands();
+        QVERIFY(!w.actMarkingAuditor->isEnabled());
+        w.truckloadList->clearSelection();
+        QTreeWidgetItem *sulfuric = nullptr;
+        for (int i = 0; i < w.truckloadList->topLevelItemCount(); ++i)
+            for (int c = 0; c < w.truckloadList->columnCount(); ++c)
+                if (w.truckloadList->topLevelItem(i)->text(c).contains(QStringLiteral("1830")))
+                    sulfuric = w.truckloadList->topLevelItem(i);
+        QVERIFY(sulfuric);
+        sulfuric->setSelected(true);
+        w.updateAuditorCommands();
+        QVERIFY(w.actMarkingAuditor->isEnabled());
+        w.popupMarkingAuditor->trigger();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown.at(2), QStringLiteral("HazMat Package Marking Auditor"));
+        QVERIFY(shown.at(3).contains(QStringLiteral("UN1830")));
+        QVERIFY(!shown.at(3).contains(QStringLiteral("UN1203")));
+    }
+};
+
+QTEST_MAIN(MainWindowAuditorsTest)
+#include "main_window_auditors_test.moc"
