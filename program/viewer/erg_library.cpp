@@ -199,16 +199,16 @@ ErgLookup ErgLibrary::lookup(const QString &id, const QString &name, const QStri
     if (x.hasMatch()) {
         const int division = x.captured(1).toInt();
         out.guide = (division == 4 || division == 6) ? QStringLiteral("114") : QStringLiteral("112");
-        out.reason = QStringLiteral("Explosive, Division 1.%1").arg(division);
+        out.reason = QStringLiteral("Guide for explosives of Division 1.%1").arg(division);
     } else if (!tableGuide.trimmed().isEmpty()) {
         out.guide = tableGuide.trimmed().toUpper();
-        out.reason = QStringLiteral("Hazardous Materials Table entry");
+        out.reason = QStringLiteral("Guide of the Hazardous Materials Table entry");
     } else if (!out.index.isEmpty()) {
         out.guide = out.index.front().guide;
         for (const IndexEntry &e : out.index)
             if (sameName(e.name, name))
                 out.guide = e.guide;
-        out.reason = QStringLiteral("Index by ID number");
+        out.reason = QStringLiteral("Guide of the ID number in the guidebook\u2019s index");
     }
     if (d.isEmpty())
         return out;

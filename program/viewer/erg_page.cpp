@@ -148,9 +148,9 @@ QString ergPageHtml(const ErgLibrary &erg, const QVector<ErgItem> &items)
                                "</table>")
                     .arg(cell, esc(item.id), look.guide.isEmpty() ? QStringLiteral("&mdash;") : esc(look.guide),
                          esc(item.name));
-        if (!look.distances.isEmpty())
-            html += QStringLiteral("<p><b>Toxic inhalation hazard: see the isolation and protective action "
-                                   "distances below.</b></p>");
+        // A toxic inhalation hazard: the distances come first, as in the
+        // guidebook, where a highlighted entry sends the reader to them.
+        html += distancesHtml(look);
         const Guide *g = look.guide.isEmpty() ? nullptr : erg.guide(look.guide);
         if (!g) {
             html += QStringLiteral("<p>The guidebook lists no guide for %1. Use <a href=\"guide:111\">Guide 111</a> "
@@ -164,7 +164,6 @@ QString ergPageHtml(const ErgLibrary &erg, const QVector<ErgItem> &items)
             html += QStringLiteral("<p><font size=\"-1\">%1</font></p>").arg(esc(look.reason));
             html += guideBodyHtml(*g);
         }
-        html += distancesHtml(look);
         if (items.size() > 1)
             html += QStringLiteral("<p><a href=\"#TOP\">Top</a></p>");
     }

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -134,7 +135,7 @@ RegulationsViewer::RegulationsViewer(const QString &programFolder, QWidget *pare
     split->addWidget(side_);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
-    split->setSizes({300, 800});
+    split->setSizes({340, 760});
     setCentralWidget(split);
 
     buildContents();
@@ -374,9 +375,12 @@ void RegulationsViewer::renderCitation(const Place &place)
     browser_->setHtml(sectionPageHtml(s, span_, note, place.term));
     edition_->setText(QStringLiteral("49 CFR %1 \u2014 %2").arg(s.number, editionText(s)));
     setWindowTitle(QStringLiteral("Regulations - 49 CFR ") + s.number);
-    if (span_.first >= 0)
+    if (span_.first >= 0) {
+        // The paragraph near the top, with a little of what leads to it.
         browser_->scrollToAnchor(lineAnchor(span_.first));
-    else
+        QScrollBar *bar = browser_->verticalScrollBar();
+        bar->setValue(bar->value() - 3 * browser_->fontMetrics().lineSpacing());
+    } else
         browser_->moveCursor(QTextCursor::Start);
     // Keep the contents in step with the page.
     const auto found = contents_->findItems(QStringLiteral("\u00A7 ") + s.number + QLatin1Char(' '),
