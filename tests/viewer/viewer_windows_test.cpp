@@ -4,7 +4,10 @@
 // hands over the eCFR address even without a browser; help pages and their
 // links; the guide of an item.
 #include "viewer/erg_window.h"
+#include "viewer/reference_links.h"
 #include "viewer/regulations_viewer.h"
+
+#include "dravlen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +20,8 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cstdlib>
 
 using namespace velmora::viewer;
 
@@ -54,6 +59,7 @@ private slots:
     void helpPagesAndTheirLinks();
     void copyGivesTheParagraphWithItsCitation();
     void guideOfItems();
+    void programEntryPoints();
 };
 
 void ViewerWindowsTest::citationOpensTheParagraph()
@@ -233,6 +239,47 @@ void ViewerWindowsTest::guideOfItems()
     QVERIFY(w.browser()->toPlainText().contains(QStringLiteral("Not an ID number")));
     emit w.browser()->anchorClicked(QUrl(QStringLiteral("guide:FA")));
     QVERIFY(w.browser()->toPlainText().contains(QStringLiteral("General First Aid")));
+}
+
+void ViewerWindowsTest::programEntryPoints()
+{
+    // One viewer for the whole program: a second link reuses it, so back
+    // leads to the first citation.
+    QWidget main;
+    RegulationsViewer *first = openReferenceLink(QStringLiteral("quarvel cite=49CFR177.848(d)"), kData, &main);
+    RegulationsViewer *second = openReferenceLink(QStringLiteral("49CFR172.301(a)(3)"), kData, &main);
+    QCOMPARE(first, second);
+    QVERIFY(second->isWindow() && second->isVisible());
+    QCOMPARE(second->currentSection()->number, QStringLiteral("172.301"));
+    second->goBack();
+    QCOMPARE(second->currentSection()->number, QStringLiteral("177.848"));
+    QVERIFY(openReferenceLink(QString(), kData, &main)->browser()->toPlainText().contains(QStringLiteral("offline copy")));
+
+    // The guide of real table entries, as the Emergency Response Guide
+    // command reads them from the selected item (the table needs an engine).
+    Engine *engine = static_cast<Engine *>(std::calloc(1, size_t(GetSizeOf_Engine())));
+    Init_Engine(engine);
+    struct Case { const char *id; const char *guide; const char *text; };
+    const Case cases[] = {
+        {"UN1017", "124", "60 m (200 ft)"},   // chlorine: Table 1 distances
+        {"UN0336", "114", "GUIDE 114"},       // fireworks, 1.4G
+        {"UN1203", "128", "GUIDE 128"},       // gasoline
+    };
+    for (const Case &c : cases) {
+        alignas(std::max_align_t) unsigned char storage[256] = {};
+        auto *item = reinterpret_cast<Hazmat *>(storage);
+        QVERIFY(Init_Hazmat(item, SearchCT_HazData(c.id, 2, 0)));
+        const ErgItem e = ergItemOf(item);
+        QCOMPARE(e.id, QString::fromLatin1(c.id));
+        QVERIFY2(!e.name.contains(QLatin1Char('<')), qPrintable(e.name));
+        EmergencyResponseGuideWindow *w = openEmergencyResponseGuide({e}, kData, &main);
+        QCOMPARE(w->library().lookup(e.id, e.name, e.hazardClass, e.tableGuide).guide, QString::fromLatin1(c.guide));
+        QVERIFY2(w->browser()->toPlainText().contains(QString::fromLatin1(c.text)), c.id);
+        w->close();
+        Reset_Hazmat(item, 0);
+    }
+    Destroy_Engine(engine);
+    std::free(engine);
 }
 
 QTEST_MAIN(ViewerWindowsTest)
