@@ -52,7 +52,8 @@ def pdf_pages(path, first=None, last=None):
 def clean(text):
     for a, b in QUOTES.items():
         text = text.replace(a, b)
-    return text
+    # Control characters the PDF carries (a BEL before a drop capital).
+    return re.sub(r'[\x00-\x08\x0b-\x1f\x7f]', '', text)
 
 
 def indent(line):
@@ -108,6 +109,19 @@ def parse_body(lines):
             continue
         if out and col > marker_col and not out[-1].startswith('@'):
             out[-1] += ' ' + s
+            continue
+        # A line that goes on in lower case continues the one before (the
+        # explosives guides' footnote "* For information on ... letters," /
+        # "refer to the Glossary section.").
+        if out and s[:1].islower() and not out[-1].startswith(('@section', '@heading')):
+            was_sub = out[-1].startswith('@sub ')
+            previous = out[-1][5:] if was_sub else out[-1]
+            # A drop capital ("*S" / "ome substances") joins without a blank.
+            joined = previous + s if re.fullmatch(r'\*?[A-Z]', previous) else previous + ' ' + s
+            # A footnote marked "*" stays text, not a bullet.
+            if was_sub and joined.startswith('* '):
+                joined = '*' + joined[2:]
+            out[-1] = joined
             continue
         marker_col = col
         if s.startswith('CAUTION') or s.endswith('.') or len(s) > 60:

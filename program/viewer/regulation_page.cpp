@@ -142,7 +142,7 @@ QString sectionPageHtml(const Section &section, const ParagraphSpan &highlight, 
         if (row && isRuleRow(line))
             continue;
         if (row && !inTable) {
-            html += QStringLiteral("<a name=\"%1\"></a><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"%2>")
+            html += QStringLiteral("<a name=\"%1\"></a><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:small\"%2>")
                         .arg(lineAnchor(i), ground);
             inTable = true;
         } else if (!row && inTable) {

@@ -97,8 +97,10 @@ void ViewerWindowsTest::backForwardAndContents()
     viewer.show();
     QVERIFY(!viewer.canGoBack());
     viewer.showCitation(QStringLiteral("49cfr177.848(d)"));
+    screenshot(&viewer, "regulations-177.848-d");
     viewer.showCitation(QStringLiteral("385.403(b)"));
     QCOMPARE(viewer.currentSection()->number, QStringLiteral("385.403"));
+    screenshot(&viewer, "regulations-385.403-b");
     QVERIFY(viewer.editionLabel()->text().contains(QStringLiteral("January 2025")));
     viewer.goBack();
     QCOMPARE(viewer.currentSection()->number, QStringLiteral("177.848"));
@@ -127,6 +129,7 @@ void ViewerWindowsTest::searchShowsTheHit()
     QVERIFY(viewer.searchResults()->count() > 0);
     QListWidgetItem *first = viewer.searchResults()->item(0);
     emit viewer.searchResults()->itemActivated(first);
+    screenshot(&viewer, "regulations-search");
     QVERIFY(viewer.currentSection());
     QVERIFY(viewer.currentSection()->lines.join(QLatin1Char(' ')).contains(QStringLiteral("sour crude"), Qt::CaseInsensitive));
     QVERIFY(viewer.browser()->toHtml().contains(QStringLiteral("#a6e3ff")));
