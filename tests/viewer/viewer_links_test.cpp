@@ -10,7 +10,7 @@
 #include "viewer/viewer_links.h"
 
 #include "compute/messages.h"
-#include "presentation/compliance_vocabulary.h"
+#include "compliance/compliance_vocabulary.h"
 
 #include "dravlen.h"
 
