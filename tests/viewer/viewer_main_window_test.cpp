@@ -98,14 +98,6 @@ private slots:
         QVERIFY(page.contains(QStringLiteral("GUIDE 128")));
         QVERIFY(page.contains(QStringLiteral("60 m (200 ft)")));
 
-        // One selected: that item only.
-        QVERIFY(w.truckloadList->topLevelItemCount() == 2);
-        w.truckloadList->topLevelItem(1)->setSelected(true);
-        w.actEmergencyResponseGuide->trigger();
-        page = guides(w).last()->browser()->toPlainText();
-        QVERIFY(page.contains(QStringLiteral("GUIDE 128")));
-        QVERIFY(!page.contains(QStringLiteral("GUIDE 124")));
-
         // Search view: the selected result.
         w.showView(View::Search);
         w.lookForEdit->setText(QStringLiteral("UN0336"));
@@ -114,7 +106,9 @@ private slots:
         QVERIFY(w.searchList->topLevelItemCount() >= 1);
         w.searchList->topLevelItem(0)->setSelected(true);
         w.actEmergencyResponseGuide->trigger();
-        QVERIFY(guides(w).last()->browser()->toPlainText().contains(QStringLiteral("GUIDE 114")));
+        page = guides(w).last()->browser()->toPlainText();
+        QVERIFY(page.contains(QStringLiteral("GUIDE 114")));
+        QVERIFY(!page.contains(QStringLiteral("GUIDE 124")));
     }
 
     void regulationsCommandOpensTheViewer()
