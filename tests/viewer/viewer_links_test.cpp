@@ -9,6 +9,8 @@
 #include "viewer/regulation_library.h"
 #include "viewer/viewer_links.h"
 
+#include "shipped_data.h"
+
 #include "compute/messages.h"
 #include "compliance/compliance_vocabulary.h"
 
@@ -26,15 +28,7 @@ using namespace velmora::viewer;
 
 namespace {
 
-const QString kData = QStringLiteral(VIEWER_TEST_DATA);
-
-const RegulationLibrary &regulations()
-{
-    static RegulationLibrary lib;
-    static bool loaded = lib.load(regulationDataPath(kData));
-    Q_UNUSED(loaded);
-    return lib;
-}
+using namespace velmora::viewer::test;
 
 // Where a citation leads; empty when it leads to its section and paragraph,
 // otherwise why not.

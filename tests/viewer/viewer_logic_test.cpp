@@ -9,32 +9,14 @@
 #include "viewer/regulation_page.h"
 #include "viewer/viewer_links.h"
 
+#include "shipped_data.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace velmora::viewer;
 
-namespace {
-
-const QString kData = QStringLiteral(VIEWER_TEST_DATA);
-
-const RegulationLibrary &regulations()
-{
-    static RegulationLibrary lib;
-    static bool loaded = lib.load(regulationDataPath(kData));
-    Q_UNUSED(loaded);
-    return lib;
-}
-
-const ErgLibrary &guidebook()
-{
-    static ErgLibrary erg;
-    static bool loaded = erg.load(ergFolder(kData));
-    Q_UNUSED(loaded);
-    return erg;
-}
-
-} // namespace
+using namespace velmora::viewer::test;
 
 class ViewerLogicTest : public QObject {
     Q_OBJECT

@@ -61,7 +61,7 @@ QList<viewer::EmergencyResponseGuideWindow *> guides(MainWindow &w)
 class ViewerMainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void guideOfTheSelection()
+    void guideOfTheSelectionAndTheRegulations()
     {
         QTemporaryDir dir;
         copyData(dir.path());
@@ -109,17 +109,8 @@ private slots:
         page = guides(w).last()->browser()->toPlainText();
         QVERIFY(page.contains(QStringLiteral("GUIDE 114")));
         QVERIFY(!page.contains(QStringLiteral("GUIDE 124")));
-    }
 
-    void regulationsCommandOpensTheViewer()
-    {
-        QTemporaryDir dir;
-        copyData(dir.path());
-        const std::string folder = withTrailingSeparator(dir.path().toStdString());
-        DravlenLibrary lib;
-        ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
-        QVERIFY(w.started());
+        // The regulations command: the program's own viewer, no outside program.
         w.showRegulations();
         auto *regulations = w.findChild<viewer::RegulationsViewer *>();
         QVERIFY(regulations && regulations->isVisible() && regulations->isLoaded());
