@@ -13,6 +13,7 @@
 #include "search/search_listing.h"
 #include "truckload/clipboard.h"          // truckload editing
 #include "truckload/truckload_editing.h"  // truckload editing
+#include "viewer/reference_links.h"       // regulations viewer, guide
 
 #include "dravlen.h"
 
@@ -231,6 +232,9 @@ void MainWindow::buildMenus()
     QAction *search = helpMenu->addAction(QStringLiteral("&Search..."));
     search->setShortcut(Qt::Key_F3);
     connect(search, &QAction::triggered, this, &MainWindow::searchHelp);
+    QMenu *er = menuBar()->insertMenu(helpMenu->menuAction(), new QMenu(QStringLiteral("ER"), this))->menu();
+    QAction *guide = er->addAction(QStringLiteral("&Emergency Response Guide"));
+    connect(guide, &QAction::triggered, this, &MainWindow::showEmergencyResponseGuide);
     QAction *tavisto = helpMenu->addAction(QStringLiteral("&Tavisto"));
     connect(tavisto, &QAction::triggered, this, &MainWindow::showRegulations);
     QAction *about = helpMenu->addAction(QStringLiteral("&About ") + kProductTitle);
@@ -239,6 +243,8 @@ void MainWindow::buildMenus()
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Help"), this, &MainWindow::showHelpContents);
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/tavisto.svg")), QStringLiteral("Tavisto"), this,
                         &MainWindow::showRegulations);
+    toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Emergency Response Guide"), this,
+                        &MainWindow::showEmergencyResponseGuide);
     toolbar_->addSeparator();
     idToggleButton = new QToolButton(toolbar_);
     idToggleButton->setObjectName(QStringLiteral("idToggleButton"));
@@ -490,7 +496,7 @@ void MainWindow::openHelp(bool atSearch)
     help.exec();
 }
 
-void MainWindow::showRegulations() { openRegulations(viewerPath_, QString(), prompts_); }
+void MainWindow::showRegulations() { viewer::openReferenceLink(QString(), programFolder_, this); }
 
 void MainWindow::showAbout()
 {

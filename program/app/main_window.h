@@ -131,6 +131,7 @@ public:
     // The pop-up menu of the truckload list and the search results.
     QMenu *popupMenu = nullptr;
     QAction *actViewTableEntry = nullptr, *actViewCargoTanks = nullptr;
+    QAction *actEmergencyResponseGuide = nullptr;   // pop-up menu entry
     // Shows the information window modally; tests replace it.
     std::function<void(InfoWindow &window)> runInfoWindow;
     // --- end reference views ---
@@ -166,6 +167,8 @@ public slots:
     void showHelpContents();
     void searchHelp();
     void showRegulations();
+    // The guide of the selected item(s) (viewer/main_window_viewer.cpp).
+    void showEmergencyResponseGuide();
     void showAbout();
     void openCustomHelpLink(int line);
     void toggleIdSearch(bool down);

@@ -5,6 +5,7 @@
 #include "compliance/compliance_view.h"
 
 #include "app/launchers.h"
+#include "viewer/reference_links.h"
 #include "search/list_sort.h"
 
 #include <QCheckBox>
@@ -161,7 +162,7 @@ void MainWindow::buildViews()
     row8820->addWidget(criteria8820Check);
     auto *link8820 = new QLabel(QStringLiteral("<a href=\"49CFR172.301(a)(3)\">49 CFR 172.301(a)(3)</a>"), questions);
     connect(link8820, &QLabel::linkActivated, this,
-            [this](const QString &cite) { openRegulations(regulationsViewerPath(programFolder_), cite, prompts_); });
+            [this](const QString &cite) { viewer::openReferenceLink(cite, programFolder_, this); });
     row8820->addWidget(link8820);
     row8820->addStretch();
     qv->addLayout(row8820);
@@ -189,7 +190,7 @@ void MainWindow::buildViews()
     complianceView_ = new ComplianceView(compliance);
     complianceView_->setFontAdjust(fontAdjust_);
     complianceView_->onCitation = [this](const QString &cite) {
-        openRegulations(regulationsViewerPath(programFolder_), cite, prompts_);
+        viewer::openReferenceLink(cite, programFolder_, this);
     };
     complianceView_->onError = [this](const QString &text) { prompts_.error(text); };
     static_cast<QVBoxLayout *>(compliance->layout())->addWidget(complianceView_, 1);

@@ -19,6 +19,9 @@ void MainWindow::setUpReferenceViews()
     actViewCargoTanks = popupMenu->addAction(QStringLiteral("View Authorized Motor Cargo Tanks"));
     connect(actViewTableEntry, &QAction::triggered, this, &MainWindow::showTableEntry);
     connect(actViewCargoTanks, &QAction::triggered, this, &MainWindow::showCargoTanks);
+    popupMenu->addSeparator();
+    actEmergencyResponseGuide = popupMenu->addAction(QStringLiteral("Emergency Response Guide"));
+    connect(actEmergencyResponseGuide, &QAction::triggered, this, &MainWindow::showEmergencyResponseGuide);
     for (QTreeWidget *list : {truckloadList, searchList}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &at) {

@@ -1,4 +1,5 @@
 #include "refviews/table_entry_view.h"
+#include "viewer/reference_links.h"
 
 #include "app/hazmat_library.h"
 
@@ -354,6 +355,9 @@ InfoWindow::InfoWindow(const QString &mode, const QString &html, const QString &
 {
     setObjectName(QStringLiteral("InfoWindow"));
     setWindowTitle(mode);
+    openCitation = [this](const QString &citation) {
+        viewer::openReferenceLink(citation, programFolder_, parentWidget() ? parentWidget() : this);
+    };
     setSizeGripEnabled(true);
     resize(888, 499);
     if (parent) {
@@ -385,16 +389,9 @@ void InfoWindow::linkClicked(const QString &href)
         }
         break;
     }
-    case InfoLinkAction::OpenRegulations: {
-        bool started = true;
-        const ProgramStarter start = [&](const QString &program, const QStringList &arguments) {
-            started = startProgram(program, arguments);
-            return started;
-        };
-        if (openRegulations(viewerPath_, action.value, prompts_, start) && !started)
-            prompts_.error(QStringLiteral("Unable to open Tavisto"));
+    case InfoLinkAction::OpenRegulations:
+        openCitation(action.value);
         break;
-    }
     case InfoLinkAction::Nothing:
         break;
     }

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QString>
 #include <QTextBrowser>
+#include <functional>
 
 struct CTRec;
 struct Hazmat;
@@ -77,8 +78,8 @@ public:
                     const QString &viewerPath, Prompts &prompts, QWidget *parent = nullptr);
 
     LinkBrowser *browser() const { return browser_; }
-    // Tests replace the start of the regulations program.
-    ProgramStarter startProgram = startDetachedProgram;
+    // Opens a citation in the program's regulations viewer; tests replace it.
+    std::function<void(const QString &citation)> openCitation;
 
 public slots:
     void linkClicked(const QString &href);

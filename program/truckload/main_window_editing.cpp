@@ -8,6 +8,7 @@
 #include "app/dravlen_library.h"
 #include "app/help_window.h"
 #include "app/launchers.h"
+#include "viewer/reference_links.h"
 #include "search/search_listing.h"
 #include "truckload/truckload_editing.h"
 
@@ -113,7 +114,7 @@ bool MainWindow::runItemDialog(Hazmat *item, bool fromSearch)
     context.load = engine_ ? GetLoad_Engine(engine_) : nullptr;
     context.doNotShip = &dns_;
     context.organisation = QString::fromStdString(organisation_);
-    context.openRegulation = [this](const QString &cite) { openRegulations(viewerPath_, cite, prompts_); };
+    context.openRegulation = [this](const QString &cite) { viewer::openReferenceLink(cite, programFolder_, this); };
     context.openDocument = [](const QString &target) { return openDesktopTarget(target); };
     context.openHelpPage = [this](const QString &page) {
         const QString path = QDir(helpFolder(programFolder_)).filePath(page);
