@@ -66,7 +66,7 @@ def chassis(x0=40, x1=400, y=150):
 
 def label(text, sub):
     return ("<text x=\"12\" y=\"22\" font-size=\"16\" font-weight=\"bold\" %s fill=\"%s\">%s</text>\n"
-            "<text x=\"12\" y=\"40\" font-size=\"11\" %s fill=\"%s\">%s</text>\n"
+            "<text x=\"12\" y=\"204\" font-size=\"11\" %s fill=\"%s\">%s</text>\n"
             % (FONT, LINE, text, FONT, DARK, sub))
 
 
