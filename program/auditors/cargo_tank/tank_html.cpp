@@ -19,6 +19,10 @@ QString renderableHtml(const QStringList &lines)
         QStringLiteral("(<TABLE[^>]*>)\\s*<CAPTION[^>]*>(.*?)</CAPTION>"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     html.replace(caption, QStringLiteral("<P ALIGN=\"CENTER\">\\2</P>\n\\1"));
+    // Colours written as bare hexadecimal digits need their "#".
+    static const QRegularExpression bareColour(QStringLiteral("(BGCOLOR|COLOR)=\"?([0-9A-Fa-f]{6})\"?(?=[ >])"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    html.replace(bareColour, QStringLiteral("\\1=\"#\\2\""));
     static const QRegularExpression form(QStringLiteral("</?FORM>"), QRegularExpression::CaseInsensitiveOption);
     html.remove(form);
     static const QRegularExpression radio(
