@@ -23,6 +23,12 @@ QString renderableHtml(const QStringList &lines)
     static const QRegularExpression bareColour(QStringLiteral("(BGCOLOR|COLOR)=\"?([0-9A-Fa-f]{6})\"?(?=[ >])"),
                                                QRegularExpression::CaseInsensitiveOption);
     html.replace(bareColour, QStringLiteral("\\1=\"#\\2\""));
+    // A group heading written as a bare header cell gets the row a browser
+    // would imply.
+    static const QRegularExpression bareHeading(QStringLiteral("^(<TH [^>]*COLSPAN=4>.*</TH>)$"),
+                                                QRegularExpression::CaseInsensitiveOption |
+                                                    QRegularExpression::MultilineOption);
+    html.replace(bareHeading, QStringLiteral("<TR>\\1</TR>"));
     static const QRegularExpression form(QStringLiteral("</?FORM>"), QRegularExpression::CaseInsensitiveOption);
     html.remove(form);
     static const QRegularExpression radio(

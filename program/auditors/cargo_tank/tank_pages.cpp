@@ -19,6 +19,8 @@ QString regulationCell(const QString &tank, const QString &citation)
     QStringList parts;
     for (const QString &part : citation.split(QLatin1Char(','))) {
         const QString cite = part.trimmed();
+        if (cite.isEmpty())
+            continue;   // the vacuum question cites nothing
         parts << (plain ? cite
                         : QStringLiteral("<A HREF=\"") + regulationHref(cite) + QStringLiteral("\">") + cite +
                               QStringLiteral("</A>"));
@@ -148,7 +150,7 @@ QStringList violationsList(const QString &tank, const std::vector<ViolationRow> 
         if (interactive && !v.disabled && v.combinedIndex >= 0)
             oos += QStringLiteral(" <A HREF=\"") + outOfServiceHref(v.combinedIndex) + QStringLiteral("\">") +
                    (v.outOfService == OutOfService::Yes ? QStringLiteral("(clear)")
-                                                        : QStringLiteral("(mark&nbsp;out&nbsp;of&nbsp;service)")) +
+                                                        : QStringLiteral("(mark out of service)")) +
                    QStringLiteral("</A>");
         lines << (r % 2 == 0 ? QStringLiteral("<TR>")
                              : QStringLiteral("<TR BGCOLOR=") + kShadedRowColour + QStringLiteral(">"));
