@@ -6,20 +6,26 @@
 // inspection intact.  Also checks the links of the supplied chart and
 // reference pages.
 #include "auditors/cargo_tank/cti_window.h"
+#include "auditors/cargo_tank/open_from_main_window.h"
 #include "auditors/cargo_tank/tank_chart.h"
 #include "auditors/cargo_tank/tank_html.h"
 #include "auditors/cargo_tank/tank_printing.h"
 #include "shell/fakes.h"
+#include "shell/dravlen_library.h"
+#include "shell/main_window.h"
 #include "shell/saved_store.h"
 #include "support/truckload_items.h"
 
 #include "dravlen.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -375,6 +381,38 @@ private slots:
         QVERIFY(!w.inspection().vacuum());
     }
 
+    // Copy takes the page's selection, else the first filled header field;
+    // Paste goes to the focused field; Select All selects the page.
+    void copyPasteSelectAll()
+    {
+        Fixture f;
+        TCTI_MainFrm w(f.host());
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        chooseTank(w, QStringLiteral("MC/TC 331"));
+        w.edtCarrier->setText(QStringLiteral("Prairie Gas"));
+        w.edtUsdot->setText(QStringLiteral("7654321"));
+        QClipboard *clipboard = QApplication::clipboard();
+
+        w.edtReportNumber->setFocus();
+        w.actCopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("7654321"));
+
+        w.webInspection->setFocus();
+        w.actSelectAll->trigger();
+        w.actCopy->trigger();
+        QVERIFY(clipboard->text().contains(QLatin1String("MC/TC 331 Tank Inspection")));
+
+        clipboard->setText(QStringLiteral("R-99"));
+        QVERIFY(w.actPaste->isEnabled());
+        w.edtReportNumber->setFocus();
+        w.actPaste->trigger();
+        QCOMPARE(w.edtReportNumber->text(), QStringLiteral("R-99"));
+        w.actSelectAll->trigger();
+        QCOMPARE(w.edtReportNumber->selectedText(), QStringLiteral("R-99"));
+    }
+
     void missingChartFile()
     {
         Fixture f;
@@ -423,6 +461,32 @@ private slots:
                 const QImage picture = pagePicture(programFolder() + "Data/CTI/Tanks/" + base + suffix);
                 QVERIFY2(picture.width() > 100, suffix);
             }
+    }
+
+    // From the main window: the inspection works on its truckload, and
+    // afterwards its vehicle list shows the tank chosen.
+    void openedFromTheMainWindow()
+    {
+        QTemporaryDir dir;
+        const std::string folder = withTrailingSeparator(dir.path().toStdString());
+        DravlenLibrary lib;
+        ScriptedPrompts prompts;
+        TForm1 main(lib, prompts, {folder, folder, folder});
+        QVERIFY(main.started());
+        addPackagedItem(main.engine(), "UN1203", true);
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *w = qobject_cast<TCTI_MainFrm *>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            caption = w->windowTitle();
+            chooseTank(*w, QStringLiteral("DOT/TC 406"));
+            w->close();
+        });
+        cargo_tank::openCargoTankInspection(main, prompts);
+        QCOMPARE(caption, QStringLiteral("Motor Cargo Tank Inspection"));
+        QCOMPARE(main.lbVehicles->currentItem()->text(), QStringLiteral("DOT/TC 406"));
+        QVERIFY(main.isDirty());
     }
 
     void printsEachReportToPdf()
