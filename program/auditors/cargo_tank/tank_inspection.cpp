@@ -244,6 +244,8 @@ QuestionsPage TankInspection::questionsPage(bool blankForm)
         if (!blankForm && row.answer == 2 && (yesDefault_ || noDefault_)) {
             row.answer = yesDefault_ ? 1 : 0;
             SetAnswer_Vehicle(load(), i, row.answer, kMode);
+            if (i == 0 && hasVacuumQuestion(current_))
+                settleVacuum(row.answer == 1);
         }
         if (i == 0 && hasVacuumQuestion(current_) && vacuumDecided_)
             row.answer = vacuum_ ? 1 : 0;

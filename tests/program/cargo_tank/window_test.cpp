@@ -299,6 +299,10 @@ private slots:
         for (uint32_t i = 0; i < count; ++i)
             QCOMPARE(GetAnswer_Vehicle(f.load(), i, 0), 1);
         QCOMPARE(w.webInspection->pageLines().filter(QStringLiteral("CHECKED ID=")).count(), int(count));
+        // The Yes answer of the vacuum question settles it as vacuum loaded.
+        chooseTank(w, QStringLiteral("DOT/TC 412"));
+        QVERIFY(w.inspection().vacuumDecided() && w.inspection().vacuum());
+        QVERIFY(w.webTank->pageLines().join(QString()).contains(QLatin1String("Tanks/407s.svg")));
 
         w.actNo->trigger();
         QVERIFY(!w.actYes->isChecked());
