@@ -46,7 +46,7 @@ QString nonBulkWarning()
                           "these hazmats. \n\nAre you sure you wish to continue? ");
 }
 
-TCTI_MainFrm::TCTI_MainFrm(const InspectionHost &host, QWidget *parent)
+CargoTankInspectionWindow::CargoTankInspectionWindow(const InspectionHost &host, QWidget *parent)
     : QDialog(parent), host_(host), inspection_(host.engine)
 {
     setWindowTitle(QStringLiteral("Motor Cargo Tank Inspection"));
@@ -63,7 +63,7 @@ TCTI_MainFrm::TCTI_MainFrm(const InspectionHost &host, QWidget *parent)
                                    PromptButtons::YesNo) == PromptAnswer::Yes;
     };
     runChart = [this](const QString &path) {
-        TCTI_TankViewFrm chart(this);
+        TankChartWindow chart(this);
         chart.openRegulation = host_.openRegulation;
         if (!chart.loadChart(path)) {
             host_.prompts->error(QStringLiteral("Unable to open the Cargo Tank List file"));
@@ -79,8 +79,8 @@ TCTI_MainFrm::TCTI_MainFrm(const InspectionHost &host, QWidget *parent)
 
     // Opening: the tanks, the header from the truckload, its tank.
     updatingCombo_ = true;
-    cbTank->addItems(tankNames());
-    cbTank->setCurrentIndex(-1);
+    tankList->addItems(tankNames());
+    tankList->setCurrentIndex(-1);
     updatingCombo_ = false;
     readHeader();
     if (inspection_.open())
@@ -90,46 +90,46 @@ TCTI_MainFrm::TCTI_MainFrm(const InspectionHost &host, QWidget *parent)
     enableCommands();
 }
 
-TCTI_MainFrm::~TCTI_MainFrm() = default;
+CargoTankInspectionWindow::~CargoTankInspectionWindow() = default;
 
-void TCTI_MainFrm::buildMenus()
+void CargoTankInspectionWindow::buildMenus()
 {
     auto *bar = new QMenuBar(this);
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    actSave = file->addAction(QStringLiteral("&Save"), this, &TCTI_MainFrm::SaveClick);
+    actSave = file->addAction(QStringLiteral("&Save"), this, &CargoTankInspectionWindow::save);
     actSave->setShortcut(QKeySequence::Save);
-    actSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &TCTI_MainFrm::SaveClick);
+    actSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &CargoTankInspectionWindow::save);
     QMenu *print = file->addMenu(QStringLiteral("&Print"));
     for (int r = 0; r < 4; ++r)
-        actPrint[r] = print->addAction(QString::fromLatin1(kReportTitles[r]), this, [this, r] { PrintClick(r); });
+        actPrint[r] = print->addAction(QString::fromLatin1(kReportTitles[r]), this, [this, r] { printReport(r); });
     file->addSeparator();
     file->addAction(QStringLiteral("&Close"), this, &QDialog::close);
 
     QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
-    actCopy = edit->addAction(QStringLiteral("&Copy"), this, &TCTI_MainFrm::CopyClick);
+    actCopy = edit->addAction(QStringLiteral("&Copy"), this, &CargoTankInspectionWindow::copySelection);
     actCopy->setShortcut(QKeySequence::Copy);
-    actPaste = edit->addAction(QStringLiteral("&Paste"), this, &TCTI_MainFrm::PasteClick);
+    actPaste = edit->addAction(QStringLiteral("&Paste"), this, &CargoTankInspectionWindow::pasteIntoField);
     actPaste->setShortcut(QKeySequence::Paste);
-    actSelectAll = edit->addAction(QStringLiteral("Select &All"), this, &TCTI_MainFrm::SelectAllClick);
+    actSelectAll = edit->addAction(QStringLiteral("Select &All"), this, &CargoTankInspectionWindow::selectAllOfFocus);
     actSelectAll->setShortcut(QKeySequence::SelectAll);
     for (QAction *a : {actCopy, actPaste, actSelectAll})
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
     QMenu *view = bar->addMenu(QStringLiteral("&View"));
-    actCurrent = view->addAction(QStringLiteral("&Current Inspection"), this, [this] { pnlCurrent->show(); });
-    actViewTanks = view->addAction(QStringLiteral("All &Tanks..."), this, &TCTI_MainFrm::ViewTanksClick);
+    actCurrent = view->addAction(QStringLiteral("&Current Inspection"), this, [this] { currentInspectionPanel->show(); });
+    actViewTanks = view->addAction(QStringLiteral("All &Tanks..."), this, &CargoTankInspectionWindow::viewTanks);
     view->addSeparator();
     actYes = view->addAction(QStringLiteral("Set All Answers to &Yes"));
     actYes->setCheckable(true);
-    connect(actYes, &QAction::triggered, this, &TCTI_MainFrm::YesClick);
+    connect(actYes, &QAction::triggered, this, &CargoTankInspectionWindow::setAllAnswersYes);
     actNo = view->addAction(QStringLiteral("Set All Answers to &No"));
     actNo->setCheckable(true);
-    connect(actNo, &QAction::triggered, this, &TCTI_MainFrm::NoClick);
-    actReset = view->addAction(QStringLiteral("&Reset Inspection"), this, &TCTI_MainFrm::ResetClick);
-    actNew = view->addAction(QStringLiteral("&New Inspection"), this, &TCTI_MainFrm::NewInspectionClick);
+    connect(actNo, &QAction::triggered, this, &CargoTankInspectionWindow::setAllAnswersNo);
+    actReset = view->addAction(QStringLiteral("&Reset Inspection"), this, &CargoTankInspectionWindow::resetInspection);
+    actNew = view->addAction(QStringLiteral("&New Inspection"), this, &CargoTankInspectionWindow::startNewInspection);
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    actContents = help->addAction(QStringLiteral("&Contents"), this, &TCTI_MainFrm::ContentsClick);
+    actContents = help->addAction(QStringLiteral("&Contents"), this, &CargoTankInspectionWindow::showHelpContents);
     actContents->setShortcut(QKeySequence::HelpContents);
 
     auto *tools = new QToolBar(this);
@@ -146,7 +146,7 @@ void TCTI_MainFrm::buildMenus()
     tools->addAction(actNo);
     tools->addAction(actReset);
     tools->addSeparator();
-    QAction *viewTanks = tools->addAction(QStringLiteral("View Tanks"), this, &TCTI_MainFrm::ViewTanksClick);
+    QAction *viewTanks = tools->addAction(QStringLiteral("View Tanks"), this, &CargoTankInspectionWindow::viewTanks);
     viewTanks->setToolTip(QStringLiteral("View Tanks"));
 
     auto *layout = new QVBoxLayout(this);
@@ -155,107 +155,107 @@ void TCTI_MainFrm::buildMenus()
     layout->setMenuBar(bar);
     layout->addWidget(tools);
 
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TCTI_MainFrm::enableCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CargoTankInspectionWindow::enableCommands);
 }
 
-void TCTI_MainFrm::buildPanels()
+void CargoTankInspectionWindow::buildPanels()
 {
     auto *splitter = new QSplitter(this);
-    pnlCurrent = new QWidget(splitter);
-    auto *panel = new QVBoxLayout(pnlCurrent);
+    currentInspectionPanel = new QWidget(splitter);
+    auto *panel = new QVBoxLayout(currentInspectionPanel);
     auto *title = new QHBoxLayout;
-    auto *caption = new QLabel(QStringLiteral("<b>Current Inspection</b>"), pnlCurrent);
-    auto *close = new QToolButton(pnlCurrent);
+    auto *caption = new QLabel(QStringLiteral("<b>Current Inspection</b>"), currentInspectionPanel);
+    auto *close = new QToolButton(currentInspectionPanel);
     close->setText(QStringLiteral("X"));
     close->setAutoRaise(true);
     close->setToolTip(QStringLiteral("Close the Current Inspection panel"));
-    connect(close, &QToolButton::clicked, pnlCurrent, &QWidget::hide);
+    connect(close, &QToolButton::clicked, currentInspectionPanel, &QWidget::hide);
     title->addWidget(caption, 1);
     title->addWidget(close);
     panel->addLayout(title);
 
     auto *form = new QFormLayout;
-    cbTank = new QComboBox(pnlCurrent);
-    cbTank->setPlaceholderText(QStringLiteral("Choose a tank"));
-    edtReportNumber = new QLineEdit(pnlCurrent);
-    edtUsdot = new QLineEdit(pnlCurrent);
-    edtInspector = new QLineEdit(pnlCurrent);
-    edtCarrier = new QLineEdit(pnlCurrent);
-    dtpStartDate = new QDateEdit(QDate::currentDate(), pnlCurrent);
-    dtpStartDate->setCalendarPopup(true);
-    dtpStartDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    dtpStartTime = new QTimeEdit(QTime::currentTime(), pnlCurrent);
-    form->addRow(QStringLiteral("&Tank:"), cbTank);
-    form->addRow(QStringLiteral("&Report Number:"), edtReportNumber);
-    form->addRow(QStringLiteral("US&DOT Number:"), edtUsdot);
-    form->addRow(QStringLiteral("&Inspector:"), edtInspector);
-    form->addRow(QStringLiteral("&Carrier:"), edtCarrier);
-    form->addRow(QStringLiteral("Start &Date:"), dtpStartDate);
-    form->addRow(QStringLiteral("Start Ti&me:"), dtpStartTime);
+    tankList = new QComboBox(currentInspectionPanel);
+    tankList->setPlaceholderText(QStringLiteral("Choose a tank"));
+    reportNumberEdit = new QLineEdit(currentInspectionPanel);
+    usdotEdit = new QLineEdit(currentInspectionPanel);
+    inspectorEdit = new QLineEdit(currentInspectionPanel);
+    carrierEdit = new QLineEdit(currentInspectionPanel);
+    startDateEdit = new QDateEdit(QDate::currentDate(), currentInspectionPanel);
+    startDateEdit->setCalendarPopup(true);
+    startDateEdit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    startTimeEdit = new QTimeEdit(QTime::currentTime(), currentInspectionPanel);
+    form->addRow(QStringLiteral("&Tank:"), tankList);
+    form->addRow(QStringLiteral("&Report Number:"), reportNumberEdit);
+    form->addRow(QStringLiteral("US&DOT Number:"), usdotEdit);
+    form->addRow(QStringLiteral("&Inspector:"), inspectorEdit);
+    form->addRow(QStringLiteral("&Carrier:"), carrierEdit);
+    form->addRow(QStringLiteral("Start &Date:"), startDateEdit);
+    form->addRow(QStringLiteral("Start Ti&me:"), startTimeEdit);
     panel->addLayout(form);
-    webTank = new TankBrowser(pnlCurrent);
-    panel->addWidget(webTank, 1);
+    tankPanel = new TankBrowser(currentInspectionPanel);
+    panel->addWidget(tankPanel, 1);
 
     tabs = new QTabWidget(splitter);
-    webInspection = new TankBrowser(tabs);
-    webViolations = new TankBrowser(tabs);
-    webDetails = new TankBrowser(tabs);
-    tabs->addTab(webInspection, QStringLiteral("Inspection"));
-    tabs->addTab(webViolations, QStringLiteral("Violations"));
-    tabs->addTab(webDetails, QStringLiteral("Details"));
-    splitter->addWidget(pnlCurrent);
+    inspectionPage = new TankBrowser(tabs);
+    violationsPage = new TankBrowser(tabs);
+    detailsPage = new TankBrowser(tabs);
+    tabs->addTab(inspectionPage, QStringLiteral("Inspection"));
+    tabs->addTab(violationsPage, QStringLiteral("Violations"));
+    tabs->addTab(detailsPage, QStringLiteral("Details"));
+    splitter->addWidget(currentInspectionPanel);
     splitter->addWidget(tabs);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 3);
     splitter->setSizes({width() / 4, width() * 3 / 4});
     layout()->addWidget(splitter);
 
-    connect(cbTank, &QComboBox::currentIndexChanged, this, &TCTI_MainFrm::cbTankChange);
-    connect(tabs, &QTabWidget::currentChanged, this, &TCTI_MainFrm::tabChange);
-    for (TankBrowser *view : {webInspection, webViolations, webDetails, webTank}) {
-        connect(view, &TankBrowser::linkClicked, this, &TCTI_MainFrm::linkClick);
-        connect(view, &QTextEdit::copyAvailable, this, &TCTI_MainFrm::enableCommands);
+    connect(tankList, &QComboBox::currentIndexChanged, this, &CargoTankInspectionWindow::chooseTankFromList);
+    connect(tabs, &QTabWidget::currentChanged, this, &CargoTankInspectionWindow::tabChanged);
+    for (TankBrowser *view : {inspectionPage, violationsPage, detailsPage, tankPanel}) {
+        connect(view, &TankBrowser::linkClicked, this, &CargoTankInspectionWindow::followLink);
+        connect(view, &QTextEdit::copyAvailable, this, &CargoTankInspectionWindow::enableCommands);
     }
-    for (QLineEdit *edit : {edtReportNumber, edtUsdot, edtInspector, edtCarrier})
+    for (QLineEdit *edit : {reportNumberEdit, usdotEdit, inspectorEdit, carrierEdit})
         connect(edit, &QLineEdit::textEdited, this, [this] { markDirty(); });
-    connect(dtpStartDate, &QDateEdit::userDateChanged, this, [this] { markDirty(); });
-    connect(dtpStartTime, &QTimeEdit::userTimeChanged, this, [this] { markDirty(); });
+    connect(startDateEdit, &QDateEdit::userDateChanged, this, [this] { markDirty(); });
+    connect(startTimeEdit, &QTimeEdit::userTimeChanged, this, [this] { markDirty(); });
 }
 
-void TCTI_MainFrm::readHeader()
+void CargoTankInspectionWindow::readHeader()
 {
-    edtReportNumber->setText(inspection_.value(kReportNumberKey));
-    edtUsdot->setText(inspection_.value(kUsdotNumberKey));
-    edtCarrier->setText(inspection_.value(kCarrierKey));
+    reportNumberEdit->setText(inspection_.value(kReportNumberKey));
+    usdotEdit->setText(inspection_.value(kUsdotNumberKey));
+    carrierEdit->setText(inspection_.value(kCarrierKey));
     if (inspection_.hasValue(kInspectorKey))
-        edtInspector->setText(inspection_.value(kInspectorKey));
+        inspectorEdit->setText(inspection_.value(kInspectorKey));
     else if (host_.settings)
-        edtInspector->setText(QString::fromStdString(host_.settings->defaultInspName));
+        inspectorEdit->setText(QString::fromStdString(host_.settings->defaultInspName));
     const QDate date = parseStoredDate(inspection_.value(kStartDateKey));
-    dtpStartDate->setDate(date.isValid() ? date : QDate::currentDate());
+    startDateEdit->setDate(date.isValid() ? date : QDate::currentDate());
     const QTime time = QLocale().toTime(inspection_.value(kStartTimeKey), QLocale::ShortFormat);
-    dtpStartTime->setTime(time.isValid() ? time : QTime::currentTime());
+    startTimeEdit->setTime(time.isValid() ? time : QTime::currentTime());
 }
 
-void TCTI_MainFrm::storeHeader()
+void CargoTankInspectionWindow::storeHeader()
 {
-    inspection_.storeValue(kReportNumberKey, edtReportNumber->text());
-    inspection_.storeValue(kUsdotNumberKey, edtUsdot->text());
-    inspection_.storeValue(kInspectorKey, edtInspector->text());
-    inspection_.storeValue(kCarrierKey, edtCarrier->text());
-    inspection_.storeValue(kStartDateKey, storedDate(dtpStartDate->date()));
-    inspection_.storeValue(kStartTimeKey, QLocale().toString(dtpStartTime->time(), QLocale::ShortFormat));
+    inspection_.storeValue(kReportNumberKey, reportNumberEdit->text());
+    inspection_.storeValue(kUsdotNumberKey, usdotEdit->text());
+    inspection_.storeValue(kInspectorKey, inspectorEdit->text());
+    inspection_.storeValue(kCarrierKey, carrierEdit->text());
+    inspection_.storeValue(kStartDateKey, storedDate(startDateEdit->date()));
+    inspection_.storeValue(kStartTimeKey, QLocale().toString(startTimeEdit->time(), QLocale::ShortFormat));
 }
 
-void TCTI_MainFrm::markDirty()
+void CargoTankInspectionWindow::markDirty()
 {
     if (host_.setDirty)
         host_.setDirty(true);
 }
 
-QString TCTI_MainFrm::picturesFolder() const { return host_.programFolder + QStringLiteral("Data/CTI/Tanks/"); }
+QString CargoTankInspectionWindow::picturesFolder() const { return host_.programFolder + QStringLiteral("Data/CTI/Tanks/"); }
 
-QString TCTI_MainFrm::referenceText() const
+QString CargoTankInspectionWindow::referenceText() const
 {
     const QString name = referenceFile(inspection_.currentTank());
     if (name.isEmpty())
@@ -264,31 +264,33 @@ QString TCTI_MainFrm::referenceText() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void TCTI_MainFrm::showForms()
+void CargoTankInspectionWindow::showForms()
 {
     if (inspection_.currentTank().isEmpty()) {
         // No tank: the question table with its header only, no violations.
-        webInspection->showPage(questionsForm(QuestionsPage{}));
-        webViolations->showPage(violationsList(QString(), {}, false));
-        webDetails->showPage(tankPage(TankPage{.large = true}));
-        webTank->showPage(tankPage(TankPage{}));
+        inspectionPage->showPage(questionsForm(QuestionsPage{}));
+        violationsPage->showPage(violationsList(QString(), {}, false));
+        TankPage details;
+        details.large = true;
+        detailsPage->showPage(tankPage(details));
+        tankPanel->showPage(tankPage(TankPage{}));
         return;
     }
-    webInspection->showPage(questionsForm(inspection_.questionsPage(false)));
+    inspectionPage->showPage(questionsForm(inspection_.questionsPage(false)));
     refreshTank();
     if (tabs->currentIndex() == ViolationsTab)
         refreshViolations(false);
 }
 
-void TCTI_MainFrm::refreshTank()
+void CargoTankInspectionWindow::refreshTank()
 {
-    webTank->showPage(tankPage(inspection_.tankPage(false, picturesFolder(), QString())));
-    webDetails->showPage(tankPage(inspection_.tankPage(true, picturesFolder(), referenceText())));
+    tankPanel->showPage(tankPage(inspection_.tankPage(false, picturesFolder(), QString())));
+    detailsPage->showPage(tankPage(inspection_.tankPage(true, picturesFolder(), referenceText())));
 }
 
-void TCTI_MainFrm::refreshViolations(bool warn)
+void CargoTankInspectionWindow::refreshViolations(bool warn)
 {
-    webViolations->showPage(violationsList(inspection_.currentTank(), inspection_.violationRows(), true));
+    violationsPage->showPage(violationsList(inspection_.currentTank(), inspection_.violationRows(), true));
     violationsValid_ = true;
     if (warn && host_.settings && host_.settings->ctViolationWarning) {
         const QString text = unansweredWarning(inspection_.unansweredNumbers());
@@ -297,7 +299,7 @@ void TCTI_MainFrm::refreshViolations(bool warn)
     }
 }
 
-void TCTI_MainFrm::enableCommands()
+void CargoTankInspectionWindow::enableCommands()
 {
     const bool tank = !inspection_.currentTank().isEmpty();
     for (QAction *a : {actSave, actSaveAs, actReset})
@@ -313,14 +315,14 @@ void TCTI_MainFrm::enableCommands()
     actSelectAll->setEnabled(true);
 }
 
-void TCTI_MainFrm::selectTankInCombo(const QString &tank)
+void CargoTankInspectionWindow::selectTankInCombo(const QString &tank)
 {
     updatingCombo_ = true;
-    cbTank->setCurrentIndex(tank.isEmpty() ? -1 : cbTank->findText(tank));
+    tankList->setCurrentIndex(tank.isEmpty() ? -1 : tankList->findText(tank));
     updatingCombo_ = false;
 }
 
-void TCTI_MainFrm::afterChoice(TankInspection::Choice choice)
+void CargoTankInspectionWindow::afterChoice(TankInspection::Choice choice)
 {
     if (choice == TankInspection::Choice::Refused) {
         selectTankInCombo(inspection_.currentTank());
@@ -334,14 +336,14 @@ void TCTI_MainFrm::afterChoice(TankInspection::Choice choice)
     enableCommands();
 }
 
-void TCTI_MainFrm::cbTankChange(int index)
+void CargoTankInspectionWindow::chooseTankFromList(int index)
 {
     if (updatingCombo_ || index < 0)
         return;
-    afterChoice(inspection_.chooseTank(cbTank->itemText(index)));
+    afterChoice(inspection_.chooseTank(tankList->itemText(index)));
 }
 
-void TCTI_MainFrm::openChart(const QString &variant)
+void CargoTankInspectionWindow::openChart(const QString &variant)
 {
     const ChartChoice choice = runChart(chartPath(host_.programFolder, variant));
     if (!choice.valid)
@@ -350,18 +352,18 @@ void TCTI_MainFrm::openChart(const QString &variant)
     const TankInspection::Choice result = inspection_.chooseFromChart(choice);
     QApplication::restoreOverrideCursor();
     afterChoice(result == TankInspection::Choice::Unchanged ? TankInspection::Choice::Chosen : result);
-    edtReportNumber->setFocus();
+    reportNumberEdit->setFocus();
 }
 
-void TCTI_MainFrm::ViewTanksClick() { openChart(QString()); }
+void CargoTankInspectionWindow::viewTanks() { openChart(QString()); }
 
-void TCTI_MainFrm::linkClick(const QString &href)
+void CargoTankInspectionWindow::followLink(const QString &href)
 {
     int question = 0, answer = 0;
     if (parseAnswerHref(href, &question, &answer)) {
         inspection_.answer(question, answer);
         violationsValid_ = false;
-        webInspection->showPage(questionsForm(inspection_.questionsPage(false)));
+        inspectionPage->showPage(questionsForm(inspection_.questionsPage(false)));
         if (question == 0 && hasVacuumQuestion(inspection_.currentTank()))
             refreshTank();
         return;
@@ -385,14 +387,14 @@ void TCTI_MainFrm::linkClick(const QString &href)
     }
 }
 
-void TCTI_MainFrm::tabChange(int index)
+void CargoTankInspectionWindow::tabChanged(int index)
 {
     enableCommands();
     if (index == ViolationsTab && !inspection_.currentTank().isEmpty())
         refreshViolations(true);
 }
 
-void TCTI_MainFrm::YesClick(bool on)
+void CargoTankInspectionWindow::setAllAnswersYes(bool on)
 {
     inspection_.setYesDefault(on);
     actNo->setChecked(false);
@@ -401,7 +403,7 @@ void TCTI_MainFrm::YesClick(bool on)
         showForms();
 }
 
-void TCTI_MainFrm::NoClick(bool on)
+void CargoTankInspectionWindow::setAllAnswersNo(bool on)
 {
     inspection_.setNoDefault(on);
     actYes->setChecked(false);
@@ -410,29 +412,29 @@ void TCTI_MainFrm::NoClick(bool on)
         showForms();
 }
 
-void TCTI_MainFrm::ResetClick()
+void CargoTankInspectionWindow::resetInspection()
 {
     inspection_.resetAnswers();
     violationsValid_ = false;
-    for (QLineEdit *edit : {edtReportNumber, edtUsdot, edtInspector, edtCarrier})
+    for (QLineEdit *edit : {reportNumberEdit, usdotEdit, inspectorEdit, carrierEdit})
         edit->clear();
     showForms();
 }
 
-void TCTI_MainFrm::NewInspectionClick()
+void CargoTankInspectionWindow::startNewInspection()
 {
     inspection_.newInspection();
     selectTankInCombo(QString());
-    for (QLineEdit *edit : {edtReportNumber, edtUsdot, edtInspector, edtCarrier})
+    for (QLineEdit *edit : {reportNumberEdit, usdotEdit, inspectorEdit, carrierEdit})
         edit->clear();
-    dtpStartDate->setDate(QDate::currentDate());
-    dtpStartTime->setTime(QTime::currentTime());
+    startDateEdit->setDate(QDate::currentDate());
+    startTimeEdit->setTime(QTime::currentTime());
     violationsValid_ = false;
     showForms();
     enableCommands();
 }
 
-void TCTI_MainFrm::SaveClick()
+void CargoTankInspectionWindow::save()
 {
     storeHeader();
     if (host_.saveTruckload)
@@ -440,7 +442,7 @@ void TCTI_MainFrm::SaveClick()
     storeHeader();
 }
 
-QStringList TCTI_MainFrm::reportPage(Report report)
+QStringList CargoTankInspectionWindow::reportPage(Report report)
 {
     const QString tank = inspection_.currentTank();
     switch (report) {
@@ -454,17 +456,17 @@ QStringList TCTI_MainFrm::reportPage(Report report)
         break;
     }
     InspectionHeader header;
-    header.reportNumber = edtReportNumber->text();
-    header.usdotNumber = edtUsdot->text();
-    header.inspector = edtInspector->text();
-    header.carrier = edtCarrier->text();
-    header.date = QLocale().toString(dtpStartDate->date(), QLocale::ShortFormat);
-    header.time = QLocale().toString(dtpStartTime->time(), QLocale::ShortFormat);
+    header.reportNumber = reportNumberEdit->text();
+    header.usdotNumber = usdotEdit->text();
+    header.inspector = inspectorEdit->text();
+    header.carrier = carrierEdit->text();
+    header.date = QLocale().toString(startDateEdit->date(), QLocale::ShortFormat);
+    header.time = QLocale().toString(startTimeEdit->time(), QLocale::ShortFormat);
     return inspectionReport(tank, header, questionsForm(inspection_.questionsPage(false)),
                             violationsList(tank, inspection_.violationRows(), false));
 }
 
-void TCTI_MainFrm::PrintClick(int report)
+void CargoTankInspectionWindow::printReport(int report)
 {
     if (report < 0 || report > 3 || inspection_.currentTank().isEmpty())
         return;
@@ -479,15 +481,15 @@ void TCTI_MainFrm::PrintClick(int report)
                              QStringLiteral("."));
 }
 
-QLineEdit *TCTI_MainFrm::focusedEdit() const
+QLineEdit *CargoTankInspectionWindow::focusedEdit() const
 {
-    for (QLineEdit *edit : {edtReportNumber, edtUsdot, edtInspector, edtCarrier})
+    for (QLineEdit *edit : {reportNumberEdit, usdotEdit, inspectorEdit, carrierEdit})
         if (edit->hasFocus())
             return edit;
     return nullptr;
 }
 
-void TCTI_MainFrm::CopyClick()
+void CargoTankInspectionWindow::copySelection()
 {
     if (QLineEdit *edit = focusedEdit(); edit && edit->hasSelectedText()) {
         edit->copy();
@@ -498,20 +500,20 @@ void TCTI_MainFrm::CopyClick()
         page->copy();
         return;
     }
-    for (QLineEdit *edit : {edtUsdot, edtReportNumber, edtCarrier, edtInspector})
+    for (QLineEdit *edit : {usdotEdit, reportNumberEdit, carrierEdit, inspectorEdit})
         if (!edit->text().isEmpty()) {
             QApplication::clipboard()->setText(edit->text());
             return;
         }
 }
 
-void TCTI_MainFrm::PasteClick()
+void CargoTankInspectionWindow::pasteIntoField()
 {
     if (QLineEdit *edit = focusedEdit())
         edit->paste();
 }
 
-void TCTI_MainFrm::SelectAllClick()
+void CargoTankInspectionWindow::selectAllOfFocus()
 {
     if (QLineEdit *edit = focusedEdit()) {
         edit->selectAll();
@@ -520,33 +522,33 @@ void TCTI_MainFrm::SelectAllClick()
     static_cast<TankBrowser *>(tabs->currentWidget())->selectAll();
 }
 
-void TCTI_MainFrm::ContentsClick()
+void CargoTankInspectionWindow::showHelpContents()
 {
     if (!host_.openHelp || !host_.openHelp(QStringLiteral("common_module_cti.htm")))
         host_.prompts->error(QStringLiteral("Unable to open the Motor Cargo Tank help file."));
 }
 
-void TCTI_MainFrm::showEvent(QShowEvent *event)
+void CargoTankInspectionWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        edtReportNumber->setFocus();
+        reportNumberEdit->setFocus();
     }
 }
 
-void TCTI_MainFrm::done(int result)
+void CargoTankInspectionWindow::done(int result)
 {
     storeHeader();
     QDialog::done(result);
 }
 
-bool openCargoTankInspection(const InspectionHost &host, QWidget *parent, const std::function<void(TCTI_MainFrm &)> &run)
+bool openCargoTankInspection(const InspectionHost &host, QWidget *parent, const std::function<void(CargoTankInspectionWindow &)> &run)
 {
     if (HasNonBulk_Load(GetLoad_Engine(host.engine)) &&
         host.prompts->show(PromptType::Warning, nonBulkWarning(), PromptButtons::YesNo) != PromptAnswer::Yes)
         return false;
-    TCTI_MainFrm window(host, parent);
+    CargoTankInspectionWindow window(host, parent);
     if (run)
         run(window);
     else

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "auditors/cargo_tank/tank_inspection.h"
-#include "shell/prompts.h"
-#include "shell/settings.h"
+#include "app/prompts.h"
+#include "settings/settings.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -25,7 +25,7 @@ class QWidget;
 namespace velmora::cargo_tank {
 
 class TankBrowser;
-class TCTI_TankViewFrm;
+class TankChartWindow;
 
 // What the window needs from the program.
 struct InspectionHost {
@@ -44,11 +44,11 @@ struct InspectionHost {
     std::function<bool(const QString &topic)> openHelp;
 };
 
-class TCTI_MainFrm : public QDialog {
+class CargoTankInspectionWindow : public QDialog {
     Q_OBJECT
 public:
-    TCTI_MainFrm(const InspectionHost &host, QWidget *parent = nullptr);
-    ~TCTI_MainFrm() override;
+    CargoTankInspectionWindow(const InspectionHost &host, QWidget *parent = nullptr);
+    ~CargoTankInspectionWindow() override;
 
     TankInspection &inspection() { return inspection_; }
 
@@ -62,33 +62,33 @@ public:
     std::function<bool(QPrinter &printer)> choosePrinter;
 
     // Controls (tests drive them like a user would).
-    QComboBox *cbTank = nullptr;
-    QLineEdit *edtReportNumber = nullptr, *edtUsdot = nullptr, *edtInspector = nullptr, *edtCarrier = nullptr;
-    QDateEdit *dtpStartDate = nullptr;
-    QTimeEdit *dtpStartTime = nullptr;
+    QComboBox *tankList = nullptr;
+    QLineEdit *reportNumberEdit = nullptr, *usdotEdit = nullptr, *inspectorEdit = nullptr, *carrierEdit = nullptr;
+    QDateEdit *startDateEdit = nullptr;
+    QTimeEdit *startTimeEdit = nullptr;
     QTabWidget *tabs = nullptr;
-    TankBrowser *webInspection = nullptr, *webViolations = nullptr, *webDetails = nullptr, *webTank = nullptr;
-    QWidget *pnlCurrent = nullptr;
+    TankBrowser *inspectionPage = nullptr, *violationsPage = nullptr, *detailsPage = nullptr, *tankPanel = nullptr;
+    QWidget *currentInspectionPanel = nullptr;
     QAction *actSave = nullptr, *actSaveAs = nullptr, *actYes = nullptr, *actNo = nullptr, *actReset = nullptr,
             *actNew = nullptr, *actCopy = nullptr, *actPaste = nullptr, *actSelectAll = nullptr,
             *actViewTanks = nullptr, *actCurrent = nullptr, *actContents = nullptr;
     QAction *actPrint[4] = {};
 
 public slots:
-    void cbTankChange(int index);
-    void SaveClick();
-    void YesClick(bool on);
-    void NoClick(bool on);
-    void ResetClick();
-    void NewInspectionClick();
-    void ViewTanksClick();
-    void CopyClick();
-    void PasteClick();
-    void SelectAllClick();
-    void ContentsClick();
-    void PrintClick(int report);
-    void tabChange(int index);
-    void linkClick(const QString &href);
+    void chooseTankFromList(int index);
+    void save();
+    void setAllAnswersYes(bool on);
+    void setAllAnswersNo(bool on);
+    void resetInspection();
+    void startNewInspection();
+    void viewTanks();
+    void copySelection();
+    void pasteIntoField();
+    void selectAllOfFocus();
+    void showHelpContents();
+    void printReport(int report);
+    void tabChanged(int index);
+    void followLink(const QString &href);
 
 protected:
     // Closing, however it happens, keeps the header in the truckload.
@@ -124,7 +124,7 @@ private:
 // `afterClose` runs when the window was shown (the main window refreshes
 // its views).  True when the window was shown.
 bool openCargoTankInspection(const InspectionHost &host, QWidget *parent,
-                             const std::function<void(TCTI_MainFrm &)> &run = {});
+                             const std::function<void(CargoTankInspectionWindow &)> &run = {});
 
 // The warning before opening the window on a truckload with non-bulk items.
 QString nonBulkWarning();

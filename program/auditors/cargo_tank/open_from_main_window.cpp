@@ -1,21 +1,23 @@
 #include "auditors/cargo_tank/open_from_main_window.h"
 
 #include "auditors/cargo_tank/cti_window.h"
-#include "shell/help_window.h"
-#include "shell/launchers.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
+#include "app/help_window.h"
+#include "app/launchers.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
 
 #include "dravlen.h"
 
 #include <QFileInfo>
+#include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QTextBrowser>
 #include <QUrl>
 
 namespace velmora::cargo_tank {
 
-void openCargoTankInspection(TForm1 &window, Prompts &prompts)
+void openCargoTankInspection(MainWindow &window, Prompts &prompts)
 {
     if (!window.engine())
         return;
@@ -33,7 +35,7 @@ void openCargoTankInspection(TForm1 &window, Prompts &prompts)
         const QString page = helpFolder(window.programFolder()) + topic;
         if (!QFileInfo::exists(page))
             return false;
-        THelpWindow help(helpFolder(window.programFolder()), &window);
+        HelpWindow help(helpFolder(window.programFolder()), &window);
         help.browser()->setSource(QUrl::fromLocalFile(page));
         help.exec();
         return true;
@@ -44,12 +46,36 @@ void openCargoTankInspection(TForm1 &window, Prompts &prompts)
     // list follows it and the views are drawn again.
     const char *vehicle = GetVehicle_Load(GetLoad_Engine(window.engine()));
     const QString name = QString::fromLatin1(vehicle ? vehicle : "");
-    if (window.lbVehicles) {
-        const auto found = window.lbVehicles->findItems(name, Qt::MatchExactly);
+    if (window.vehicleList) {
+        const auto found = window.vehicleList->findItems(name, Qt::MatchExactly);
         if (!found.isEmpty())
-            window.lbVehicles->setCurrentItem(found.first());
+            window.vehicleList->setCurrentItem(found.first());
     }
     window.showCompliance();
+}
+
+} // namespace velmora::cargo_tank
+
+namespace velmora::cargo_tank {
+
+CargoTankCommands installCargoTankCommands(MainWindow &window, Prompts &prompts)
+{
+    CargoTankCommands commands;
+    const auto run = [&window, &prompts] { openCargoTankInspection(window, prompts); };
+    if (window.auditingMenu) {
+        commands.menuCommand = window.auditingMenu->addAction(QStringLiteral("&Motor Cargo Tank Inspection"));
+        commands.menuCommand->setObjectName(QStringLiteral("actMotorCargoTankInspection"));
+        QObject::connect(commands.menuCommand, &QAction::triggered, &window, run);
+    }
+    if (window.popupMenu) {
+        // The auditors come first in the pop-up menu, then the reference views.
+        QAction *first = window.popupMenu->actions().value(0);
+        commands.popupCommand = new QAction(QStringLiteral("Motor Cargo Tank Inspection"), window.popupMenu);
+        window.popupMenu->insertAction(first, commands.popupCommand);
+        window.popupMenu->insertSeparator(first);
+        QObject::connect(commands.popupCommand, &QAction::triggered, &window, run);
+    }
+    return commands;
 }
 
 } // namespace velmora::cargo_tank

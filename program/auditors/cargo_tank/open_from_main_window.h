@@ -4,13 +4,23 @@
 // list to the truckload's vehicle.
 #pragma once
 
+class QAction;
+
 namespace velmora {
 class Prompts;
-class TForm1;
+class MainWindow;
 } // namespace velmora
 
 namespace velmora::cargo_tank {
 
-void openCargoTankInspection(TForm1 &window, Prompts &prompts);
+void openCargoTankInspection(MainWindow &window, Prompts &prompts);
+
+// Adds "&Motor Cargo Tank Inspection" to the Auditing menu and "Motor Cargo
+// Tank Inspection" to the pop-up menu, both running the command above.
+struct CargoTankCommands {
+    QAction *menuCommand = nullptr;
+    QAction *popupCommand = nullptr;
+};
+CargoTankCommands installCargoTankCommands(MainWindow &window, Prompts &prompts);
 
 } // namespace velmora::cargo_tank

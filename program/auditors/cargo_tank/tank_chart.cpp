@@ -14,7 +14,7 @@ QString chartPath(const QString &programFolder, const QString &variant)
            QLatin1String(kChartFile);
 }
 
-TCTI_TankViewFrm::TCTI_TankViewFrm(QWidget *parent) : QDialog(parent)
+TankChartWindow::TankChartWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Motor Cargo Tank List"));
     auto *layout = new QVBoxLayout(this);
@@ -22,10 +22,10 @@ TCTI_TankViewFrm::TCTI_TankViewFrm(QWidget *parent) : QDialog(parent)
     view = new TankBrowser(this);
     layout->addWidget(view);
     resize(820, 640);
-    connect(view, &TankBrowser::linkClicked, this, &TCTI_TankViewFrm::linkClick);
+    connect(view, &TankBrowser::linkClicked, this, &TankChartWindow::followLink);
 }
 
-bool TCTI_TankViewFrm::loadChart(const QString &path)
+bool TankChartWindow::loadChart(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -35,7 +35,7 @@ bool TCTI_TankViewFrm::loadChart(const QString &path)
     return true;
 }
 
-void TCTI_TankViewFrm::linkClick(const QString &href)
+void TankChartWindow::followLink(const QString &href)
 {
     const QString citation = citationOfHref(href);
     if (!citation.isEmpty()) {

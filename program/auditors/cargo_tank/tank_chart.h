@@ -17,10 +17,10 @@ inline constexpr const char *kChartFile = "Road Trailer Identification Chart.htm
 // the variants shown from the vacuum question.
 QString chartPath(const QString &programFolder, const QString &variant);
 
-class TCTI_TankViewFrm : public QDialog {
+class TankChartWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TCTI_TankViewFrm(QWidget *parent = nullptr);
+    explicit TankChartWindow(QWidget *parent = nullptr);
     // False when the file cannot be read.
     bool loadChart(const QString &path);
     const ChartChoice &choice() const { return choice_; }
@@ -29,7 +29,7 @@ public:
     std::function<void(const QString &citation)> openRegulation;
 
 public slots:
-    void linkClick(const QString &href);
+    void followLink(const QString &href);
 
 private:
     ChartChoice choice_;

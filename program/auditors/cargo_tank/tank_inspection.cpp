@@ -1,6 +1,6 @@
 #include "auditors/cargo_tank/tank_inspection.h"
 
-#include "shell/hazmat_library.h"
+#include "app/hazmat_library.h"
 
 #include "dravlen.h"
 

@@ -10,10 +10,10 @@
 #include "auditors/cargo_tank/tank_chart.h"
 #include "auditors/cargo_tank/tank_html.h"
 #include "auditors/cargo_tank/tank_printing.h"
-#include "shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
 #include "support/truckload_items.h"
 
 #include "dravlen.h"
@@ -25,6 +25,7 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTimer>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -88,11 +89,11 @@ struct Fixture {
     Load *load() const { return engine.load(); }
 };
 
-void chooseTank(TCTI_MainFrm &w, const QString &tank)
+void chooseTank(CargoTankInspectionWindow &w, const QString &tank)
 {
-    const int index = w.cbTank->findText(tank);
+    const int index = w.tankList->findText(tank);
     QVERIFY2(index >= 0, qPrintable(tank));
-    w.cbTank->setCurrentIndex(index);
+    w.tankList->setCurrentIndex(index);
 }
 
 // Clicks the link of `href` in a page view like a user would.
@@ -152,7 +153,7 @@ private slots:
         addPackagedItem(f.engine.get(), "UN1203", bulk);
         f.prompts.answers = {static_cast<PromptAnswer>(answer)};
         bool ran = false;
-        QCOMPARE(openCargoTankInspection(f.host(), nullptr, [&](TCTI_MainFrm &) { ran = true; }), opened);
+        QCOMPARE(openCargoTankInspection(f.host(), nullptr, [&](CargoTankInspectionWindow &) { ran = true; }), opened);
         QCOMPARE(ran, opened);
         QCOMPARE(int(f.prompts.shown.size()), warnings);
         if (warnings) {
@@ -170,33 +171,33 @@ private slots:
         addPackagedItem(f.engine.get(), "UN1203", true);
         QString saved;
         {
-            TCTI_MainFrm w(f.host());
+            CargoTankInspectionWindow w(f.host());
             w.show();
             QVERIFY(!w.actSave->isEnabled());
-            QCOMPARE(w.webInspection->pageLines().count(), 12);   // the header row only
+            QCOMPARE(w.inspectionPage->pageLines().count(), 12);   // the header row only
             chooseTank(w, QStringLiteral("DOT/TC 406"));
             QVERIFY(w.actSave->isEnabled());
             QCOMPARE(QString::fromLatin1(GetVehicle_Load(f.load())), QStringLiteral("DOT/TC 406"));
             QVERIFY(f.dirty);
 
-            QTest::keyClicks(w.edtReportNumber, QStringLiteral("R-2026-17"));
-            QTest::keyClicks(w.edtUsdot, QStringLiteral("1234567"));
-            w.edtInspector->clear();
-            QTest::keyClicks(w.edtInspector, QStringLiteral("J. Ortiz"));
-            QTest::keyClicks(w.edtCarrier, QStringLiteral("Valley Fuel"));
-            w.dtpStartDate->setDate(QDate(2026, 12, 9));
+            QTest::keyClicks(w.reportNumberEdit, QStringLiteral("R-2026-17"));
+            QTest::keyClicks(w.usdotEdit, QStringLiteral("1234567"));
+            w.inspectorEdit->clear();
+            QTest::keyClicks(w.inspectorEdit, QStringLiteral("J. Ortiz"));
+            QTest::keyClicks(w.carrierEdit, QStringLiteral("Valley Fuel"));
+            w.startDateEdit->setDate(QDate(2026, 12, 9));
 
-            QVERIFY(clickLink(w.webInspection, QStringLiteral("answer:1:No")));
+            QVERIFY(clickLink(w.inspectionPage, QStringLiteral("answer:1:No")));
             QCOMPARE(GetAnswer_Vehicle(f.load(), 1, 0), 0);
-            QVERIFY(clickLink(w.webInspection, QStringLiteral("answer:2:Yes")));
+            QVERIFY(clickLink(w.inspectionPage, QStringLiteral("answer:2:Yes")));
             QCOMPARE(GetAnswer_Vehicle(f.load(), 2, 0), 1);
-            QVERIFY(w.webInspection->pageLines().join(QString()).contains(
+            QVERIFY(w.inspectionPage->pageLines().join(QString()).contains(
                 QLatin1String("CHECKED ID=\"1\" NAME=\"1\" VALUE=\"No\"")));
 
             // A regulation link of the page opens the viewer at its citation.
-            const QString reg = w.webInspection->pageLines().filter(QStringLiteral("quarvel cite=")).first();
+            const QString reg = w.inspectionPage->pageLines().filter(QStringLiteral("quarvel cite=")).first();
             const QString href = reg.section(QLatin1Char('"'), 1, 1);
-            QVERIFY(clickLink(w.webInspection, href));
+            QVERIFY(clickLink(w.inspectionPage, href));
             QCOMPARE(f.citations, QStringList{citationOfHref(href)});
 
             w.tabs->setCurrentIndex(1);
@@ -204,7 +205,7 @@ private slots:
             QCOMPARE(int(rows.size()), 1);
             QCOMPARE(rows[0].questionReference, 1);
             QCOMPARE(rows[0].outOfService, OutOfService::Unknown);
-            QVERIFY(clickLink(w.webViolations, outOfServiceHref(0)));
+            QVERIFY(clickLink(w.violationsPage, outOfServiceHref(0)));
             QCOMPARE(w.inspection().violationRows()[0].outOfService, OutOfService::Yes);
 
             f.truckIds = {QStringLiteral("Tanker 9")};
@@ -217,13 +218,13 @@ private slots:
 
         Reset_Load(f.load());
         QCOMPARE(f.store.open(saved), SavedStore::OpenResult::Opened);
-        TCTI_MainFrm w(f.host());
-        QCOMPARE(w.cbTank->currentText(), QStringLiteral("DOT/TC 406"));
-        QCOMPARE(w.edtReportNumber->text(), QStringLiteral("R-2026-17"));
-        QCOMPARE(w.edtUsdot->text(), QStringLiteral("1234567"));
-        QCOMPARE(w.edtInspector->text(), QStringLiteral("J. Ortiz"));
-        QCOMPARE(w.edtCarrier->text(), QStringLiteral("Valley Fuel"));
-        QCOMPARE(w.dtpStartDate->date(), QDate(2026, 12, 9));
+        CargoTankInspectionWindow w(f.host());
+        QCOMPARE(w.tankList->currentText(), QStringLiteral("DOT/TC 406"));
+        QCOMPARE(w.reportNumberEdit->text(), QStringLiteral("R-2026-17"));
+        QCOMPARE(w.usdotEdit->text(), QStringLiteral("1234567"));
+        QCOMPARE(w.inspectorEdit->text(), QStringLiteral("J. Ortiz"));
+        QCOMPARE(w.carrierEdit->text(), QStringLiteral("Valley Fuel"));
+        QCOMPARE(w.startDateEdit->date(), QDate(2026, 12, 9));
         QCOMPARE(QString::fromLatin1(GetValue_Vehicle(f.load(), kStartDateKey)), QStringLiteral("12-9-2026"));
         QCOMPARE(GetAnswer_Vehicle(f.load(), 1, 0), 0);
         QCOMPARE(GetAnswer_Vehicle(f.load(), 2, 0), 1);
@@ -247,8 +248,8 @@ private slots:
         f.settings.defaultInspName = "Default Officer";
         if (stored)
             SetValue_Vehicle(f.load(), kInspectorKey, "Stored Officer");
-        TCTI_MainFrm w(f.host());
-        QCOMPARE(w.edtInspector->text(), shown);
+        CargoTankInspectionWindow w(f.host());
+        QCOMPARE(w.inspectorEdit->text(), shown);
     }
 
     void legalityPromptOnTankChange_data()
@@ -265,7 +266,7 @@ private slots:
         Fixture f;
         addPackagedItem(f.engine.get(), "UN1203", true);
         SetVehicle_Load(f.load(), "DOT/TC 406");
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         QVERIFY(f.prompts.shown.empty());   // opening asks nothing
         f.prompts.answers = {static_cast<PromptAnswer>(answer)};
         chooseTank(w, QStringLiteral("MC/TC 338"));
@@ -273,12 +274,12 @@ private slots:
         QCOMPARE(f.prompts.shown[0].type, PromptType::Error);
         QCOMPARE(f.prompts.shown[0].text, QStringLiteral("Choosing this vehicle will make this load illegal.  Are "
                                                          "you sure you want to choose MC/TC 338?"));
-        QCOMPARE(w.cbTank->currentText(), tank);
+        QCOMPARE(w.tankList->currentText(), tank);
         QCOMPARE(w.inspection().currentTank(), tank);
         QCOMPARE(QString::fromLatin1(GetVehicle_Load(f.load())), tank);
         const bool refused = tank == QLatin1String("DOT/TC 406");
         QCOMPARE(w.inspection().notApproved(), refused ? QString() : QStringLiteral("UN1203"));
-        QCOMPARE(w.webTank->pageLines().join(QString()).contains(
+        QCOMPARE(w.tankPanel->pageLines().join(QString()).contains(
                      QLatin1String("MC/TC 338 is not approved to carry UN1203")),
                  !refused);
     }
@@ -289,7 +290,7 @@ private slots:
     void answerModesResetAndNew()
     {
         Fixture f;
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         chooseTank(w, QStringLiteral("MC/TC 307"));
         w.actYes->trigger();
         QVERIFY(w.actYes->isChecked());
@@ -298,11 +299,11 @@ private slots:
         QVERIFY(count > 10);
         for (uint32_t i = 0; i < count; ++i)
             QCOMPARE(GetAnswer_Vehicle(f.load(), i, 0), 1);
-        QCOMPARE(w.webInspection->pageLines().filter(QStringLiteral("CHECKED ID=")).count(), int(count));
+        QCOMPARE(w.inspectionPage->pageLines().filter(QStringLiteral("CHECKED ID=")).count(), int(count));
         // The Yes answer of the vacuum question settles it as vacuum loaded.
         chooseTank(w, QStringLiteral("DOT/TC 412"));
         QVERIFY(w.inspection().vacuumDecided() && w.inspection().vacuum());
-        QVERIFY(w.webTank->pageLines().join(QString()).contains(QLatin1String("Tanks/407s.svg")));
+        QVERIFY(w.tankPanel->pageLines().join(QString()).contains(QLatin1String("Tanks/407s.svg")));
 
         w.actNo->trigger();
         QVERIFY(!w.actYes->isChecked());
@@ -310,15 +311,15 @@ private slots:
         w.actNo->trigger();   // both off: every answer unanswered
         QCOMPARE(GetAnswer_Vehicle(f.load(), 0, 0), 2);
 
-        w.edtCarrier->setText(QStringLiteral("Acme"));
+        w.carrierEdit->setText(QStringLiteral("Acme"));
         w.inspection().answer(3, 0);
         w.actReset->trigger();
         QCOMPARE(GetAnswer_Vehicle(f.load(), 3, 0), 2);
-        QVERIFY(w.edtCarrier->text().isEmpty());
+        QVERIFY(w.carrierEdit->text().isEmpty());
 
         w.actNew->trigger();
         QCOMPARE(QString::fromLatin1(GetVehicle_Load(f.load())), QStringLiteral("Unit Load"));
-        QCOMPARE(w.cbTank->currentIndex(), -1);
+        QCOMPARE(w.tankList->currentIndex(), -1);
         QVERIFY(!w.actSave->isEnabled());
     }
 
@@ -338,7 +339,7 @@ private slots:
         QFETCH(QStringList, texts);
         Fixture f;
         f.settings.ctViolationWarning = warn;
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         chooseTank(w, QStringLiteral("MC/TC 306"));
         const uint32_t count = GetNumQuestions_Vehicle(f.load(), 0);
         for (uint32_t i = 0; i < count; ++i)
@@ -346,7 +347,7 @@ private slots:
                 w.inspection().answer(int(i), 1);
         w.tabs->setCurrentIndex(1);
         QCOMPARE(f.prompts.texts(), texts);
-        QVERIFY(w.webViolations->pageLines().contains(QStringLiteral("<B><BIG><BIG>None</BIG></BIG></B>")));
+        QVERIFY(w.violationsPage->pageLines().contains(QStringLiteral("<B><BIG><BIG>None</BIG></BIG></B>")));
     }
 
     // DOT/TC 407: the View Tank link opens the 407 chart; its vacuum link
@@ -354,7 +355,7 @@ private slots:
     void vacuumFromTheChart()
     {
         Fixture f;
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         w.show();
         QStringList opened;
         QStringList missing;
@@ -365,14 +366,14 @@ private slots:
             return parseChartLink(QStringLiteral("DOT/TC 407 Vacuum"));
         };
         chooseTank(w, QStringLiteral("DOT/TC 407"));
-        QVERIFY(!w.webTank->pageLines().join(QString()).contains(QLatin1String("<IMG")));
-        QVERIFY(clickLink(w.webInspection, QStringLiteral("//")));
+        QVERIFY(!w.tankPanel->pageLines().join(QString()).contains(QLatin1String("<IMG")));
+        QVERIFY(clickLink(w.inspectionPage, QStringLiteral("//")));
         QCOMPARE(opened, QStringList{"407 Road Trailer Identification Chart.htm"});
         QCOMPARE(missing, QStringList{});
         QVERIFY(w.inspection().vacuum() && w.inspection().vacuumDecided());
         QCOMPARE(GetAnswer_Vehicle(f.load(), 0, 0), 1);
-        QVERIFY(w.webTank->pageLines().join(QString()).contains(QLatin1String("Tanks/407s.svg")));
-        QVERIFY(w.webDetails->pageLines().join(QString()).contains(QLatin1String("Tanks/407.svg")));
+        QVERIFY(w.tankPanel->pageLines().join(QString()).contains(QLatin1String("Tanks/407s.svg")));
+        QVERIFY(w.detailsPage->pageLines().join(QString()).contains(QLatin1String("Tanks/407.svg")));
 
         // The whole chart from the menu: a plain tank clears the vacuum.
         w.runChart = [&](const QString &path) {
@@ -381,7 +382,7 @@ private slots:
         };
         w.actViewTanks->trigger();
         QCOMPARE(opened.last(), QStringLiteral("Road Trailer Identification Chart.htm"));
-        QCOMPARE(w.cbTank->currentText(), QStringLiteral("MC/TC 338"));
+        QCOMPARE(w.tankList->currentText(), QStringLiteral("MC/TC 338"));
         QVERIFY(!w.inspection().vacuum());
     }
 
@@ -390,31 +391,31 @@ private slots:
     void copyPasteSelectAll()
     {
         Fixture f;
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         chooseTank(w, QStringLiteral("MC/TC 331"));
-        w.edtCarrier->setText(QStringLiteral("Prairie Gas"));
-        w.edtUsdot->setText(QStringLiteral("7654321"));
+        w.carrierEdit->setText(QStringLiteral("Prairie Gas"));
+        w.usdotEdit->setText(QStringLiteral("7654321"));
         QClipboard *clipboard = QApplication::clipboard();
 
-        w.edtReportNumber->setFocus();
+        w.reportNumberEdit->setFocus();
         w.actCopy->trigger();
         QCOMPARE(clipboard->text(), QStringLiteral("7654321"));
 
-        w.webInspection->setFocus();
+        w.inspectionPage->setFocus();
         w.actSelectAll->trigger();
         w.actCopy->trigger();
         QVERIFY(clipboard->text().contains(QLatin1String("MC/TC 331 Tank Inspection")));
 
         clipboard->setText(QStringLiteral("R-99"));
         QVERIFY(w.actPaste->isEnabled());
-        w.edtReportNumber->setFocus();
+        w.reportNumberEdit->setFocus();
         w.actPaste->trigger();
-        QCOMPARE(w.edtReportNumber->text(), QStringLiteral("R-99"));
+        QCOMPARE(w.reportNumberEdit->text(), QStringLiteral("R-99"));
         w.actSelectAll->trigger();
-        QCOMPARE(w.edtReportNumber->selectedText(), QStringLiteral("R-99"));
+        QCOMPARE(w.reportNumberEdit->selectedText(), QStringLiteral("R-99"));
     }
 
     void missingChartFile()
@@ -423,7 +424,7 @@ private slots:
         QTemporaryDir empty;
         InspectionHost host = f.host();
         host.programFolder = empty.path() + QLatin1Char('/');
-        TCTI_MainFrm w(host);
+        CargoTankInspectionWindow w(host);
         chooseTank(w, QStringLiteral("MC/TC 331"));
         w.actViewTanks->trigger();
         QCOMPARE(f.prompts.texts(), QStringList{"Unable to open the Cargo Tank List file"});
@@ -435,7 +436,7 @@ private slots:
     // reference tables cites a section.
     void suppliedPages()
     {
-        TCTI_TankViewFrm chart;
+        TankChartWindow chart;
         QVERIFY(chart.loadChart(chartPath(programFolder(), QString())));
         chart.show();
         QVERIFY(clickLink(chart.view, QStringLiteral("MC/TC 312")));
@@ -467,29 +468,34 @@ private slots:
             }
     }
 
-    // From the main window: the inspection works on its truckload, and
-    // afterwards its vehicle list shows the tank chosen.
+    // From the main window's Auditing menu: the inspection works on its
+    // truckload, and afterwards its vehicle list shows the tank chosen.
     void openedFromTheMainWindow()
     {
         QTemporaryDir dir;
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 main(lib, prompts, {folder, folder, folder});
+        MainWindow main(lib, prompts, {folder, folder, folder});
         QVERIFY(main.started());
         addPackagedItem(main.engine(), "UN1203", true);
         QString caption;
         QTimer::singleShot(0, [&] {
-            auto *w = qobject_cast<TCTI_MainFrm *>(QApplication::activeModalWidget());
+            auto *w = qobject_cast<CargoTankInspectionWindow *>(QApplication::activeModalWidget());
             if (!w)
                 return;
             caption = w->windowTitle();
             chooseTank(*w, QStringLiteral("DOT/TC 406"));
             w->close();
         });
-        cargo_tank::openCargoTankInspection(main, prompts);
+        QAction *command = main.findChild<QAction *>(QStringLiteral("actMotorCargoTankInspection"));
+        QVERIFY(command);
+        QVERIFY(main.auditingMenu->actions().contains(command));
+        QCOMPARE(command->text(), QStringLiteral("&Motor Cargo Tank Inspection"));
+        QCOMPARE(main.popupMenu->actions().value(0)->text(), QStringLiteral("Motor Cargo Tank Inspection"));
+        command->trigger();
         QCOMPARE(caption, QStringLiteral("Motor Cargo Tank Inspection"));
-        QCOMPARE(main.lbVehicles->currentItem()->text(), QStringLiteral("DOT/TC 406"));
+        QCOMPARE(main.vehicleList->currentItem()->text(), QStringLiteral("DOT/TC 406"));
         QVERIFY(main.isDirty());
     }
 
@@ -497,7 +503,7 @@ private slots:
     {
         Fixture f;
         addPackagedItem(f.engine.get(), "UN1203", true);
-        TCTI_MainFrm w(f.host());
+        CargoTankInspectionWindow w(f.host());
         chooseTank(w, QStringLiteral("DOT/TC 406"));
         w.inspection().answer(0, 0);
         QTemporaryDir out;
@@ -514,10 +520,10 @@ private slots:
             QVERIFY(pdf.read(5) == "%PDF-");
         }
         QVERIFY(f.prompts.shown.empty());
-        const QStringList report = w.reportPage(TCTI_MainFrm::Report::InspectionReport);
+        const QStringList report = w.reportPage(CargoTankInspectionWindow::Report::InspectionReport);
         QVERIFY(report.contains(QStringLiteral("<!--DOT/TC 406-->")));
         QCOMPARE(report.filter(QStringLiteral("<!--Violations-->")).count(), 1);
-        QVERIFY(!w.reportPage(TCTI_MainFrm::Report::QuestionsUnanswered).join(QString()).contains(
+        QVERIFY(!w.reportPage(CargoTankInspectionWindow::Report::QuestionsUnanswered).join(QString()).contains(
             QLatin1String("CHECKED")));
     }
 };
