@@ -10,6 +10,7 @@
 #include "app/launchers.h"
 #include "settings/preferences_dialog.h"
 #include "app/rules_menu.h"
+#include "auditors/cargo_tank/open_from_main_window.h"   // auditors
 #include "search/search_listing.h"
 #include "truckload/clipboard.h"          // truckload editing
 #include "truckload/truckload_editing.h"  // truckload editing
@@ -114,6 +115,7 @@ void MainWindow::startUp()
     setUpSaved();     // saved truckloads
     setUpReferenceViews();   // reference views
     setUpAuditors();         // label and package-marking auditors
+    cargo_tank::installCargoTankCommands(*this, prompts_);   // auditors
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -220,6 +222,8 @@ void MainWindow::buildMenus()
         for (size_t i = 0; i < viewActions_.size(); ++i)
             viewActions_[i]->setChecked(static_cast<int>(i) == static_cast<int>(view_));
     });
+
+    auditingMenu = menuBar()->addMenu(QStringLiteral("&Auditing"));   // auditors
 
     rulesMenu = menuBar()->addMenu(QStringLiteral("&Rules"));
     rulesGroup_ = new QActionGroup(this);

@@ -18,7 +18,7 @@ namespace {
 
 // The "&Auditing" menu, made before the Help menu when no other command
 // made it first.
-QMenu *auditingMenu(QMenuBar *bar, QMenu *before, QWidget *owner)
+QMenu *findOrMakeAuditingMenu(QMenuBar *bar, QMenu *before, QWidget *owner)
 {
     const QString title = QStringLiteral("&Auditing");
     for (QAction *a : bar->actions())
@@ -37,7 +37,7 @@ QMenu *auditingMenu(QMenuBar *bar, QMenu *before, QWidget *owner)
 
 void MainWindow::setUpAuditors()
 {
-    QMenu *auditing = auditingMenu(menuBar(), helpMenu, this);
+    QMenu *auditing = auditingMenu ? auditingMenu : findOrMakeAuditingMenu(menuBar(), helpMenu, this);
     QAction *first = auditing->actions().value(0);
     actLabelAuditor = new QAction(QStringLiteral("HazMat &Label Auditor"), this);
     actMarkingAuditor = new QAction(QStringLiteral("HazMat &Package Marking Auditor"), this);
