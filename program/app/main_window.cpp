@@ -224,6 +224,7 @@ void MainWindow::buildMenus()
     });
 
     auditingMenu = menuBar()->addMenu(QStringLiteral("&Auditing"));   // auditors
+    auditingMenu->setObjectName(QStringLiteral("auditingMenu"));
 
     rulesMenu = menuBar()->addMenu(QStringLiteral("&Rules"));
     rulesGroup_ = new QActionGroup(this);
