@@ -7,6 +7,7 @@
 // group line of a row; see its PROVENANCE.md).  Every record is a run of
 // NUL-terminated strings padded to 579 bytes; records are sorted by the
 // bytes of the ID number so that the library can binary-search them.
+// Text is UTF-8, as the library returns it.
 // Anything that does not parse (a hazard class or label code that is not a
 // valid code, a malformed ID, a record too long) stops the build: the table
 // never carries a row the engine could misread.
@@ -28,6 +29,49 @@ namespace {
 
 constexpr size_t kRecordSize = 579;
 constexpr int kMaxPid = 2607;
+
+// Well-formed UTF-8 (shortest forms, no surrogates) without control
+// characters other than the column TAB.
+bool PrintableUtf8(const std::string &text)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(text.data());
+    const size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        const unsigned c = s[i];
+        if (c < 0x80) {
+            if ((c < 32 && c != '\t') || c == 127)
+                return false;
+            ++i;
+            continue;
+        }
+        size_t len = 0;
+        unsigned cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        for (size_t k = 1; k < len; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (s[i + k] & 0x3F);
+        }
+        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF) || (cp >= 0x80 && cp < 0xA0))
+            return false;
+        i += len;
+    }
+    return true;
+}
 constexpr int kRulesetCount = 43;
 const char *const kSlotColumns[9] = {"labels", "special_provisions", "exceptions",
                                      "non_bulk", "bulk", "passenger_limit",
@@ -92,9 +136,8 @@ bool ReadTsv(const char *path, std::vector<Line> &out)
         ++lineNo;
         if (text.empty())
             continue;
-        for (unsigned char c : text)
-            if (c > 126 || (c < 32 && c != '\t'))
-                Fail(lineNo, "character outside printable ASCII");
+        if (!PrintableUtf8(text))
+            Fail(lineNo, "not printable UTF-8 text");
         std::vector<std::string> cells = Split(text, '\t');
         if (cells.size() != head.size()) {
             Fail(lineNo, "wrong number of columns");
