@@ -6,6 +6,7 @@
 #include "dravlen.h"
 #include "refdata/rulesets.h"
 #include "refdata/store.h"
+#include "table_in_force_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -55,24 +56,14 @@ std::string Normal(const std::string &name)
     return out;
 }
 
-class RegulationData : public ::testing::Test {
+class RegulationData : public TableInForce {
 protected:
     void SetUp() override
     {
-        struct tm t {};
-        t.tm_year = 2026 - 1900;
-        t.tm_mon = 5;
-        t.tm_mday = 1;
-        SetClockForTesting(Stamp(timegm(&t)));
-        AcquireReferenceStore();
+        TableInForce::SetUp();
         for (int pid = 1; pid < 2608; ++pid)
             if (const CTRec *row = GetCTRec_HazData(pid))
                 rows_.push_back(row);
-    }
-    void TearDown() override
-    {
-        ReleaseReferenceStore();
-        ClearClockForTesting();
     }
     const CTRec *Row(const char *id, const char *words = nullptr) const
     {
