@@ -10,7 +10,9 @@ reference tables in engine/refdata/data/:
 Usage: convert_reference_tables.py REGULATORY_DIR CFR_DIR OUT_DIR
 
 REGULATORY_DIR holds hazardous-substances-302.4.tsv, marine-pollutants.tsv,
-violation-codes.tsv, hmt-current.tsv and hmt-2019-derived.tsv; CFR_DIR
+violation-codes.tsv, hmt-current.tsv and hmt-2019-derived.tsv; OUT_DIR
+must already hold hmt.tsv and pids.tsv (tools/hmt_convert.py), whose
+entries the marine pollutants are keyed to; CFR_DIR
 holds the regulation text one section a file (172.101.md is read for the
 vessel stowage categories of 172.101(k)).  Not part of
 the build: run it by hand when the public data changes and commit its output.
@@ -22,6 +24,9 @@ import csv
 import os
 import re
 import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from hmt_convert import chemical_forms, substance_forms  # noqa: E402
 
 # Stored record widths; a record holds its fields each followed by NUL.
 SUBSTANCE_WIDTH = 194
@@ -103,38 +108,57 @@ def convert_substances(reg_dir, out_dir):
 
 # --------------------------------------------------------- marine pollutants
 
-def convert_marine_pollutants(reg_dir, out_dir, substances):
-    cas_by_name = {}
-    for cas, name, _rq in substances:
-        if cas != "NA":
-            cas_by_name.setdefault(name.lower(), [])
-            if cas not in cas_by_name[name.lower()]:
-                cas_by_name[name.lower()].append(cas)
-
-    hmt_by_name = {}
-    for r in read_tsv(os.path.join(reg_dir, "hmt-current.tsv")):
-        ident = r["id_number"].strip()
-        if not ident:
-            continue
-        psn = ascii_text(r["proper_shipping_name"])
-        pairs = hmt_by_name.setdefault(psn.lower(), [])
-        if (ident, psn) not in pairs:
-            pairs.append((ident, psn))
-
+def convert_marine_pollutants(reg_dir, out_dir):
+    """Keys each Appendix B record so that an item can reach it: the CAS
+    number of the Table 302.4 substance of that name where a table entry
+    carries that number, else the PID of every table entry named like it,
+    else the CAS number alone, else nothing.  Names are compared without
+    case, punctuation, hyphens and a final "s", and table entries by their
+    roman names with the state and form words left out (hmt_convert)."""
+    cas_by_form = {}
+    for r in read_tsv(os.path.join(reg_dir, "hazardous-substances-302.4.tsv")):
+        if r["cas"] != "NA":
+            for form in substance_forms(r["name"]):
+                if r["cas"] not in cas_by_form.setdefault(form, []):
+                    cas_by_form[form].append(r["cas"])
+    registry = {r["pid"]: (r["id"], r["name"]) for r in read_tsv(os.path.join(out_dir, "pids.tsv"))}
+    pids_by_form, carried = {}, set()
+    for r in read_tsv(os.path.join(out_dir, "hmt.tsv")):
+        carried.update(r["cas"].split())
+        for n in r["names"].split("|"):
+            for form in chemical_forms(n):
+                if r["pid"] not in pids_by_form.setdefault(form, []):
+                    pids_by_form[form].append(r["pid"])
     rows = []
-    by_cas = by_hmt = unkeyed = 0
+    by_cas = by_hmt = cas_only = unkeyed = 0
     for r in read_tsv(os.path.join(reg_dir, "marine-pollutants.tsv")):
         name = ascii_text(r["name"])
         severe = "1" if r["severe"].strip() == "PP" else "0"
-        key = name.lower()
-        if key in cas_by_name:
-            for cas in cas_by_name[key]:
-                rows.append((cas, "", "", name, severe))
-                by_cas += 1
-        elif key in hmt_by_name:
-            for ident, psn in hmt_by_name[key]:
+        forms = substance_forms(r["name"]) + chemical_forms(r["name"])
+        cas = []
+        for form in forms:
+            for c in cas_by_form.get(form, []):
+                if c not in cas:
+                    cas.append(c)
+        pids = []
+        for form in forms:
+            for p in pids_by_form.get(form, []):
+                if p not in pids:
+                    pids.append(p)
+        reachable = [c for c in cas if c in carried]
+        if reachable:
+            for c in reachable:
+                rows.append((c, "", "", name, severe))
+            by_cas += 1
+        elif pids:
+            for p in pids:
+                ident, psn = registry[p]
                 rows.append(("", ident, psn, name, severe))
-                by_hmt += 1
+            by_hmt += 1
+        elif cas:
+            for c in cas:
+                rows.append((c, "", "", name, severe))
+            cas_only += 1
         else:
             rows.append(("", "", "", name, severe))
             unkeyed += 1
@@ -145,8 +169,12 @@ def convert_marine_pollutants(reg_dir, out_dir, substances):
             raise SystemExit("marine pollutant name too long: %r" % name)
     write_tsv(os.path.join(out_dir, "marine-pollutants.tsv"),
               ("cas", "hmt_id", "hmt_name", "name", "severe"), rows)
-    print("marine pollutants: %d records, %d by CAS, %d by HMT entry, %d unkeyed, %d severe"
-          % (len(rows), by_cas, by_hmt, unkeyed, sum(1 for t in rows if t[4] == "1")))
+    total = by_cas + by_hmt + cas_only + unkeyed
+    print("marine pollutants: %d Appendix B names in %d records: %d reachable by a CAS number a "
+          "table entry carries, %d by the PID of a table entry, %d by a CAS number no entry "
+          "carries, %d unkeyed; %d severe"
+          % (total, len(rows), by_cas, by_hmt, cas_only, unkeyed,
+             sum(1 for t in rows if t[4] == "1")))
 
 
 # ----------------------------------------------------------- violation codes
@@ -279,8 +307,8 @@ def main(argv):
     if len(argv) != 4:
         raise SystemExit(__doc__)
     reg_dir, cfr_dir, out_dir = argv[1], argv[2], argv[3]
-    substances = convert_substances(reg_dir, out_dir)
-    convert_marine_pollutants(reg_dir, out_dir, substances)
+    convert_substances(reg_dir, out_dir)
+    convert_marine_pollutants(reg_dir, out_dir)
     convert_violations(reg_dir, out_dir)
     convert_links(reg_dir, cfr_dir, out_dir)
 

@@ -2,8 +2,10 @@
 // added to every placarding option.
 #include "compute/load_markings.h"
 
+#include "compute/messages.h"
 #include "compute/output_build.h"
 #include "compute/placard_rules.h"
+#include "inspection/vehicles.h"
 
 #include <cstring>
 
@@ -26,8 +28,11 @@ constexpr int kPidMoltenSulfurNA = 66;
 constexpr int kPidMoltenSulfurUN = 1608;
 constexpr int kPidMoltenAluminum = 101;
 
-// Vehicle codes 0 ("Unknown") and 1 ("Unit Load") are not cargo tanks.
-bool OnCargoTank(const Engine *engine) { return engine->load.vehicleCode > 1; }
+bool OnCargoTank(const Engine *engine) { return IsCargoTankVehicle(engine->load.vehicleCode); }
+
+// 172.322(d)(3) with 172.504(f)(9): the CLASS 9 placard would make the
+// MARINE POLLUTANT mark unnecessary.
+constexpr int kMsgClass9PlacardForMarinePollutant = 48;
 
 void MarkEveryOption(Output *out, const Marking &marking)
 {
@@ -84,13 +89,37 @@ void MarkCompressedGasNames(Engine *engine)
     }
 }
 
+// 172.322(b), (c): the MARINE POLLUTANT mark on a bulk packaging and on the
+// vehicle.  172.322(d)(3): except by vessel, a bulk packaging or transport
+// vehicle that bears a placard needs none, so only the options that show no
+// placard get it.  A Class 9 marine pollutant needs no CLASS 9 placard in
+// domestic transport (172.504(f)(9)); the message says that one, if
+// displayed, makes the mark unnecessary.
 void MarkMarinePollutants(Engine *engine)
 {
     const Hazmat *item = FirstItem(engine, [](const Hazmat *h) {
         return IsMarinePollutant_Hazmat(h) && !HasExemption_Hazmat(h, kExemptionMarinePollutantMarking);
     });
-    if (item)
-        MarkEveryOption(&engine->output, MakeItemMarking(item, kMarkMarinePollutant));
+    if (!item)
+        return;
+    Output *out = &engine->output;
+    const Marking mark = MakeItemMarking(item, kMarkMarinePollutant);
+    bool marked = false;
+    for (int i = 0; i < out->optionCount; ++i) {
+        if (out->options[i].placardCount > 0)
+            continue;
+        out->current = &out->options[i];
+        marked = InsertMarking(out, mark) || marked;
+    }
+    if (!marked)
+        return;
+    const Hazmat *class9 = FirstItem(engine, [](const Hazmat *h) {
+        const char *code = GetHazDivString_Hazmat(h, 0);
+        return IsMarinePollutant_Hazmat(h) && !HasExemption_Hazmat(h, kExemptionMarinePollutantMarking) &&
+               code && std::strcmp(code, "9") == 0;
+    });
+    if (class9)
+        AddSegregationMessage(out, engine, class9, nullptr, 0, 0, kMsgClass9PlacardForMarinePollutant);
 }
 
 void MarkMoltenMaterials(Engine *engine)

@@ -148,7 +148,12 @@ constexpr MessageDef kTable[] = {
      "[%s] 49 CFR " SECT "385.403(a): This hazmat requires a safety permit.",
      "49cfr385.403(a)"},
     {41, kMsgPermitMayBeRequired, MessageArgs::Item,
-     "[%s] 49 CFR " SECT "385.403(b): This hazmat requires a safety permit if it requires placarding.",
+     "[%s] 49 CFR " SECT "385.403(b): This hazmat requires a safety permit if the vehicle carries more than "
+     "25 kg (55 lb) net explosive mass of Division 1.1, 1.2 or 1.3 material; only the gross weight is known.",
+     "49cfr385.403(b)"},
+    {42, kMsgPermitRequired, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "385.403(b): This hazmat requires a safety permit: Division 1.5 material requiring "
+     "placarding.",
      "49cfr385.403(b)"},
     {43, kMsgPermitMayBeRequired, MessageArgs::Item,
      "[%s] 49 CFR " SECT "385.403(c): This hazmat requires a safety permit if there is more than one liter of "
@@ -165,6 +170,15 @@ constexpr MessageDef kTable[] = {
      "[%s] 49 CFR " SECT "385.403(f): This hazmat requires a safety permit if it is shipped in packaging having "
      "a capacity equal to or greater than 13,248 L (3,500 gallons).",
      "49cfr385.403(f)"},
+    {47, kMsgDoNotLoad, MessageArgs::Pair,
+     "[%s, %s] 49 CFR " SECT "177.835(g): No detonator assembly or booster with detonator may be transported on "
+     "the same motor vehicle with any Division 1.1, 1.2 or 1.3 material (except other detonator assemblies, "
+     "boosters with detonators or detonators), detonating cord Division 1.4 material or Division 1.5 material.",
+     "49cfr177.835(g)"},
+    {48, kMsgInformation, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "172.322(d)(3): Except by vessel, the MARINE POLLUTANT mark is not required on a bulk "
+     "packaging or transport vehicle that bears a placard; a CLASS 9 placard, if displayed, makes it unnecessary.",
+     "49cfr172.322(d)(3)"},
 };
 
 #undef SECT

@@ -13,6 +13,9 @@ namespace {
 // 385.403(b): more than 25 kg (55 lb) of a Division 1.1, 1.2 or 1.3 material.
 constexpr long kExplosivePermitPounds = 55;
 
+// UN1005 Ammonia, anhydrous, the domestic Division 2.2 entry (symbol D).
+constexpr int kPidAnhydrousAmmoniaDomestic = 472;
+
 bool ContainsMethane(const char *name)
 {
     if (name == nullptr)
@@ -52,7 +55,8 @@ bool FirstExplosiveCrossing(const Load *load, uint32_t i)
 
 } // namespace
 
-// Permit codes: 0 none; 1 required, 385.403(a); 2 may be required, (b);
+// Permit codes: 0 none; 1 required, 385.403(a); 2 may be required, (b)
+// (Divisions 1.1-1.3 by net explosive mass); 3 required, (b) (Division 1.5);
 // 4 may be required, (c); 5 required, (d); 6 may be required, (e);
 // 7 may be required, (f).
 int PermitCode(const Load *load, uint32_t i)
@@ -66,6 +70,12 @@ int PermitCode(const Load *load, uint32_t i)
     // (a) highway route controlled quantity of Class 7.
     if (GetRadiationClassification_Hazmat(item) == 'H')
         return 1;
+    // (d), (e) name materials poisonous by inhalation; anhydrous ammonia
+    // shipped domestically as Division 2.2 (UN1005, 172.101 symbol D) is
+    // not one for these paragraphs (FMCSA's guidance on 385.403): no
+    // permit for it in any packaging.
+    if (GetPID_Hazmat(item) == kPidAnhydrousAmmoniaDomestic)
+        return 0;
     // (c) poisonous by inhalation, hazard zone A: more than 1 L per package.
     if (zone == 'A')
         return 4;
@@ -78,10 +88,14 @@ int PermitCode(const Load *load, uint32_t i)
     // (f) methane or liquefied natural gas in packaging of 13,248 L or more.
     if (bulk && ContainsMethane(GetRomanPSN_Hazmat(item)))
         return 7;
-    // (b) Division 1.5 in a placarded amount.
+    // (b) "an amount of a Division 1.5 material requiring placarding":
+    // Division 1.5 is placarded in any amount (172.504(e) Table 1), so the
+    // permit is required unless the item is excepted from placarding.
     if (IsDivision(Hazard(item, 0), 1, 5))
-        return 2;
-    // (b) more than 55 lb of Division 1.1, 1.2 or 1.3.
+        return ExemptFromPlacarding_Hazmat(item) ? 0 : 3;
+    // (b) more than 25 kg (55 lb) of Division 1.1, 1.2 or 1.3: the limit
+    // is net explosive mass; the weight the truckload holds is gross, so a
+    // gross weight above it leaves the answer open.
     if (MassExplosiveDivision(item) >= 0 && FirstExplosiveCrossing(load, i))
         return 2;
     return 0;
@@ -103,6 +117,7 @@ DRAVLEN_API const char *HazmatPermitString_Load(const Load *load, uint32_t i)
     switch (dravlen::PermitCode(load, i)) {
     case 0: return "No";
     case 1:
+    case 3:
     case 5: return "Yes";
     default: return "Maybe";
     }

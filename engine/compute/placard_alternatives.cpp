@@ -7,6 +7,7 @@
 
 #include "compute/output_build.h"
 #include "compute/placard_rules.h"
+#include "inspection/vehicles.h"
 #include "refdata/rulesets.h"
 
 #include <cstring>
@@ -185,6 +186,75 @@ void GasolineAlternatives(Output *out, bool idPlacards)
     }
 }
 
+// Whether an item of the entry `pid` travels in bulk on this truckload
+// (for fuel oil, only while it is a combustible liquid).
+bool BulkOf(const Load &load, int pid)
+{
+    for (uint32_t i = 0; i < load.itemCount; ++i) {
+        const Hazmat *item = &load.items[i];
+        if (GetPID_Hazmat(item) == pid && IsBulkPackaging_Hazmat(item)
+            && (pid != kPidFuelOilEntry || std::strcmp(GetHazDivString_Hazmat(item, 0), "COMB") == 0))
+            return true;
+    }
+    return false;
+}
+
+// The wordings the regulation allows only on a tank:
+// - GASOLINE for FLAMMABLE "on a cargo tank or portable tank used for the
+//   transportation of gasoline" (172.542(c));
+// - FUEL OIL for COMBUSTIBLE "on a cargo tank or portable tank used for the
+//   transportation of fuel oil not classed as a flammable liquid"
+//   (172.544(c));
+// - FLAMMABLE for COMBUSTIBLE "on a cargo tank, portable tank or
+//   compartmented tank car" (172.504(f)(2)).
+// Of these a truckload can only say that its vehicle is a cargo tank; a
+// bulk item on any other vehicle may be an IBC, which gets the plain
+// wording.  Elsewhere the placard falls back to FLAMMABLE or COMBUSTIBLE.
+void RestrictTankWordings(Output *out, const Load &load)
+{
+    const bool cargoTank = IsCargoTankVehicle(load.vehicleCode);
+    const bool gasoline = cargoTank && BulkOf(load, kPidGasolineEntry);
+    const bool fuelOil = cargoTank && BulkOf(load, kPidFuelOilEntry);
+    auto restrict = [&](Placard &p) {
+        if (p.hazClass != 3)
+            return;
+        if (p.letter == kLetterGasoline && !gasoline)
+            p.letter = 0;
+        if (p.letter == kLetterFuelOil && !fuelOil)
+            p.letter = kLetterCombustible;
+        if (!cargoTank)
+            p.flammableAllowed = 0;
+    };
+    for (int i = 0; i < out->optionCount; ++i) {
+        PlacOp &op = Option(out, i);
+        for (int k = 0; k < op.placardCount; ++k)
+            restrict(op.placards[k]);
+        out->current = &op;
+        for (int k = op.placardCount - 1; k > 0; --k) {
+            for (int j = 0; j < k; ++j) {
+                if (SamePlacard(op.placards[j], op.placards[k])) {
+                    RemovePlacard(out, k);
+                    break;
+                }
+            }
+        }
+    }
+    for (int k = out->allowedCount - 1; k >= 0; --k) {
+        Placard p = out->allowed[k];
+        const char letter = p.letter;
+        restrict(p);
+        if (p.letter != letter) {
+            // The wording is not allowed here; its plain form is listed
+            // on its own.
+            std::memmove(&out->allowed[k], &out->allowed[k + 1],
+                         sizeof(Placard) * static_cast<size_t>(out->allowedCount - k - 1));
+            --out->allowedCount;
+        } else {
+            out->allowed[k].flammableAllowed = p.flammableAllowed;
+        }
+    }
+}
+
 // Code 13 materials in bulk show "Inhalation Hazard" unless a placard
 // already says so (172.313(a), (b)).
 void MarkInhalationHazard(Output *out)
@@ -208,17 +278,25 @@ void AddPlacardAlternatives(Engine *engine, bool division11or12, bool division15
 {
     Output *out = &engine->output;
     const Load &load = engine->load;
+    RestrictTankWordings(out, load);
     for (int i = 0; i < out->optionCount; ++i) {
         out->current = &out->options[i];
         SortPlacOp(out);
+    }
+    for (int i = out->optionCount - 1; i > 0; --i) {
+        out->current = &out->options[i];
+        RemoveDuplicatePlacOp(out);
     }
     if (out->optionCount == 0)
         return;
 
     // A fuel oil or gasoline load has one category, so option 0 is the only
     // option built.  It has no placard when the bulk items are excepted from
-    // placarding; then there is no wording to choose.
-    const bool wholeLoadOfOne = load.anyBulk && (load.allFuelOil || load.allGasoline);
+    // placarding; then there is no wording to choose.  The FUEL OIL and
+    // GASOLINE wordings and markings belong to a cargo tank (172.336(c),
+    // 172.542(c), 172.544(c)).
+    const bool wholeLoadOfOne = load.anyBulk && (load.allFuelOil || load.allGasoline)
+                                && IsCargoTankVehicle(load.vehicleCode);
     if (wholeLoadOfOne) {
         if (Option(out, 0).placardCount > 0) {
             if (load.allFuelOil)
@@ -258,9 +336,11 @@ void AddPlacardAlternatives(Engine *engine, bool division11or12, bool division15
     AlternativeInSource(out, [](const Placard &p) { return IsPoison(p, kLetterPoisonPG3) && !IsIdPlacard(p); },
                         0, false);
     AlternativeInClone(out, [](const Placard &p) { return IsPoison(p, 0) && !IsIdPlacard(p); }, kLetterPoisonAlt);
-    // The number of a combustible liquid on a FLAMMABLE placard.
-    AlternativeInSource(out, [](const Placard &p) { return IsClass3(p, kLetterCombustible) && IsIdPlacard(p); },
-                        0, false);
+    // The number of a combustible liquid on a FLAMMABLE placard: FLAMMABLE
+    // for COMBUSTIBLE again, so on a cargo tank only (172.504(f)(2)).
+    if (IsCargoTankVehicle(load.vehicleCode))
+        AlternativeInSource(out, [](const Placard &p) { return IsClass3(p, kLetterCombustible) && IsIdPlacard(p); },
+                            0, false);
 
     if (load.anyBulkInhalation)
         MarkInhalationHazard(out);

@@ -372,7 +372,7 @@ SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::
             for (const HazardFinding &h : o.hazards) {
                 switch (h.code) {
                 case 1: f.tableConflict = true; break;
-                case 9: case 10: case 13: case 14: case 15: case 16:
+                case 9: case 10: case 13: case 14: case 15: case 16: case 47:
                     f.explosivesConflict = true;
                     break;
                 case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;

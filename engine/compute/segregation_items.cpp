@@ -34,7 +34,8 @@ int PermitMessage(int permit)
 {
     switch (permit) {
     case 1: return 40;  // 385.403(a)
-    case 2: return 41;  // 385.403(b)
+    case 2: return 41;  // 385.403(b), Divisions 1.1-1.3
+    case 3: return 42;  // 385.403(b), Division 1.5
     case 4: return 43;  // 385.403(c)
     case 5: return 44;  // 385.403(d)
     case 6: return 45;  // 385.403(e)

@@ -4,7 +4,9 @@
 #include "compute/item_facts.h"
 #include "compute/messages.h"
 
+#include <cctype>
 #include <cstring>
+#include <string>
 
 namespace dravlen {
 namespace {
@@ -17,6 +19,7 @@ constexpr int kAmmoniumNitrate = 8;     // 177.848(e)(5) exception
 constexpr int kCompatibilityGroups = 9; // 177.848(g)(2)
 constexpr int kGroupL = 10;             // 177.848(g)(3)(i)
 constexpr int kDetonators = 13;         // 177.848(g)(3)(iv), 177.835(g)
+constexpr int kDetonatorAssemblies = 47; // 177.835(g), first sentence
 constexpr int kFireworks = 14;          // 177.848(g)(3)(v)
 constexpr int kSameClass = 19;          // 177.848(e)(6)
 constexpr int kUnknownExplosive = 32;
@@ -61,6 +64,68 @@ bool AmmoniumNitrate(const Hazmat *item)
     return false;
 }
 
+// The entry's whole column 2 text, lower case (the same for every item of
+// the entry, whichever of its names is chosen).
+std::string LowerName(const Hazmat *item)
+{
+    const char *name = GetPSN_Hazmat(item);
+    std::string lower = name ? name : "";
+    for (char &c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// What 177.835(g) makes of a Division 1.4S material.
+enum class SArticle {
+    Unrestricted,        // a named article the paragraph does not name
+    DetonatorAssembly,   // detonator assemblies, boosters with detonators
+    Detonator,           // detonators: allowed in an MC 201 container or
+                         // by an approved method, which the load does not say
+    Unknown,             // n.o.s.: may be any of these
+};
+
+SArticle KindOf14S(const Hazmat *item)
+{
+    const std::string name = LowerName(item);
+    if (name.find("n.o.s") != std::string::npos)
+        return SArticle::Unknown;
+    if (name.find("detonator assembl") != std::string::npos ||
+        (name.find("booster") != std::string::npos && name.find("detonator") != std::string::npos))
+        return SArticle::DetonatorAssembly;
+    if (name.find("detonator") != std::string::npos)
+        return SArticle::Detonator;
+    return SArticle::Unrestricted;
+}
+
+// The materials 177.835(g) keeps detonators and detonator assemblies
+// from: Division 1.1, 1.2 or 1.3 material other than detonators, detonator
+// assemblies and boosters with detonators; detonating cord of Division
+// 1.4; Division 1.5 material.
+bool RestrictedBy835g(const Side &other)
+{
+    const int d = other.code.division;
+    const std::string name = LowerName(other.item);
+    if (d >= 1 && d <= 3)
+        return name.find("detonator") == std::string::npos;
+    if (d == 4)
+        return name.find("cord, detonating") != std::string::npos || name.find("detonating cord") != std::string::npos;
+    return d == 5;
+}
+
+// A Division 1.4S material S with another explosive.
+int With14S(const Side &S, const Side &other)
+{
+    if (!RestrictedBy835g(other))
+        return kNoFinding;
+    switch (KindOf14S(S.item)) {
+    case SArticle::DetonatorAssembly: return kDetonatorAssemblies;
+    case SArticle::Detonator:
+    case SArticle::Unknown: return kDetonators;
+    case SArticle::Unrestricted: return kNoFinding;
+    }
+    return kNoFinding;
+}
+
 // Explosives with each other, 177.848(f), (g): letters p and q.
 int ExplosivesPair(const Side &P, const Side &Q)
 {
@@ -79,8 +144,12 @@ int ExplosivesPair(const Side &P, const Side &Q)
         return kFireworks;
     if ((p == 'B' && q == 'D') || (p == 'D' && q == 'B'))
         return kDetonators;
-    if ((p == 'S' && q != 'A' && q != 'L' && q != 0) || (q == 'S' && p != 'A' && p != 'L' && p != 0))
-        return kDetonators;
+    // Group S goes with every group but A and L (177.848(f)); 177.835(g)
+    // alone restricts the 1.4S detonators and detonator assemblies.
+    if (p == 'S' && q != 'A' && q != 'L' && q != 0)
+        return With14S(P, Q);
+    if (q == 'S' && p != 'A' && p != 'L' && p != 0)
+        return With14S(Q, P);
     return kCompatibilityGroups;
 }
 

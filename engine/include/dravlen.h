@@ -390,7 +390,7 @@ DRAVLEN_API int GetNumRomanPSNs_Hazmat(const Hazmat *item);
 /* 1 and stores n when 1 <= n <= GetNumRomanPSNs_Hazmat; else 0, no change. */
 DRAVLEN_API int SetRomanIndex_Hazmat(Hazmat *item, int n);
 DRAVLEN_API int GetRomanIndex_Hazmat(const Hazmat *item);
-/* The chosen shipping name, or the proper shipping name for index 0. */
+/* The chosen roman shipping name, or the first one for index 0. */
 DRAVLEN_API const char *GetRomanPSN_Hazmat(const Hazmat *item);
 DRAVLEN_API int GetNumCas_Hazmat(const Hazmat *item);
 DRAVLEN_API const char *GetCas_Hazmat(const Hazmat *item, int i);

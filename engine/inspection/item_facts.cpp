@@ -20,7 +20,7 @@ std::string Text(const char *s) { return s ? std::string(s) : std::string(); }
 // 49 CFR 177.848: whether items i and j of the load may not be loaded
 // together: neither is exempt from segregation for the load, and the
 // cyanide/acid rule (message 6) or a do-not-load of the segregation table
-// or the explosives rules (messages 1, 9, 10, 14, 16, 25) holds for some
+// or the explosives rules (messages 1, 9, 10, 14, 16, 25, 47) holds for some
 // pair of their hazard codes.
 bool CannotCoLoad(const Load *load, uint32_t i, uint32_t j)
 {
@@ -35,7 +35,7 @@ bool CannotCoLoad(const Load *load, uint32_t i, uint32_t j)
     for (int x = 0; x < na; ++x) {
         for (int y = 0; y < nb; ++y) {
             switch (CheckHazardPair(a, b, x, y)) {
-            case 1: case 9: case 10: case 14: case 16: case 25:
+            case 1: case 9: case 10: case 14: case 16: case 25: case 47:
                 return true;
             default:
                 break;

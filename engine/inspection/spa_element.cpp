@@ -302,6 +302,19 @@ std::string OtherEntries(const ItemFacts &item)
     return text.empty() ? "&nbsp;" : text;
 }
 
+// Whether the entry's column 7 lists special provision `code` in any of its
+// packing-group slots.
+bool EntryHasSpecialProvision(int pid, const char *code)
+{
+    const CTRec *row = GetCTRec_HazData(pid);
+    if (!row)
+        return false;
+    for (int slot = 0; slot <= 3; ++slot)
+        if (HasPackingGroup_CTRec(row, slot) && HasElement_CTRec(row, slot, 6, code))
+            return true;
+    return false;
+}
+
 std::string ExemptionNote(int pid)
 {
     struct Note {
@@ -339,6 +352,14 @@ std::string ExemptionNote(int pid)
     for (const Note &note : kNotes) {
         if (std::find(note.pids.begin(), note.pids.end(), pid) == note.pids.end())
             continue;
+        // A note citing a special provision of 172.102 applies only where
+        // the entry carries that provision: of the PIDs listed for
+        // provision 125 only UN0143 carries it in any edition at hand.
+        if (note.section && std::strncmp(note.section, "172.102(", 8) == 0) {
+            const std::string code(note.section + 8, std::strlen(note.section) - 9);
+            if (!EntryHasSpecialProvision(pid, code.c_str()))
+                continue;
+        }
         if (note.text)
             return note.text;
         return std::string("<p>An <a href=\"quarvel cite=49cfr") + note.section +

@@ -23,6 +23,11 @@ const char *VehicleName(int code)
     return code >= 0 && code < kVehicleCount ? kVehicles[code] : nullptr;
 }
 
+bool IsCargoTankVehicle(int code)
+{
+    return code >= 2 && code < kVehicleCount;
+}
+
 int VehicleCode(const char *name)
 {
     if (!name)

@@ -37,7 +37,10 @@ const ItemSpec ZoneBBulk{"UN1017", nullptr, -1, 'B', 0, true};
 const PermitCase kCases[] = {
     {"385.403(a) highway route controlled quantity", {{{"UN2915"}, 'H'}}, {1}, {"Yes"}, {40}},
     {"385.403(a) not a highway route controlled quantity", {{{"UN2915"}, '3'}}, {0}, {"No"}, {0}},
-    {"385.403(b) Division 1.5", {{{"UN0331"}}}, {2}, {"Maybe"}, {41}},
+    // 385.403(b): "an amount of a Division 1.5 material requiring
+    // placarding"; Division 1.5 is placarded in any amount (172.504(e)).
+    {"385.403(b) Division 1.5 requiring placarding", {{{"UN0331"}}}, {3}, {"Yes"}, {42}},
+    {"385.403(b) Division 1.5, one pound", {{W("UN0332", 1)}}, {3}, {"Yes"}, {42}},
     {"385.403(b) 1.1 and 1.3 each at or below 25 kg (55 lb)",
      {{W("UN0081", 50)}, {W("UN0161", 50)}}, {0, 0}, {"No", "No"}, {0, 0}},
     {"385.403(b) the 1.1 total passes 55 lb at the third item",
@@ -55,6 +58,13 @@ const PermitCase kCases[] = {
     {"385.403(f) liquefied natural gas in bulk", {{{"UN1972", nullptr, -1, 0, 0, true}}}, {7}, {"Maybe"}, {46}},
     {"385.403(f) methane not in bulk", {{{"UN1971"}}}, {0}, {"No"}, {0}},
     {"385.403 gasoline needs no permit", {{{"UN1203", nullptr, -1, 0, 0, true}}}, {0}, {"No"}, {0}},
+    // 385.403(d), (e): anhydrous ammonia shipped domestically as Division
+    // 2.2 is not a material poisonous by inhalation for these paragraphs
+    // (FMCSA's guidance); the international 2.3 entry is.
+    {"385.403(e) domestic anhydrous ammonia in a cargo tank", {{{"UN1005", "2.2", -1, 'D', 0, true}}}, {0}, {"No"},
+     {0}},
+    {"385.403(e) anhydrous ammonia as Division 2.3 in bulk", {{{"UN1005", "2.3", -1, 'D', 0, true}}}, {6}, {"Maybe"},
+     {45}},
 };
 
 class SafetyPermit : public Truckload, public ::testing::WithParamInterface<PermitCase> {};
@@ -77,7 +87,7 @@ TEST_P(SafetyPermit, CodeTextAndMessage)
         for (const HazSeg &m : all) {
             if (m.msg >= 40 && m.msg <= 46 && std::strcmp(m.id1, id) == 0) {
                 found = m.msg;
-                EXPECT_EQ(m.type, (m.msg == 40 || m.msg == 44) ? 5 : 6);
+                EXPECT_EQ(m.type, (m.msg == 40 || m.msg == 42 || m.msg == 44) ? 5 : 6);
             }
         }
         EXPECT_EQ(found, c.messages[i]) << "item " << i;

@@ -30,6 +30,7 @@ constexpr int kElevatedTempLiquid = 2241;  // UN3257, 9
 constexpr int kEnvHazardousSolid = 2059;   // UN3077, 9
 constexpr int kFuelOil = 58;             // NA1993 fuel oil
 constexpr int kGasoline = 631;           // UN1203
+constexpr int kCombustibleNos = 54;      // NA1993 Combustible liquid, n.o.s.
 constexpr int kOrganicPeroxideC = 2085;  // UN3103, 5.2
 
 struct Case {
@@ -138,22 +139,45 @@ const Case kCases[] = {
     {"HotBulkClass9OnPanel_172_325a", {{kElevatedTempLiquid, -1, 5000, kBulk}}, {.bulkPlacards = false},
      {P({}, {"3:3257", "11:3257"})}},
 
-    // 172.322: marine pollutant marking on every option.
-    {"MarinePollutantEveryOption_172_322",
+    // 172.322(b), (c), (d)(3): the MARINE POLLUTANT mark only where no
+    // placard is shown; a placarded vehicle needs none except by vessel.
+    {"MarinePollutantPlacardedNoMark_172_322d3",
      {{kAcetone, -1, 600, kMarinePollutant}, {kSodiumHydroxide, -1, 500}}, {},
-     {P({"3", "8"}, {"8:1090"}), P({"DANGEROUS"}, {"8:1090"})}},
+     {P({"3", "8"}), P({"DANGEROUS"})}},
+    {"MarinePollutantUnplacardedMarked_172_322c",
+     {{kAcetone, -1, 600, kMarinePollutant}}, {}, {P({}, {"8:1090"})}},
+    {"MarinePollutantBulkClass9NoPlacard_172_322d3", {{kEnvHazardousSolid, 3, 5000, kBulk | kMarinePollutant}},
+     {.bulkPlacards = false}, {P({}, {"3:3077", "8:3077"})}},
 
-    // 172.544(c), 172.336(c): bulk fuel oil.
-    {"FuelOilBulk_ThreeOptions_172_544c", {{kFuelOil, -1, 6000, kBulk | kCombustible}}, {},
-     {P({"3C#1993"}), P({"3F"}), P({"3C"}, {"4:0"})}},
-    {"FuelOilBulkPanel_ThreeOptions_172_544c", {{kFuelOil, -1, 6000, kBulk | kCombustible}},
-     {.bulkPlacards = false}, {P({"3C"}, {"3:1993"}), P({"3F"}), P({"3C"}, {"4:0"})}},
-    // 172.542(c), 172.336(c): bulk gasoline.
-    {"GasolineBulk_ThreeOptions_172_542c", {{kGasoline, -1, 6000, kBulk}}, {},
+    // 172.544(c), 172.336(c): bulk fuel oil in a cargo tank.
+    {"FuelOilCargoTank_ThreeOptions_172_544c", {{kFuelOil, -1, 6000, kBulk | kCombustible}},
+     {.vehicle = "MC/TC 306"}, {P({"3C#1993"}), P({"3F"}), P({"3C"}, {"4:0"})}},
+    {"FuelOilCargoTankPanel_ThreeOptions_172_544c", {{kFuelOil, -1, 6000, kBulk | kCombustible}},
+     {.bulkPlacards = false, .vehicle = "MC/TC 306"},
+     {P({"3C"}, {"3:1993"}), P({"3F"}), P({"3C"}, {"4:0"})}},
+    // 172.544(c): FUEL OIL only on a cargo tank or portable tank; a bulk
+    // item on another vehicle may be an IBC: COMBUSTIBLE alone.
+    {"FuelOilBulkNotCargoTank_Combustible_172_544c", {{kFuelOil, -1, 6000, kBulk | kCombustible}},
+     {.vehicle = "Unit Load"}, {P({"3C#1993"})}},
+    // 172.504(f)(2): FLAMMABLE for COMBUSTIBLE only on a cargo tank,
+    // portable tank or compartmented tank car: an IBC of a combustible
+    // liquid shows COMBUSTIBLE.
+    {"CombustibleBulkNotCargoTank_CombustibleOnly_172_504f2", {{kCombustibleNos, 3, 6000, kBulk, {16}}},
+     {.vehicle = "Unit Load"}, {P({"3C#1993"})}},
+    {"CombustibleCargoTank_FlammableAllowed_172_504f2", {{kCombustibleNos, 3, 6000, kBulk, {16}}},
+     {.vehicle = "MC/TC 306"}, {P({"3#1993"}), P({"3C#1993"})}},
+    // 172.542(c), 172.336(c): bulk gasoline in a cargo tank.
+    {"GasolineCargoTank_ThreeOptions_172_542c", {{kGasoline, -1, 6000, kBulk}}, {.vehicle = "MC/TC 306"},
      {P({"3#1203"}), P({"3G"}), P({"3"}, {"5:0"})}},
-    {"GasolineBulkPanel_ThreeOptions_172_542c", {{kGasoline, -1, 6000, kBulk}}, {.bulkPlacards = false},
-     {P({"3"}, {"3:1203"}), P({"3G"}), P({"3"}, {"5:0"})}},
-    {"GasolineNonBulk_GasolineOrFlammable_172_542c", {{kGasoline, -1, 2000}}, {}, {P({"3G"}), P({"3"})}},
+    {"GasolineCargoTankPanel_ThreeOptions_172_542c", {{kGasoline, -1, 6000, kBulk}},
+     {.bulkPlacards = false, .vehicle = "MC/TC 306"}, {P({"3"}, {"3:1203"}), P({"3G"}), P({"3"}, {"5:0"})}},
+    // 172.542(c): GASOLINE only on a cargo tank or portable tank of
+    // gasoline: not for non-bulk packages, nor a bulk item off a cargo tank.
+    {"GasolineNonBulk_FlammableOnly_172_542c", {{kGasoline, -1, 2000}}, {}, {P({"3"})}},
+    {"GasolineNonBulkOnCargoTankVehicle_FlammableOnly_172_542c", {{kGasoline, -1, 2000}},
+     {.vehicle = "MC/TC 306"}, {P({"3"})}},
+    {"GasolineBulkNotCargoTank_FlammableOnly_172_542c", {{kGasoline, -1, 6000, kBulk}}, {.vehicle = "Unit Load"},
+     {P({"3#1203"})}},
     // 172.504(f)(7): OXYGEN or NON-FLAMMABLE GAS.
     {"OxygenOrNonFlammable_172_504f7", {{kOxygen, -1, 2000}}, {}, {P({"2.2O"}), P({"2.2"})}},
     // 172.504(f)(10): POISON, POISON with "PG III", the alternative POISON.

@@ -31,6 +31,11 @@ const ItemSpec E14D{"UN0289", nullptr, -1, 0, 0, false, 50};  // 1.4D cord, deto
 const ItemSpec E14G{"UN0312"};                     // 1.4G cartridges, signal
 const ItemSpec E14S{"UN0070"};                     // 1.4S cutters, cable, explosive
 const ItemSpec Fireworks14S{"UN0337"};             // 1.4S fireworks (PID 307)
+const ItemSpec Propellant14C{"UN0501"};            // 1.4C propellant, solid
+const ItemSpec PowerDevice14S{"UN0323"};           // 1.4S cartridges, power device
+const ItemSpec Detonators14S{"UN0455"};            // 1.4S detonators, non-electric
+const ItemSpec DetonatorAssemblies14S{"UN0500"};   // 1.4S detonator assemblies, non-electric
+const ItemSpec ArticlesNos14S{"UN0349"};           // 1.4S articles, explosive, n.o.s.
 const ItemSpec E15D{"UN0331"};                     // 1.5D explosive, blasting, type B
 const ItemSpec E16N{"UN0486"};                     // 1.6N extremely insensitive articles
 const ItemSpec Gasoline{"UN1203"};
@@ -52,14 +57,29 @@ struct RuleCase {
 void PrintTo(const RuleCase &c, std::ostream *os) { *os << c.paragraph; }
 
 const RuleCase kCases[] = {
-    {"177.848(g)(3)(iv) 1.1D with 1.4S other than fireworks", {E11D, E14S}, {{13, 1}, {14, 0}, {9, 0}}, 2},
+    // 177.835(g): 1.4S detonator assemblies may not travel with Division
+    // 1.1-1.3 material, detonating cord 1.4 or Division 1.5; 1.4S
+    // detonators only in an MC 201 container or by an approved method,
+    // which the truckload does not say; other named 1.4S articles are not
+    // restricted; an n.o.s. 1.4S article may be any of these.
+    {"177.835(g) 1.1D with a named 1.4S article not restricted", {E11D, E14S}, {{13, 0}, {47, 0}, {14, 0}, {9, 0}}, 0},
+    {"177.835(g) 1.1D with 1.4S power device cartridges", {E11D, PowerDevice14S}, {{13, 0}, {47, 0}}, 0},
+    {"177.835(g) 1.1D with 1.4S detonators", {E11D, Detonators14S}, {{13, 1}, {47, 0}}, 2},
+    {"177.835(g) 1.5D with 1.4S detonators", {E15D, Detonators14S}, {{13, 1}, {47, 0}}, 2},
+    {"177.835(g) 1.1D with 1.4S detonator assemblies", {E11D, DetonatorAssemblies14S}, {{47, 1}, {13, 0}}, 1},
+    {"177.835(g) 1.4D detonating cord with 1.4S detonator assemblies", {E14D, DetonatorAssemblies14S},
+     {{47, 1}, {13, 0}}, 1},
+    {"177.835(g) 1.1B detonators with 1.4S detonator assemblies", {E11B, DetonatorAssemblies14S},
+     {{47, 0}, {13, 0}}, 0},
+    {"177.835(g) 1.4C with 1.4S detonators not restricted", {Propellant14C, Detonators14S}, {{13, 0}, {47, 0}}, 0},
+    {"177.835(g) 1.1D with a 1.4S n.o.s. article", {E11D, ArticlesNos14S}, {{13, 1}, {47, 0}}, 2},
     {"177.848(g)(3)(v) 1.4S fireworks with 1.1D", {E11D, Fireworks14S}, {{14, 1}, {13, 0}}, 1},
     {"177.848(g)(3)(iv) group B with group D", {E11B, E11D}, {{13, 1}, {9, 0}}, 2},
     {"177.848(g)(2) different compatibility groups", {E11B, E13C}, {{9, 1}}, 1},
     {"177.848(g)(3)(i) group L only with an identical explosive", {E12L, E13L}, {{10, 1}, {17, 1}}, 1},
     {"177.848(g)(3)(ii) C, D and E reassigned to E", {E11D, E11E}, {{11, 2}, {9, 0}}, 0},
     {"177.848(g)(3)(iii) N with D reassigned to D", {E16N, E11D}, {{12, 2}, {9, 0}}, 0},
-    {"177.848(g)(3)(vi) group G with D and S", {E14G, E11D, E14S}, {{15, 1}, {13, 2}}, 2},
+    {"177.848(g)(3)(vi) group G with D and S", {E14G, E11D, E14S}, {{15, 1}, {13, 0}}, 2},
     {"177.848(h) group G articles with group N", {E14G, E16N}, {{16, 1}, {9, 1}}, 1},
     {"177.848(i) shipped as the lowest division of the group", {E11D, E14D}, {{17, 1}, {18, 0}}, 0},
     {"177.848(i) 1.5D with 1.2D shipped as 1.1D", {E15D, E12D}, {{18, 2}, {17, 0}}, 0},

@@ -168,3 +168,38 @@ TEST_F(SpaElementLoad, CoLoadingAndPermitNotesComeFromTheLoad)
     EXPECT_NE(Notes(1).find("doc=PERMIT3.HTM\">permit</a> might be required"), std::string::npos) << Notes(1);
     EXPECT_EQ(Notes(0).find("permit"), std::string::npos);
 }
+
+// Element 8, exemption notes keyed by PID: each stands for the entry that
+// carries the special provision or that the part 173 section governs, and a
+// 172.102 note is given only where the entry carries its provision.
+TEST_F(SpaElementLoad, ExemptionNotesFollowTheirEntries)
+{
+    struct Case {
+        int pid;
+        const char *excerpt;  // null: no exemption note
+    };
+    const Case cases[] = {
+        {825, "cite=49cfr172.102(34)"},    // UN1454 calcium nitrate, SP 34
+        {1479, "cite=49cfr172.102(140)"},  // UN2315 PCBs, liquid, SP 140
+        {1480, "cite=49cfr172.102(140)"},  // UN3432 PCBs, solid, SP 140
+        {181, "cite=49cfr172.102(125)"},   // UN0143 nitroglycerin, SP 125
+        {1875, "cite=49cfr173.159(e)"},    // UN2794 wet batteries
+        {1882, "cite=49cfr173.164(e)"},    // UN3506 mercury in articles
+        {2280, "cite=49cfr173.189"},       // UN3292 sodium batteries
+        {2365, "cite=49cfr173.166(d)"},    // UN0503 safety devices
+        {1716, nullptr},                   // xenon, refrigerated: no SP 125
+        {1386, nullptr},                   // chloronitroanilines: no SP 125
+        {2530, nullptr},                   // UN2810 toxic liquid, organic: no mercury note
+        {1460, nullptr},                   // UN2334 allylamine: no PCB note
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.pid);
+        ASSERT_TRUE(HasPID_HazData(c.pid));
+        const int at = AddItem(c.pid);
+        const std::string notes = Notes(at);
+        if (c.excerpt)
+            EXPECT_NE(notes.find(c.excerpt), std::string::npos) << notes;
+        else
+            EXPECT_EQ(notes.find("exemption"), std::string::npos) << notes;
+    }
+}

@@ -82,7 +82,10 @@ TEST_F(ItemTest, NamesCodesAndGuideComeFromTheRow)
     EXPECT_STREQ(GetID_Hazmat(gas), "UN1203");
     EXPECT_STREQ(GetErgNumber_Hazmat(gas), "128");
     EXPECT_EQ(GetNumRomanPSNs_Hazmat(gas), 1);
-    EXPECT_STREQ(GetRomanPSN_Hazmat(gas), GetPSN_Hazmat(gas));
+    // 172.101(c)(1): the italic words describe; the roman ones name.
+    EXPECT_STREQ(GetRomanPSN_Hazmat(gas), "Gasoline");
+    EXPECT_STREQ(GetPSN_Hazmat(gas),
+                 "Gasoline <I>includes gasoline mixed with ethyl alcohol, with not more than 10% alcohol</I>");
     EXPECT_EQ(SetRomanIndex_Hazmat(gas, 0), 0);
     EXPECT_EQ(SetRomanIndex_Hazmat(gas, 2), 0);
     EXPECT_EQ(GetRomanIndex_Hazmat(gas), 1);

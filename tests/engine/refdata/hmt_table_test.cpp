@@ -5,6 +5,7 @@
 #include "refdata/hmt_table.h"
 #include "refdata/rulesets.h"
 #include "refdata/store.h"
+#include "table_in_force_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,23 +35,7 @@ std::string Joined(const CTRec *row, int slot, int code)
     return s;
 }
 
-class HmtTable : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        struct tm t {};
-        t.tm_year = 2026 - 1900;
-        t.tm_mon = 5;
-        t.tm_mday = 1;
-        SetClockForTesting(Stamp(timegm(&t)));
-        AcquireReferenceStore();
-    }
-    void TearDown() override
-    {
-        ReleaseReferenceStore();
-        ClearClockForTesting();
-    }
-};
+using HmtTable = TableInForce;
 
 TEST_F(HmtTable, StoreCreationDecodesNothing)
 {
@@ -230,7 +215,7 @@ TEST_F(HmtTable, SearchesAndIdInformation)
 
 TEST(ForbiddenNames, TableForbiddenEntriesAreKnown)
 {
-    EXPECT_TRUE(IsForbiddenName("Explosive, forbidden. See Sec. 173.54"));
+    EXPECT_TRUE(IsForbiddenName("Explosive, forbidden. See \xA7 173.54"));
     EXPECT_TRUE(IsForbiddenName("1,1-DINITROETHANE (DRY)"));
     EXPECT_FALSE(IsForbiddenName("Gasoline"));
     EXPECT_FALSE(IsForbiddenName(nullptr));

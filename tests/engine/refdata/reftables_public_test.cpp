@@ -94,10 +94,10 @@ TEST(MarinePollutants, KeysAndSearches)
             EXPECT_EQ(SearchMPByPID_HazData(static_cast<int>(pid), count - 1), count);
         }
     }
-    EXPECT_EQ(byCas, 72);
-    EXPECT_EQ(byPid, 114);  // 113 HMT-keyed lines; UN3318 has two PIDs
-    EXPECT_EQ(count, 556);
-    EXPECT_EQ(severe, 179);
+    EXPECT_EQ(byCas, 103);
+    EXPECT_EQ(byPid, 125);  // 110 names keyed to table entries, some to several
+    EXPECT_EQ(count, 575);
+    EXPECT_EQ(severe, 186);
     EXPECT_EQ(GetMPRec_HazData(-1), nullptr);
     EXPECT_EQ(GetMPRec_HazData(count), nullptr);
 

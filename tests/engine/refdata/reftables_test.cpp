@@ -25,10 +25,10 @@ struct StoredTable {
 
 const StoredTable kTables[] = {
     {"substances", kSubstanceRecords, kSubstanceRecordsCount, kSubstanceWidth, 3, 1382},
-    // 555 source lines; the HMT-keyed line of UN3318 gives two records
-    // (ammonia solution over 50 percent has two entries).
+    // 554 Appendix B names; a name keyed to several CAS numbers or table
+    // entries gives one record for each.
     {"marine pollutants", kMarinePollutantRecords, kMarinePollutantRecordsCount,
-     kMarinePollutantWidth, 3, 556},
+     kMarinePollutantWidth, 3, 575},
     {"violation codes", kViolationRecords, kViolationRecordsCount, kViolationWidth, 10, 935},
     {"links", kLinkRecords, kLinkRecordsCount, kLinkWidth, 1, 759},
 };

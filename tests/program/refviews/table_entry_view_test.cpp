@@ -105,7 +105,7 @@ private slots:
         const QString expected =
             QString::fromLatin1(kHeader) + QStringLiteral("<TR BGCOLOR=\"#eeeeee\">\n") + cell +
             "&nbsp;</FONT></TD>\n" + cell +
-            "Gasoline includes gasoline mixed with ethyl alcohol, with not more than 10% alcohol</FONT></TD>\n" + cell +
+            "Gasoline <I>includes gasoline mixed with ethyl alcohol, with not more than 10% alcohol</I></FONT></TD>\n" + cell +
             "3</FONT></TD>\n" + cell + "UN1203</FONT></TD>\n" + cell + "II</FONT></TD>\n" + cell +
             "<a href=\"49cfr172.419\">3</a></FONT></TD>\n" + cell +
             "<a href=\"49cfr172.102(144)\">144</a>, <a href=\"49cfr172.102(177)\">177</a>, "
