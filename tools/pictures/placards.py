@@ -169,9 +169,35 @@ def number_area():
             "stroke-width=\"2\"/>\n" % (_n(x), _n(y), WHITE, BLACK))
 
 
-# Where the symbol stands: the upper half, above the text.
-def symbol_frame(size=118, bottom=HALF - 30):
-    return symbols.Frame(HALF, bottom - size / 2, size)
+def inside(x, y, inset):
+    return abs(x - HALF) + abs(y - HALF) <= HALF - inset * ROOT2
+
+
+def fitted_symbol(draw, colour, size, bottom=None, middle=None, region=None):
+    """The symbol `draw` centred across the placard, its lowest point at
+    `bottom` (or its middle at `middle`), at `size` or as much smaller as
+    keeps every point of it in `region` (by default MARGIN mm inside the inner
+    border).  The regions are convex, so a shape whose points and control
+    points are in the region lies in it."""
+    if region is None:
+        region = lambda x, y: inside(x, y, CLEAR + MARGIN)
+    probe = symbols.Frame(0, 0, 100)
+    draw(probe, colour)
+    xs = [x for x, _ in probe.points]
+    ys = [y for _, y in probe.points]
+    mid_x, low, mid_y = (min(xs) + max(xs)) / 2, max(ys), (min(ys) + max(ys)) / 2
+    while True:
+        k = size / 100.0
+        cy = bottom - low * k if bottom is not None else middle - mid_y * k
+        frame = symbols.Frame(HALF - mid_x * k, cy, size)
+        svg = draw(frame, colour)
+        if all(region(*frame_point(frame, p)) for p in frame.points) or size < 20:
+            return svg
+        size -= 2
+
+
+def frame_point(frame, p):
+    return frame.cx + p[0] * frame.k, frame.cy + p[1] * frame.k
 
 
 class Design:
@@ -253,7 +279,7 @@ def _explosive_parts(design, numbered):
         body += "<path id=\"division\" aria-label=\"%s\" fill=\"%s\" d=\"%s\"/>\n" % (text, BLACK, d)
         slot = (left + w + 4, cy - cap / 2, letter_w, cap)
     else:
-        cap, cy = 66.0, HALF - 30 - 33
+        cap, cy = 66.0, HALF - 36 - 33
         d = text_line(text, cy, cap, BLACK, min_condense=0.85)
         body += "<path id=\"division\" aria-label=\"%s\" fill=\"%s\" d=\"%s\"/>\n" % (text, BLACK, d)
         slot = (HALF - letter_w / 2, HALF + 38 - CAP / 2, letter_w, CAP)
@@ -290,26 +316,31 @@ def placard(suffix, numbered):
                         BLACK)
         border_colour = BLACK
     if ex.get("stripes9"):   # 9: seven black stripes from the top to 25.4 mm above centre
-        body += _stripes(7, 22.0, 22.0, HALF, 0, HALF - 25.4, CLEAR, BLACK, name="stripes")
+        # (above the number area when the picture carries one)
+        body += _stripes(7, 22.0, 22.0, HALF, 0, HALF - (46 if numbered else 25.4), CLEAR, BLACK, name="stripes")
     body += inner_border(border_colour)
     if design.background == WHITE or ex.get("black_lower") or ex.get("yellow_triangle"):
         body += outer_edge()
 
     symbol_colour = ex.get("symbol_colour", design.colour)
     if ex.get("upper_diamond"):
-        frame = symbols.Frame(HALF, (CLEAR * ROOT2 + HALF - 65) / 2 + 4, 62)
-        body += design.symbol(frame, WHITE)
+        # white, inside the black upper diamond whose lower point is 65 mm above the centre
+        top = CLEAR * ROOT2
+        mid, reach = (top + HALF - 65) / 2, (HALF - 65 - top) / 2 - 6 * ROOT2
+        body += fitted_symbol(design.symbol, WHITE, 80, middle=mid,
+                              region=lambda x, y: abs(x - HALF) + abs(y - mid) <= reach)
     elif ex.get("black_lower"):
-        # the symbol's 46 lowest units stand on a line 8 mm above the triangle's base
-        body += design.symbol(symbols.Frame(HALF, HALF - 38 - 8 - 46 * 1.05, 105), BLACK)
+        # in the white triangle, over its base 38 mm above the centre
+        body += fitted_symbol(design.symbol, BLACK, 110, bottom=HALF - 38 - 8)
     elif ex.get("yellow_triangle"):
-        body += design.symbol(symbols.Frame(HALF, HALF - 29 - 50, 84), BLACK)
+        # in the yellow triangle, over its base 29 mm above the centre
+        body += fitted_symbol(design.symbol, BLACK, 90, bottom=HALF - 29 - 8)
     elif design.symbol:
         bottom = HALF - 46 if numbered else (HALF - 50 if len(design.words) > 1 else HALF - 32)
         if suffix[0] == "1":
             bottom = HALF - 38
         size = 105 if numbered or len(design.words) > 1 else 120
-        body += design.symbol(symbol_frame(size, bottom), symbol_colour)
+        body += fitted_symbol(design.symbol, symbol_colour, size, bottom=bottom)
     if suffix[0] == "1":
         body += _explosive_parts(design, numbered)
 
@@ -321,8 +352,7 @@ def placard(suffix, numbered):
             step = 36.0 * 1.3
             top, bottom = HALF - step / 2 - 36.0 / 2 - 5, HALF + step / 2 + 36.0 / 2 + 5
             body += polygon(clip_band(0, FULL, top, bottom, CLEAR), WHITE)
-        body += text_group("text", design.words, text_colour, HALF - 10 if suffix[0] == "1" and ex.get("division") in
-                           ("1", "2", "3") else HALF)
+        body += text_group("text", design.words, text_colour, HALF - 10 if suffix[0] == "1" and ex.get("division") else HALF)
     number_colour = BLACK if ex.get("lower") else design.colour
     body += class_number(design.number, number_colour, underline=ex.get("stripes9", False))
     return svg(body)

@@ -18,14 +18,19 @@ class Frame:
 
     def __init__(self, cx, cy, size):
         self.cx, self.cy, self.k = cx, cy, size / 100.0
+        self.points = []   # every point and control point drawn, in design units
 
     def pt(self, x, y):
+        self.points.append((x, y))
         return self.cx + x * self.k, self.cy + y * self.k
 
     def poly(self, points):
         return "M" + " L".join("%s %s" % tuple(map(_n, self.pt(x, y))) for x, y in points) + " Z"
 
     def circle(self, x, y, r):
+        for i in range(16):   # the circle's outline, for fitting the symbol
+            self.pt(x + r * math.cos(i * math.pi / 8) / math.cos(math.pi / 16),
+                    y + r * math.sin(i * math.pi / 8) / math.cos(math.pi / 16))
         cx, cy = self.pt(x, y)
         r *= self.k
         return "M%s %s A%s %s 0 1 0 %s %s A%s %s 0 1 0 %s %s Z" % (
@@ -76,9 +81,11 @@ def flame(f, colour):
 def flame_over_circle(f, colour):
     """The flame over a circle of the OXYGEN and OXIDIZER placards."""
     small = Frame(f.cx, f.cy - 14 * f.k, f.k * 100 * 0.7)
+    flame_path = small.curve(*_FLAME)
+    f.points += [(x * 0.7, y * 0.7 - 14) for x, y in small.points]
     ring = f.circle(0, 22, 19) + " " + f.circle(0, 22, 11)
     return ("<g id=\"flame-over-circle\" fill=\"%s\">\n<path d=\"%s\"/>\n<path d=\"%s\" fill-rule=\"evenodd\"/>\n"
-            "<path d=\"%s\"/>\n</g>\n" % (colour, small.curve(*_FLAME), ring,
+            "<path d=\"%s\"/>\n</g>\n" % (colour, flame_path, ring,
                                           f.poly([(-32, 44), (32, 44), (32, 50), (-32, 50)])))
 
 
