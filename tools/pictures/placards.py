@@ -270,7 +270,7 @@ def _explosive_parts(design, numbered):
     if not division:
         return body
     text = "1." + division
-    letter_w = glyphs.width("D", CAP)
+    letter_w = glyphs.width("W", CAP)   # room for the widest group letter
     if division in ("1", "2", "3"):
         cap, cy = CAP, HALF + 38
         w = glyphs.width(text, cap)
