@@ -1,10 +1,13 @@
 // The verdict of the compliance view for real truckloads computed by the
 // engine, and the findings grouped under their headings.
 #include "compliance/verdict.h"
+#include "compliance/verdict_bar.h"
 #include "support/truckload_items.h"
 
 #include "dravlen.h"
 
+#include <QLabel>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace velmora;
@@ -35,14 +38,17 @@ private slots:
         QTest::addColumn<QString>("reasonPart");
         QTest::addColumn<QString>("citation");
         QTest::addColumn<int>("permit");
+        QTest::addColumn<QString>("badge");
+        QTest::addColumn<QString>("permitBadge");
         QTest::newRow("gasoline alone is legal")
-            << QStringList{"UN1203"} << 0 << "Legal" << "No segregation or loading rule" << "" << 0;
+            << QStringList{"UN1203"} << 0 << "Legal" << "No segregation or loading rule" << "" << 0 << "LEGAL"
+            << "NO PERMIT NEEDED";
         QTest::newRow("phosgene with gasoline is illegal")
             << QStringList{"UN1203", "UN1076"} << 1 << "Illegal" << "may not be loaded, transported, or stored together"
-            << "49cfr177.848(d)" << 1;
+            << "49cfr177.848(d)" << 1 << "ILLEGAL" << "PERMIT MAY BE NEEDED";
         QTest::newRow("detonators with blasting explosives cannot be determined")
             << QStringList{"UN0030", "UN0081"} << 2 << "Cannot be determined" << "No detonator assembly"
-            << "49cfr177.835(g)" << 1;
+            << "49cfr177.835(g)" << 1 << "CANNOT BE DETERMINED" << "PERMIT MAY BE NEEDED";
     }
     void verdictOfRealTruckloads()
     {
@@ -52,6 +58,8 @@ private slots:
         QFETCH(QString, reasonPart);
         QFETCH(QString, citation);
         QFETCH(int, permit);
+        QFETCH(QString, badge);
+        QFETCH(QString, permitBadge);
         test::TestEngine engine;
         for (const QString &id : ids)
             test::addItem(engine.get(), id.toLatin1().constData(), 0, id == QLatin1String("UN1076") ? 100 : 500);
@@ -66,6 +74,35 @@ private slots:
         QCOMPARE(v.legalityLine.citation, citation);
         QCOMPARE(static_cast<int>(v.permit), permit);
         QVERIFY(!v.permitLine.reason.isEmpty());
+
+        // The bar shows both answers with their reasons and citations.
+        VerdictBar bar;
+        bar.setVerdict(v);
+        QVERIFY2(bar.legalityText().startsWith(badge + QLatin1Char(' ')), qPrintable(bar.legalityText()));
+        QVERIFY(bar.legalityText().contains(reasonPart));
+        if (!citation.isEmpty())
+            QVERIFY(bar.legalityText().contains(citationDisplay(citation)));
+        QVERIFY2(bar.permitText().startsWith(permitBadge + QLatin1Char(' ')), qPrintable(bar.permitText()));
+        QVERIFY(bar.permitText().contains(v.permitLine.reason));
+    }
+
+    void barLinks()
+    {
+        VerdictBar bar;
+        bar.setVerdict(makeVerdict(1, {finding(1, 1, "UN1076", "UN1203", "Do not load")}));
+        QSignalSpy findings(&bar, &VerdictBar::findingsRequested);
+        QSignalSpy cites(&bar, &VerdictBar::citationClicked);
+        const auto labels = bar.findChildren<QLabel *>();
+        QLabel *text = *std::find_if(labels.begin(), labels.end(),
+                                     [](QLabel *l) { return l->text().contains(QLatin1String("#findings")); });
+        emit text->linkActivated(QStringLiteral("#findings"));
+        emit text->linkActivated(QStringLiteral("cite:49cfr177.848(d)"));
+        QCOMPARE(findings.count(), 1);
+        QCOMPARE(cites.count(), 1);
+        QCOMPARE(cites.at(0).at(0).toString(), QStringLiteral("49cfr177.848(d)"));
+        QCOMPARE(citationDisplay(QStringLiteral("49cfr177.848(d)")), QStringLiteral("49 CFR 177.848(d)"));
+        bar.clear();
+        QVERIFY(bar.legalityText().contains(QLatin1String("empty")));
     }
 
     void undeterminedWithoutAFindingStillExplains()
