@@ -1,7 +1,7 @@
 #include "check/compliance_report.h"
 
 #include "check/text_encoding.h"
-#include "presentation/compliance_vocabulary.h"
+#include "compliance/compliance_vocabulary.h"
 
 #include <cstdio>
 #include <sstream>

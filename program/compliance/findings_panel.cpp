@@ -1,8 +1,8 @@
 #include "compliance/findings_panel.h"
 
 #include "compliance/verdict_bar.h"
-#include "presentation/compliance_vocabulary.h"
-#include "presentation/pictures.h"
+#include "compliance/compliance_vocabulary.h"
+#include "compliance/pictures.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "compliance/placard_board.h"
 
 #include "compliance/placard_art.h"
-#include "presentation/compliance_vocabulary.h"
-#include "presentation/pictures.h"
+#include "compliance/compliance_vocabulary.h"
+#include "compliance/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>

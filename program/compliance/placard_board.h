@@ -4,7 +4,7 @@
 // The placard under the pointer is emphasised by darkening the others.
 #pragma once
 
-#include "presentation/compliance_results.h"
+#include "compliance/compliance_results.h"
 
 #include <QImage>
 #include <QWidget>

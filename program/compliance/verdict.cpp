@@ -1,6 +1,6 @@
 #include "compliance/verdict.h"
 
-#include "presentation/compliance_vocabulary.h"
+#include "compliance/compliance_vocabulary.h"
 
 #include <algorithm>
 

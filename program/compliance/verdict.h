@@ -4,7 +4,7 @@
 // themselves grouped under headings, most serious first, repeats merged.
 #pragma once
 
-#include "presentation/compliance_results.h"
+#include "compliance/compliance_results.h"
 
 #include <QString>
 #include <vector>

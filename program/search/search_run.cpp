@@ -1,6 +1,6 @@
 #include "search/search_run.h"
 
-#include "shell/search_listing.h"
+#include "search/search_listing.h"
 
 #include <algorithm>
 #include <set>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "search/search_query.h"
-#include "shell/hazmat_library.h"
+#include "app/hazmat_library.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // The reference views reached from the main window's pop-up menu: the
 // table entry of a search result or a truckload item, the authorized cargo
 // tanks of the truckload, and their enabling.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/table_entry_view.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "refviews/table_entry_view.h"
 
 #include "dravlen.h"
 
@@ -28,22 +28,22 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, {folder, folder, folder});
+        MainWindow w(lib, prompts, {folder, folder, folder});
         QVERIFY(w.started());
         QStringList shown;   // caption, then page text of each window shown
-        w.runInfoWindow = [&](TfrmInfoDisplay &window) {
+        w.runInfoWindow = [&](InfoWindow &window) {
             shown << window.windowTitle() << window.browser()->toPlainText();
         };
 
         // Search view: the entry of the selected result.
-        w.ShowView(View::Search);
-        w.edtLookFor->setText(QStringLiteral("UN1005"));
-        w.cbLookIn->setCurrentIndex(2);
-        w.btnSearch->click();
-        QVERIFY(w.lvSearch->topLevelItemCount() >= 1);
+        w.showView(View::Search);
+        w.lookForEdit->setText(QStringLiteral("UN1005"));
+        w.lookInCombo->setCurrentIndex(2);
+        w.searchButton->click();
+        QVERIFY(w.searchList->topLevelItemCount() >= 1);
         w.updatePopupMenu();
         QVERIFY(!w.actViewTableEntry->isEnabled());   // nothing selected
-        w.lvSearch->topLevelItem(0)->setSelected(true);
+        w.searchList->topLevelItem(0)->setSelected(true);
         w.updatePopupMenu();
         QVERIFY(w.actViewTableEntry->isEnabled());
         QVERIFY(!w.actViewCargoTanks->isEnabled());   // truckload view only
@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.at(0), QStringLiteral("Hazardous Material Table Entry"));
         QVERIFY(shown.at(1).contains(QStringLiteral("UN1005")));
-        QVERIFY(shown.at(1).contains(w.lvSearch->topLevelItem(0)->text(0)));
+        QVERIFY(shown.at(1).contains(w.searchList->topLevelItem(0)->text(0)));
 
         // Truckload view: gasoline in a cargo tank.
         alignas(std::max_align_t) unsigned char storage[256] = {};
@@ -62,9 +62,9 @@ private slots:
         SetBulkPackaging_Hazmat(item, -1);
         QVERIFY(Add_Load(GetLoad_Engine(w.engine()), item) >= 0);
         Reset_Hazmat(item, 0);
-        w.ShowView(View::Truckload);
-        QCOMPARE(w.lvTruckload->topLevelItemCount(), 1);
-        w.lvTruckload->clearSelection();
+        w.showView(View::Truckload);
+        QCOMPARE(w.truckloadList->topLevelItemCount(), 1);
+        w.truckloadList->clearSelection();
         w.updatePopupMenu();
         QVERIFY(!w.actViewTableEntry->isEnabled());
         QVERIFY(w.actViewCargoTanks->isEnabled());
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(shown.at(3).contains(QStringLiteral("Allowed Tanks - For Truckload")));
         QVERIFY(shown.at(3).contains(QStringLiteral("MC/TC 306")));
 
-        w.lvTruckload->topLevelItem(0)->setSelected(true);
+        w.truckloadList->topLevelItem(0)->setSelected(true);
         w.updatePopupMenu();
         QVERIFY(w.actViewTableEntry->isEnabled());
         w.actViewCargoTanks->trigger();
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(prompts.shown.empty());
 
         // The compliance view offers neither.
-        w.ShowView(View::Compliance);
+        w.showView(View::Compliance);
         w.updatePopupMenu();
         QVERIFY(!w.actViewTableEntry->isEnabled());
         QVERIFY(!w.actViewCargoTanks->isEnabled());

@@ -2,9 +2,9 @@
 // of real Hazardous Materials Table entries, the cargo tank page and the
 // link clicks that reach the regulations program.
 #include "support/truckload_items.h"
-#include "shell/table_entry_view.h"
+#include "refviews/table_entry_view.h"
 
-#include "../shell/fakes.h"
+#include "support/fakes.h"
 
 #include "dravlen.h"
 
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         ScriptedPrompts prompts;
-        TfrmInfoDisplay window(QString::fromLatin1(kTableEntryMode), tableEntryPage(rowOf("UN1203")), dir.path(),
+        InfoWindow window(QString::fromLatin1(kTableEntryMode), tableEntryPage(rowOf("UN1203")), dir.path(),
                                viewer, prompts);
         QStringList started;
         window.startProgram = [&](const QString &program, const QStringList &args) {

@@ -2,7 +2,7 @@
 // allowed tanks of a selected bulk item or of the whole truckload, and the
 // page the information window shows for them.
 #include "support/truckload_items.h"
-#include "shell/tanks_dialog.h"
+#include "refviews/tanks_dialog.h"
 
 #include "dravlen.h"
 

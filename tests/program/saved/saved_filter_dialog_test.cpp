@@ -1,6 +1,6 @@
 // The filter dialog turns its controls into the filter the scan applies.
-#include "../shell/fakes.h"
-#include "shell/saved_filter_dialog.h"
+#include "support/fakes.h"
+#include "saved/saved_filter_dialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -20,25 +20,25 @@ private slots:
     void controlsBecomeTheFilter()
     {
         ScriptedPrompts prompts;
-        TfrmSavedLoadsFilter d(SavedFilter{}, true, QStringLiteral("/loads/"), prompts);
+        SavedFilterDialog d(SavedFilter{}, true, QStringLiteral("/loads/"), prompts);
         QCOMPARE(d.windowTitle(), QStringLiteral("Filter Saved Loads"));
-        QVERIFY(!d.rbDays->isEnabled());
-        QCOMPARE(d.lbLocations->count(), 1);
+        QVERIFY(!d.daysRadio->isEnabled());
+        QCOMPARE(d.locationList->count(), 1);
         QVERIFY(!d.result(QDateTime::currentDateTime()).active());
 
-        d.edtName->setText(QStringLiteral("gas,red"));
-        d.cbMatch->setCurrentText(QStringLiteral("Any Words"));
-        d.chkDate->click();
-        QVERIFY(d.rbDays->isEnabled());
-        d.rbDays->click();
-        QVERIFY(d.spDays->isEnabled() && !d.spMonths->isEnabled());
-        d.spDays->setValue(0);   // counts never go below 1
-        QCOMPARE(d.spDays->value(), 1);
-        d.chkLegality->click();
-        d.chkIllegal->click();
-        d.chkLocations->click();
+        d.nameEdit->setText(QStringLiteral("gas,red"));
+        d.matchCombo->setCurrentText(QStringLiteral("Any Words"));
+        d.dateCheck->click();
+        QVERIFY(d.daysRadio->isEnabled());
+        d.daysRadio->click();
+        QVERIFY(d.daysSpin->isEnabled() && !d.monthsSpin->isEnabled());
+        d.daysSpin->setValue(0);   // counts never go below 1
+        QCOMPARE(d.daysSpin->value(), 1);
+        d.legalityCheck->click();
+        d.illegalCheck->click();
+        d.locationsCheck->click();
         d.chooseFolder = [] { return QStringLiteral("/more/loads"); };
-        d.btnAdd->click();
+        d.addButton->click();
 
         const QDateTime now(QDate(2025, 4, 3), QTime(12, 0));
         const SavedFilter f = d.result(now);
@@ -49,16 +49,16 @@ private slots:
         QCOMPARE(f.locations, (QStringList{QStringLiteral("/loads/"), QStringLiteral("/more/loads/")}));
 
         // Removing with nothing selected, then with an empty list.
-        d.lbLocations->clearSelection();
-        d.btnRemove->click();
+        d.locationList->clearSelection();
+        d.removeButton->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("Please select an item to delete."));
-        d.lbLocations->clear();
-        d.btnRemove->click();
+        d.locationList->clear();
+        d.removeButton->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("There are no items to delete."));
 
-        d.btnReset->click();
+        d.resetButton->click();
         QVERIFY(!d.result(now).active());
-        QVERIFY(!d.rbDays->isChecked());
+        QVERIFY(!d.daysRadio->isChecked());
     }
 
     void storedStateIsShownAndLegalityNeedsProcessing()
@@ -68,10 +68,10 @@ private slots:
         stored.dateOn = true;
         stored.to = QDateTime(QDate(2025, 4, 3), QTime(9, 0));
         stored.from = stored.to.addMonths(-3);
-        TfrmSavedLoadsFilter d(stored, false, QStringLiteral("/loads/"), prompts);
-        QVERIFY(d.rbMonths->isChecked());
-        QCOMPARE(d.spMonths->value(), 3);
-        QVERIFY(!d.chkLegality->isEnabled());
+        SavedFilterDialog d(stored, false, QStringLiteral("/loads/"), prompts);
+        QVERIFY(d.monthsRadio->isChecked());
+        QCOMPARE(d.monthsSpin->value(), 3);
+        QVERIFY(!d.legalityCheck->isEnabled());
     }
 };
 

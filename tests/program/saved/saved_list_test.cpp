@@ -1,8 +1,8 @@
 // The Saved Truckloads list against the real engine: the scan with each
 // file's legality summary, files that are not truckloads, the filter,
 // renaming, deleting and the spreadsheet lines.
-#include "shell/saved_list.h"
-#include "shell/settings.h"
+#include "saved/saved_list.h"
+#include "settings/settings.h"
 
 #include "dravlen.h"
 

@@ -1,11 +1,11 @@
 // Saving and opening the current truckload as ".vlm" files, against the
 // real engine library: names from the truck ID, the overwrite question,
 // files the engine refuses, the removal question and the dirty flag.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
-#include "shell/truck_id_dialog.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
+#include "saved/truck_id_dialog.h"
 
 #include "dravlen.h"
 
@@ -363,17 +363,17 @@ private slots:
     void dialogRefusesThenAccepts()
     {
         ScriptedPrompts prompts;
-        TfrmTruckID d(prompts, QStringLiteral("/tmp/"), QString(), false, true);
+        TruckIdDialog d(prompts, QStringLiteral("/tmp/"), QString(), false, true);
         QCOMPARE(d.windowTitle(), QStringLiteral("Truck ID"));
         QVERIFY(d.text().startsWith(QString::number(QDate::currentDate().year())));
-        d.edtTruckID->setText(QStringLiteral("a|b"));
-        d.btnOKClick();
+        d.truckIdEdit->setText(QStringLiteral("a|b"));
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(prompts.shown.size(), size_t(1));
-        d.edtTruckID->setText(QStringLiteral("ab"));
-        d.btnOKClick();
+        d.truckIdEdit->setText(QStringLiteral("ab"));
+        d.acceptIfValid();
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        TfrmTruckID rename(prompts, QStringLiteral("/tmp/"), QString(), true, false);
+        TruckIdDialog rename(prompts, QStringLiteral("/tmp/"), QString(), true, false);
         QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Truck ID"));
         QVERIFY(rename.text().isEmpty());
     }
@@ -404,7 +404,7 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, {folder, folder, folder});
+        MainWindow w(lib, prompts, {folder, folder, folder});
         QVERIFY(w.started());
         QVERIFY(w.savedStore());
         std::deque<std::optional<QString>> ids{std::nullopt, QStringLiteral("Closing")};

@@ -1,10 +1,10 @@
 // The Saved Truckloads view of the main window with the real engine: the
 // list of saved files, opening one by double-click, deleting and renaming
 // with their questions, and the spreadsheet export.
-#include "../shell/fakes.h"
-#include "shell/dravlen_library.h"
-#include "shell/main_window.h"
-#include "shell/saved_store.h"
+#include "support/fakes.h"
+#include "app/dravlen_library.h"
+#include "app/main_window.h"
+#include "saved/saved_store.h"
 
 #include "dravlen.h"
 
@@ -41,7 +41,7 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        TForm1 w(lib, prompts, {folder, folder, folder});
+        MainWindow w(lib, prompts, {folder, folder, folder});
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
         w.truckIdDialog = scriptedTruckIds(ids);
@@ -50,68 +50,68 @@ private slots:
         const QString savePath = QString::fromStdString(withTrailingSeparator(w.settings().savePath));
 
         // No saved truckloads yet: the view says how to save one.
-        w.ShowView(View::SavedTruckloads);
+        w.showView(View::SavedTruckloads);
         QCOMPARE(prompts.texts().last(), noSavedTruckloadsText());
-        QCOMPARE(w.lvSaved->topLevelItemCount(), 0);
+        QCOMPARE(w.savedList->topLevelItemCount(), 0);
 
         // Two saved truckloads.
         addItem(lib.engine(), "UN1203", 2, 3000);
         ids = {QStringLiteral("Gas")};
-        w.ShowView(View::Truckload);
-        w.SaveAsClick();
+        w.showView(View::Truckload);
+        w.saveAs();
         addItem(lib.engine(), "UN1830", 2, 500);
         ids = {QStringLiteral("Gas and Acid")};
-        w.SaveAsClick();
+        w.saveAs();
         QVERIFY(QFile::exists(savePath + QStringLiteral("Gas and Acid.vlm")));
 
-        w.ShowView(View::SavedTruckloads);
-        QCOMPARE(w.lvSaved->topLevelItemCount(), 2);
-        QCOMPARE(w.lvSaved->topLevelItem(0)->text(0), QStringLiteral("Gas"));   // sorted by name
-        QCOMPARE(w.lvSaved->topLevelItem(0)->text(2), QStringLiteral("Yes"));
+        w.showView(View::SavedTruckloads);
+        QCOMPARE(w.savedList->topLevelItemCount(), 2);
+        QCOMPARE(w.savedList->topLevelItem(0)->text(0), QStringLiteral("Gas"));   // sorted by name
+        QCOMPARE(w.savedList->topLevelItem(0)->text(2), QStringLiteral("Yes"));
         QCOMPARE(w.statusText(), QStringLiteral("2 saved truckloads found"));
-        QVERIFY(w.btnSavedExport->isEnabled());
+        QVERIFY(w.savedExportButton->isEnabled());
 
         // Double-click opens the row's file.
         w.setDirty(false);
-        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
-        w.lvSavedIcons->hide();
-        w.SavedListViewDblClick();
+        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
+        w.savedIconList->hide();
+        w.openSavedTruckload();
         QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), 1u);
         QCOMPARE(w.truckloadName(), QStringLiteral("Gas"));
         QCOMPARE(w.currentView(), View::Compliance);
 
         // Rename "Gas" onto the existing "Gas and Acid": asked, declined.
-        w.ShowView(View::SavedTruckloads);
-        w.lvSavedIcons->hide();
-        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        w.showView(View::SavedTruckloads);
+        w.savedIconList->hide();
+        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
         ids = {QStringLiteral("Gas and Acid")};
         prompts.answers = {PromptAnswer::No};
-        w.SavedRenameClick();
+        w.renameSavedTruckload();
         QCOMPARE(prompts.texts().last(),
                  QStringLiteral("Are you sure that you want to overwrite Gas and Acid with the current truckload?"));
         QVERIFY(QFile::exists(savePath + QStringLiteral("Gas.vlm")));
         // Renamed to a free name.
-        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
         ids = {QStringLiteral("Fuel")};
-        w.SavedRenameClick();
+        w.renameSavedTruckload();
         QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        QVERIFY(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
-        QVERIFY(!rowNamed(w.lvSaved, QStringLiteral("Gas")));
+        QVERIFY(rowNamed(w.savedList, QStringLiteral("Fuel")));
+        QVERIFY(!rowNamed(w.savedList, QStringLiteral("Gas")));
 
         // Delete: declined keeps the file, accepted removes it.
-        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
+        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Fuel")));
         prompts.answers = {PromptAnswer::No};
-        w.SavedDeleteClick();
+        w.deleteSavedTruckloads();
         QCOMPARE(prompts.texts().last(), QStringLiteral("Are you sure you want to delete \"Fuel\" ?"));
         QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        w.lvSaved->setCurrentItem(rowNamed(w.lvSaved, QStringLiteral("Fuel")));
-        w.SavedDeleteClick();
+        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Fuel")));
+        w.deleteSavedTruckloads();
         QVERIFY(!QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        QCOMPARE(w.lvSaved->topLevelItemCount(), 1);
+        QCOMPARE(w.savedList->topLevelItemCount(), 1);
 
         // The spreadsheet export: one line per item of the listed truckload.
         chosenFile = dir.filePath(QStringLiteral("loads.csv"));
-        w.SavedExportCsvClick();
+        w.exportSavedList();
         QCOMPARE(w.statusText(), QStringLiteral("Saved loads have been exported to ") + chosenFile);
         QFile csv(chosenFile);
         QVERIFY(csv.open(QIODevice::ReadOnly));

@@ -1,8 +1,8 @@
 // An ID number with several table entries asks which one: "1993" lists
 // UN1993 and every NA1993 entry; Escape chooses nothing.
 #include "search/entry_chooser.h"
-#include "shell/dravlen_library.h"
-#include "shell/search_listing.h"
+#include "app/dravlen_library.h"
+#include "search/search_listing.h"
 
 #include <QApplication>
 #include <QTimer>

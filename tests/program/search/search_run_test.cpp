@@ -2,8 +2,8 @@
 // taken for, exact classes, ranked names, progress and the hint when a
 // field choice finds nothing.
 #include "search/search_run.h"
-#include "shell/dravlen_library.h"
-#include "shell/search_listing.h"
+#include "app/dravlen_library.h"
+#include "search/search_listing.h"
 
 #include <QtTest>
 

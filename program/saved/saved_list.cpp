@@ -1,0 +1,297 @@
+#include "saved/saved_list.h"
+
+#include "dravlen.h"
+#include "compliance/compliance_results.h"
+#include "compliance/placard_picture.h"
+#include "saved/saved_store.h"
+#include "truckload/truckload_editing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace velmora {
+
+namespace {
+
+// Truckload images are a few kilobytes; a file far larger than any
+// truckload is not read into memory during a scan.
+constexpr qint64 kLargestImage = 64 * 1024 * 1024;
+
+// An engine of its own for a scan or an export, released at the end.
+class PrivateEngine {
+public:
+    PrivateEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
+    {
+        Init_Engine(engine_);
+    }
+    ~PrivateEngine()
+    {
+        Destroy_Engine(engine_);
+        std::free(engine_);
+    }
+    PrivateEngine(const PrivateEngine &) = delete;
+    PrivateEngine &operator=(const PrivateEngine &) = delete;
+    Engine *get() const { return engine_; }
+    Load *load() const { return GetLoad_Engine(engine_); }
+
+private:
+    Engine *engine_;
+};
+
+std::optional<QByteArray> readImage(const QString &path)
+{
+    QFile f(path);
+    if (f.size() > kLargestImage || !f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// Reads a file into the load; false when it is not a readable truckload.
+bool readInto(Load *load, const QString &path)
+{
+    const std::optional<QByteArray> bytes = readImage(path);
+    if (!bytes || bytes->isEmpty())
+        return false;
+    return Unserialize_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size()), 0) == 0;
+}
+
+QString rowName(const QString &fileName)
+{
+    const int at = fileName.indexOf(QLatin1String(".vlm"), 0, Qt::CaseInsensitive);
+    return at < 0 ? fileName : fileName.left(at);
+}
+
+QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int fontAdjust)
+{
+    const QColor background = legality == 0 ? QColor(Qt::white)
+                              : legality == 1 ? QColor(255, 0, 0)
+                                              : QColor(255, 255, 0);
+    QImage inner(75, 75, QImage::Format_ARGB32_Premultiplied);
+    inner.fill(background);
+    {
+        QPainter p(&inner);
+        if (placards.empty()) {
+            p.setPen(Qt::black);
+            p.drawRect(0, 0, 74, 74);
+            QFont f = p.font();
+            f.setBold(true);
+            f.setPointSize(std::max(1, 10 - fontAdjust));
+            p.setFont(f);
+            const int ascent = p.fontMetrics().ascent();
+            p.drawText(28, 2 + ascent, QStringLiteral("No"));
+            p.drawText(7, 17 + ascent, QStringLiteral("Placards"));
+        } else {
+            PlacardPainter picture;
+            picture.onError = [](const QString &) {};   // a summary icon shows no message boxes
+            picture.setFontAdjust(fontAdjust);
+            picture.setPlacards(placards);
+            const QImage drawn = picture.draw().scaled(75, 75, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            p.drawImage((75 - drawn.width()) / 2, (75 - drawn.height()) / 2, drawn);
+        }
+    }
+    QImage icon(77, 77, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(placards.empty() ? QColor(Qt::transparent) : background);
+    QPainter p(&icon);
+    p.drawImage(1, 1, inner);
+    if (!placards.empty()) {
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, 76, 76);
+    }
+    return icon;
+}
+
+// Summarises the truckload just read: legality and the first option.
+void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
+{
+    Calculate_Engine(engine);
+    if (options.enableBulk) {
+        for (int i = 0; i < GetNumOutputs_Engine(engine); ++i) {
+            if (GetNumPlacards_Output(GetOutput_Engine(engine, i)) > 28) {
+                // The picture holds 28 placards: summarise as computed
+                // without ID numbers on placards.
+                SetBulkPlacards_Engine(engine, 0);
+                Calculate_Engine(engine);
+                break;
+            }
+        }
+    }
+    row.processed = true;
+    row.legality = GetLegality_Engine(engine);
+    row.legalityText = row.legality == 0 ? QStringLiteral("Yes") : row.legality == 1 ? QStringLiteral("No")
+                                                                                     : QStringLiteral("???");
+    const OptionResults first = readOption(engine, 0);
+    row.placards = GetNumOutputs_Engine(engine) >= 2 ? QStringLiteral("Mult. Ops.")
+                                                     : QString::number(first.placards.size());
+    row.markings = QString::number(first.markings.size());
+    Output *out = GetOutput_Engine(engine, 0);
+    row.messages = QString::number(out ? GetNumSegregations_Output(out) : 0);
+    row.icon = legalityIcon(row.legality, first.placards, options.fontAdjust);
+    SetBulkPlacards_Engine(engine, options.enableBulk ? -1 : 0);
+}
+
+} // namespace
+
+QString SavedRow::path() const { return folder + name + QStringLiteral(".vlm"); }
+
+QString SavedRow::lastSavedText() const { return modified.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")); }
+
+bool passesFilter(const SavedFilter &filter, const QString &name, const QDate &day, const QString &legalityText,
+                  bool applyLegality)
+{
+    if (!filter.active())
+        return true;
+    if (filter.nameOn()) {
+        const QString text = filter.nameText.toLower();
+        const QString lowered = name.toLower();
+        const QStringList words = text.split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts);
+        bool ok = false;
+        if (filter.matchMode == QLatin1String("Exact")) {
+            ok = lowered == text;
+        } else if (filter.matchMode == QLatin1String("Any Words")) {
+            for (const QString &w : words)
+                ok = ok || lowered.contains(w);
+        } else {
+            ok = !words.isEmpty();
+            for (const QString &w : words)
+                ok = ok && lowered.contains(w);
+        }
+        if (!ok)
+            return false;
+    }
+    if (filter.dateOn && (day < filter.from.date() || day > filter.to.date()))
+        return false;
+    if (applyLegality && filter.legalityOn && !filter.acceptedLegality.contains(legalityText))
+        return false;
+    return true;
+}
+
+void convertLegacyFiles(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*.qxl")}, QDir::Files | QDir::Hidden)) {
+        const QString target = dir.filePath(f.completeBaseName() + QStringLiteral(".vlm"));
+        if (!QFileInfo::exists(target))
+            QFile::rename(f.filePath(), target);
+    }
+}
+
+ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &filter,
+                               const std::function<bool(int)> &progress)
+{
+    ScanResult result;
+    PrivateEngine engine;
+    SetRuleset_Engine(engine.get(), options.ruleset);
+    ShowDangerousOptionFirst_Engine(engine.get(), options.dangerousFirst ? -1 : 0);
+    SetBulkPlacards_Engine(engine.get(), options.enableBulk ? -1 : 0);
+    SetPlacardAllHazmats_Engine(engine.get(), 0);
+    for (const QString &folder : options.folders) {
+        const QDir dir(folder);
+        // Regular files only: a device or pipe named "*.vlm" is never read.
+        const QFileInfoList files =
+            dir.entryInfoList({QStringLiteral("*.vlm")}, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+        for (const QFileInfo &file : files) {
+            if (!readInto(engine.load(), file.filePath()))
+                continue;
+            ++result.loaded;
+            if (progress && !progress(result.loaded))
+                return result;
+            SavedRow row;
+            row.name = rowName(file.fileName());
+            row.folder = QDir(folder).absolutePath() + QLatin1Char('/');
+            row.modified = file.lastModified();
+            row.readOnly = isReadOnlyFile(file.filePath());
+            if (options.processLegality)
+                summarise(row, engine.get(), options);
+            if (passesFilter(filter, row.name, row.modified.date(), row.legalityText, options.processLegality))
+                result.rows.push_back(std::move(row));
+        }
+    }
+    return result;
+}
+
+QString noSavedTruckloadsText()
+{
+    return QStringLiteral("You have no previously stored truckloads. To save your current truckload right click in "
+                          "the blank space and select \"Save Current Truckload\" from the popup menu.");
+}
+
+QString scanStatusText(const ScanResult &result, const SavedFilter &filter)
+{
+    if (filter.active())
+        return QString::number(result.rows.size()) + QStringLiteral(" of ") + QString::number(result.loaded) +
+               QStringLiteral(" loads (filtered)");
+    return QString::number(result.loaded) + QStringLiteral(" saved truckloads found");
+}
+
+QString deleteQuestion(const QString &name)
+{
+    return QStringLiteral("Are you sure you want to delete \"") + name + QStringLiteral("\" ?");
+}
+
+bool deleteSaved(const SavedRow &row)
+{
+    // A read-only saved truckload is kept, as the file system's own delete
+    // of a read-only file refuses.
+    if (isReadOnlyFile(row.path()))
+        return false;
+    return QFile::remove(row.path());
+}
+
+bool renameSaved(const SavedRow &row, const QString &newName, bool replace)
+{
+    const QString target = row.folder + newName + QStringLiteral(".vlm");
+    if (!QFileInfo::exists(row.path()))
+        return false;
+    if (QFileInfo::exists(target) && (!replace || isReadOnlyFile(target)))
+        return false;
+    // rename(2) replaces the target in one step: either file survives whole.
+    return std::rename(QFile::encodeName(row.path()).constData(), QFile::encodeName(target).constData()) == 0;
+}
+
+QStringList csvLines(const std::vector<SavedRow> &rows, int ruleset)
+{
+    QStringList lines{QString::fromLatin1(kCsvHeader)};
+    PrivateEngine engine;
+    SetRuleset_Engine(engine.get(), ruleset);
+    for (const SavedRow &row : rows) {
+        if (!readInto(engine.load(), row.path()))
+            continue;
+        Load *load = engine.load();
+        for (uint32_t i = 0; i < GetItemCount_Load(load); ++i) {
+            const TruckloadRow r = truckloadRow(load, i);
+            const Hazmat *item = GetHazmat_Load(load, i);
+            const QString packaging = IsBulkPackaging_Hazmat(item)       ? QStringLiteral("Bulk")
+                                      : IsLimitedQuantity_Hazmat(item) ? QStringLiteral("LTD QTY")
+                                                                       : QStringLiteral("Non-Bulk");
+            const char zone = GetHazardZone_Hazmat(item);
+            const QString pih = zone ? QStringLiteral("Zone ") + QChar::fromLatin1(zone) : QStringLiteral("None");
+            lines << QStringLiteral("\"") + row.name + QStringLiteral("\",") + row.lastSavedText() +
+                         QStringLiteral(",\"") + r.psn + QStringLiteral("\",\"") + r.hazardClass +
+                         QStringLiteral("\",") + QStringList{r.id, r.packingGroup, r.permit, r.weight, packaging, pih}.join(QLatin1Char(','));
+        }
+    }
+    return lines;
+}
+
+bool writeCsv(const QString &path, const QStringList &lines)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1();
+    return f.write(text) == text.size() && f.commit();
+}
+
+} // namespace velmora

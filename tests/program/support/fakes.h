@@ -1,0 +1,131 @@
+// Scripted stand-ins for the engine library and the user's answers.
+#pragma once
+
+#include "app/hazmat_library.h"
+#include "app/prompts.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <map>
+#include <vector>
+
+namespace velmora::test {
+
+struct ShownPrompt {
+    PromptType type;
+    QString text;
+    PromptButtons buttons;
+};
+
+// Records every message and answers from a script (Ok/Yes by default).
+class ScriptedPrompts : public Prompts {
+public:
+    std::vector<ShownPrompt> shown;
+    std::deque<PromptAnswer> answers;
+
+    PromptAnswer show(PromptType type, const QString &text, PromptButtons buttons) override
+    {
+        shown.push_back({type, text, buttons});
+        if (!answers.empty()) {
+            const PromptAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+    }
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const auto &p : shown)
+            t << p.text;
+        return t;
+    }
+};
+
+// A small table and ruleset set the tests control.
+class FakeLibrary : public HazmatLibrary {
+public:
+    struct Entry {
+        SearchRow row;
+        std::string className;   // for the class search
+    };
+    std::vector<Entry> table;
+    std::map<std::string, std::string> idInfos;
+    std::vector<int> active{41, 42};
+    std::map<int, std::optional<std::string>> statuses{{41, "Current"}, {42, "Voluntary"}};
+    int current = 41;
+    bool conversionOk = true;
+    int engineInits = 0, engineDestroys = 0;
+    int setRulesetCalls = 0;
+    bool bulk = false, dangerousFirst = true;
+    std::vector<std::string> vehicles{"Unknown", "Van", "Flatbed"};
+    std::string vehicle;
+    unsigned items = 0;
+
+    void initEngine() override { ++engineInits; }
+    void destroyEngine() override { ++engineDestroys; }
+    void setDangerousFirst(bool on) override { dangerousFirst = on; }
+    void setBulkPlacards(bool on) override { bulk = on; }
+    void setPlacardAllHazmats(bool) override {}
+    int numActiveRulesets() override { return static_cast<int>(active.size()); }
+    int activeRuleset(int n) override { return active.at(static_cast<size_t>(n)); }
+    std::optional<std::string> rulesetStatus(int index) override
+    {
+        const auto it = statuses.find(index);
+        return it == statuses.end() ? std::nullopt : it->second;
+    }
+    std::optional<std::string> rulesetDocket(int index) override
+    {
+        return index == 42 ? std::string("PHMSA\x96" "2021\x96" "0092 (HM\x96" "215Q)") : "RULES-" + std::to_string(index);
+    }
+    int currentRuleset() override { return current; }
+    bool setRuleset(int index) override
+    {
+        ++setRulesetCalls;
+        for (int a : active)
+            if (a == index) {
+                current = index;
+                return true;
+            }
+        return false;
+    }
+    bool testRulesetConversion(int) override { return conversionOk; }
+
+    int search(const std::string &text, int mode, int afterPid) override
+    {
+        for (const auto &e : table) {
+            if (e.row.pid <= afterPid)
+                continue;
+            const QString t = QString::fromStdString(text);
+            const bool hit = mode == 0   ? QString::fromStdString(e.row.psn).contains(t, Qt::CaseInsensitive)
+                             : mode == 1 ? e.className == text
+                             : mode == 2 ? QString::fromStdString(e.row.id).contains(t, Qt::CaseInsensitive)
+                                         : false;
+            if (hit)
+                return e.row.pid;
+        }
+        return 0;
+    }
+    std::optional<SearchRow> rowForPid(int pid) override
+    {
+        for (const auto &e : table)
+            if (e.row.pid == pid)
+                return e.row;
+        return std::nullopt;
+    }
+    std::optional<std::string> idInfo(const std::string &id) override
+    {
+        const auto it = idInfos.find(id);
+        return it == idInfos.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+    int numVehicles() override { return static_cast<int>(vehicles.size()); }
+    std::string vehicleName(int code) override { return vehicles.at(static_cast<size_t>(code)); }
+    void setVehicle(const std::string &name) override { vehicle = name; }
+    void set8820Criteria(bool) override {}
+    void setDODShipment(bool) override {}
+    unsigned itemCount() override { return items; }
+    std::string truckloadName() override { return {}; }
+};
+
+} // namespace velmora::test
