@@ -343,10 +343,10 @@ void AddItemDialog::idNumberChanged()
         const QString n = text;
         const QString forms[] = {QStringLiteral("UN") + n, QStringLiteral("NA") + n, QStringLiteral("ID") + n};
         bool exists[3];
-        int forms_found = 0;
+        int formsFound = 0;
         for (int i = 0; i < 3; ++i)
-            forms_found += (exists[i] = !pidsOfId(forms[i].toStdString()).empty()) ? 1 : 0;
-        if (forms_found > 1) {
+            formsFound += (exists[i] = !pidsOfId(forms[i].toStdString()).empty()) ? 1 : 0;
+        if (formsFound > 1) {
             // UN1993 and the NA1993 entries (diesel fuel, fuel oil, ...): ask.
             std::vector<EntryChoice> choices;
             std::vector<std::pair<QString, ShippingNameEntry>> behind;

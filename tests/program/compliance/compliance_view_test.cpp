@@ -183,6 +183,7 @@ private slots:
         view.refresh(engine.get());
         QCOMPARE(view.placards().count(), 1);
         QWidget *area = view.placardArea();
+        QTest::mouseMove(area, QPoint(2, 2));   // from outside, so that the pointer moves onto it
         QTest::mouseMove(area, QPoint(area->width() / 2, area->height() / 2));
         QCOMPARE(view.infoTitle(), QStringLiteral("Placard"));
         QCOMPARE(view.infoIcon(), picture);
