@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "documents/report_commands.h"
+#include "search/search_run.h"
 #include "saved/saved_store.h"   // saved truckloads
 
 #include "compliance/compliance_view.h"
@@ -146,10 +147,11 @@ void MainWindow::startUp()
 
 QString MainWindow::windowCaption() const
 {
+    // "[*]" is where the caption marks unsaved changes (setWindowModified).
     QString caption = QString::fromLatin1(kProductTitle);
     if (!organisation_.empty())
         caption += QStringLiteral(" - ") + QString::fromStdString(organisation_);
-    return caption;
+    return caption + QStringLiteral("[*]");
 }
 
 void MainWindow::setIDToggle(bool down, const QString &hint)
@@ -192,12 +194,15 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     buildFileCommands(file, exit);   // saved truckloads
     buildPrintCommands(file, exit);  // printing and PDF export
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction *prefs = edit->addAction(QStringLiteral("P&references"));
+    // "Pre&ferences": R belongs to "&Remove Item(s)" in this menu.
+    QAction *prefs = edit->addAction(QStringLiteral("Pre&ferences"));
+    prefs->setShortcut(QKeySequence::Preferences);
     connect(prefs, &QAction::triggered, this, &MainWindow::showPreferences);
     buildEditCommands(edit, prefs);   // truckload editing
 
@@ -232,10 +237,10 @@ void MainWindow::buildMenus()
 
     helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction *contents = helpMenu->addAction(QStringLiteral("&Contents"));
-    contents->setShortcut(Qt::Key_F1);
+    contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
     QAction *search = helpMenu->addAction(QStringLiteral("&Search..."));
-    search->setShortcut(Qt::Key_F3);
+    // No F3: that is Find Next (QKeySequence::FindNext) in every program.
     connect(search, &QAction::triggered, this, &MainWindow::searchHelp);
     QMenu *er = menuBar()->insertMenu(helpMenu->menuAction(), new QMenu(QStringLiteral("ER"), this))->menu();
     QAction *guide = er->addAction(QStringLiteral("&Emergency Response Guide"));
@@ -390,13 +395,25 @@ void MainWindow::showView(View view)
 void MainWindow::search()
 {
     const int choice = lookInCombo->currentIndex();
-    const SearchMode mode = static_cast<SearchMode>(choice < 0 ? 0 : choice);
+    static const LookIn byChoice[] = {LookIn::Name, LookIn::Class, LookIn::Id, LookIn::Any};
+    const LookIn lookIn = choice >= 0 && choice < 4 ? byChoice[choice] : LookIn::Name;
     const std::string query = lookForEdit->text().toStdString();
     setStatus(QStringLiteral("Searching..."));
     QApplication::processEvents();
     searchList->clear();
-    const auto rows = runSearch(
-        lib_, query, mode, [] { QApplication::processEvents(); }, [this] { return closing_; });
+    // In steps: the window repaints, shows how far the search has come and
+    // stays responsive; closing the window stops it.
+    const SearchOutcome outcome = findEntries(
+        lib_, lookForEdit->text(), lookIn,
+        [this](int percent) {
+            setStatus(QStringLiteral("Searching... %1%").arg(percent));
+            QApplication::processEvents();
+        },
+        [this] { return closing_; });
+    const auto &rows = outcome.rows;
+    const SearchMode mode = outcome.searchedAs == QueryKind::Id      ? SearchMode::Id
+                            : outcome.searchedAs == QueryKind::Class ? SearchMode::Class
+                                                                     : SearchMode::Name;
     searchList->setSortingEnabled(false);
     for (const auto &r : rows) {
         QTreeWidgetItem *item = newListRow(searchList);
@@ -407,13 +424,24 @@ void MainWindow::search()
         item->setText(4, QString::fromStdString(r.hazardZones));
         item->setData(0, Qt::UserRole, r.pid);
     }
-    searchSort_.set(0, SortState::Direction::Ascending);
-    searchList->sortItems(0, Qt::AscendingOrder);
-    searchList->header()->setSortIndicatorShown(true);
-    searchList->header()->setSortIndicator(0, Qt::AscendingOrder);
+    if (lookIn == LookIn::Any) {
+        // the best matches first, as ranked; a header click sorts
+        searchSort_.clear();
+        searchList->header()->setSortIndicatorShown(false);
+    } else {
+        searchSort_.set(0, SortState::Direction::Ascending);
+        searchList->sortItems(0, Qt::AscendingOrder);
+        searchList->header()->setSortIndicatorShown(true);
+        searchList->header()->setSortIndicator(0, Qt::AscendingOrder);
+    }
+    if (searchList->topLevelItemCount() > 0)
+        searchList->setCurrentItem(searchList->topLevelItem(0));   // Enter adds it
     setStatus(matchCountText(rows.size()));
-    if (const auto why = noMatchExplanation(lib_, query, mode, rows.size()))
+    if (const auto why = noMatchExplanation(lib_, outcome.searchedAs == QueryKind::Id ? query : std::string(), mode,
+                                            rows.size()))
         prompts_.information(*why);
+    else if (!outcome.hint.isEmpty())
+        prompts_.information(outcome.hint);
 }
 
 void MainWindow::sortSearchList(int column)
@@ -512,12 +540,13 @@ void MainWindow::showAbout()
 bool MainWindow::maybeClose()
 {
     closing_ = true;
-    if (dirty_ && settings_.enableSavePrompt &&
-        prompts_.show(PromptType::Warning, QStringLiteral("Do you want to save the changes made to the current truckload?"),
-                      PromptButtons::YesNo) != PromptAnswer::No) {
-        // Cancelling the save (or its truck ID) keeps the program open:
-        // the truckload is never discarded without the user saying No.
-        if (!saveTruckloadAs || !saveTruckloadAs()) {
+    if (dirty_ && settings_.enableSavePrompt) {
+        const PromptAnswer answer =
+            prompts_.show(PromptType::Warning, QStringLiteral("Do you want to save the changes made to the current truckload?"),
+                          PromptButtons::SaveDiscardCancel);
+        // Cancel (or Escape), and a cancelled save (or truck ID), keep the
+        // program open: the truckload is never dropped without Discard.
+        if (answer != PromptAnswer::No && (answer != PromptAnswer::Yes || !saveTruckloadAs || !saveTruckloadAs())) {
             closing_ = false;
             return false;
         }

@@ -70,7 +70,7 @@ public:
     bool started() const { return started_; }
 
     // Seams for the commands that arrive with later work:
-    // the Save Truckload As flow (true when the truckload was saved) ...
+    // the Save flow before closing (true when the truckload was saved) ...
     std::function<bool()> saveTruckloadAs;
     // ... and adding a search result to the truckload (the add-item dialog).
     std::function<void(int pid)> addFromSearch;
@@ -87,7 +87,12 @@ public:
     // after every change of the truckload or of a placarding switch).
     void showCompliance();
     ComplianceView *complianceView() const { return complianceView_; }
-    void setDirty(bool dirty) { dirty_ = dirty; }
+    // The truckload has unsaved changes; the caption shows it.
+    void setDirty(bool dirty)
+    {
+        dirty_ = dirty;
+        setWindowModified(dirty);
+    }
     const QString &programFolder() const { return programFolder_; }
 
     // --- Truckload editing (main_window_editing.cpp) ---
@@ -110,7 +115,7 @@ public:
     // File dialogs (tests replace them): the chosen path, or "" when cancelled.
     // `save` asks for a new file; `proposed` is the file name offered.
     std::function<QString(bool save, const QString &filter, const QString &proposed)> fileDialog;
-    QAction *actNew = nullptr, *actSaveAs = nullptr, *actImport = nullptr, *actExport = nullptr,
+    QAction *actNew = nullptr, *actOpen = nullptr, *actSave = nullptr, *actSaveAs = nullptr, *actImport = nullptr, *actExport = nullptr,
             *actTruckID = nullptr;
     QString truckloadName() const;
     // The Saved Truckloads view: the report list and the large-icon list.
@@ -186,6 +191,8 @@ public slots:
     void toggle8820Criteria(bool on);
     // Saved truckloads (saved_main_window.cpp).
     void newTruckload();
+    void openTruckloadFile();
+    void save();
     void saveAs();
     void importTruckload();
     void exportTruckload();

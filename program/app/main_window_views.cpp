@@ -207,7 +207,8 @@ void MainWindow::buildViews()
     row->addWidget(new QLabel(QStringLiteral("Look in:"), search));
     lookInCombo = new QComboBox(search);
     lookInCombo->setObjectName(QStringLiteral("lookInCombo"));
-    lookInCombo->addItems({QStringLiteral("PSN"), QStringLiteral("Class"), QStringLiteral("ID")});
+    // "Any" takes the text for an ID number, a class or a name by its form.
+    lookInCombo->addItems({QStringLiteral("PSN"), QStringLiteral("Class"), QStringLiteral("ID"), QStringLiteral("Any")});
     lookInCombo->setFixedWidth(102);
     row->addWidget(lookInCombo);
     searchButton = new QPushButton(QStringLiteral("Search"), search);
@@ -227,7 +228,8 @@ void MainWindow::buildViews()
     sv->addWidget(searchList, 1);
     connect(searchButton, &QPushButton::clicked, this, &MainWindow::search);
     connect(lookForEdit, &QLineEdit::returnPressed, this, &MainWindow::search);
-    connect(searchList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { searchResultActivated(item); });
+    // Double-click or Enter on a result adds it.
+    connect(searchList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) { searchResultActivated(item); });
     connect(searchList->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortSearchList);
     stack_->addWidget(search);
 

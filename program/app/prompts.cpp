@@ -21,11 +21,18 @@ PromptAnswer MessageBoxPrompts::show(PromptType type, const QString &text, Promp
     case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return PromptAnswer::Ok;
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
+    case QMessageBox::Yes:
+    case QMessageBox::Save: return PromptAnswer::Yes;
+    case QMessageBox::No:
+    case QMessageBox::Discard: return PromptAnswer::No;
     default: return PromptAnswer::Cancel;   // Escape or the close button
     }
 }

@@ -9,7 +9,9 @@ class QWidget;
 namespace velmora {
 
 enum class PromptType { Error, Warning, Information, Confirmation };
-enum class PromptButtons { Ok, OkCancel, YesNo };
+// SaveDiscardCancel asks before work could be lost: Yes is Save, No is
+// Discard, and Escape or the close button is Cancel.
+enum class PromptButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 class Prompts {

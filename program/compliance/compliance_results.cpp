@@ -39,6 +39,8 @@ PlacardEntry placardEntry(const Placard *p)
     e.primary = IsPrimary_Placard(p) != 0;
     e.idNumber = IsBulk_Placard(p) ? GetIDNo_Placard(p) : 0;
     e.pictureKey = PlacardPictureKey(e.key, e.hazardClass, IsBulk_Placard(p) != 0, GetRawCompatGroup_Placard(p));
+    if (e.hazardClass == 1)
+        e.compatibilityGroup = GetCompatGroup_Placard(p);
     return e;
 }
 

@@ -18,6 +18,7 @@ struct PlacardEntry {
     int hazardClass = 0;       // 0 only for DANGEROUS
     int division = 0;
     bool primary = false;
+    char compatibilityGroup = 0;   // class 1: the group letter shown on the placard
 };
 
 struct MarkingEntry {

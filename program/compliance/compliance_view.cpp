@@ -1,6 +1,9 @@
 #include "compliance/compliance_view.h"
 
+#include "compliance/compliance_vocabulary.h"
 #include "compliance/pictures.h"
+#include "compliance/placard_art.h"
+#include "compliance/verdict_bar.h"
 
 #include "dravlen.h"
 
@@ -53,7 +56,7 @@ protected:
         if (i == emphasis_)
             return;
         if (i >= 0)
-            view_->showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"), view_->placards_.hoverText(i));
+            view_->showPlacardInfo(i);
         else
             view_->resetInfo();
         redraw(i);
@@ -209,6 +212,9 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     };
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
+    // The answer first: legal or not, and the permit, with their reasons.
+    verdictBar_ = new VerdictBar(this);
+    v->addWidget(verdictBar_);
     auto *upper = new QHBoxLayout;
     placardArea_ = new PlacardArea(this);
     placardArea_->setObjectName(QStringLiteral("PlacardArea"));
@@ -272,7 +278,8 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     markingScroll->setWidgetResizable(true);
     markingScroll->setFixedWidth(240 + 18);
     lower->addWidget(markingScroll);
-    auto *messageScroll = new QScrollArea(this);
+    messageScroll_ = new QScrollArea(this);
+    auto *messageScroll = messageScroll_;
     messageGrid_ = new MessageGrid(this);
     messageScroll->setWidget(messageGrid_);
     messageScroll->setWidgetResizable(true);
@@ -282,6 +289,11 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     connect(previousButton_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
     connect(allowedButton_, &QPushButton::clicked, this, &ComplianceView::showAllowedPlacards);
+    connect(verdictBar_, &VerdictBar::citationClicked, this, [this](const QString &key) { citationClicked(key); });
+    connect(verdictBar_, &VerdictBar::findingsRequested, this, [this] {
+        messageScroll_->ensureVisible(0, 0);
+        messageGrid_->setFocus();
+    });
     resetInfo();
     refresh(nullptr);
 }
@@ -314,6 +326,10 @@ void ComplianceView::showOption(int n)
         n = optionCount_ > 0 ? 1 : 0;
     option_ = n;
     const OptionResults results = readOption(engine_, n - 1);
+    if (engine_ && GetItemCount_Load(GetLoad_Engine(engine_)) > 0)
+        verdictBar_->setVerdict(makeVerdict(GetLegality_Engine(engine_), results.messages));
+    else
+        verdictBar_->clear();
     placards_.setPlacards(results.placards);
     markings_.setMarkings(results.markings);
     messages_.setMessages(results.messages);
@@ -338,6 +354,7 @@ void ComplianceView::drawAll()
 
 void ComplianceView::showInfo(const QString &icon, const QString &title, const QString &text)
 {
+    infoIconResource_ = icon;
     infoIcon_->setPixmap(QPixmap::fromImage(namedPicture(icon, QSize(32, 32))));
     infoTitle_->setText(title);
     multipleNote_->setVisible(false);   // the explanation takes its room
@@ -346,9 +363,27 @@ void ComplianceView::showInfo(const QString &icon, const QString &title, const Q
     infoText_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+void ComplianceView::showPlacardInfo(int i)
+{
+    // The panel shows the placard itself, whatever its class.
+    const auto &all = placards_.placards();
+    const bool valid = i >= 0 && i < static_cast<int>(all.size());
+    const PlacardPicture *picture = valid ? FindPlacardPictureByKey(all[static_cast<size_t>(i)].pictureKey) : nullptr;
+    showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"), placards_.hoverText(i));
+    if (!picture)
+        return;
+    const QString resource = QString::fromLatin1(picture->resource);
+    const QImage art = placardArt(resource, 32, devicePixelRatioF(), 0, all[static_cast<size_t>(i)].compatibilityGroup);
+    if (art.isNull())
+        return;
+    infoIcon_->setPixmap(QPixmap::fromImage(art));
+    infoIconResource_ = resource;
+}
+
 void ComplianceView::resetInfo()
 {
     infoIcon_->setPixmap(QIcon(QStringLiteral(":/icons/compliance.svg")).pixmap(32, 32));
+    infoIconResource_.clear();
     infoTitle_->setText(QStringLiteral("Compliance"));
     infoRaw_ = kDefaultInfo;
     infoText_->setText(kDefaultInfo);

@@ -16,12 +16,14 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 struct Engine;
 
 namespace velmora {
 
 class PlacardArea;
+class VerdictBar;
 class MarkingStrip;
 class MessageGrid;
 
@@ -53,6 +55,9 @@ public:
     MarkingPainter &markings() { return markings_; }
     MessageTilePainter &messages() { return messages_; }
     QString infoTitle() const;
+    // The picture the information panel shows: its resource name.
+    QString infoIcon() const { return infoIconResource_; }
+    VerdictBar *verdictBar() const { return verdictBar_; }
     QString infoText() const;   // as the vocabulary gives it (CR LF breaks)
     QString navigatorText() const;
     bool navigatorVisible() const;
@@ -75,6 +80,7 @@ private:
     friend class MessageGrid;
     void showInfo(const QString &icon, const QString &title, const QString &text);
     void resetInfo();
+    void showPlacardInfo(int i);
     void drawAll();
     void citationClicked(const QString &key);
 
@@ -90,6 +96,9 @@ private:
     MarkingStrip *markingStrip_ = nullptr;
     MessageGrid *messageGrid_ = nullptr;
     QLabel *infoIcon_ = nullptr;
+    QString infoIconResource_;
+    VerdictBar *verdictBar_ = nullptr;
+    QScrollArea *messageScroll_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;
     QString infoRaw_;   // the information text as given, CR LF line breaks

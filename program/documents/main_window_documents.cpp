@@ -75,8 +75,10 @@ void MainWindow::buildPrintCommands(QMenu *fileMenu, QAction *before)
         fileMenu->insertAction(before, a);
         return a;
     };
-    actPrint = make("&Print", QKeySequence(Qt::CTRL | Qt::Key_P), "Print", [](ReportCommands &r) { r.print(); });
-    actPrintAll = make("Print &All Placarding Options", QKeySequence(Qt::CTRL | Qt::Key_A), nullptr,
+    actPrint = make("&Print", QKeySequence::Print, "Print", [](ReportCommands &r) { r.print(); });
+    // Ctrl+A is Select All in every list of the window, so printing every
+    // option takes Ctrl+Shift+P, beside Print.
+    actPrintAll = make("Print &All Placarding Options", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), nullptr,
                        [](ReportCommands &r) { r.printAll(); });
     actPrintPreview = make("Print Pre&view...", QKeySequence(), nullptr, [](ReportCommands &r) { r.printPreview(); });
     actComplianceReport = make("&Compliance Report...", QKeySequence(), nullptr,

@@ -38,8 +38,10 @@ void MainWindow::buildFileCommands(QMenu *fileMenu, QAction *before)
         fileMenu->insertAction(before, a);
         return a;
     };
-    actNew = make("&New", QKeySequence(Qt::CTRL | Qt::Key_N), "New", &MainWindow::newTruckload);
-    actSaveAs = make("Save Truckload As...", QKeySequence(), "Save Truckload As", &MainWindow::saveAs);
+    actNew = make("&New", QKeySequence(QKeySequence::New), "New", &MainWindow::newTruckload);
+    actOpen = make("&Open...", QKeySequence(QKeySequence::Open), "Open a truckload file", &MainWindow::openTruckloadFile);
+    actSave = make("&Save", QKeySequence(QKeySequence::Save), "Save the truckload", &MainWindow::save);
+    actSaveAs = make("Save Truckload &As...", QKeySequence(QKeySequence::SaveAs), "Save Truckload As", &MainWindow::saveAs);
     actImport = make("Import Truckload...", QKeySequence(), nullptr, &MainWindow::importTruckload);
     actExport = make("Export Truckload...", QKeySequence(), nullptr, &MainWindow::exportTruckload);
     fileMenu->insertSeparator(before);
@@ -48,7 +50,8 @@ void MainWindow::buildFileCommands(QMenu *fileMenu, QAction *before)
 
     QAction *first = toolbar_->actions().isEmpty() ? nullptr : toolbar_->actions().first();
     toolbar_->insertAction(first, actNew);
-    toolbar_->insertAction(first, actSaveAs);
+    toolbar_->insertAction(first, actOpen);
+    toolbar_->insertAction(first, actSave);
     toolbar_->insertSeparator(first);
     toolbar_->insertAction(first, actTruckID);
     toolbar_->insertSeparator(first);
@@ -83,7 +86,7 @@ void MainWindow::setUpSaved()
     saved_ = std::make_unique<SavedStore>(engine_, prompts_, settings_);
     saved_->askTruckId = [this](const QString &initial, bool rename) { return truckIdDialog(initial, rename); };
     saved_->isDirty = [this] { return dirty_; };
-    saved_->setDirty = [this](bool on) { dirty_ = on; };
+    saved_->setDirty = [this](bool on) { setDirty(on); };
     saved_->nameChanged = [this] {
         const QString name = saved_->name();
         truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload")
@@ -110,7 +113,7 @@ void MainWindow::setUpSaved()
         if (view_ == View::SavedTruckloads)
             rebuildSavedList();
     };
-    saveTruckloadAs = [this] { return saved_->saveAs(); };
+    saveTruckloadAs = [this] { return saved_->save(); };
 }
 
 void MainWindow::newTruckload()
@@ -124,7 +127,7 @@ void MainWindow::newTruckload()
         criteria8820Check->setChecked(false);
         dodShipmentCheck->setChecked(false);
     }
-    dirty_ = false;
+    setDirty(false);
     showView(View::Truckload);
     setStatus(QStringLiteral("Ready"));
 }
@@ -133,6 +136,21 @@ void MainWindow::saveAs()
 {
     if (saved_)
         saved_->saveAs();
+}
+
+void MainWindow::save()
+{
+    if (saved_)
+        saved_->save();
+}
+
+void MainWindow::openTruckloadFile()
+{
+    if (!saved_)
+        return;
+    const QString path = fileDialog(false, QStringLiteral("HazMat files (*.vlm)"), QString());
+    if (!path.isEmpty())
+        saved_->open(path);
 }
 
 void MainWindow::editTruckId()

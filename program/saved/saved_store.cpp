@@ -179,13 +179,37 @@ bool SavedStore::offerToSave()
 {
     if (!dirty())
         return true;
-    if (prompts_.show(PromptType::Confirmation,
-                      QStringLiteral("Do you want to save the changes made to the current truckload?"),
-                      PromptButtons::YesNo) != PromptAnswer::Yes)
+    switch (prompts_.show(PromptType::Confirmation,
+                          QStringLiteral("Do you want to save the changes made to the current truckload?"),
+                          PromptButtons::SaveDiscardCancel)) {
+    case PromptAnswer::No:   // Discard
         return true;
-    // Yes and then a cancelled or failed save keeps the truckload: it is
-    // never discarded without the user saying No.
-    return saveAs();
+    case PromptAnswer::Yes:
+        // Save, and then a cancelled or failed save keeps the truckload: it
+        // is never discarded without the user saying Discard.
+        return save();
+    default:   // Cancel or Escape: the truckload stays as it is
+        return false;
+    }
+}
+
+bool SavedStore::save()
+{
+    if (name_.isEmpty())
+        return saveAs();
+    const QString path = pathFor(name_);
+    Load *l = load();
+    SetName_Load(l, localPath(path).constData());
+    SetValue_Vehicle(l, "Saved_Version", (QStringLiteral("\"") + kProgramVersion + QStringLiteral("\"")).toLatin1().constData());
+    SetValue_Vehicle(l, "Saved_Edition", kSavedEdition);
+    if (!writeTruckloadFile(path))
+        return false;
+    markDirty(false);
+    if (status)
+        status(QStringLiteral("Saved the truckload \"") + name_ + QStringLiteral("\""));
+    if (savedFilesChanged)
+        savedFilesChanged();
+    return true;
 }
 
 bool SavedStore::newTruckload()

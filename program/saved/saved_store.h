@@ -61,10 +61,13 @@ public:
 
     // "Save Truckload As": true when the truckload was written.
     bool saveAs();
+    // "Save": writes the truckload under its truck ID, or asks for one
+    // first (Save As) when it has none; true when it was written.
+    bool save();
     // "Enter Truck ID": false when the dialog was cancelled.
     bool enterTruckId();
-    // "New": false when the user asked to save first and the save did not
-    // happen (the truckload is then kept).
+    // "New": false when the user cancelled, or asked to save first and the
+    // save did not happen (the truckload is then kept).
     bool newTruckload();
 
     enum class OpenResult { Opened, Declined, Refused };
@@ -87,8 +90,8 @@ private:
         if (setDirty)
             setDirty(on);
     }
-    // Asks to save a changed truckload; false when the user said Yes and
-    // the save did not happen.
+    // Asks to save a changed truckload (Save, Discard or Cancel); false when
+    // the user cancelled, or chose Save and the save did not happen.
     bool offerToSave();
 
     Engine *engine_;

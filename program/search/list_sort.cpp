@@ -75,7 +75,8 @@ int compareCellTexts(const QString &a, const QString &b)
     const QStringList ra = runs(a);
     const QStringList rb = runs(b);
     for (qsizetype i = 0; i < ra.size() && i < rb.size(); ++i) {
-        const int c = QString::localeAwareCompare(ra[i], rb[i]);
+        // case does not order a list: "acetone" sorts with "Acetone"
+        const int c = QString::localeAwareCompare(ra[i].toCaseFolded(), rb[i].toCaseFolded());
         if (c != 0)
             return c;
     }

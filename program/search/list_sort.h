@@ -25,7 +25,7 @@ private:
 
 // Compares two cell texts: equal texts are equal; two date-times compare by
 // whole days; otherwise by runs of digits and of non-digits, each pair by
-// the locale's case-sensitive comparison; the comparison ends "equal" when
+// the locale's comparison with case ignored; the comparison ends "equal" when
 // either text runs out of runs.  <0, 0, >0.
 int compareCellTexts(const QString &a, const QString &b);
 

@@ -87,6 +87,9 @@ AddItemDialog::AddItemDialog(Hazmat *given, bool fromSearch, const AddItemContex
     Init_Hazmat(work(), 0);
     setObjectName(QStringLiteral("AddItemDialog"));
     setWindowTitle(QStringLiteral("New Load Item..."));
+    chooseIdEntry = [this](const QString &number, const std::vector<EntryChoice> &entries) {
+        return chooseEntry(this, number, entries);
+    };
     buildForm();
 
     // Opening.
@@ -340,12 +343,31 @@ void AddItemDialog::idNumberChanged()
         const QString n = text;
         const QString forms[] = {QStringLiteral("UN") + n, QStringLiteral("NA") + n, QStringLiteral("ID") + n};
         bool exists[3];
+        int formsFound = 0;
         for (int i = 0; i < 3; ++i)
-            exists[i] = !pidsOfId(forms[i].toStdString()).empty();
-        if (exists[0] && exists[1] && exists[2]) {
-            prompts.error(QStringLiteral("Please type UN") + n + QStringLiteral(" or NA") + n + QStringLiteral(" or ID") +
-                          n + QStringLiteral("."));
-            clearNameFields();
+            formsFound += (exists[i] = !pidsOfId(forms[i].toStdString()).empty()) ? 1 : 0;
+        if (formsFound > 1) {
+            // UN1993 and the NA1993 entries (diesel fuel, fuel oil, ...): ask.
+            std::vector<EntryChoice> choices;
+            std::vector<std::pair<QString, ShippingNameEntry>> behind;
+            for (int i = 0; i < 3; ++i)
+                for (const ShippingNameEntry &e : exists[i] ? shippingNameEntries(forms[i].toStdString())
+                                                            : std::vector<ShippingNameEntry>{}) {
+                    const int index = static_cast<int>(choices.size());
+                    choices.push_back({index + 1, forms[i], e.text, {}, {}});
+                    behind.emplace_back(forms[i], e);
+                }
+            const std::optional<int> chosen = chooseIdEntry ? chooseIdEntry(n, choices) : std::nullopt;
+            if (!chosen || *chosen < 1 || *chosen > static_cast<int>(behind.size())) {
+                clearNameFields();
+                return;
+            }
+            const auto &[form, entry] = behind[static_cast<size_t>(*chosen - 1)];
+            idNumberEdit->setText(form);   // lists that ID's names
+            for (size_t i = 0; i < entries_.size(); ++i)
+                if (entries_[i].pid == entry.pid && entries_[i].nameIndex == entry.nameIndex &&
+                    !shippingNameCombo->isHidden())
+                    shippingNameCombo->setCurrentIndex(static_cast<int>(i));
             return;
         }
         for (int i = 0; i < 3; ++i)

@@ -3,6 +3,11 @@
 // test, and the result is built with the engine's setters.
 #pragma once
 
+#include "search/entry_chooser.h"
+
+#include <functional>
+#include <optional>
+
 #include "truckload/item_questions.h"
 #include "app/prompts.h"
 
@@ -62,6 +67,11 @@ public:
     // the result; on Cancel its content is unspecified.
     AddItemDialog(Hazmat *given, bool fromSearch, const AddItemContext &context, QWidget *parent = nullptr);
     ~AddItemDialog() override;
+
+    // Asks which entry a bare number means when it has entries under more
+    // than one of UN, NA and ID ("1993"): the index chosen in `entries`, or
+    // nothing.  A modal chooser by default; tests replace it.
+    std::function<std::optional<int>(const QString &number, const std::vector<EntryChoice> &entries)> chooseIdEntry;
 
     const Hazmat *workItem() const;
     const QuestionSlots &questions() const { return slots_; }

@@ -57,9 +57,9 @@ void MainWindow::buildEditCommands(QMenu *editMenu, QAction *before)
         editMenu->insertAction(before, a);
         return a;
     };
-    actCut = make("Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &MainWindow::cut);
-    actCopy = make("&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &MainWindow::copy);
-    actPaste = make("&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Paste", &MainWindow::paste);
+    actCut = make("Cu&t", QKeySequence(QKeySequence::Cut), "Cut", &MainWindow::cut);
+    actCopy = make("&Copy", QKeySequence(QKeySequence::Copy), "Copy", &MainWindow::copy);
+    actPaste = make("&Paste", QKeySequence(QKeySequence::Paste), "Paste", &MainWindow::paste);
     editMenu->insertSeparator(before);
     actAdd = make("&Add Item To Truckload...", QKeySequence(Qt::CTRL | Qt::Key_I), "Add To Truckload",
                   &MainWindow::newItem);
@@ -87,7 +87,7 @@ void MainWindow::setUpEditing()
         editor_ = std::make_unique<TruckloadEditor>(engine_, prompts_);
         editor_->changed = [this] {
             if (editor_->dirty())
-                dirty_ = true;
+                setDirty(true);
             editor_->setDirty(false);
             showCompliance();
         };
@@ -260,7 +260,7 @@ void MainWindow::toggle8820Criteria(bool on)
         return;
     Load *load = GetLoad_Engine(engine_);
     if (on != (Has8820Criteria_Load(load) != 0))
-        dirty_ = true;
+        setDirty(true);
     Set8820Criteria_Load(load, on ? -1 : 0);
     showCompliance();
 }
@@ -272,7 +272,7 @@ void MainWindow::selectVehicle(const QString &name)
     if (started_ && engine_) {
         const char *current = GetVehicle_Load(GetLoad_Engine(engine_));
         if (!current || name != QString::fromLatin1(current))
-            dirty_ = true;
+            setDirty(true);
     }
     lib_.setVehicle(name.toStdString());
     if (started_)

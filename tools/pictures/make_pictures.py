@@ -1,179 +1,25 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Writes the program's placard, marking and message-icon pictures as SVG.
 
-Placards are 100 x 100 diamonds in the colours of 49 CFR 172.519-172.560:
-background, symbol, hazard word and class number at the bottom corner.
-The pictures of number-showing placards ("IDB_P_B..") carry the white
-rectangular number area of 172.332(b) instead of the word; the program
-draws the identification number into it.  Message icons are 32 x 32,
-marking pictures 105 x 25 or 100 x 100.
+Placards (placards.py) are drawn to the measurements and colours of 49 CFR
+172.519-172.560, with their symbols (symbols.py) and their text set as
+outlines (glyphs.py).  The pictures of number-showing placards ("IDB_P_B..")
+carry the white number area of 172.332(c) instead of the words; the program
+draws the identification number into it.  The identification number forms
+(orange panel, white square-on-point) are written beside the markings.
+Message icons are 32 x 32, marking pictures 105 x 25 or 100 x 100.
 
-Run from the repository root:  python3 tools/pictures/make_pictures.py
+Needs the Debian packages python3-fonttools and fonts-liberation2.
+Run from the repository root:  /usr/bin/python3 tools/pictures/make_pictures.py
 The output is committed under program/resources/{placards,markings,segicons}.
 """
 import os
 
+import placards
+
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 RES = os.path.join(ROOT, "program", "resources")
 FONT = "font-family=\"Liberation Sans, Arial, sans-serif\" font-weight=\"bold\""
-
-RED, GREEN, YELLOW, BLUE, ORANGE = "#e3001b", "#00873e", "#ffd600", "#005bbb", "#f08a00"
-WHITE, BLACK = "#ffffff", "#000000"
-DIAMOND = "50,0 100,50 50,100 0,50"
-INNER = "50,5 95,50 50,95 5,50"
-
-
-def svg(w, h, body):
-    return ("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n%s</svg>\n"
-            % (w, h, w, h, body))
-
-
-# --- symbols, drawn around the upper corner of the diamond (y 12-42) ---
-def flame(c):
-    return ("<path d=\"M50 14 C44 22 41 28 44 34 C41 32 40 29 41 26 C36 31 36 39 42 42 L58 42 "
-            "C64 39 64 31 59 26 C60 30 58 33 56 34 C59 27 55 20 50 14 Z\" fill=\"%s\"/>\n"
-            "<rect x=\"40\" y=\"43\" width=\"20\" height=\"2\" fill=\"%s\"/>\n" % (c, c))
-
-
-def flame_over_circle(c, bg):
-    return ("<path d=\"M50 12 C45 19 43 24 45 28 C42 27 41 24 42 22 C38 26 38 32 42 34 L58 34 "
-            "C62 32 62 26 58 22 C59 25 58 27 55 28 C57 23 54 17 50 12 Z\" fill=\"%s\"/>\n"
-            "<circle cx=\"50\" cy=\"38\" r=\"6\" fill=\"none\" stroke=\"%s\" stroke-width=\"3\"/>\n"
-            "<rect x=\"40\" y=\"45\" width=\"20\" height=\"2\" fill=\"%s\"/>\n" % (c, c, c))
-
-
-def bomb(c):
-    pts = []
-    import math
-    for i in range(16):
-        r = 13 if i % 2 == 0 else 6
-        a = math.pi * 2 * i / 16
-        pts.append("%.1f,%.1f" % (50 + r * math.cos(a), 30 + r * math.sin(a)))
-    return ("<polygon points=\"%s\" fill=\"%s\"/>\n<circle cx=\"57\" cy=\"36\" r=\"4\" fill=\"%s\"/>\n"
-            % (" ".join(pts), c, c))
-
-
-def cylinder(c):
-    return ("<rect x=\"44\" y=\"18\" width=\"12\" height=\"24\" rx=\"5\" fill=\"%s\"/>\n"
-            "<rect x=\"47\" y=\"13\" width=\"6\" height=\"6\" fill=\"%s\"/>\n" % (c, c))
-
-
-def skull(c, bg):
-    return ("<circle cx=\"50\" cy=\"25\" r=\"8\" fill=\"%s\"/>\n"
-            "<circle cx=\"47\" cy=\"24\" r=\"2\" fill=\"%s\"/><circle cx=\"53\" cy=\"24\" r=\"2\" fill=\"%s\"/>\n"
-            "<rect x=\"46\" y=\"31\" width=\"8\" height=\"4\" fill=\"%s\"/>\n"
-            "<line x1=\"40\" y1=\"36\" x2=\"60\" y2=\"44\" stroke=\"%s\" stroke-width=\"3\"/>\n"
-            "<line x1=\"60\" y1=\"36\" x2=\"40\" y2=\"44\" stroke=\"%s\" stroke-width=\"3\"/>\n"
-            % (c, bg, bg, c, c, c))
-
-
-def trefoil(c):
-    return ("<circle cx=\"50\" cy=\"30\" r=\"3\" fill=\"%s\"/>\n"
-            "<path d=\"M50 30 L44 18 A13 13 0 0 1 56 18 Z\" fill=\"%s\"/>\n"
-            "<path d=\"M50 30 L62 32 A13 13 0 0 1 56 42 Z\" fill=\"%s\"/>\n"
-            "<path d=\"M50 30 L44 42 A13 13 0 0 1 38 32 Z\" fill=\"%s\"/>\n" % (c, c, c, c))
-
-
-def test_tubes(c):
-    return ("<rect x=\"38\" y=\"16\" width=\"6\" height=\"14\" fill=\"%s\" transform=\"rotate(-30 41 23)\"/>\n"
-            "<rect x=\"56\" y=\"16\" width=\"6\" height=\"14\" fill=\"%s\" transform=\"rotate(30 59 23)\"/>\n"
-            "<circle cx=\"45\" cy=\"36\" r=\"2.5\" fill=\"%s\"/><circle cx=\"55\" cy=\"36\" r=\"2.5\" fill=\"%s\"/>\n"
-            "<rect x=\"36\" y=\"41\" width=\"28\" height=\"4\" fill=\"%s\"/>\n" % (c, c, c, c, c))
-
-
-def cross(c):
-    return ("<circle cx=\"50\" cy=\"28\" r=\"4\" fill=\"none\" stroke=\"%s\" stroke-width=\"2\"/>\n"
-            "<circle cx=\"44\" cy=\"34\" r=\"4\" fill=\"none\" stroke=\"%s\" stroke-width=\"2\"/>\n"
-            "<circle cx=\"56\" cy=\"34\" r=\"4\" fill=\"none\" stroke=\"%s\" stroke-width=\"2\"/>\n" % (c, c, c))
-
-
-def stripe(a, b):
-    """A vertical stripe from x = a to x = b cut to the diamond's edges."""
-    top = [(a, abs(a - 50))] + ([(50, 0)] if a < 50 < b else []) + [(b, abs(b - 50))]
-    bottom = [(b, 100 - abs(b - 50))] + ([(50, 100)] if a < 50 < b else []) + [(a, 100 - abs(a - 50))]
-    return " ".join("%g,%g" % p for p in top + bottom)
-
-
-# --- one placard: background, symbol, word or number area, class number ---
-def placard(bg, fg, symbol, words, number, bulk, lower=None, stripes=False, dangerous=False):
-    body = "<polygon points=\"%s\" fill=\"%s\"/>\n" % (DIAMOND, bg)
-    if lower:   # a lower half in another colour (4.2, 5.2, 7, 8)
-        body += "<polygon points=\"0,50 100,50 50,100\" fill=\"%s\"/>\n" % lower
-    if stripes:   # 4.1: seven vertical red stripes on white
-        for i in range(7):
-            body += "<polygon points=\"%s\" fill=\"%s\"/>\n" % (stripe(8 + i * 13, 15 + i * 13), RED)
-    if dangerous:   # DANGEROUS: red triangles top and bottom, 172.558
-        body += "<polygon points=\"50,0 80,30 20,30\" fill=\"%s\"/><polygon points=\"50,100 80,70 20,70\" fill=\"%s\"/>\n" % (RED, RED)
-    body += "<polygon points=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"1.5\"/>\n" % (INNER, fg if not lower else BLACK)
-    body += "<polygon points=\"%s\" fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n" % DIAMOND
-    body += symbol
-    if bulk:   # white number area, 172.332(b)
-        body += "<rect x=\"22\" y=\"39\" width=\"56\" height=\"24\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\"/>\n"
-    else:
-        lines = words.split("|")
-        y0 = 56 - 4 * (len(lines) - 1)
-        if stripes and lines:   # keep the words legible over the stripes
-            body += "<rect x=\"18\" y=\"%d\" width=\"64\" height=\"%d\" fill=\"#ffffff\"/>\n" % (y0 - 8, 8 * len(lines) + 3)
-        for i, line in enumerate(lines):
-            size = 9 if len(line) <= 11 else (7 if len(line) <= 15 else 6)
-            colour = fg
-            if lower and y0 + i * 8 > 50:
-                colour = WHITE if lower == BLACK else BLACK
-            body += "<text x=\"50\" y=\"%d\" font-size=\"%d\" text-anchor=\"middle\" %s fill=\"%s\">%s</text>\n" % (
-                y0 + i * 8, size, FONT, colour, line)
-    ncol = fg
-    if lower:
-        ncol = WHITE if lower == BLACK else BLACK
-    body += "<text x=\"50\" y=\"90\" font-size=\"11\" text-anchor=\"middle\" %s fill=\"%s\">%s</text>\n" % (FONT, ncol, number)
-    return svg(100, 100, body)
-
-
-# kind-independent art: suffix -> (bg, fg, symbol, words, number, extras)
-def art(suffix):
-    cls = suffix[0]
-    if cls == "1":
-        div = suffix[1] if len(suffix) > 1 and suffix[1] != "0" else ""
-        num = "1" if not div else "1." + div
-        words = "BLASTING|AGENTS" if div == "5" else "EXPLOSIVES"
-        if div in ("4", "5", "6"):
-            sym = "<text x=\"50\" y=\"38\" font-size=\"20\" text-anchor=\"middle\" %s fill=\"#000000\">%s</text>\n" % (FONT, num)
-        else:
-            sym = bomb(BLACK)
-        return dict(bg=ORANGE, fg=BLACK, symbol=sym, words=words, number="1")
-    table = {
-        "21": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="FLAMMABLE|GAS", number="2"),
-        "22": dict(bg=GREEN, fg=WHITE, symbol=cylinder(WHITE), words="NON-FLAMMABLE|GAS", number="2"),
-        "22O": dict(bg=YELLOW, fg=BLACK, symbol=flame_over_circle(BLACK, YELLOW), words="OXYGEN", number="2"),
-        "23": dict(bg=WHITE, fg=BLACK, symbol=skull(BLACK, WHITE), words="POISON GAS", number="2"),
-        "30": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="FLAMMABLE", number="3"),
-        "30C": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="COMBUSTIBLE", number="3"),
-        "30F": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="FUEL OIL", number="3"),
-        "30G": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="GASOLINE", number="3"),
-        "41": dict(bg=WHITE, fg=BLACK, symbol=flame(BLACK), words="FLAMMABLE|SOLID", number="4", stripes=True),
-        "42": dict(bg=WHITE, fg=BLACK, symbol=flame(BLACK), words="SPONTANEOUSLY|COMBUSTIBLE", number="4", lower=RED),
-        "43": dict(bg=BLUE, fg=WHITE, symbol=flame(WHITE), words="DANGEROUS|WHEN WET", number="4"),
-        "51": dict(bg=YELLOW, fg=BLACK, symbol=flame_over_circle(BLACK, YELLOW), words="OXIDIZER", number="5.1"),
-        "52": dict(bg=RED, fg=WHITE, symbol=flame(WHITE), words="ORGANIC|PEROXIDE", number="5.2", lower=YELLOW),
-        "52O": dict(bg=YELLOW, fg=BLACK, symbol=flame_over_circle(BLACK, YELLOW), words="ORGANIC|PEROXIDE", number="5.2"),
-        "61": dict(bg=WHITE, fg=BLACK, symbol=skull(BLACK, WHITE), words="POISON", number="6"),
-        "61A": dict(bg=WHITE, fg=BLACK, symbol=skull(BLACK, WHITE), words="INHALATION|HAZARD", number="6"),
-        "61T": dict(bg=WHITE, fg=BLACK, symbol="", words="PG III", number="6"),
-        "61W": dict(bg=WHITE, fg=BLACK, symbol=cross(BLACK), words="KEEP AWAY|FROM FOOD", number="6"),
-        "610": dict(bg=WHITE, fg=BLACK, symbol=skull(BLACK, WHITE), words="TOXIC", number="6"),
-        "62": dict(bg=WHITE, fg=BLACK, symbol=cross(BLACK), words="INFECTIOUS|SUBSTANCE", number="6"),
-        "70": dict(bg=YELLOW, fg=BLACK, symbol=trefoil(BLACK), words="RADIOACTIVE", number="7", lower=WHITE),
-        "80": dict(bg=WHITE, fg=BLACK, symbol=test_tubes(BLACK), words="CORROSIVE", number="8", lower=BLACK),
-        "90": dict(bg=WHITE, fg=BLACK, symbol="", words="", number="9", stripes9=True),
-        "00D": dict(bg=WHITE, fg=BLACK, symbol="", words="DANGEROUS", number="", dangerous=True),
-    }
-    return table[suffix]
-
-
-def write(path, text):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w", encoding="ascii") as f:
-        f.write(text)
-
 
 P_SUFFIXES = ["10", "11", "12", "13", "14", "15", "16", "21", "22", "22O", "23", "30", "30C", "30F", "30G",
               "41", "42", "43", "51", "52", "52O", "61", "61A", "61T", "61W", "610", "62", "70", "80", "90"]
@@ -181,19 +27,19 @@ S_SUFFIXES = ["00D", "10", "14", "15", "16", "21", "22", "22O", "23", "30", "30C
               "51", "52", "52O", "61", "61A", "61T", "61W", "62", "70", "80", "90"]
 B_SUFFIXES = ["21", "22", "22O", "23", "30", "30C", "41", "42", "43", "51", "52", "52O", "61", "61A", "61W", "80",
               "90"]
+BLACK = "#000000"
+WHITE = "#ffffff"
 
 
-def make_placard(suffix, bulk):
-    a = art(suffix)
-    symbol = a["symbol"]
-    if a.get("stripes9"):   # class 9: seven black stripes on the upper half, 172.560
-        symbol = ""
-        for i in range(7):
-            x = 31 + i * 6
-            top = abs(x + 1.5 - 50) + 8   # stay inside the diamond's upper edges
-            symbol += "<rect x=\"%d\" y=\"%g\" width=\"3\" height=\"%g\" fill=\"#000000\"/>\n" % (x, top, 46 - top)
-    return placard(a["bg"], a["fg"], symbol, a["words"], a["number"], bulk,
-                   lower=a.get("lower"), stripes=a.get("stripes", False), dangerous=a.get("dangerous", False))
+def svg(w, h, body):
+    return ("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n%s</svg>\n"
+            % (w, h, w, h, body))
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="ascii") as f:
+        f.write(text)
 
 
 def text_box(w, h, lines, size, fg=BLACK, bg=WHITE):
@@ -269,8 +115,9 @@ def make_icons():
         "IDI_SEG_MESSAGE": glyph("i", "#005bbb"),
         "IDI_SEG_PERMIT": glyph("P", "#00873e", "#ffffff", "page"),
         "IDI_SEG_POSSPERMIT": glyph("P?", "#ffffff", "#00873e", "page", 14),
-        "IDI_CPD_PLACARD": icon("<polygon points=\"16,1 31,16 16,31 1,16\" fill=\"#e3001b\" stroke=\"#000000\"/>\n"
-                                "<text x=\"16\" y=\"26\" font-size=\"7\" text-anchor=\"middle\" %s fill=\"#ffffff\">3</text>\n" % FONT),
+        # a plain placard outline: the panel shows the placard of any class
+        "IDI_CPD_PLACARD": icon("<polygon points=\"16,1 31,16 16,31 1,16\" fill=\"#ffffff\" stroke=\"#000000\"/>\n"
+                                "<polygon points=\"16,4.5 27.5,16 16,27.5 4.5,16\" fill=\"none\" stroke=\"#000000\"/>\n"),
         "IDI_CPD_MESSAGE": glyph("!", "#ffd600", BLACK, "triangle"),
         "IDI_CPD_MARKING": icon("<rect x=\"1\" y=\"9\" width=\"30\" height=\"14\" fill=\"#ff7f00\" stroke=\"#000000\"/>\n"
                                 "<text x=\"16\" y=\"20\" font-size=\"9\" text-anchor=\"middle\" %s fill=\"#000000\">1203</text>\n" % FONT),
@@ -282,11 +129,13 @@ def make_icons():
 def main():
     out = os.path.join(RES, "placards")
     for s in P_SUFFIXES:
-        write(os.path.join(out, "IDB_P_P%s.svg" % s), make_placard(s, False))
+        write(os.path.join(out, "IDB_P_P%s.svg" % s), placards.placard(s, False))
     for s in S_SUFFIXES:
-        write(os.path.join(out, "IDB_P_S%s.svg" % s), make_placard(s, False))
+        write(os.path.join(out, "IDB_P_S%s.svg" % s), placards.placard(s, False))
     for s in B_SUFFIXES:
-        write(os.path.join(out, "IDB_P_B%s.svg" % s), make_placard(s, True))
+        write(os.path.join(out, "IDB_P_B%s.svg" % s), placards.placard(s, True))
+    write(os.path.join(RES, "markings", "IDB_ORANGE_PANEL.svg"), placards.orange_panel())
+    write(os.path.join(RES, "markings", "IDB_ID_SQUARE_ON_POINT.svg"), placards.id_square_on_point())
     make_markings()
     make_icons()
 

@@ -97,7 +97,7 @@ void ShellWindowsTest::firstRunInEmptyProgramFolder()
         QCOMPARE(lib.bulk, true);              // first-run placarding switches reach the engine
         QCOMPARE(lib.dangerousFirst, false);
         QCOMPARE(w.statusText(), QStringLiteral("Ready"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial[*]"));
         QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements (Current)"));
         QCOMPARE(w.currentView(), View::Truckload);
         // Code 0 "Unknown" is not offered; the first vehicle is chosen.
@@ -153,7 +153,7 @@ void ShellWindowsTest::startupReadsListsAndHelpLinks()
     QCOMPARE(lib.dangerousFirst, true);
     QVERIFY(!w.idToggleButton->isChecked());
     QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels (off)"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial - State Patrol"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial - State Patrol[*]"));
     QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements ()"));
     QCOMPARE(rulesEntry(w, 41)->text(), QStringLiteral(" Rules (RULES-41)"));
     QVERIFY(w.findChild<QAction *>("CustomMenuItemSeparator0"));
@@ -545,7 +545,7 @@ void ShellWindowsTest::closeWithUnsavedChanges()
         {true, true, PromptAnswer::No, true, true, 1, 0},     // the user lets it go
         {true, true, PromptAnswer::Yes, true, true, 1, 1},    // saved, then closed
         {true, true, PromptAnswer::Yes, false, false, 1, 1},  // save cancelled: stay open
-        {true, true, PromptAnswer::Cancel, false, false, 1, 1},
+        {true, true, PromptAnswer::Cancel, true, false, 1, 0},   // Cancel or Escape: nothing saved, stays open
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // the library's exported functions, computed, and shown.
 #include "support/truckload_items.h"
 #include "compliance/compliance_view.h"
+#include "compliance/verdict_bar.h"
 #include "compliance/compliance_vocabulary.h"
 #include "compliance/placard_layout.h"
 
@@ -116,6 +117,7 @@ private slots:
         QTest::mouseMove(area, QPoint(area->width() / 2, area->height() / 2));
         QCOMPARE(view.infoTitle(), QStringLiteral("Placard"));
         QCOMPARE(view.infoText(), QStringLiteral("Name:  Bulk Combustible/Flammable\r\nType:  Primary\r\nClass:  3"));
+        QCOMPARE(view.infoIcon(), QStringLiteral("IDB_P_B30"));   // the placard itself
         QTest::mouseMove(area, QPoint(2, 2));
         QCOMPARE(view.infoTitle(), QStringLiteral("Compliance"));
 
@@ -157,6 +159,36 @@ private slots:
         snapshot(&dialog, "allowed-placards");
     }
 
+    // Hovering a placard shows that placard in the panel, for every class
+    // (an explosive once showed a class 3 icon).
+    void hoverShowsThePlacardOfItsClass_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("explosive 1.1D") << "UN0081" << "IDB_P_P11";
+        QTest::newRow("flammable liquid") << "UN1993" << "IDB_P_P30";
+        QTest::newRow("corrosive") << "UN1830" << "IDB_P_P80";
+        QTest::newRow("non-flammable gas") << "UN1066" << "IDB_P_P22";
+    }
+    void hoverShowsThePlacardOfItsClass()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, picture);
+        TestEngine engine;
+        QVERIFY(engine.addId(id.toLatin1().constData(), 2000, false));
+        Calculate_Engine(engine.get());
+        ComplianceView view;
+        view.resize(900, 600);
+        view.show();
+        view.refresh(engine.get());
+        QCOMPARE(view.placards().count(), 1);
+        QWidget *area = view.placardArea();
+        QTest::mouseMove(area, QPoint(2, 2));   // from outside, so that the pointer moves onto it
+        QTest::mouseMove(area, QPoint(area->width() / 2, area->height() / 2));
+        QCOMPARE(view.infoTitle(), QStringLiteral("Placard"));
+        QCOMPARE(view.infoIcon(), picture);
+    }
+
     void messagesExplainAndCite()
     {
         // Gasoline with a poison gas of hazard zone A in one vehicle may not
@@ -172,6 +204,7 @@ private slots:
         view.show();
         view.refresh(engine.get());
         QVERIFY(view.messages().count() >= 1);
+        QVERIFY(view.verdictBar()->legalityText().startsWith(QLatin1String("ILLEGAL")));
         snapshot(&view, "do-not-load");
         int cite = -1;
         for (int i = 0; i < view.messages().count() && cite < 0; ++i)

@@ -41,6 +41,8 @@ private slots:
         w.lookInCombo->setCurrentIndex(2);
         w.searchButton->click();
         QVERIFY(w.searchList->topLevelItemCount() >= 1);
+        QCOMPARE(w.searchList->currentItem(), w.searchList->topLevelItem(0));   // Enter adds the first result
+        w.searchList->clearSelection();
         w.updatePopupMenu();
         QVERIFY(!w.actViewTableEntry->isEnabled());   // nothing selected
         w.searchList->topLevelItem(0)->setSelected(true);

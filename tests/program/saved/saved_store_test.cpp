@@ -9,8 +9,12 @@
 
 #include "dravlen.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include "support/truckload_items.h"
@@ -381,8 +385,7 @@ private slots:
     void newAsksAndKeepsTheTruckloadWhenTheSaveIsCancelled()
     {
         Fixture f;
-        addItem(f.lib.engine(), "UN1203", 2, 3000);
-        f.store.setName(QStringLiteral("Kept"));
+        addItem(f.lib.engine(), "UN1203", 2, 3000);   // not named yet: Save asks for a truck ID
         f.dirty = true;
         f.truckIds = {std::nullopt};
         f.prompts.answers = {PromptAnswer::Yes};
@@ -396,6 +399,85 @@ private slots:
         QVERIFY(f.store.name().isEmpty());
         QVERIFY(!f.dirty);
         QCOMPARE(f.status, QStringLiteral("Ready"));
+    }
+
+    // Every path that would replace a changed truckload asks Save, Discard
+    // or Cancel in a real message box; Escape there keeps the truckload.
+    void escapeOnEachPromptKeepsTheTruckload_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *c : {"New", "Open", "Import", "Exit"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void escapeOnEachPromptKeepsTheTruckload()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const std::string folder = withTrailingSeparator(dir.path().toStdString());
+        DravlenLibrary lib;
+        MessageBoxPrompts prompts;
+        MainWindow w(lib, prompts, {folder, folder, folder});
+        QVERIFY(w.started());
+        // a saved truckload that Open and Import would read
+        addItem(lib.engine(), "UN1830", 2, 500);
+        const QString other = QString::fromStdString(folder) + QStringLiteral("Other.vlm");
+        QVERIFY(Save_Load(GetLoad_Engine(lib.engine()), other.toLocal8Bit().constData()));
+        Reset_Load(GetLoad_Engine(lib.engine()));
+        w.fileDialog = [&](bool, const QString &, const QString &) { return other; };
+        addItem(lib.engine(), "UN1203", 2, 3000);
+        addItem(lib.engine(), "UN1090", 2, 100);
+        w.setDirty(true);
+        w.show();
+        QVERIFY(w.isWindowModified());
+
+        QString asked;
+        QTimer answer;
+        answer.setInterval(10);
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                asked = box->text();
+                QVERIFY(box->button(QMessageBox::Save) && box->button(QMessageBox::Discard) &&
+                        box->button(QMessageBox::Cancel));
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        answer.start();
+        if (command == QLatin1String("New"))
+            w.actNew->trigger();
+        else if (command == QLatin1String("Open"))
+            w.actOpen->trigger();
+        else if (command == QLatin1String("Import"))
+            w.actImport->trigger();
+        else
+            QVERIFY(!w.close());
+        QCOMPARE(asked, QStringLiteral("Do you want to save the changes made to the current truckload?"));
+        QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), 2u);
+        QCOMPARE(QString::fromLatin1(GetID_Hazmat(GetHazmat_Load(GetLoad_Engine(lib.engine()), 0))),
+                 QStringLiteral("UN1203"));
+        QVERIFY(w.isDirty());
+        QVERIFY(w.isWindowModified());
+        QVERIFY(w.isVisible());
+        w.setDirty(false);   // let the window close quietly
+    }
+
+    void saveWritesUnderTheTruckIdWithoutAsking()
+    {
+        Fixture f;
+        addItem(f.lib.engine(), "UN1203", 2, 3000);
+        f.dirty = true;
+        f.truckIds = {QStringLiteral("Tanker 9")};
+        QVERIFY(f.store.save());   // no name yet: asks for the truck ID
+        QVERIFY(!f.dirty);
+        const QString path = f.folder() + QStringLiteral("Tanker 9.vlm");
+        const QByteArray first = fileBytes(path);
+        addItem(f.lib.engine(), "UN1830", 2, 500);
+        f.dirty = true;
+        QVERIFY(f.store.save());   // named: written again without a question
+        QVERIFY(f.truckIds.empty());
+        QVERIFY(f.prompts.shown.empty());
+        QVERIFY(fileBytes(path).size() > first.size());
+        QVERIFY(!f.dirty);
     }
 
     void closingWithChangesSavesThroughTheWindow()

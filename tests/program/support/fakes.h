@@ -32,7 +32,8 @@ public:
             answers.pop_front();
             return a;
         }
-        return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+        return buttons == PromptButtons::YesNo || buttons == PromptButtons::SaveDiscardCancel ? PromptAnswer::Yes
+                                                                                              : PromptAnswer::Ok;
     }
     QStringList texts() const
     {

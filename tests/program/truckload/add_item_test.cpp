@@ -214,6 +214,37 @@ private slots:
         }
     }
 
+    // "1993" has UN1993 and several NA1993 entries: the dialog asks which,
+    // listing both, and takes the one chosen; cancelling chooses none.
+    void bareNumberWithUnAndNaEntriesAsks()
+    {
+        for (const bool choose : {true, false}) {
+            Item given;
+            AddItemDialog d(given.get(), false, context());
+            QStringList listed;
+            d.chooseIdEntry = [&](const QString &number, const std::vector<EntryChoice> &entries) -> std::optional<int> {
+                [&] { QCOMPARE(number, QStringLiteral("1993")); }();
+                int diesel = 0;
+                for (const EntryChoice &e : entries) {
+                    listed << e.id + QLatin1Char(' ') + e.shippingName;
+                    if (e.id == QLatin1String("NA1993") && e.shippingName.startsWith(QLatin1String("Diesel fuel")))
+                        diesel = e.pid;
+                }
+                return choose ? std::optional<int>(diesel) : std::nullopt;
+            };
+            d.idNumberEdit->setText(QStringLiteral("1993"));
+            QVERIFY(listed.filter(QStringLiteral("UN1993")).size() >= 1);
+            QVERIFY(listed.filter(QStringLiteral("NA1993")).size() >= 3);
+            if (choose) {
+                QCOMPARE(d.idNumberEdit->text(), QStringLiteral("NA1993"));
+                QVERIFY(d.shippingNameCombo->currentText().startsWith(QLatin1String("Diesel fuel")));
+            } else {
+                QCOMPARE(d.idNumberEdit->text(), QStringLiteral("1993"));
+                QVERIFY(!d.idChosen());
+            }
+        }
+    }
+
     void idEntryOfBareNumbersAndUnknownIds()
     {
         Item given;

@@ -1,0 +1,50 @@
+// The answer the compliance view gives first: whether the truckload may go
+// (legal, illegal, or cannot be determined) and whether it needs a hazmat
+// safety permit, each with the finding that decides it; and the findings
+// themselves grouped under headings, most serious first, repeats merged.
+#pragma once
+
+#include "compliance/compliance_results.h"
+
+#include <QString>
+#include <vector>
+
+namespace velmora {
+
+enum class Legality { Legal = 0, Illegal = 1, Undetermined = 2 };
+enum class PermitAnswer { NotNeeded, MayBeNeeded, Needed };
+
+struct VerdictLine {
+    QString headline;   // "Illegal: this truckload may not travel as loaded."
+    QString reason;     // the deciding finding's reason, or why none applies
+    QString citation;   // its citation key, empty when none
+    int moreFindings = 0;   // further findings of the same kind
+};
+
+struct Verdict {
+    Legality legality = Legality::Legal;
+    PermitAnswer permit = PermitAnswer::NotNeeded;
+    VerdictLine legalityLine;
+    VerdictLine permitLine;
+};
+
+// The verdict from the engine's legality (0 legal, 1 illegal, 2 cannot be
+// determined) and the messages of the computation.  An illegal load is
+// explained by its first "Do Not Load" finding, an undetermined one by its
+// first "Indefinite" finding; the permit answer by the "Permit Required" or
+// "Possible Permit" findings.
+Verdict makeVerdict(int legality, const std::vector<MessageEntry> &messages);
+
+struct FindingGroup {
+    int type = 0;        // message type
+    QString heading;     // "Do Not Load", "Indefinite", ...
+    std::vector<MessageEntry> findings;
+};
+
+// The messages grouped by type, most serious first (Do Not Load,
+// Indefinite, Permit Required, Possible Permit, Segregate, Radiation,
+// Information); within a group a finding that repeats another (same code,
+// same items in either order, same reason) is shown once.
+std::vector<FindingGroup> groupFindings(const std::vector<MessageEntry> &messages);
+
+} // namespace velmora
