@@ -10,6 +10,7 @@
 #include "app/launchers.h"
 #include "settings/preferences_dialog.h"
 #include "app/rules_menu.h"
+#include "auditors/shipping_paper/open_from_main_window.h"   // auditors
 #include "search/search_listing.h"
 #include "truckload/clipboard.h"          // truckload editing
 #include "truckload/truckload_editing.h"  // truckload editing
@@ -112,6 +113,7 @@ void MainWindow::startUp()
     setUpEditing();   // truckload editing
     setUpSaved();     // saved truckloads
     setUpReferenceViews();   // reference views
+    shipping_paper::installShippingPaperCommands(*this, prompts_);   // auditors
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -218,6 +220,8 @@ void MainWindow::buildMenus()
         for (size_t i = 0; i < viewActions_.size(); ++i)
             viewActions_[i]->setChecked(static_cast<int>(i) == static_cast<int>(view_));
     });
+
+    auditingMenu = menuBar()->addMenu(QStringLiteral("&Auditing"));   // auditors
 
     rulesMenu = menuBar()->addMenu(QStringLiteral("&Rules"));
     rulesGroup_ = new QActionGroup(this);

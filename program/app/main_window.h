@@ -141,6 +141,7 @@ public:
     QListWidget *vehicleList = nullptr;
     QMenu *rulesMenu = nullptr;
     QMenu *helpMenu = nullptr;
+    QMenu *auditingMenu = nullptr;   // the auditors add their commands
     QMenu *viewMenu = nullptr;
     QToolButton *idToggleButton = nullptr;
 
