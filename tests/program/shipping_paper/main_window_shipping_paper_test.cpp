@@ -36,6 +36,16 @@ QAction *findAction(QMenu *menu, const QString &name)
     return nullptr;
 }
 
+// A started main window on the real library, its folders in a scratch
+// directory.
+struct Session {
+    QTemporaryDir dir;
+    std::string folder = withTrailingSeparator(dir.path().toStdString());
+    DravlenLibrary lib;
+    ScriptedPrompts prompts;
+    MainWindow window{lib, prompts, {folder, folder, folder}};
+};
+
 } // namespace
 
 class MainWindowShippingPaperTest : public QObject {
@@ -43,11 +53,9 @@ class MainWindowShippingPaperTest : public QObject {
 private slots:
     void entriesFollowTheTruckload()
     {
-        QTemporaryDir dir;
-        const std::string folder = withTrailingSeparator(dir.path().toStdString());
-        DravlenLibrary lib;
-        ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        Session session;
+        MainWindow &w = session.window;
+        ScriptedPrompts &prompts = session.prompts;
         QVERIFY(w.started());
         QAction *menuAuditor = findAction(w.auditingMenu, QStringLiteral("actShippingPaperAuditor"));
         QAction *popupAuditor = findAction(w.popupMenu, QStringLiteral("popupShippingPaperAuditor"));
@@ -76,7 +84,7 @@ private slots:
         // The window opens modally on the whole truckload and exports its
         // page as a PDF.
         QString title, page;
-        const QString pdf = dir.filePath(QStringLiteral("audit.pdf"));
+        const QString pdf = session.dir.filePath(QStringLiteral("audit.pdf"));
         QTimer::singleShot(0, this, [&] {
             auto *auditor = qobject_cast<shipping_paper::ShippingPaperWindow *>(QApplication::activeModalWidget());
             QVERIFY(auditor);
@@ -115,11 +123,9 @@ private slots:
         QFETCH(QString, error);
         QFETCH(bool, dirty);
         QFETCH(bool, completed);
-        QTemporaryDir dir;
-        const std::string folder = withTrailingSeparator(dir.path().toStdString());
-        DravlenLibrary lib;
-        ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        Session session;
+        MainWindow &w = session.window;
+        ScriptedPrompts &prompts = session.prompts;
         QVERIFY(w.started());
         addItem(w.engine(), "UN1203", 2, 3000);
         w.setDirty(false);
