@@ -12,6 +12,7 @@
 #include "settings/preferences_dialog.h"
 #include "app/rules_menu.h"
 #include "auditors/cargo_tank/open_from_main_window.h"   // auditors
+#include "auditors/shipping_paper/open_from_main_window.h"   // auditors
 #include "search/search_listing.h"
 #include "truckload/clipboard.h"          // truckload editing
 #include "truckload/truckload_editing.h"  // truckload editing
@@ -117,6 +118,7 @@ void MainWindow::startUp()
     setUpReferenceViews();   // reference views
     setUpAuditors();         // label and package-marking auditors
     cargo_tank::installCargoTankCommands(*this, prompts_);   // auditors
+    shipping_paper::installShippingPaperCommands(*this, prompts_);   // auditors
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());

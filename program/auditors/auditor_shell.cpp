@@ -2,6 +2,7 @@
 
 #include "app/help_window.h"
 #include "app/launchers.h"
+#include "viewer/reference_links.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,10 @@ void openAuditorLink(const QString &href, const QString &programFolder, const Au
 
 void openAuditorLink(const QString &href, const QString &programFolder)
 {
-    openAuditorLink(href, programFolder, startDetachedProgram);
+    // Regulation links open in the program's own regulations viewer, offline.
+    const QString argument = regulationsArgumentOfLink(href);
+    if (!argument.isEmpty())
+        viewer::openReferenceLink(href, programFolder, QApplication::activeWindow());
 }
 
 void openAuditorHelp(const QString &programFolder, const QString &topic, QWidget *parent)

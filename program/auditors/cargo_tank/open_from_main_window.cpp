@@ -4,6 +4,7 @@
 #include "app/help_window.h"
 #include "app/launchers.h"
 #include "app/main_window.h"
+#include "viewer/reference_links.h"
 #include "saved/saved_store.h"
 
 #include "dravlen.h"
@@ -28,8 +29,8 @@ void openCargoTankInspection(MainWindow &window, Prompts &prompts)
     host.programFolder = window.programFolder();
     host.saveTruckload = [&window] { return window.savedStore() && window.savedStore()->saveAs(); };
     host.setDirty = [&window](bool on) { window.setDirty(on); };
-    host.openRegulation = [&window, &prompts](const QString &citation) {
-        openRegulations(regulationsViewerPath(window.programFolder()), citation, prompts);
+    host.openRegulation = [&window](const QString &citation) {
+        viewer::openReferenceLink(citation, window.programFolder(), &window);
     };
     host.openHelp = [&window](const QString &topic) {
         const QString page = helpFolder(window.programFolder()) + topic;
