@@ -119,6 +119,7 @@ void MainWindow::startUp()
     setUpAuditors();         // label and package-marking auditors
     cargo_tank::installCargoTankCommands(*this, prompts_);   // auditors
     shipping_paper::installShippingPaperCommands(*this, prompts_);   // auditors
+    arrangeAuditorMenus();
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());

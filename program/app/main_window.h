@@ -256,6 +256,7 @@ private:
     void setUpReferenceViews();
     // Auditors (main_window_auditors.cpp).
     void setUpAuditors();
+    void arrangeAuditorMenus();
 
     HazmatLibrary &lib_;
     Prompts &prompts_;

@@ -10,6 +10,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringList>
 #include <QTreeWidget>
 
 namespace velmora {
@@ -58,6 +59,45 @@ void MainWindow::setUpAuditors()
         connect(a, &QAction::triggered, this, &MainWindow::showMarkingAuditor);
     runAuditorWindow = [](auditors::AuditorWindow &window) { window.exec(); };
     updateAuditorCommands();
+}
+
+// The auditors add their entries one by one; the Auditing menu and the
+// pop-up menu then list them in one fixed order, the pop-up menu's followed
+// by a single separator before the reference entries.
+static void arrangeAuditorEntries(QMenu *menu, const QStringList &order, bool separatorAfter)
+{
+    if (!menu)
+        return;
+    QList<QAction *> found;
+    for (const QString &text : order)
+        for (QAction *a : menu->actions())
+            if (!a->isSeparator() && a->text() == text) {
+                found.append(a);
+                break;
+            }
+    for (QAction *a : found)
+        menu->removeAction(a);
+    // Separators the auditors left at the top of the menu.
+    while (!menu->actions().isEmpty() && menu->actions().front()->isSeparator())
+        menu->removeAction(menu->actions().front());
+    QAction *first = menu->actions().value(0);
+    menu->insertActions(first, found);
+    if (separatorAfter && first && !found.isEmpty())
+        menu->insertSeparator(first);
+}
+
+void MainWindow::arrangeAuditorMenus()
+{
+    arrangeAuditorEntries(auditingMenu ? auditingMenu : findChild<QMenu *>(QStringLiteral("auditingMenu")),
+                          {QStringLiteral("HazMat &Label Auditor"), QStringLiteral("HazMat &Package Marking Auditor"),
+                           QStringLiteral("HazMat &Shipping Paper Auditor"),
+                           QStringLiteral("&Motor Cargo Tank Inspection"), QStringLiteral("Show Me What You See")},
+                          false);
+    arrangeAuditorEntries(popupMenu,
+                          {QStringLiteral("HazMat Label Auditor"), QStringLiteral("HazMat Package Marking Auditor"),
+                           QStringLiteral("HazMat Shipping Paper Auditor"),
+                           QStringLiteral("Motor Cargo Tank Inspection"), QStringLiteral("Show Me What You See")},
+                          true);
 }
 
 const Hazmat *MainWindow::auditedItem() const

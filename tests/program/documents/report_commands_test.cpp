@@ -23,9 +23,10 @@ struct Window {
 
     Window()
     {
-        // Flammable and corrosive liquids: a standard and a DANGEROUS option.
-        test::addItem(engine.get(), "UN1203", 2, 3000);
-        test::addItem(engine.get(), "UN1830", 2, 3000);
+        // Flammable and corrosive liquids, 1,200 lb together and under
+        // 2,205 lb each: a standard and a DANGEROUS option (172.504(b)).
+        test::addItem(engine.get(), "UN1203", 2, 600);
+        test::addItem(engine.get(), "UN1830", 2, 600);
         SetName_Load(engine.load(), "TRUCK 12");
         Calculate_Engine(engine.get());
     }
