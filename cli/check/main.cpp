@@ -12,6 +12,7 @@
 #include "check/truckload_reader.h"
 
 #include "dravlen.h"
+#include "frontend/holders.h"
 
 #include <fstream>
 #include <iostream>
@@ -31,19 +32,6 @@ const char kUsage[] =
     "                     [--placard-all] [--ruleset N]\n"
     "       velmora-check search TEXT [--by name|class|id]\n"
     "       velmora-check show ID|PID\n";
-
-// One engine for the run, destroyed on every way out.
-class EngineHandle {
-public:
-    EngineHandle() { Init_Engine(&engine_); }
-    ~EngineHandle() { Destroy_Engine(&engine_); }
-    EngineHandle(const EngineHandle &) = delete;
-    EngineHandle &operator=(const EngineHandle &) = delete;
-    Engine *get() { return &engine_; }
-
-private:
-    Engine engine_;
-};
 
 std::string ReadInput(const std::string &path)
 {
@@ -120,7 +108,7 @@ int Check(const std::vector<std::string> &args)
         return kBadInput;
     }
 
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     ShowDangerousOptionFirst_Engine(engine.get(), dangerousFirst ? -1 : 0);
     SetBulkPlacards_Engine(engine.get(), noIds ? 0 : -1);
     SetPlacardAllHazmats_Engine(engine.get(), placardAll ? -1 : 0);
@@ -184,7 +172,7 @@ int SearchCommand(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return kBadInput;
     }
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     bool found = false;
     std::cout << velmora::check::SearchEntries(text, mode, found);
     return found ? 0 : 1;
@@ -196,7 +184,7 @@ int ShowCommand(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return kBadInput;
     }
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     bool found = false;
     std::cout << velmora::check::ShowEntry(args[0], found);
     return found ? 0 : 1;

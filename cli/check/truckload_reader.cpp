@@ -1,6 +1,8 @@
 #include "check/truckload_reader.h"
 
 #include "check/entry_lookup.h"
+#include "frontend/entries.h"
+#include "frontend/holders.h"
 
 #include <nlohmann/json.hpp>
 
@@ -14,20 +16,6 @@ namespace velmora::check {
 namespace {
 
 using nlohmann::json;
-
-// An item record the program holds outside a truckload: the engine needs
-// at most 256 bytes, and Reset_Hazmat(item, 0) releases what it owns.
-class ScratchItem {
-public:
-    ScratchItem() { Init_Hazmat(&item_, 0); }
-    ~ScratchItem() { Reset_Hazmat(&item_, 0); }
-    ScratchItem(const ScratchItem &) = delete;
-    ScratchItem &operator=(const ScratchItem &) = delete;
-    Hazmat *get() { return &item_; }
-
-private:
-    Hazmat item_;
-};
 
 class Reader {
 public:
@@ -131,12 +119,12 @@ private:
         if (!obj.contains("id"))
             throw InputError(where + ": field \"id\" (or \"pid\") is required");
         const std::string text = String(obj, "id", where);
-        const std::vector<std::string> candidates = IdCandidates(text);
+        const std::vector<std::string> candidates = frontend::idCandidates(text);
         if (candidates.empty())
             Fail(where, "id", "\"" + text + "\" is not an ID number (UN, NA or ID and four digits)");
         std::vector<int> pids;
         for (const std::string &c : candidates) {
-            pids = PidsForId(c);
+            pids = frontend::entriesOfId(c);
             if (!pids.empty()) {
                 id = c;
                 break;
@@ -209,7 +197,7 @@ private:
         std::string id;
         const int pid = ChoosePid(obj, index, id);
         const std::string where = Where(index, id);
-        ScratchItem scratch;
+        frontend::ItemHolder scratch;
         Hazmat *item = scratch.get();
         if (!Reset_Hazmat(item, pid))
             Fail(where, "id", "the entry cannot be bound in the current ruleset");

@@ -1,4 +1,5 @@
 #include "compliance/compliance_view.h"
+#include "frontend/placard_limit.h"
 
 #include "compliance/pictures.h"
 
@@ -300,7 +301,7 @@ void ComplianceView::setFontAdjust(int adjust)
 void ComplianceView::refresh(Engine *engine)
 {
     engine_ = engine;
-    computeWithinPlacardLimit(engine);
+    frontend::computeWithinPlacardLimit(engine);
     optionCount_ = engine ? GetNumOutputs_Engine(engine) : 0;
     option_ = 0;
     showOption(1);

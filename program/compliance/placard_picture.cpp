@@ -1,6 +1,6 @@
 #include "compliance/placard_picture.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 #include "compliance/placard_layout.h"
 

@@ -2,7 +2,7 @@
 // the library's exported functions, computed, and shown.
 #include "support/truckload_items.h"
 #include "compliance/compliance_view.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/placard_layout.h"
 
 #include "dravlen.h"
