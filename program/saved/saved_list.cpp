@@ -1,6 +1,7 @@
 #include "saved/saved_list.h"
 #include "frontend/placard_limit.h"
 #include "frontend/holders.h"
+#include "frontend/file_io.h"
 
 #include "dravlen.h"
 #include "compliance/compliance_results.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,11 +48,6 @@ bool readInto(Load *load, const QString &path)
     return Unserialize_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size()), 0) == 0;
 }
 
-QString rowName(const QString &fileName)
-{
-    const int at = fileName.indexOf(QLatin1String(".vlm"), 0, Qt::CaseInsensitive);
-    return at < 0 ? fileName : fileName.left(at);
-}
 
 QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int fontAdjust)
 {
@@ -114,7 +109,11 @@ void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
 
 } // namespace
 
-QString SavedRow::path() const { return folder + name + QStringLiteral(".vlm"); }
+QString savedRowName(const QString &fileName)
+{
+    const QLatin1String extension(".vlm");
+    return fileName.endsWith(extension, Qt::CaseInsensitive) ? fileName.chopped(extension.size()) : fileName;
+}
 
 QString SavedRow::lastSavedText() const { return modified.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")); }
 
@@ -179,7 +178,8 @@ ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &fi
             if (progress && !progress(result.loaded))
                 return result;
             SavedRow row;
-            row.name = rowName(file.fileName());
+            row.fileName = file.fileName();
+            row.name = savedRowName(row.fileName);
             row.folder = QDir(folder).absolutePath() + QLatin1Char('/');
             row.modified = file.lastModified();
             row.readOnly = isReadOnlyFile(file.filePath());
@@ -258,11 +258,9 @@ QStringList csvLines(const std::vector<SavedRow> &rows, int ruleset)
 
 bool writeCsv(const QString &path, const QStringList &lines)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1();
-    return f.write(text) == text.size() && f.commit();
+    return frontend::replaceFileAtomically(QFile::encodeName(path).toStdString(),
+                                           std::string_view(text.constData(), static_cast<size_t>(text.size()))) == 0;
 }
 
 } // namespace velmora
