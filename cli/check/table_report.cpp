@@ -7,6 +7,7 @@
 #include "dravlen.h"
 
 #include <cctype>
+#include <charconv>
 #include <sstream>
 #include <vector>
 
@@ -93,8 +94,11 @@ std::string ShowEntry(const std::string &idOrPid, bool &found)
 {
     std::vector<int> pids;
     if (AllDigits(idOrPid) && idOrPid.size() != 4) {
-        const int pid = std::stoi(idOrPid);
-        if (HasPID_HazData(pid))
+        // A PID; digits beyond int range name no entry.
+        int pid = 0;
+        const char *end = idOrPid.data() + idOrPid.size();
+        const auto [at, ec] = std::from_chars(idOrPid.data(), end, pid);
+        if (ec == std::errc() && at == end && HasPID_HazData(pid))
             pids.push_back(pid);
     } else {
         for (const std::string &id : frontend::idCandidates(idOrPid)) {
