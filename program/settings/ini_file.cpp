@@ -50,7 +50,7 @@ void IniFile::parse(const std::string &text)
     std::string line;
     std::istringstream in(text);
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
+        while (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines_.push_back(line);
     }

@@ -75,6 +75,15 @@ void ShellFilesTest::iniKeepsUnknownLinesAndEditsInPlace()
     // Read with CR LF, written with LF.
     QCOMPARE(ini.text(), std::string("; made by hand\n[General]\nSavePath=/new/\nOther=keep\nAdded=x\n\n"
                                      "[Extra]\nA=1\n\n[Fresh]\nK=v\n"));
+
+    // A line ended by several carriage returns (an editor that doubled them)
+    // loses them all, so writing and reading the file again is stable.
+    IniFile doubled;
+    doubled.parse("[SavedLoads]\r\nOdd.Key=0\r\r\r\nDefaultViewStyle=1\r\n");
+    QCOMPARE(doubled.text(), std::string("[SavedLoads]\nOdd.Key=0\nDefaultViewStyle=1\n"));
+    IniFile reread;
+    reread.parse(doubled.text());
+    QCOMPARE(reread.text(), doubled.text());
 }
 
 void ShellFilesTest::firstRunWritesSkeletonThenSecondStartStampsVersion()
