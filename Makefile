@@ -33,7 +33,7 @@ bench: setup
 # (clang); each target runs FUZZ_SECONDS on a copy of its seed corpus.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = load_image item_record dict_block
+FUZZ_TARGETS = load_image item_record dict_block json_truckload clipboard_paste settings_file do_not_ship
 
 fuzz: setup
 	@test -f $(FUZZ_BUILD)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \

@@ -1,7 +1,8 @@
 #include "check/compliance_report.h"
 
-#include "check/text_encoding.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
+#include "frontend/library_text.h"
+#include "frontend/placard_limit.h"
 
 #include <cstdio>
 #include <sstream>
@@ -52,7 +53,7 @@ json DescribeMarking(const Marking *m)
     } else {
         j["id"] = nullptr;
     }
-    j["text"] = type == 7 ? json(Utf8FromWindows1252(GetPSN_Marking(m))) : json(nullptr);
+    j["text"] = type == 7 ? json(frontend::libraryTextToUtf8(GetPSN_Marking(m))) : json(nullptr);
     j["citation"] = kind ? kind->citation : "";
     return j;
 }
@@ -63,14 +64,15 @@ json DescribeTruckload(Engine *engine, const std::string &source)
 {
     Load *load = GetLoad_Engine(engine);
     Calculate_Engine(engine);
+    frontend::computeWithinPlacardLimit(engine);
 
     json r;
     r["file"] = source;
-    r["name"] = GetName_Load(load) ? Utf8FromWindows1252(GetName_Load(load)) : "";
+    r["name"] = GetName_Load(load) ? frontend::libraryTextToUtf8(GetName_Load(load)) : "";
     const int ruleset = GetRuleset_Engine(engine);
     const char *status = GetStatus_Ruleset(ruleset);
     r["ruleset"] = {{"index", ruleset},
-                    {"docket", Utf8FromWindows1252(GetDocket_Ruleset(ruleset))},
+                    {"docket", frontend::libraryTextToUtf8(GetDocket_Ruleset(ruleset))},
                     {"status", status ? status : ""}};
     r["vehicle"] = GetVehicle_Load(load);
 
@@ -108,7 +110,7 @@ json DescribeTruckload(Engine *engine, const std::string &source)
             messages.push_back({{"type", GetType_HazSeg(&seg)},
                                 {"heading", MessageHeading(GetType_HazSeg(&seg))},
                                 {"code", GetMsg_HazSeg(&seg)},
-                                {"text", Utf8FromWindows1252(GetReason_HazSeg(&seg))},
+                                {"text", frontend::libraryTextToUtf8(GetReason_HazSeg(&seg))},
                                 {"citation", GetCitation_HazSeg(&seg)},
                                 {"items", items}});
         }

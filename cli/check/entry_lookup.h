@@ -7,13 +7,6 @@
 
 namespace velmora::check {
 
-// Normalises an ID text: "un1203" -> "UN1203".  Four bare digits give the
-// candidates UN, NA and ID in that order.  Anything else gives nothing.
-std::vector<std::string> IdCandidates(const std::string &text);
-
-// The PIDs whose current row has exactly this six-character ID.
-std::vector<int> PidsForId(const std::string &id);
-
 // Every PID matching text in search mode 0 (name), 1 (class) or 2 (ID).
 std::vector<int> Search(const std::string &text, int mode);
 

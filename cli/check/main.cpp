@@ -16,11 +16,19 @@
 #include "report_reader.h"
 
 #include "dravlen.h"
+#include "frontend/holders.h"
 
-#include <fstream>
+#include "frontend/file_io.h"
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,35 +44,59 @@ const char kUsage[] =
     "       velmora-check search TEXT [--by name|class|id]\n"
     "       velmora-check show ID|PID\n";
 
-// One engine for the run, destroyed on every way out.
-class EngineHandle {
-public:
-    EngineHandle() { Init_Engine(&engine_); }
-    ~EngineHandle() { Destroy_Engine(&engine_); }
-    EngineHandle(const EngineHandle &) = delete;
-    EngineHandle &operator=(const EngineHandle &) = delete;
-    Engine *get() { return &engine_; }
+// A truckload is kilobytes; far more is a wrong file, or an endless one
+// such as a device.
+constexpr std::size_t kLargestInput = 8 * 1024 * 1024;
+const std::string kLargestInputText = "8 MiB";
 
-private:
-    Engine engine_;
-};
-
+// Reads a whole input: standard input ("-"), or a regular file checked
+// before it is opened and opened without blocking, so a pipe or device
+// named like a truckload is refused rather than waited on.
 std::string ReadInput(const std::string &path)
 {
-    if (path == "-")
-        return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError(path + ": cannot be read");
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    if (path == "-") {
+        std::string bytes;
+        char chunk[65536];
+        while (std::cin.read(chunk, sizeof chunk) || std::cin.gcount() > 0) {
+            bytes.append(chunk, static_cast<size_t>(std::cin.gcount()));
+            if (bytes.size() > kLargestInput)
+                throw InputError("(standard input): larger than " + kLargestInputText + ", not a truckload");
+        }
+        return bytes;
+    }
+    int error = 0;
+    std::optional<std::string> bytes = velmora::frontend::readRegularFile(path, kLargestInput, error);
+    if (bytes)
+        return std::move(*bytes);
+    switch (error) {
+    case EISDIR:
+        throw InputError(path + ": is a folder, not a truckload file");
+    case EINVAL:
+        throw InputError(path + ": not a regular file (a pipe or device is not read)");
+    case EFBIG:
+        throw InputError(path + ": larger than " + kLargestInputText + ", not a truckload");
+    default:
+        throw InputError(path + ": cannot be read (" + std::strerror(error) + ")");
+    }
 }
 
 bool IsSavedTruckload(const std::string &path)
 {
-    return path.size() > 4 && (path.compare(path.size() - 4, 4, ".vlm") == 0 ||
-                               path.compare(path.size() - 4, 4, ".VLM") == 0);
+    if (path.size() <= 4)
+        return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char &c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".vlm";
+}
+
+// The name a saved truckload takes from its file: after the last "/", cut
+// at the last ".".
+std::string NameOfSavedFile(const std::string &path)
+{
+    std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
 // A truckload saved by the program.  Read in test mode first: an image
@@ -73,18 +105,28 @@ bool IsSavedTruckload(const std::string &path)
 void ReadSavedTruckload(Engine *engine, const std::string &path)
 {
     Load *load = GetLoad_Engine(engine);
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe)
-        throw InputError(path + ": cannot be read");
-    if (!Open_Load(load, path.c_str(), -1)) {
-        const std::string image = ReadInput(path);
-        const int test = Unserialize_Load(load, image.data(), static_cast<uint32_t>(image.size()), -1);
-        if (test == 2)
-            throw InputError(path + ": some items cannot be represented in the current ruleset");
+    const std::string image = ReadInput(path);
+    if (image.empty() || image.size() > UINT32_MAX)
         throw InputError(path + ": not a saved truckload (the image is malformed)");
-    }
-    if (!Open_Load(load, path.c_str(), 0))
-        throw InputError(path + ": cannot be read");
+    const auto length = static_cast<uint32_t>(image.size());
+    const int test = Unserialize_Load(load, image.data(), length, -1);
+    if (test == 2)
+        throw InputError(path + ": some items cannot be represented in the current ruleset");
+    if (test != 0 || Unserialize_Load(load, image.data(), length, 0) != 0)
+        throw InputError(path + ": not a saved truckload (the image is malformed)");
+    SetName_Load(load, NameOfSavedFile(path).c_str());
+}
+
+// A whole number in [low, high], every character a digit (an optional
+// minus sign first): "42abc", "", "1e3" and numbers out of range give nothing.
+std::optional<int> WholeNumberOption(const std::string &text, int low, int high)
+{
+    int value = 0;
+    const char *end = text.data() + text.size();
+    const auto [at, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || at != end || value < low || value > high)
+        return std::nullopt;
+    return value;
 }
 
 // Worse verdicts win: illegal over undetermined over legal.
@@ -107,13 +149,13 @@ int Check(const std::vector<std::string> &args)
         else if (a == "--dangerous-first") dangerousFirst = true;
         else if (a == "--no-id-on-placards") noIds = true;
         else if (a == "--placard-all") placardAll = true;
-        else if (a == "--ruleset" && i + 1 < args.size()) {
-            try {
-                ruleset = std::stoi(args[++i]);
-            } catch (...) {
-                std::cerr << "velmora-check: --ruleset takes a ruleset number\n";
+        else if (a == "--ruleset") {
+            const std::optional<int> n = i + 1 < args.size() ? WholeNumberOption(args[++i], 0, 42) : std::nullopt;
+            if (!n) {
+                std::cerr << "velmora-check: --ruleset takes a ruleset number from 0 to 42\n";
                 return kBadInput;
             }
+            ruleset = *n;
         } else if (a == "--pdf" && i + 1 < args.size()) {
             pdf = args[++i];
         } else if (a == "--paper" && i + 1 < args.size()) {
@@ -135,7 +177,7 @@ int Check(const std::vector<std::string> &args)
         return kBadInput;
     }
 
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     ShowDangerousOptionFirst_Engine(engine.get(), dangerousFirst ? -1 : 0);
     SetBulkPlacards_Engine(engine.get(), noIds ? 0 : -1);
     SetPlacardAllHazmats_Engine(engine.get(), placardAll ? -1 : 0);
@@ -146,23 +188,63 @@ int Check(const std::vector<std::string> &args)
 
     // Every file is read before anything is reported: bad input anywhere
     // stops the run with nothing half-computed.
-    std::vector<nlohmann::json> reports;
+    // The PDF report, when asked for, holds every truckload to lay out its pages.
     std::vector<velmora::reports::TruckloadReport> printed;
+    // The reports are written to a temporary file as they are made, not
+    // held: memory stays flat in the number of files, and nothing reaches
+    // standard output unless every file reads.
+    std::FILE *pending = std::tmpfile();
+    if (!pending) {
+        std::cerr << "velmora-check: cannot make a temporary file (" << std::strerror(errno) << ")\n";
+        return kBadInput;
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> closer(pending, std::fclose);
+    const auto put = [&](const std::string &text) { std::fwrite(text.data(), 1, text.size(), pending); };
     int verdict = 0;
-    for (const std::string &file : files) {
+    if (json && files.size() > 1)
+        put("[\n");
+    for (size_t n = 0; n < files.size(); ++n) {
+        const std::string &file = files[n];
         Load *load = GetLoad_Engine(engine.get());
         Reset_Load(load);
+        std::string name;
+        bool named = false;
         try {
-            if (IsSavedTruckload(file))
+            if (IsSavedTruckload(file)) {
                 ReadSavedTruckload(engine.get(), file);
-            else
-                velmora::check::ReadTruckloadJson(engine.get(), ReadInput(file), file == "-" ? "(standard input)" : file);
+            } else {
+                name = velmora::check::ReadTruckloadJson(engine.get(), ReadInput(file),
+                                                         file == "-" ? "(standard input)" : file);
+                named = true;
+            }
         } catch (const InputError &e) {
             std::cerr << "velmora-check: " << e.what() << "\n";
             return kBadInput;
+        } catch (const std::exception &e) {
+            std::cerr << "velmora-check: " << file << ": " << e.what() << "\n";
+            return kBadInput;
         }
-        reports.push_back(velmora::check::DescribeTruckload(engine.get(), file));
-        verdict = Worse(verdict, velmora::check::LegalityOf(reports.back()));
+        nlohmann::json report = velmora::check::DescribeTruckload(engine.get(), file);
+        if (named)
+            report["name"] = name;   // as given, UTF-8
+        verdict = Worse(verdict, velmora::check::LegalityOf(report));
+        if (json) {
+            // A file name that is not UTF-8 is shown with replacement
+            // characters: JSON text is UTF-8.
+            std::string text = report.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+            if (files.size() > 1) {
+                // Indented as an element of the array.
+                std::string indented = "  ";
+                for (char c : text)
+                    indented += c == '\n' ? std::string("\n  ") : std::string(1, c);
+                text = indented + (n + 1 < files.size() ? ",\n" : "\n");
+            } else {
+                text += "\n";
+            }
+            put(text);
+        } else {
+            put(velmora::check::FormatTruckload(report));
+        }
         if (!pdf.empty()) {
             printed.push_back(velmora::reports::readTruckloadReport(engine.get()));
             if (printed.back().truckId.isEmpty())
@@ -176,14 +258,18 @@ int Check(const std::vector<std::string> &args)
             return kBadInput;
         }
     }
-
-    if (json) {
-        const nlohmann::json out = reports.size() == 1 ? reports.front() : nlohmann::json(reports);
-        std::cout << out.dump(2) << "\n";
-    } else {
-        for (const nlohmann::json &r : reports)
-            std::cout << velmora::check::FormatTruckload(r);
+    if (json && files.size() > 1)
+        put("]\n");
+    if (std::fflush(pending) != 0 || std::ferror(pending)) {
+        std::cerr << "velmora-check: cannot write the temporary report file\n";
+        return kBadInput;
     }
+    std::rewind(pending);
+    std::cout.flush();
+    char chunk[65536];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pending)) > 0;)
+        std::cout.write(chunk, static_cast<std::streamsize>(got));
+    std::cout.flush();
     return verdict;
 }
 
@@ -212,7 +298,7 @@ int SearchCommand(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return kBadInput;
     }
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     bool found = false;
     std::cout << velmora::check::SearchEntries(text, mode, found);
     return found ? 0 : 1;
@@ -224,7 +310,7 @@ int ShowCommand(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return kBadInput;
     }
-    EngineHandle engine;
+    velmora::frontend::EngineHolder engine;   // destroyed on every way out
     bool found = false;
     std::cout << velmora::check::ShowEntry(args[0], found);
     return found ? 0 : 1;
@@ -240,12 +326,23 @@ int main(int argc, char **argv)
     }
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "check")
-        return Check(args);
-    if (command == "search")
-        return SearchCommand(args);
-    if (command == "show")
-        return ShowCommand(args);
+    // Whatever goes wrong is bad input, never an abort: the message names
+    // the command and its arguments.
+    try {
+        if (command == "check")
+            return Check(args);
+        if (command == "search")
+            return SearchCommand(args);
+        if (command == "show")
+            return ShowCommand(args);
+    } catch (const std::exception &e) {
+        std::string inputs;
+        for (const std::string &a : args)
+            if (a.empty() || a[0] != '-' || a == "-")
+                inputs += (inputs.empty() ? "" : ", ") + a;
+        std::cerr << "velmora-check: " << command << (inputs.empty() ? "" : " " + inputs) << ": " << e.what() << "\n";
+        return kBadInput;
+    }
     std::cerr << kUsage;
     return kBadInput;
 }

@@ -1,11 +1,13 @@
 #include "check/table_report.h"
 
 #include "check/entry_lookup.h"
-#include "check/text_encoding.h"
+#include "frontend/entries.h"
+#include "frontend/library_text.h"
 
 #include "dravlen.h"
 
 #include <cctype>
+#include <charconv>
 #include <sstream>
 #include <vector>
 
@@ -16,7 +18,7 @@ namespace {
 std::string Element(const CTRec *row, int slot, int code, int i)
 {
     const char *e = GetElement_CTRec(row, slot, code, i);
-    return e ? Utf8FromWindows1252(e) : std::string();
+    return e ? frontend::libraryTextToUtf8(e) : std::string();
 }
 
 std::string List(const CTRec *row, int slot, int code)
@@ -62,15 +64,15 @@ std::string SearchEntries(const std::string &text, int mode, bool &found)
 {
     std::string out;
     std::string query = text;
-    if (mode == 2 && IdCandidates(text).size() == 1)
-        query = IdCandidates(text).front();
+    if (mode == 2 && frontend::idCandidates(text).size() == 1)
+        query = frontend::idCandidates(text).front();
     const std::vector<int> pids = Search(query, mode);
     for (int pid : pids)
         out += SummaryLine(pid);
     found = !pids.empty();
     if (!found && mode == 2) {
         if (char *info = GetIDInfo_HazData(query.c_str())) {
-            out += Utf8FromWindows1252(info) + "\n";
+            out += frontend::libraryTextToUtf8(info) + "\n";
             qv_free(info);
         } else {
             out += query + " is not in the current ruleset.\n";
@@ -92,12 +94,15 @@ std::string ShowEntry(const std::string &idOrPid, bool &found)
 {
     std::vector<int> pids;
     if (AllDigits(idOrPid) && idOrPid.size() != 4) {
-        const int pid = std::stoi(idOrPid);
-        if (HasPID_HazData(pid))
+        // A PID; digits beyond int range name no entry.
+        int pid = 0;
+        const char *end = idOrPid.data() + idOrPid.size();
+        const auto [at, ec] = std::from_chars(idOrPid.data(), end, pid);
+        if (ec == std::errc() && at == end && HasPID_HazData(pid))
             pids.push_back(pid);
     } else {
-        for (const std::string &id : IdCandidates(idOrPid)) {
-            pids = PidsForId(id);
+        for (const std::string &id : frontend::idCandidates(idOrPid)) {
+            pids = frontend::entriesOfId(id);
             if (!pids.empty())
                 break;
         }

@@ -1,10 +1,14 @@
 #include "check/truckload_reader.h"
 
 #include "check/entry_lookup.h"
+#include "frontend/entries.h"
+#include "frontend/holders.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -15,20 +19,6 @@ namespace {
 
 using nlohmann::json;
 
-// An item record the program holds outside a truckload: the engine needs
-// at most 256 bytes, and Reset_Hazmat(item, 0) releases what it owns.
-class ScratchItem {
-public:
-    ScratchItem() { Init_Hazmat(&item_, 0); }
-    ~ScratchItem() { Reset_Hazmat(&item_, 0); }
-    ScratchItem(const ScratchItem &) = delete;
-    ScratchItem &operator=(const ScratchItem &) = delete;
-    Hazmat *get() { return &item_; }
-
-private:
-    Hazmat item_;
-};
-
 class Reader {
 public:
     Reader(Engine *engine, std::string source) : engine_(engine), load_(GetLoad_Engine(engine)), source_(std::move(source)) {}
@@ -37,8 +27,9 @@ public:
     {
         json doc;
         try {
-            doc = json::parse(text);
-        } catch (const json::parse_error &e) {
+            doc = json::parse(text, RefuseDuplicateKeys());
+        } catch (const json::exception &e) {
+            // parse_error, and out_of_range for a number beyond double range.
             throw InputError(source_ + ": malformed JSON: " + e.what());
         }
         if (!doc.is_object())
@@ -48,8 +39,10 @@ public:
             if (!kLoadFields.count(it.key()))
                 throw InputError(source_ + ": unknown field \"" + it.key() + "\"");
 
-        if (doc.contains("name"))
-            SetName_Load(load_, String(doc, "name", "").c_str());
+        if (doc.contains("name")) {
+            name_ = String(doc, "name", "");
+            SetName_Load(load_, name_.c_str());
+        }
         if (!doc.contains("items") || !doc["items"].is_array())
             throw InputError(source_ + ": field \"items\": expected an array of items");
         const json &items = doc["items"];
@@ -74,7 +67,60 @@ public:
         }
     }
 
+    // The truckload's name as the JSON gave it (UTF-8).
+    const std::string &Name() const { return name_; }
+
 private:
+    // A parse callback that refuses an object holding a key twice: with
+    // duplicates the last would silently win (a second, empty "items"
+    // would check as "no placards").  One set of keys per open object.
+    class RefuseDuplicateKeys {
+    public:
+        bool operator()(int depth, json::parse_event_t event, json &parsed)
+        {
+            switch (event) {
+            case json::parse_event_t::object_start:
+                keys_->emplace_back();
+                break;
+            case json::parse_event_t::key:
+                if (!keys_->back().insert(parsed.get<std::string>()).second)
+                    throw InputError("duplicate key \"" + parsed.get<std::string>() + "\" (at depth " +
+                                     std::to_string(depth) + ")");
+                break;
+            case json::parse_event_t::object_end:
+                keys_->pop_back();
+                break;
+            default:
+                break;
+            }
+            return true;
+        }
+
+    private:
+        // Shared: the parser copies its callback.
+        std::shared_ptr<std::vector<std::set<std::string>>> keys_ = std::make_shared<std::vector<std::set<std::string>>>();
+    };
+
+    // A whole number within [low, high], checked on the parsed 64-bit value
+    // before any narrowing: 4294967927 is refused, never read as 631.
+    static std::optional<int> WholeNumber(const json &v, long long low, long long high)
+    {
+        long long n = 0;
+        if (v.is_number_unsigned()) {
+            const auto u = v.get<unsigned long long>();
+            if (u > static_cast<unsigned long long>(high))
+                return std::nullopt;
+            n = static_cast<long long>(u);
+        } else if (v.is_number_integer()) {
+            n = v.get<long long>();
+        } else {
+            return std::nullopt;
+        }
+        if (n < low || n > high)
+            return std::nullopt;
+        return static_cast<int>(n);
+    }
+
     std::string Where(size_t index, const std::string &id) const
     {
         std::ostringstream s;
@@ -122,7 +168,10 @@ private:
             const json &v = obj.at("pid");
             if (!v.is_number_integer())
                 Fail(where, "pid", "expected a whole number");
-            const int pid = v.get<int>();
+            const std::optional<int> number = WholeNumber(v, 1, kLargestPid);
+            if (!number)
+                Fail(where, "pid", v.dump() + " is not a PID (1 to " + std::to_string(kLargestPid) + ")");
+            const int pid = *number;
             if (!HasPID_HazData(pid))
                 Fail(where, "pid", std::to_string(pid) + " has no entry in the current ruleset");
             id = GetElement_CTRec(GetCTRec_HazData(pid), -1, 3, 0);
@@ -131,12 +180,12 @@ private:
         if (!obj.contains("id"))
             throw InputError(where + ": field \"id\" (or \"pid\") is required");
         const std::string text = String(obj, "id", where);
-        const std::vector<std::string> candidates = IdCandidates(text);
+        const std::vector<std::string> candidates = frontend::idCandidates(text);
         if (candidates.empty())
             Fail(where, "id", "\"" + text + "\" is not an ID number (UN, NA or ID and four digits)");
         std::vector<int> pids;
         for (const std::string &c : candidates) {
-            pids = PidsForId(c);
+            pids = frontend::entriesOfId(c);
             if (!pids.empty()) {
                 id = c;
                 break;
@@ -209,7 +258,7 @@ private:
         std::string id;
         const int pid = ChoosePid(obj, index, id);
         const std::string where = Where(index, id);
-        ScratchItem scratch;
+        frontend::ItemHolder scratch;
         Hazmat *item = scratch.get();
         if (!Reset_Hazmat(item, pid))
             Fail(where, "id", "the entry cannot be bound in the current ruleset");
@@ -317,9 +366,10 @@ private:
             if (!list.is_array())
                 Fail(where, "exemptions", "expected an array of exemption numbers");
             for (const json &n : list) {
-                if (!n.is_number_integer() || n.get<int>() < 1 || n.get<int>() > 34)
-                    Fail(where, "exemptions", "exemption numbers run from 1 to 34");
-                const int e = n.get<int>();
+                const std::optional<int> number = WholeNumber(n, 1, 34);
+                if (!number)
+                    Fail(where, "exemptions", "exemption numbers run from 1 to 34, not " + n.dump());
+                const int e = *number;
                 if (!IsExemptionAllowed_Hazmat(item, e))
                     Fail(where, "exemptions", "exemption " + std::to_string(e) + " is not allowed for this entry");
                 SetExemption_Hazmat(item, e, -1);
@@ -338,16 +388,30 @@ private:
         return static_cast<unsigned>(std::lround(v * 10));
     }
 
+    // PIDs name the entries of the table across rulesets: 1 to 2607.
+    static constexpr long long kLargestPid = 2607;
+
     Engine *engine_;
     Load *load_;
     std::string source_;
+    std::string name_;
 };
 
 } // namespace
 
-void ReadTruckloadJson(Engine *engine, const std::string &json, const std::string &source)
+std::string ReadTruckloadJson(Engine *engine, const std::string &json, const std::string &source)
 {
-    Reader(engine, source).Read(json);
+    Reader reader(engine, source);
+    try {
+        reader.Read(json);
+    } catch (const InputError &e) {
+        const std::string what = e.what();
+        // The parse callback does not know the source.
+        if (what.rfind(source + ": ", 0) != 0)
+            throw InputError(source + ": " + what);
+        throw;
+    }
+    return reader.Name();
 }
 
 } // namespace velmora::check

@@ -17,8 +17,11 @@ public:
 };
 
 // Fills engine's (empty) load from the JSON text.  `source` names the
-// input in messages.  Throws InputError.
-void ReadTruckloadJson(Engine *engine, const std::string &json, const std::string &source);
+// input in messages.  Throws InputError: for malformed JSON, a number beyond
+// double range, a key given twice in one object, an integer out of its
+// field's range.  Returns the truckload's name as given (UTF-8; empty when
+// none).
+std::string ReadTruckloadJson(Engine *engine, const std::string &json, const std::string &source);
 
 // Plausibility bound for one item's weight: more than a truck can carry
 // (80,000 lb gross vehicle weight, 23 CFR 658.17) is a typing error.

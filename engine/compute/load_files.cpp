@@ -47,11 +47,14 @@ bool WriteAll(int fd, const uint8_t *data, std::size_t length)
     return true;
 }
 
-// Creates a new file beside target; its name is returned in `name`.
+// Creates a new file in the target's folder; its name is returned in
+// `name`.  The name ".velmora-<pid>-<n>.tmp" does not grow with the target's,
+// so a target name of up to NAME_MAX bytes can be saved, and the program
+// recognises (and removes) the temporary files a killed save left behind.
 int CreateTemporary(const std::string &target, std::string &name)
 {
     for (int i = 0; i < kTemporaryNameTries; ++i) {
-        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(i);
+        name = FolderOf(target) + "/.velmora-" + std::to_string(::getpid()) + "-" + std::to_string(i) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;

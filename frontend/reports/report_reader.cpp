@@ -1,6 +1,6 @@
 #include "report_reader.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,5 @@
 #include "app/dravlen_library.h"
+#include "frontend/holders.h"
 
 #include "dravlen.h"
 #include "search/search_listing.h"
@@ -11,21 +12,6 @@ namespace velmora {
 namespace {
 
 std::string text(const char *s) { return s ? std::string(s) : std::string(); }
-
-// A scratch item in the 256 bytes the program reserves per item.
-class ScratchItem {
-public:
-    explicit ScratchItem(int pid) { bound_ = Init_Hazmat(item(), pid) != 0; }
-    ~ScratchItem() { Reset_Hazmat(item(), 0); }
-    ScratchItem(const ScratchItem &) = delete;
-    ScratchItem &operator=(const ScratchItem &) = delete;
-    Hazmat *item() { return reinterpret_cast<Hazmat *>(storage_); }
-    bool bound() const { return bound_; }
-
-private:
-    alignas(std::max_align_t) unsigned char storage_[256];
-    bool bound_ = false;
-};
 
 } // namespace
 
@@ -99,10 +85,10 @@ std::optional<SearchRow> DravlenLibrary::rowForPid(int pid)
     const CTRec *row = GetCTRec_HazData(pid);
     if (!row)
         return std::nullopt;
-    ScratchItem scratch(GetPID_CTRec(row));
+    frontend::ItemHolder scratch(GetPID_CTRec(row));
     if (!scratch.bound())
         return std::nullopt;
-    Hazmat *item = scratch.item();
+    Hazmat *item = scratch.get();
     SearchRow r;
     r.pid = GetPID_Hazmat(item);
     r.psn = text(GetPSN_Hazmat(item));

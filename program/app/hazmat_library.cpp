@@ -1,19 +1,12 @@
 #include "app/hazmat_library.h"
 
+#include "frontend/library_text.h"
+
 namespace velmora {
 
-QString fromWindows1252(const std::string &bytes)
+QString fromLibraryText(const char *text)
 {
-    // 0x80-0x9F differ from Latin-1; 0x81, 0x8D, 0x8F, 0x90, 0x9D are unused.
-    static const char16_t high[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (unsigned char c : bytes)
-        out.append(c >= 0x80 && c < 0xA0 ? QChar(high[c - 0x80]) : QChar(c));
-    return out;
+    return text ? QString::fromStdString(frontend::libraryTextToUtf8(text)) : QString();
 }
 
 } // namespace velmora

@@ -37,7 +37,7 @@ public:
     virtual int numActiveRulesets() = 0;
     virtual int activeRuleset(int n) = 0;
     virtual std::optional<std::string> rulesetStatus(int index) = 0;   // nothing for a null status
-    virtual std::optional<std::string> rulesetDocket(int index) = 0;   // Windows-1252 bytes
+    virtual std::optional<std::string> rulesetDocket(int index) = 0;   // as the library returns it
     virtual int currentRuleset() = 0;
     virtual bool setRuleset(int index) = 0;
     virtual bool testRulesetConversion(int index) = 0;
@@ -57,7 +57,10 @@ public:
     virtual std::string truckloadName() = 0;
 };
 
-// Library texts are single-byte Windows-1252 (dockets carry the en dash 0x96).
-QString fromWindows1252(const std::string &bytes);
+// A text returned by the engine library, decoded by
+// frontend::libraryTextToUtf8 (the one place that knows its encoding); an
+// empty text for null.
+QString fromLibraryText(const char *text);
+inline QString fromLibraryText(const std::string &text) { return fromLibraryText(text.c_str()); }
 
 } // namespace velmora

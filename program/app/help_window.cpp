@@ -68,7 +68,7 @@ QStringList HelpWindow::searchPages(const QString &helpFolder, const QString &qu
 {
     QStringList found;
     const QStringList words = query.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QStringList pages = QDir(helpFolder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    const QStringList pages = QDir(helpFolder).entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files, QDir::Name);
     for (const QString &page : pages) {
         QFile f(QDir(helpFolder).filePath(page));
         if (!f.open(QIODevice::ReadOnly))

@@ -19,6 +19,7 @@
 #include "viewer/reference_links.h"       // regulations viewer, guide
 
 #include "dravlen.h"
+#include "frontend/file_io.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -101,6 +102,8 @@ void MainWindow::startUp()
     }
     if (start.outcome == SettingsStart::Outcome::ReadRewriteFailed)
         prompts_.information(QStringLiteral("Unable to save preferences to hazmat.ini"));
+    if (start.outcome == SettingsStart::Outcome::Damaged)
+        prompts_.error(QString::fromStdString(damagedSettingsText(settingsPath_.toStdString())));
     settings_ = start.settings;
     IniFile ini;
     ini.load(settingsPath_.toStdString());
@@ -130,9 +133,19 @@ void MainWindow::startUp()
         setIDToggle(true, QStringLiteral("Display ID markings on orange panels (on)"));
     else
         setIDToggle(false, QStringLiteral("Display ID markings on orange panels (off)"));
-    // 14: the Do Not Ship list.
-    dns_.ids = loadDoNotShip(settings_.dnsPath);
+    // 14: the Do Not Ship list.  One that exists but cannot be read ends
+    // the run: going on would let forbidden materials through unnoticed.
+    int dnsError = 0;
+    std::optional<std::vector<std::string>> dnsIds = loadDoNotShip(settings_.dnsPath, dnsError);
+    if (!dnsIds) {
+        prompts_.error(QString::fromStdString(doNotShipUnreadableText(settings_.dnsPath, dnsError)));
+        return;
+    }
+    dns_.ids = std::move(*dnsIds);
     dns_.changed = false;
+    // Temporary files of saves that were killed.
+    for (const std::string &folder : {folders_.settingsFolder, settings_.dnsPath, settings_.savePath})
+        frontend::removeStaleTemporaries(folder);
     // 15: custom help links.
     buildCustomHelpLinks();
     // 16, 18: captions; the truckload view first.

@@ -27,7 +27,7 @@ std::vector<RulesMenuEntry> buildRulesMenu(const std::vector<RulesetFacts> &fact
 {
     std::vector<RulesMenuEntry> entries;
     for (const auto &f : facts) {
-        QString docket = f.docket ? fromWindows1252(*f.docket) : QString();
+        QString docket = f.docket ? fromLibraryText(*f.docket) : QString();
         docket.replace(QLatin1Char('&'), QStringLiteral("&&"));   // no mnemonic in a docket
         entries.push_back({f.index, statusText(f.status) + QStringLiteral(" Rules (") + docket + QStringLiteral(")"),
                            f.index == currentRuleset});

@@ -1,6 +1,6 @@
 #include "compliance/compliance_results.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/placard_layout.h"
 #include "app/hazmat_library.h"
 
@@ -13,7 +13,7 @@ namespace velmora {
 
 namespace {
 
-QString text(const char *bytes) { return bytes ? fromWindows1252(bytes) : QString(); }
+QString text(const char *bytes) { return bytes ? fromLibraryText(bytes) : QString(); }
 
 // The ID text of an item's table row ("UN1203"), or `fallback`.
 QString tableId(int pid, const char *fallback)
@@ -83,22 +83,6 @@ std::vector<PlacardEntry> readAllowedPlacards(Engine *engine, int index)
     for (Placard *p = GetFirstAllowedPlacardPointer_Output(out); p; p = GetNextAllowedPlacardPointer_Output(out))
         allowed.push_back(placardEntry(p));
     return allowed;
-}
-
-bool computeWithinPlacardLimit(Engine *engine)
-{
-    if (!engine || !UsingBulkPlacards_Engine(engine))
-        return false;
-    const int options = GetNumOutputs_Engine(engine);
-    for (int i = 0; i < options; ++i) {
-        if (GetNumPlacards_Output(GetOutput_Engine(engine, i)) > kMaxPlacardsShown) {
-            SetBulkPlacards_Engine(engine, 0);
-            Calculate_Engine(engine);
-            SetBulkPlacards_Engine(engine, -1);
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace velmora

@@ -51,10 +51,4 @@ OptionResults readOption(Engine *engine, int index);
 // The allowed placards visible for option `index`.
 std::vector<PlacardEntry> readAllowedPlacards(Engine *engine, int index);
 
-// The placard picture holds at most 28 placards: when numbers on placards
-// are on and some option needs more, recompute once with numbers off so that
-// the placards fall together into plain ones (172.334), then put the
-// switch back for the next computation.  True when it recomputed.
-bool computeWithinPlacardLimit(Engine *engine);
-
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "compliance/compliance_view.h"
+#include "frontend/placard_limit.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 #include "compliance/placard_art.h"
 #include "compliance/verdict_bar.h"
@@ -312,7 +313,7 @@ void ComplianceView::setFontAdjust(int adjust)
 void ComplianceView::refresh(Engine *engine)
 {
     engine_ = engine;
-    computeWithinPlacardLimit(engine);
+    frontend::computeWithinPlacardLimit(engine);
     optionCount_ = engine ? GetNumOutputs_Engine(engine) : 0;
     option_ = 0;
     showOption(1);

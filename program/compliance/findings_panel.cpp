@@ -1,7 +1,7 @@
 #include "compliance/findings_panel.h"
 
 #include "compliance/verdict_bar.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "compliance/marking_pictures.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 #include "app/hazmat_library.h"
 
@@ -64,7 +64,7 @@ QString MarkingPainter::hoverText(int i) const
     const MarkingEntry *m = at(i);
     if (!m)
         return {};
-    return fromWindows1252(MarkingHoverText(m->type, m->shippingName.toLatin1().toStdString()));
+    return fromLibraryText(MarkingHoverText(m->type, m->shippingName.toLatin1().toStdString()));
 }
 
 QString MarkingPainter::citation(int i) const

@@ -1,6 +1,6 @@
 #include "compliance/message_tiles.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "compliance/placard_board.h"
 
 #include "compliance/placard_art.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 
 #include <QMouseEvent>

@@ -4,6 +4,8 @@
 // against the diamonds, not against the pictures' squares.
 #pragma once
 
+#include "frontend/placard_limit.h"
+
 #include <QPoint>
 #include <QPolygon>
 #include <QSize>
@@ -11,7 +13,7 @@
 namespace velmora {
 
 // The placard picture holds at most this many placards.
-constexpr int kMaxPlacardsShown = 28;
+using frontend::kMaxPlacardsShown;   // shared with velmora-check
 
 // Canvas of the placard picture for n placards (1..28).
 QSize placardCanvasSize(int n);

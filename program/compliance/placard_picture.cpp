@@ -1,6 +1,6 @@
 #include "compliance/placard_picture.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/pictures.h"
 #include "compliance/placard_layout.h"
 
@@ -77,7 +77,6 @@ void PlacardPainter::load()
             return;
         }
         normal_.push_back(pictureWithNumber(placard));
-        dark_.push_back(darkened(normal_.back(), kDarken));
     }
 }
 
@@ -94,6 +93,13 @@ QImage PlacardPainter::draw(int emphasis)
     }
     if (reload_)
         load();
+    // Darkened copies only when a placard is emphasised (the compliance
+    // view's hover); summary icons never need them.
+    if (emphasis >= 0 && dark_.size() != normal_.size()) {
+        dark_.clear();
+        for (const QImage &picture : normal_)
+            dark_.push_back(darkened(picture, kDarken));
+    }
     const int n = count();
     QImage image(placardCanvasSize(n), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -1,6 +1,6 @@
 #include "compliance/verdict.h"
 
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 
 #include <algorithm>
 

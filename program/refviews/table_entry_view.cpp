@@ -24,7 +24,7 @@ enum Column {
     PassengerLimit = 10, CargoLimit = 11, StowageLocation = 12, StowageOther = 13, CasNumbers = 15
 };
 
-QString text(const char *s) { return s ? fromWindows1252(s) : QString(); }
+QString text(const char *s) { return s ? fromLibraryText(s) : QString(); }
 
 QStringList elements(const CTRec *row, int slot, int code)
 {

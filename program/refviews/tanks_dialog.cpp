@@ -13,7 +13,7 @@ QString takeText(char *text)
 {
     if (!text)
         return {};
-    const QString copy = fromWindows1252(text);
+    const QString copy = fromLibraryText(text);
     qv_free(text);
     return copy;
 }
@@ -35,7 +35,7 @@ CargoTanksRequest cargoTanksRequest(Load *load, const std::vector<uint32_t> &sel
     if (item) {
         r.row = GetCTRec_HazData(GetPID_Hazmat(item));
         r.packingGroupSlot = GetPackingGroup_Hazmat(item);
-        r.selectedBulkId = fromWindows1252(GetID_Hazmat(item) ? GetID_Hazmat(item) : "");
+        r.selectedBulkId = fromLibraryText(GetID_Hazmat(item) ? GetID_Hazmat(item) : "");
         r.hasNonBulk = !IsBulkPackaging_Hazmat(item);
         r.allowedTanks = takeText(GetAllowedTanksText_Hazmat(item));
     } else {

@@ -1,4 +1,7 @@
 #include "saved/saved_list.h"
+#include "frontend/placard_limit.h"
+#include "frontend/holders.h"
+#include "frontend/file_io.h"
 
 #include "dravlen.h"
 #include "compliance/compliance_results.h"
@@ -11,7 +14,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,27 +27,6 @@ namespace {
 // Truckload images are a few kilobytes; a file far larger than any
 // truckload is not read into memory during a scan.
 constexpr qint64 kLargestImage = 64 * 1024 * 1024;
-
-// An engine of its own for a scan or an export, released at the end.
-class PrivateEngine {
-public:
-    PrivateEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
-    {
-        Init_Engine(engine_);
-    }
-    ~PrivateEngine()
-    {
-        Destroy_Engine(engine_);
-        std::free(engine_);
-    }
-    PrivateEngine(const PrivateEngine &) = delete;
-    PrivateEngine &operator=(const PrivateEngine &) = delete;
-    Engine *get() const { return engine_; }
-    Load *load() const { return GetLoad_Engine(engine_); }
-
-private:
-    Engine *engine_;
-};
 
 std::optional<QByteArray> readImage(const QString &path)
 {
@@ -67,11 +48,6 @@ bool readInto(Load *load, const QString &path)
     return Unserialize_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size()), 0) == 0;
 }
 
-QString rowName(const QString &fileName)
-{
-    const int at = fileName.indexOf(QLatin1String(".vlm"), 0, Qt::CaseInsensitive);
-    return at < 0 ? fileName : fileName.left(at);
-}
 
 QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int fontAdjust)
 {
@@ -116,17 +92,7 @@ QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int
 void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
 {
     Calculate_Engine(engine);
-    if (options.enableBulk) {
-        for (int i = 0; i < GetNumOutputs_Engine(engine); ++i) {
-            if (GetNumPlacards_Output(GetOutput_Engine(engine, i)) > 28) {
-                // The picture holds 28 placards: summarise as computed
-                // without ID numbers on placards.
-                SetBulkPlacards_Engine(engine, 0);
-                Calculate_Engine(engine);
-                break;
-            }
-        }
-    }
+    frontend::computeWithinPlacardLimit(engine);
     row.processed = true;
     row.legality = GetLegality_Engine(engine);
     row.legalityText = row.legality == 0 ? QStringLiteral("Yes") : row.legality == 1 ? QStringLiteral("No")
@@ -143,7 +109,11 @@ void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
 
 } // namespace
 
-QString SavedRow::path() const { return folder + name + QStringLiteral(".vlm"); }
+QString savedRowName(const QString &fileName)
+{
+    const QLatin1String extension(".vlm");
+    return fileName.endsWith(extension, Qt::CaseInsensitive) ? fileName.chopped(extension.size()) : fileName;
+}
 
 QString SavedRow::lastSavedText() const { return modified.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")); }
 
@@ -191,7 +161,7 @@ ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &fi
                                const std::function<bool(int)> &progress)
 {
     ScanResult result;
-    PrivateEngine engine;
+    frontend::EngineHolder engine;
     SetRuleset_Engine(engine.get(), options.ruleset);
     ShowDangerousOptionFirst_Engine(engine.get(), options.dangerousFirst ? -1 : 0);
     SetBulkPlacards_Engine(engine.get(), options.enableBulk ? -1 : 0);
@@ -208,7 +178,8 @@ ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &fi
             if (progress && !progress(result.loaded))
                 return result;
             SavedRow row;
-            row.name = rowName(file.fileName());
+            row.fileName = file.fileName();
+            row.name = savedRowName(row.fileName);
             row.folder = QDir(folder).absolutePath() + QLatin1Char('/');
             row.modified = file.lastModified();
             row.readOnly = isReadOnlyFile(file.filePath());
@@ -263,7 +234,7 @@ bool renameSaved(const SavedRow &row, const QString &newName, bool replace)
 QStringList csvLines(const std::vector<SavedRow> &rows, int ruleset)
 {
     QStringList lines{QString::fromLatin1(kCsvHeader)};
-    PrivateEngine engine;
+    frontend::EngineHolder engine;
     SetRuleset_Engine(engine.get(), ruleset);
     for (const SavedRow &row : rows) {
         if (!readInto(engine.load(), row.path()))
@@ -287,11 +258,9 @@ QStringList csvLines(const std::vector<SavedRow> &rows, int ruleset)
 
 bool writeCsv(const QString &path, const QStringList &lines)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1();
-    return f.write(text) == text.size() && f.commit();
+    return frontend::replaceFileAtomically(QFile::encodeName(path).toStdString(),
+                                           std::string_view(text.constData(), static_cast<size_t>(text.size()))) == 0;
 }
 
 } // namespace velmora

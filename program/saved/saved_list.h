@@ -15,8 +15,9 @@
 namespace velmora {
 
 struct SavedRow {
-    QString name;       // file name without the extension
+    QString name;       // file name without its final ".vlm" (any letter case)
     QString folder;     // with its trailing separator
+    QString fileName;   // the file's real name: every command acts on folder + fileName
     QDateTime modified; // "Last Saved"
     bool readOnly = false;
     // With legality processed:
@@ -25,7 +26,7 @@ struct SavedRow {
     QString legalityText, placards, markings, messages;
     QImage icon;        // 77 by 77
 
-    QString path() const;
+    QString path() const { return folder + fileName; }
     QString lastSavedText() const;   // "mm/dd/yyyy hh:nn:ss"
 };
 
@@ -67,6 +68,10 @@ struct ScanResult {
 // count; answering false stops the scan (the window is closing).
 ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &filter,
                                const std::function<bool(int loaded)> &progress = {});
+
+// The row name of a saved file: its name without the final ".vlm" in any
+// letter case ("a.vlm.b.vlm" is "a.vlm.b", "T.VLM" is "T").
+QString savedRowName(const QString &fileName);
 
 // Legacy ".qxl" files of the folder take the extension ".vlm"; failures
 // are ignored.

@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -183,12 +182,8 @@ void MainWindow::exportTruckload()
         saved_->exportCurrent(path);
         return;
     }
-    QFile source(savedRows_[rows[0]].path());
-    QSaveFile out(path);
-    const bool ok = source.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
-                    out.write(source.readAll()) == source.size() && out.commit();
-    if (!ok)
-        prompts_.error(saveFailureText(0, true));
+    if (const int error = copyFileAtomically(savedRows_[rows[0]].path(), path))
+        prompts_.error(saveFailureText(error, QFileInfo::exists(path)));
 }
 
 } // namespace velmora

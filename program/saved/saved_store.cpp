@@ -1,10 +1,10 @@
 #include "saved/saved_store.h"
 
 #include "dravlen.h"
+#include "frontend/file_io.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -29,6 +29,15 @@ std::optional<QByteArray> readWhole(const QString &path)
 }
 
 } // namespace
+
+int copyFileAtomically(const QString &source, const QString &target)
+{
+    const std::optional<QByteArray> bytes = readWhole(source);
+    if (!bytes)
+        return EIO;
+    return frontend::replaceFileAtomically(QFile::encodeName(target).toStdString(),
+                                           std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
+}
 
 QString unusualCharactersText()
 {
@@ -115,6 +124,8 @@ bool SavedStore::writeTruckloadFile(const QString &path)
     }
     // The engine writes a temporary file beside the target and renames it
     // over the target, so a failed write leaves the previous file intact.
+    // Temporary files that killed saves left in that folder go first.
+    frontend::removeStaleTemporaries(QFile::encodeName(info.absolutePath()).toStdString());
     errno = 0;
     if (Save_Load(load(), localPath(path).constData()))
         return true;
@@ -289,10 +300,9 @@ SavedStore::OpenResult SavedStore::importFile(const QString &path)
     }
     // Copied through a temporary file renamed over the target, so a failed
     // copy leaves a saved truckload of that name as it was.
-    const std::optional<QByteArray> bytes = readWhole(path);
-    QSaveFile out(target);
-    if (!bytes || !out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size() || !out.commit())
-        prompts_.error(saveFailureText(0, true));
+    const int error = copyFileAtomically(path, target);
+    if (error)
+        prompts_.error(saveFailureText(error, QFileInfo::exists(target)));
     else if (savedFilesChanged)
         savedFilesChanged();
     return result;

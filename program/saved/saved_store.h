@@ -33,6 +33,10 @@ QString overwriteQuestion(const QString &name);
 // every user, the administrator included.)
 bool isReadOnlyFile(const QString &path);
 
+// Copies a file over `target` through the atomic replacement (a failed copy
+// leaves a file at `target` as it was); 0 or the errno of the failure.
+int copyFileAtomically(const QString &source, const QString &target);
+
 class SavedStore {
 public:
     SavedStore(Engine *engine, Prompts &prompts, const Settings &settings);

@@ -66,7 +66,7 @@ std::optional<QString> noMatchExplanation(HazmatLibrary &lib, const std::string 
     if (id.size() != 4 && id.size() != 6)
         return std::nullopt;
     if (auto info = lib.idInfo(id))
-        return fromWindows1252(*info);
+        return fromLibraryText(*info);
     return std::nullopt;
 }
 

@@ -1,7 +1,11 @@
 #include "settings/do_not_ship.h"
 
+#include "frontend/file_io.h"
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,13 +16,15 @@ namespace velmora {
 namespace {
 
 constexpr uint16_t kScrambleKey = 5281;
+// A list of ID numbers is kilobytes; a file far larger is not one.
+constexpr std::size_t kLargestList = 4 * 1024 * 1024;
 
-std::string listPath(const std::string &folder)
+} // namespace
+
+std::string doNotShipPath(const std::string &folder)
 {
     return (std::filesystem::path(folder) / kDoNotShipFileName).string();
 }
-
-} // namespace
 
 std::string upperCased(std::string s)
 {
@@ -46,7 +52,7 @@ std::string doNotShipPlainText(const std::vector<std::string> &ids)
 {
     std::string plain;
     for (const auto &id : ids)
-        plain += id + "\r\n";
+        plain += id + "\n";
     return plain;
 }
 
@@ -56,38 +62,45 @@ std::vector<std::string> parseDoNotShipPlainText(const std::string &plain)
     std::istringstream in(plain);
     std::string line;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            ids.push_back(line);
+        // An ID number holds no blanks: those around it (a CR of a CR LF
+        // line end among them) are not part of it.
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            continue;
+        ids.push_back(line.substr(first, line.find_last_not_of(" \t\r") - first + 1));
     }
     return ids;
 }
 
-std::vector<std::string> loadDoNotShip(const std::string &folder)
+std::optional<std::vector<std::string>> loadDoNotShip(const std::string &folder, int &error)
 {
-    std::ifstream in(listPath(folder), std::ios::binary);
-    if (!in)
-        return {};
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return parseDoNotShipPlainText(scrambleDoNotShip(buf.str()));
+    const std::string path = doNotShipPath(folder);
+    const std::optional<std::string> bytes = frontend::readRegularFile(path, kLargestList, error);
+    if (!bytes) {
+        if (error == ENOENT) {   // no list: nothing is forbidden
+            error = 0;
+            return std::vector<std::string>{};
+        }
+        return std::nullopt;
+    }
+    return parseDoNotShipPlainText(scrambleDoNotShip(*bytes));
+}
+
+std::string doNotShipUnreadableText(const std::string &folder, int error)
+{
+    return "The Do Not Ship list " + doNotShipPath(folder) + " cannot be read (" + std::strerror(error) +
+           "). Velmora cannot check truckloads against it and closes. Restore the file, or ask your system "
+           "administrator for help.";
 }
 
 bool saveDoNotShip(const std::string &folder, const std::vector<std::string> &ids)
 {
-    std::ofstream out(listPath(folder), std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    const std::string bytes = scrambleDoNotShip(doNotShipPlainText(ids));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    return frontend::replaceFileAtomically(doNotShipPath(folder), scrambleDoNotShip(doNotShipPlainText(ids))) == 0;
 }
 
 bool doNotShipFileReadOnly(const std::string &folder)
 {
-    const std::string path = listPath(folder);
+    const std::string path = doNotShipPath(folder);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return false;

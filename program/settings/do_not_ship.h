@@ -1,9 +1,11 @@
 // The Do Not Ship list: ID numbers the installation refuses to load.  Its
-// file "vlmdns.dat" holds one ID per line (CR LF), scrambled byte by byte.
+// file "vlmdns.dat" holds one ID per line, scrambled byte by byte; lines end
+// with LF (lists written with CR LF still read).
 #pragma once
 
 #include "settings/ini_file.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +29,17 @@ struct DoNotShipList {
 std::string doNotShipPlainText(const std::vector<std::string> &ids);
 std::vector<std::string> parseDoNotShipPlainText(const std::string &plain);
 
-// Reads "vlmdns.dat" in `folder` when it exists; an absent file is an empty list.
-std::vector<std::string> loadDoNotShip(const std::string &folder);
-// Writes the list (an empty list as an empty file); false on failure.
+// Reads "vlmdns.dat" in `folder`; an absent file is an empty list.  A file
+// that exists but cannot be read gives nothing and its errno in `error`:
+// the caller must not go on as if nothing were forbidden.
+std::optional<std::vector<std::string>> loadDoNotShip(const std::string &folder, int &error);
+// The message for a list that exists but cannot be read.
+std::string doNotShipUnreadableText(const std::string &folder, int error);
+// Replaces the list's file atomically (an empty list as an empty file);
+// false on failure, the old file then being intact.
 bool saveDoNotShip(const std::string &folder, const std::vector<std::string> &ids);
+// The list's file in `folder`.
+std::string doNotShipPath(const std::string &folder);
 
 // True when the list file exists and cannot be written.
 bool doNotShipFileReadOnly(const std::string &folder);

@@ -1,5 +1,7 @@
 #include "settings/ini_file.h"
 
+#include "frontend/file_io.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -8,6 +10,9 @@
 namespace velmora {
 
 namespace {
+
+// A settings file is a few kilobytes; anything far larger is not one.
+constexpr std::size_t kLargestFile = 1024 * 1024;
 
 std::string trim(const std::string &s)
 {
@@ -45,7 +50,7 @@ void IniFile::parse(const std::string &text)
     std::string line;
     std::istringstream in(text);
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
+        while (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines_.push_back(line);
     }
@@ -54,12 +59,11 @@ void IniFile::parse(const std::string &text)
 bool IniFile::load(const std::string &path)
 {
     lines_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    int error = 0;
+    const std::optional<std::string> bytes = frontend::readRegularFile(path, kLargestFile, error);
+    if (!bytes)
         return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    parse(buf.str());
+    parse(*bytes);
     return true;
 }
 
@@ -67,19 +71,13 @@ std::string IniFile::text() const
 {
     std::string out;
     for (const auto &line : lines_)
-        out += line + "\r\n";
+        out += line + "\n";
     return out;
 }
 
 bool IniFile::save(const std::string &path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    const std::string t = text();
-    out.write(t.data(), static_cast<std::streamsize>(t.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    return frontend::replaceFileAtomically(path, text()) == 0;
 }
 
 int IniFile::findSection(const std::string &section) const

@@ -17,10 +17,13 @@ public:
     void parse(const std::string &text);
     // Reads a file; false when it cannot be read (the content is then empty).
     bool load(const std::string &path);
-    // Writes the lines with CR LF ends; false when the file cannot be written.
+    // Replaces the file atomically with the lines, each ended by LF (files
+    // written with CR LF before still read); false when it cannot be written.
     bool save(const std::string &path) const;
 
     std::string text() const;
+
+    bool hasSection(const std::string &section) const { return findSection(section) >= 0; }
 
     // The trimmed value of section/key, or nothing when the key is absent.
     std::optional<std::string> value(const std::string &section, const std::string &key) const;

@@ -1,32 +1,56 @@
 #include "settings/settings.h"
 
+#include "frontend/file_io.h"
+
 #include <filesystem>
-#include <fstream>
 
 namespace velmora {
 
 namespace {
 
-bool readBool(const IniFile &ini, const char *section, const char *key, bool fallback)
-{
-    const auto v = ini.value(section, key);
-    if (v && *v == "1")
-        return true;
-    if (v && *v == "0")
-        return false;
-    return fallback;
-}
+// Every key of the settings file, once, in the order of the file: the
+// skeleton writes them all, a rewrite sets every key but the unused ones,
+// and the reader takes each into its member.  A key's read fallback is the
+// value of a default-constructed Settings.
+struct Key {
+    enum class Kind { Flag, Text, Folder, ViewStyle, Version, ProgramFolder, Unused };
+    const char *section;
+    const char *name;
+    Kind kind;
+    bool Settings::*flag = nullptr;
+    std::string Settings::*text = nullptr;
+};
 
-std::string readText(const IniFile &ini, const char *section, const char *key)
-{
-    return ini.value(section, key).value_or(std::string());
-}
-
-std::string readFolder(const IniFile &ini, const char *key, const std::string &defaultFolder)
-{
-    const std::string v = readText(ini, "General", key);
-    return withTrailingSeparator(v.empty() ? defaultFolder : v);
-}
+using K = Key::Kind;
+const Key kKeys[] = {
+    {"General", "EnableSavePrompt", K::Flag, &Settings::enableSavePrompt},
+    {"General", "SPExpandAll", K::Unused},
+    {"General", "SPViolationWarning", K::Unused},
+    {"General", "CTViolationWarning", K::Flag, &Settings::ctViolationWarning},
+    {"General", "EnableDefaultID", K::Flag, &Settings::enableDefaultID},
+    {"General", "DefaultPrintAll", K::Flag, &Settings::defaultPrintAll},
+    {"General", "EnableDefaultInsp", K::Flag, &Settings::enableDefaultInsp},
+    {"General", "DefaultInspName", K::Text, nullptr, &Settings::defaultInspName},
+    {"General", "SavePath", K::Folder, nullptr, &Settings::savePath},
+    {"General", "ERGPath", K::ProgramFolder},
+    {"General", "MenuItemsPath", K::Folder, nullptr, &Settings::menuItemsPath},
+    {"General", "DNSPath", K::Folder, nullptr, &Settings::dnsPath},
+    {"General", "EnablePathEdit", K::Flag, &Settings::enablePathEdit},
+    {"General", "CurrentVersion", K::Version, nullptr, &Settings::currentVersion},
+    {"PlacardOptions", "EnableBulk", K::Flag, &Settings::enableBulk},
+    {"PlacardOptions", "EnableDangerousFirst", K::Flag, &Settings::enableDangerousFirst},
+    {"SavedLoads", "DefaultViewStyle", K::ViewStyle},
+    {"SavedLoads", "ProcessLegality", K::Flag, &Settings::processLegality},
+    {"Certification", "EnablePrintCertification", K::Flag, &Settings::enablePrintCertification},
+    {"Certification", "EnableTrailer", K::Flag, &Settings::enableTrailer},
+    {"Certification", "EnableDriverSig", K::Flag, &Settings::enableDriverSig},
+    {"Certification", "EnableSupervisorSig", K::Flag, &Settings::enableSupervisorSig},
+    {"Certification", "EnableCustomEntryItem", K::Flag, &Settings::enableCustomEntryItem},
+    {"Certification", "CustomEntryItem", K::Text, nullptr, &Settings::customEntryItem},
+    {"Certification", "EnableDefaultMessage", K::Flag, &Settings::enableDefaultMessage},
+    {"Certification", "EnableCustomMessage", K::Flag, &Settings::enableCustomMessage},
+    {"Certification", "CustomMessage", K::Text, nullptr, &Settings::customMessage},
+};
 
 const char *flag(bool b) { return b ? "1" : "0"; }
 
@@ -34,6 +58,15 @@ void replaceAll(std::string &s, const std::string &from, const std::string &to)
 {
     for (size_t pos = 0; (pos = s.find(from, pos)) != std::string::npos; pos += to.size())
         s.replace(pos, from.size(), to);
+}
+
+// A file that holds none of our sections is not a settings file.
+bool holdsSettings(const IniFile &ini)
+{
+    for (const Key &k : kKeys)
+        if (ini.hasSection(k.section))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -70,64 +103,45 @@ Settings firstRunSettings(const std::string &defaultFolder)
 Settings readSettings(const IniFile &ini, const std::string &defaultFolder)
 {
     Settings s;
-    s.enableSavePrompt = readBool(ini, "General", "EnableSavePrompt", true);
-    s.ctViolationWarning = readBool(ini, "General", "CTViolationWarning", true);
-    s.enableDefaultID = readBool(ini, "General", "EnableDefaultID", false);
-    s.defaultPrintAll = readBool(ini, "General", "DefaultPrintAll", false);
-    s.enableDefaultInsp = readBool(ini, "General", "EnableDefaultInsp", false);
-    if (s.enableDefaultInsp)
-        s.defaultInspName = readText(ini, "General", "DefaultInspName");
-    s.savePath = readFolder(ini, "SavePath", defaultFolder);
-    s.menuItemsPath = readFolder(ini, "MenuItemsPath", defaultFolder);
-    s.dnsPath = readFolder(ini, "DNSPath", defaultFolder);
-    s.enablePathEdit = readBool(ini, "General", "EnablePathEdit", true);
-    s.currentVersion = readText(ini, "General", "CurrentVersion");
-
-    s.enableBulk = readBool(ini, "PlacardOptions", "EnableBulk", true);
-    s.enableDangerousFirst = readBool(ini, "PlacardOptions", "EnableDangerousFirst", false);
-
-    const auto style = ini.value("SavedLoads", "DefaultViewStyle");
-    s.defaultViewStyle = (style && *style == "1") ? 1 : 0;
-    s.processLegality = readBool(ini, "SavedLoads", "ProcessLegality", true);
-
-    s.enablePrintCertification = readBool(ini, "Certification", "EnablePrintCertification", false);
-    s.enableTrailer = readBool(ini, "Certification", "EnableTrailer", true);
-    s.enableDriverSig = readBool(ini, "Certification", "EnableDriverSig", true);
-    s.enableSupervisorSig = readBool(ini, "Certification", "EnableSupervisorSig", false);
-    s.enableCustomEntryItem = readBool(ini, "Certification", "EnableCustomEntryItem", false);
-    s.customEntryItem = readText(ini, "Certification", "CustomEntryItem");
-    s.enableDefaultMessage = readBool(ini, "Certification", "EnableDefaultMessage", true);
-    s.enableCustomMessage = readBool(ini, "Certification", "EnableCustomMessage", false);
-    s.customMessage = readText(ini, "Certification", "CustomMessage");
+    for (const Key &k : kKeys) {
+        const std::optional<std::string> v = ini.value(k.section, k.name);
+        switch (k.kind) {
+        case K::Flag:
+            if (v && (*v == "1" || *v == "0"))
+                s.*k.flag = *v == "1";
+            break;
+        case K::Text:
+        case K::Version:
+            s.*k.text = v.value_or(std::string());
+            break;
+        case K::Folder:
+            s.*k.text = withTrailingSeparator(v && !v->empty() ? *v : defaultFolder);
+            break;
+        case K::ViewStyle:
+            s.defaultViewStyle = (v && *v == "1") ? 1 : 0;
+            break;
+        case K::ProgramFolder:
+        case K::Unused:
+            break;
+        }
+    }
+    // The inspector's name is taken only when it is to be used.
+    if (!s.enableDefaultInsp)
+        s.defaultInspName.clear();
     return s;
 }
 
 std::string skeletonText()
 {
-    static const char *const lines[] = {
-        "[General]", "EnableSavePrompt=", "SPExpandAll=", "SPViolationWarning=", "CTViolationWarning=",
-        "EnableDefaultID=", "DefaultPrintAll=", "EnableDefaultInsp=", "DefaultInspName=", "SavePath=",
-        "ERGPath=", "MenuItemsPath=", "DNSPath=", "EnablePathEdit=", "CurrentVersion=", "",
-        "[PlacardOptions]", "EnableBulk=", "EnableDangerousFirst=", "",
-        "[SavedLoads]", "DefaultViewStyle=", "ProcessLegality=", "",
-        "[Certification]", "EnablePrintCertification=", "EnableTrailer=", "EnableDriverSig=",
-        "EnableSupervisorSig=", "EnableCustomEntryItem=", "CustomEntryItem=", "EnableDefaultMessage=",
-        "EnableCustomMessage=", "CustomMessage="};
-    std::string text;
-    for (const char *line : lines)
-        text += std::string(line) + "\r\n";
-    return text;
+    IniFile ini;
+    for (const Key &k : kKeys)
+        ini.setValue(k.section, k.name, std::string());
+    return ini.text();
 }
 
 bool writeSkeleton(const std::string &path)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    const std::string text = skeletonText();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    return frontend::replaceFileAtomically(path, skeletonText()) == 0;
 }
 
 bool rewriteSettings(const std::string &path, const Settings &s, const std::string &programFolder)
@@ -138,32 +152,41 @@ bool rewriteSettings(const std::string &path, const Settings &s, const std::stri
     IniFile ini;
     if (!ini.load(path))
         return false;
-    ini.setValue("General", "EnableSavePrompt", flag(s.enableSavePrompt));
-    ini.setValue("General", "CTViolationWarning", flag(s.ctViolationWarning));
-    ini.setValue("General", "EnableDefaultID", flag(s.enableDefaultID));
-    ini.setValue("General", "DefaultPrintAll", flag(s.defaultPrintAll));
-    ini.setValue("General", "EnableDefaultInsp", flag(s.enableDefaultInsp));
-    ini.setValue("General", "DefaultInspName", s.defaultInspName);
-    ini.setValue("General", "SavePath", s.savePath);
-    ini.setValue("General", "ERGPath", withTrailingSeparator(programFolder));
-    ini.setValue("General", "MenuItemsPath", s.menuItemsPath);
-    ini.setValue("General", "DNSPath", s.dnsPath);
-    ini.setValue("General", "EnablePathEdit", flag(s.enablePathEdit));
-    ini.setValue("General", "CurrentVersion", kProgramVersion);
-    ini.setValue("PlacardOptions", "EnableBulk", flag(s.enableBulk));
-    ini.setValue("PlacardOptions", "EnableDangerousFirst", flag(s.enableDangerousFirst));
-    ini.setValue("SavedLoads", "DefaultViewStyle", std::to_string(s.defaultViewStyle));
-    ini.setValue("SavedLoads", "ProcessLegality", flag(s.processLegality));
-    ini.setValue("Certification", "EnablePrintCertification", flag(s.enablePrintCertification));
-    ini.setValue("Certification", "EnableTrailer", flag(s.enableTrailer));
-    ini.setValue("Certification", "EnableDriverSig", flag(s.enableDriverSig));
-    ini.setValue("Certification", "EnableSupervisorSig", flag(s.enableSupervisorSig));
-    ini.setValue("Certification", "EnableCustomEntryItem", flag(s.enableCustomEntryItem));
-    ini.setValue("Certification", "CustomEntryItem", s.customEntryItem);
-    ini.setValue("Certification", "EnableDefaultMessage", flag(s.enableDefaultMessage));
-    ini.setValue("Certification", "EnableCustomMessage", flag(s.enableCustomMessage));
-    ini.setValue("Certification", "CustomMessage", s.customMessage);
+    storeSettings(ini, s, programFolder);
     return ini.save(path);
+}
+
+void storeSettings(IniFile &ini, const Settings &s, const std::string &programFolder)
+{
+    for (const Key &k : kKeys) {
+        switch (k.kind) {
+        case K::Flag:
+            ini.setValue(k.section, k.name, flag(s.*k.flag));
+            break;
+        case K::Text:
+        case K::Folder:
+            ini.setValue(k.section, k.name, s.*k.text);
+            break;
+        case K::Version:
+            ini.setValue(k.section, k.name, kProgramVersion);
+            break;
+        case K::ViewStyle:
+            ini.setValue(k.section, k.name, std::to_string(s.defaultViewStyle));
+            break;
+        case K::ProgramFolder:
+            ini.setValue(k.section, k.name, withTrailingSeparator(programFolder));
+            break;
+        case K::Unused:
+            break;
+        }
+    }
+}
+
+std::string damagedSettingsText(const std::string &path)
+{
+    return "The settings file " + path +
+           " cannot be read or holds no settings. Velmora starts with its default settings and leaves the file "
+           "as it is; saving the Preferences replaces it.";
 }
 
 SettingsStart startSettings(const std::string &path, const std::string &defaultFolder,
@@ -173,7 +196,11 @@ SettingsStart startSettings(const std::string &path, const std::string &defaultF
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         IniFile ini;
-        ini.load(path);
+        if (!ini.load(path) || !holdsSettings(ini)) {
+            start.settings = firstRunSettings(defaultFolder);
+            start.outcome = SettingsStart::Outcome::Damaged;
+            return start;
+        }
         start.settings = readSettings(ini, defaultFolder);
         start.outcome = SettingsStart::Outcome::Read;
         if (start.settings.currentVersion != kProgramVersion) {

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "settings/ini_file.h"
+#include "settings/program_version.h"
 
 #include <string>
 
 namespace velmora {
 
-inline constexpr const char *kProgramVersion = "7.51.1";
 inline constexpr const char *kProductTitle = "Velmora - Commercial";
 inline constexpr const char *kSettingsFileName = "hazmat.ini";
 
@@ -48,8 +48,9 @@ struct Settings {
 // The values of a first run; every folder is `defaultFolder`.
 Settings firstRunSettings(const std::string &defaultFolder);
 
-// Reads every key; a missing or unusable value gives the key's fallback.
-// Booleans are exactly "1" or "0"; empty folders give `defaultFolder`.
+// Reads every key; a missing or unusable value gives the key's fallback
+// (the value a default-constructed Settings holds).  Booleans are exactly
+// "1" or "0"; empty folders give `defaultFolder`.
 Settings readSettings(const IniFile &ini, const std::string &defaultFolder);
 
 // A folder setting as stored: a separator is added when missing.
@@ -64,18 +65,27 @@ std::string skeletonText();
 bool writeSkeleton(const std::string &path);
 
 // Sets every key of an existing file in place and stamps the version;
-// false when the file is missing or cannot be written.  `programFolder`
-// fills "ERGPath".
+// false when the file is missing, cannot be read or cannot be written.
+// `programFolder` fills "ERGPath".  The file is replaced atomically.
 bool rewriteSettings(const std::string &path, const Settings &settings, const std::string &programFolder);
+// What a rewrite does to the file's lines: every key set in place, the
+// version stamped.
+void storeSettings(IniFile &ini, const Settings &settings, const std::string &programFolder);
 
 // Start-up: reads the file when it exists (rewriting it when its version
 // stamp is not the program's), otherwise writes the skeleton and takes the
-// first-run values.
+// first-run values.  A file that exists but cannot be read, or holds no
+// settings at all (empty, or none of our sections), is left as it is: the
+// run uses the first-run values and the user is told (Damaged), so the
+// folders it named, the shared Do Not Ship folder among them, are not
+// overwritten with defaults.
 struct SettingsStart {
-    enum class Outcome { Read, ReadRewriteFailed, FirstRun, CannotCreate };
+    enum class Outcome { Read, ReadRewriteFailed, FirstRun, CannotCreate, Damaged };
     Settings settings;
     Outcome outcome = Outcome::Read;
 };
+// The message of the Damaged outcome.
+std::string damagedSettingsText(const std::string &path);
 SettingsStart startSettings(const std::string &path, const std::string &defaultFolder,
                             const std::string &programFolder);
 

@@ -1,4 +1,6 @@
 #include "truckload/add_item.h"
+#include "frontend/entries.h"
+#include "frontend/holders.h"
 
 #include "dravlen.h"
 #include "settings/do_not_ship.h"
@@ -26,51 +28,20 @@ namespace velmora {
 
 namespace {
 
-QString latin1(const char *s) { return s ? QString::fromLatin1(s) : QString(); }
-
 const char *const kZoneNames[] = {"Hazard Zone A", "Hazard Zone B", "Hazard Zone C", "Hazard Zone D"};
 const char *const kPackingGroupNames[] = {"", "Packing Group I", "Packing Group II", "Packing Group III"};
 
-// The dialog's work item and the scratch items live in the 256 bytes the
-// program reserves for an item held outside a truckload.
-class ScratchItem {
-public:
-    explicit ScratchItem(int pid) { Init_Hazmat(item(), pid); }
-    ~ScratchItem() { Reset_Hazmat(item(), 0); }
-    ScratchItem(const ScratchItem &) = delete;
-    ScratchItem &operator=(const ScratchItem &) = delete;
-    Hazmat *item() { return reinterpret_cast<Hazmat *>(storage_); }
-
-private:
-    alignas(std::max_align_t) unsigned char storage_[256];
-};
-
 } // namespace
-
-std::vector<int> pidsOfId(const std::string &id)
-{
-    std::vector<int> pids;
-    std::set<int> seen;
-    for (int pid = SearchCT_HazData(id.c_str(), 2, 0); pid != 0; pid = SearchCT_HazData(id.c_str(), 2, pid)) {
-        if (!seen.insert(pid).second)
-            break;
-        const CTRec *row = GetCTRec_HazData(pid);
-        const char *rowId = row ? GetElement_CTRec(row, -1, 3, 0) : nullptr;
-        if (rowId && id == rowId)
-            pids.push_back(pid);
-    }
-    return pids;
-}
 
 std::vector<ShippingNameEntry> shippingNameEntries(const std::string &id)
 {
     std::vector<ShippingNameEntry> entries;
-    for (int pid : pidsOfId(id)) {
+    for (int pid : frontend::entriesOfId(id)) {
         const CTRec *row = GetCTRec_HazData(pid);
         const int names = GetNumElements_CTRec(row, -1, 14);
         for (int i = 0; i < names; ++i) {
-            QString text = latin1(GetElement_CTRec(row, -1, 14, i));
-            const QString desc = latin1(GetElement_CTRec(row, -1, 16, i));
+            QString text = fromLibraryText(GetElement_CTRec(row, -1, 14, i));
+            const QString desc = fromLibraryText(GetElement_CTRec(row, -1, 16, i));
             if (!desc.isEmpty())
                 text += QStringLiteral(" (") + desc + QLatin1Char(')');
             entries.push_back({text, pid, i + 1});
@@ -98,7 +69,7 @@ AddItemDialog::AddItemDialog(Hazmat *given, bool fromSearch, const AddItemContex
     if (id && std::strlen(id) == 6) {
         Copy_Hazmat(work(), given_);
         edit_ = true;
-        idNumberEdit->setText(latin1(id));   // runs the ID entry in edit mode
+        idNumberEdit->setText(fromLibraryText(id));   // runs the ID entry in edit mode
         if (chosen_ && (GetWeight_Hazmat(given_, GetWeightUnit_Hazmat(given_)) != 0 ||
                         IsBulkPackaging_Hazmat(given_) || IsExceptedQuantity_Hazmat(given_))) {
             setWindowTitle(QStringLiteral("Edit Load Item..."));
@@ -345,7 +316,7 @@ void AddItemDialog::idNumberChanged()
         bool exists[3];
         int formsFound = 0;
         for (int i = 0; i < 3; ++i)
-            formsFound += (exists[i] = !pidsOfId(forms[i].toStdString()).empty()) ? 1 : 0;
+            formsFound += (exists[i] = !frontend::entriesOfId(forms[i].toStdString()).empty()) ? 1 : 0;
         if (formsFound > 1) {
             // UN1993 and the NA1993 entries (diesel fuel, fuel oil, ...): ask.
             std::vector<EntryChoice> choices;
@@ -376,7 +347,7 @@ void AddItemDialog::idNumberChanged()
                 return;
             }
         char *info = GetIDInfo_HazData(n.toLatin1().constData());
-        const QString why = latin1(info);
+        const QString why = fromLibraryText(info);
         qv_free(info);
         if (!why.isEmpty())
             prompts.information(why);
@@ -398,7 +369,7 @@ void AddItemDialog::idNumberChanged()
     entries_ = shippingNameEntries(id);
     if (entries_.empty()) {
         char *info = GetIDInfo_HazData(id.c_str());
-        const QString why = latin1(info);
+        const QString why = fromLibraryText(info);
         qv_free(info);
         prompts.information(!why.isEmpty() ? why : text + QStringLiteral(" is not a recognized ID number."));
         return;
@@ -488,11 +459,11 @@ void AddItemDialog::choosePSN(int index)
 
 void AddItemDialog::showClassText()
 {
-    hazardClassEdit->setText(latin1(GetHazDivString_Hazmat(work(), 0)) + QStringLiteral(" (") +
-                            latin1(GetHazDivDesc_Hazmat(work(), 0)) + QLatin1Char(')'));
+    hazardClassEdit->setText(fromLibraryText(GetHazDivString_Hazmat(work(), 0)) + QStringLiteral(" (") +
+                            fromLibraryText(GetHazDivDesc_Hazmat(work(), 0)) + QLatin1Char(')'));
     QStringList subs;
     for (int i = 1; i < GetNumHazDivs_Hazmat(work()); ++i)
-        subs << latin1(GetHazDivString_Hazmat(work(), i));
+        subs << fromLibraryText(GetHazDivString_Hazmat(work(), i));
     subsidiaryClassEdit->setText(subs.join(QStringLiteral(", ")));
 }
 
@@ -506,7 +477,7 @@ void AddItemDialog::choosePackingGroup(int slot)
                 packingGroupCombo->setCurrentIndex(static_cast<int>(i));
     }
     chosen_ = true;
-    const QString primary = latin1(GetHazDivString_Hazmat(work(), 0));
+    const QString primary = fromLibraryText(GetHazDivString_Hazmat(work(), 0));
 
     // 1. Radioactive material: transport index, and the criticality safety
     //    index of fissile material (172.203(d)).
@@ -521,9 +492,9 @@ void AddItemDialog::choosePackingGroup(int slot)
 
     // 2. Hazard zone of a material poisonous by inhalation (173.116, 173.133).
     {
-        ScratchItem scratch(GetPID_Hazmat(work()));
-        SetPackingGroup_Hazmat(scratch.item(), slot);
-        const char zone = GetHazardZone_Hazmat(scratch.item());
+        frontend::ItemHolder scratch(GetPID_Hazmat(work()));
+        SetPackingGroup_Hazmat(scratch.get(), slot);
+        const char zone = GetHazardZone_Hazmat(scratch.get());
         const QSignalBlocker block(hazardZoneCombo);
         hazardZoneCombo->clear();
         zoneChooser_ = zone == '?' || zone == '*';

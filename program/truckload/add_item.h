@@ -56,8 +56,6 @@ struct ShippingNameEntry {
 
 // The entries of an ID number, in table order.
 std::vector<ShippingNameEntry> shippingNameEntries(const std::string &id);
-// PIDs whose row carries exactly this ID number.
-std::vector<int> pidsOfId(const std::string &id);
 
 class AddItemDialog : public QDialog {
     Q_OBJECT

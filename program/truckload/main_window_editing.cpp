@@ -1,6 +1,7 @@
 // The main window's truckload editing commands: add, edit, remove, cut,
 // copy and paste, the truckload list's rows and the vehicle questions.
 #include "app/main_window.h"
+#include "frontend/holders.h"
 
 #include "dravlen.h"
 #include "truckload/add_item.h"
@@ -30,20 +31,6 @@
 namespace velmora {
 
 namespace {
-
-// An item the window holds outside the truckload, in the 256 bytes the
-// program reserves for one.
-class HeldItem {
-public:
-    explicit HeldItem(int pid) { Init_Hazmat(item(), pid); }
-    ~HeldItem() { Reset_Hazmat(item(), 0); }
-    HeldItem(const HeldItem &) = delete;
-    HeldItem &operator=(const HeldItem &) = delete;
-    Hazmat *item() { return reinterpret_cast<Hazmat *>(storage_); }
-
-private:
-    alignas(std::max_align_t) unsigned char storage_[256];
-};
 
 } // namespace
 
@@ -133,10 +120,10 @@ void MainWindow::addItem(int pid, bool fromSearch)
 {
     if (!editor_)
         return;
-    HeldItem item(pid);
+    frontend::ItemHolder item(pid);
     bool kept = false;
-    if (itemDialog && itemDialog(item.item(), fromSearch))
-        kept = editor_->add(item.item(), ItemChange::Add);
+    if (itemDialog && itemDialog(item.get(), fromSearch))
+        kept = editor_->add(item.get(), ItemChange::Add);
     refillTruckloadList();
     if (kept)
         setStatus(editor_->statusText());
@@ -177,10 +164,10 @@ void MainWindow::editItem()
     Load *load = GetLoad_Engine(engine_);
     if (index >= GetItemCount_Load(load))
         return;
-    HeldItem copy(0);
-    Copy_Hazmat(copy.item(), GetHazmat_Load(load, index));
-    if (itemDialog && itemDialog(copy.item(), false))
-        editor_->edit(index, copy.item());
+    frontend::ItemHolder copy(0);
+    Copy_Hazmat(copy.get(), GetHazmat_Load(load, index));
+    if (itemDialog && itemDialog(copy.get(), false))
+        editor_->edit(index, copy.get());
     refillTruckloadList();
     commands_.remove = commands_.cutCopy = false;
     applyCommands();
@@ -271,7 +258,7 @@ void MainWindow::selectVehicle(const QString &name)
         return;
     if (started_ && engine_) {
         const char *current = GetVehicle_Load(GetLoad_Engine(engine_));
-        if (!current || name != QString::fromLatin1(current))
+        if (!current || name != fromLibraryText(current))
             setDirty(true);
     }
     lib_.setVehicle(name.toStdString());
@@ -288,7 +275,7 @@ void MainWindow::fillTruckloadRows()
     // The vehicle list shows the truckload's vehicle (the first entry when
     // it names none of them).
     {
-        const QString vehicle = QString::fromLatin1(GetVehicle_Load(load) ? GetVehicle_Load(load) : "");
+        const QString vehicle = fromLibraryText(GetVehicle_Load(load));
         const auto found = vehicleList->findItems(vehicle, Qt::MatchExactly);
         const QSignalBlocker block(vehicleList);
         if (!found.isEmpty())

@@ -1,4 +1,6 @@
 #include "truckload/truckload_editing.h"
+#include "frontend/holders.h"
+#include "app/hazmat_library.h"
 
 #include "dravlen.h"
 #include "truckload/clipboard.h"
@@ -14,21 +16,6 @@
 namespace velmora {
 
 namespace {
-
-QString latin1(const char *s) { return s ? QString::fromLatin1(s) : QString(); }
-
-// An item held outside the truckload, in the 256 bytes reserved for one.
-class ScratchItem {
-public:
-    ScratchItem() { Init_Hazmat(item(), 0); }
-    ~ScratchItem() { Reset_Hazmat(item(), 0); }
-    ScratchItem(const ScratchItem &) = delete;
-    ScratchItem &operator=(const ScratchItem &) = delete;
-    Hazmat *item() { return reinterpret_cast<Hazmat *>(storage_); }
-
-private:
-    alignas(std::max_align_t) unsigned char storage_[256];
-};
 
 std::vector<uint32_t> distinctSorted(std::vector<uint32_t> rows)
 {
@@ -97,9 +84,9 @@ TruckloadRow truckloadRow(Load *load, uint32_t index)
     for (int i = 0; i < GetNumHazDivs_Hazmat(item); ++i)
         codes.push_back(GetHazDivString_Hazmat(item, i) ? GetHazDivString_Hazmat(item, i) : "");
     r.hazardClass = QString::fromStdString(classText(codes));
-    r.id = latin1(GetID_Hazmat(item));
+    r.id = fromLibraryText(GetID_Hazmat(item));
     r.packingGroup = packingGroupText(GetPackingGroup_Hazmat(item));
-    r.permit = latin1(HazmatPermitString_Load(load, index));
+    r.permit = fromLibraryText(HazmatPermitString_Load(load, index));
     const int unit = GetWeightUnit_Hazmat(item);
     r.weight = weightText(GetWeight_Hazmat(item, unit), unit);
     if (IsBulkPackaging_Hazmat(item))
@@ -122,7 +109,7 @@ QStringList doNotShipWarnings(Load *load, const DoNotShipList &list)
     for (uint32_t i = 0; i < GetItemCount_Load(load); ++i) {
         const char *id = GetID_Hazmat(GetHazmat_Load(load, i));
         if (id && list.contains(id))
-            out << latin1(id) + QStringLiteral(" is on the DO NOT SHIP list.");
+            out << fromLibraryText(id) + QStringLiteral(" is on the DO NOT SHIP list.");
     }
     return out;
 }
@@ -163,14 +150,14 @@ bool TruckloadEditor::add(const Hazmat *item, ItemChange change)
     Load *l = load();
     int index = -1;
     const bool kept = checkLegality(
-        change, latin1(GetPSN_Hazmat(item)),
+        change, fromLibraryText(GetPSN_Hazmat(item)),
         [&] {
             index = Add_Load(l, item);
             return index >= 0;
         },
         [&] { Remove_Load(l, static_cast<uint32_t>(index)); });
     if (kept)
-        status_ = latin1(GetID_Hazmat(item)) + QStringLiteral(" added to truckload");
+        status_ = fromLibraryText(GetID_Hazmat(item)) + QStringLiteral(" added to truckload");
     return kept;
 }
 
@@ -179,15 +166,15 @@ bool TruckloadEditor::edit(uint32_t index, const Hazmat *edited)
     Load *l = load();
     if (index >= GetItemCount_Load(l))
         return false;
-    ScratchItem saved;
-    Copy_Hazmat(saved.item(), GetHazmat_Load(l, index));
+    frontend::ItemHolder saved;
+    Copy_Hazmat(saved.get(), GetHazmat_Load(l, index));
     return checkLegality(
-        ItemChange::Edit, latin1(GetPSN_Hazmat(edited)),
+        ItemChange::Edit, fromLibraryText(GetPSN_Hazmat(edited)),
         [&] {
             Copy_Hazmat(GetHazmat_Load(l, index), edited);
             return true;
         },
-        [&] { Copy_Hazmat(GetHazmat_Load(l, index), saved.item()); });
+        [&] { Copy_Hazmat(GetHazmat_Load(l, index), saved.get()); });
 }
 
 void TruckloadEditor::remove(std::vector<uint32_t> rows)
@@ -218,9 +205,9 @@ int TruckloadEditor::paste(const QByteArray &block)
     bool readable = spans.has_value();
     // Every record must read as one whole item before anything is added.
     for (size_t i = 0; readable && i < spans->size(); ++i) {
-        ScratchItem scratch;
+        frontend::ItemHolder scratch;
         const RecordSpan &s = (*spans)[i];
-        readable = Unserialize_Hazmat(scratch.item(), block.constData() + s.offset, version) ==
+        readable = Unserialize_Hazmat(scratch.get(), block.constData() + s.offset, version) ==
                    static_cast<uint32_t>(s.length);
     }
     if (!readable) {
@@ -229,9 +216,9 @@ int TruckloadEditor::paste(const QByteArray &block)
     }
     int kept = 0;
     for (const RecordSpan &s : *spans) {
-        ScratchItem scratch;
-        Unserialize_Hazmat(scratch.item(), block.constData() + s.offset, version);
-        if (add(scratch.item(), ItemChange::Paste))
+        frontend::ItemHolder scratch;
+        Unserialize_Hazmat(scratch.get(), block.constData() + s.offset, version);
+        if (add(scratch.get(), ItemChange::Paste))
             ++kept;
     }
     return kept;

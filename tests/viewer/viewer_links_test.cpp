@@ -12,7 +12,7 @@
 #include "shipped_data.h"
 
 #include "compute/messages.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 
 #include "dravlen.h"
 

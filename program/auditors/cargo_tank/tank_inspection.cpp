@@ -13,7 +13,7 @@ namespace {
 constexpr int kMode = 0;   // the cargo tank question set
 constexpr int kFirstTankCode = 2;
 
-QString libraryText(const char *text) { return text ? fromWindows1252(text) : QString(); }
+QString libraryText(const char *text) { return text ? fromLibraryText(text) : QString(); }
 
 // Dictionary values are single-byte text in the saved truckload.
 QByteArray dictionaryBytes(const QString &text) { return text.toLatin1(); }

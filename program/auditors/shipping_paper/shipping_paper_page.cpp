@@ -19,7 +19,7 @@ struct LibraryTextFree {
 QString element(Load *load, int item, int number)
 {
     const std::unique_ptr<char, LibraryTextFree> text(GetSPAElement_Vehicle(load, item, 0, number));
-    return text ? fromWindows1252(text.get()) : QString();
+    return text ? fromLibraryText(text.get()) : QString();
 }
 
 QString orSpace(const QString &text) { return text.isEmpty() ? QStringLiteral("&nbsp;") : text; }

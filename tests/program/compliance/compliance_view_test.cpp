@@ -3,7 +3,7 @@
 #include "support/truckload_items.h"
 #include "compliance/compliance_view.h"
 #include "compliance/verdict_bar.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/placard_layout.h"
 
 #include "dravlen.h"

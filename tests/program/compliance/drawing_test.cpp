@@ -1,7 +1,7 @@
 // The drawing components of the compliance view without an engine: placard
 // layout and pictures, message tiles and marking pictures, filled with
 // plain result values.
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "compliance/marking_pictures.h"
 #include "compliance/message_tiles.h"
 #include "compliance/pictures.h"

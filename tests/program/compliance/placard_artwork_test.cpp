@@ -3,7 +3,7 @@
 // it is rendered at one pixel per millimetre and its parts are looked at one
 // by one: where their ink lies, whether they overlap, and the colours of the
 // placard's regions.
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The compliance view's placards: whole, apart from each other at any width,
 // emphasised under the pointer; explosives show their compatibility group.
 #include "compliance/placard_board.h"
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 #include "support/truckload_items.h"
 
 #include <QSignalSpy>

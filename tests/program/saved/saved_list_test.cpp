@@ -201,6 +201,7 @@ private slots:
         saveTruckload(folder, QStringLiteral("Two"), {});
         SavedRow one;
         one.name = QStringLiteral("One");
+        one.fileName = QStringLiteral("One.vlm");
         one.folder = folder;
         const QByteArray oneBytes = [&] {
             QFile f(one.path());
@@ -219,6 +220,7 @@ private slots:
         QCOMPARE(deleteQuestion(QStringLiteral("Two")), QStringLiteral("Are you sure you want to delete \"Two\" ?"));
         SavedRow row;
         row.name = QStringLiteral("Two");
+        row.fileName = QStringLiteral("Two.vlm");
         row.folder = folder;
         // A read-only file is neither deleted nor replaced by a rename.
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
@@ -227,6 +229,7 @@ private slots:
         saveTruckload(folder, QStringLiteral("Three"), {});
         SavedRow three;
         three.name = QStringLiteral("Three");
+        three.fileName = QStringLiteral("Three.vlm");
         three.folder = folder;
         QVERIFY(!renameSaved(three, QStringLiteral("Two"), true));
         QVERIFY(QFile::exists(three.path()));
@@ -248,6 +251,7 @@ private slots:
         std::vector<SavedRow> rows = r.rows;
         SavedRow empty;
         empty.name = QStringLiteral("Empty");
+        empty.fileName = QStringLiteral("Empty.vlm");
         empty.folder = folder_;
         rows.push_back(empty);   // a truckload without items gives no line
         const QStringList lines = csvLines(rows, ruleset_);

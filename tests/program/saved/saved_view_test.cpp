@@ -120,6 +120,80 @@ private slots:
         QCOMPARE(lines[0], QByteArray("Truckload,Date,Proper Shipping Name,Class,ID,PG,Permit,Weight,Packaging,PIH"));
         QVERIFY(lines[1].startsWith("\"Gas and Acid\","));
     }
+
+    // Each row acts on its own file, whatever dots its name holds and
+    // whatever the letter case of its extension: "a.vlm.b.vlm" is not
+    // "a.vlm", "T.VLM" is not "T.vlm".
+    void rowsActOnTheirOwnFiles()
+    {
+        QTemporaryDir dir;
+        const std::string folder = withTrailingSeparator(dir.path().toStdString());
+        DravlenLibrary lib;
+        ScriptedPrompts prompts;
+        MainWindow w(lib, prompts, {folder, folder, folder});
+        QVERIFY(w.started());
+        std::deque<std::optional<QString>> ids;
+        w.truckIdDialog = scriptedTruckIds(ids);
+        QString chosenFile;
+        w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
+        const QString savePath = QString::fromStdString(folder);
+
+        // Files with one, two and three items under names the old code confused.
+        struct Case {
+            const char *row, *file;
+            unsigned items;
+        } const cases[] = {{"a", "a.vlm", 1}, {"a.vlm.b", "a.vlm.b.vlm", 2}, {"T", "T.VLM", 3}, {"t", "t.vlm", 4}};
+        const char *const ids4[] = {"UN1203", "UN1830", "UN1090", "UN1263"};
+        for (size_t n = 0; n < std::size(cases); ++n) {
+            addItem(lib.engine(), ids4[n], 2, 500);
+            ids = {QStringLiteral("staging")};
+            w.saveAs();
+            QVERIFY(QFile::rename(savePath + QStringLiteral("staging.vlm"), savePath + QLatin1String(cases[n].file)));
+        }
+        const auto select = [&](const QString &name) {
+            w.showView(View::SavedTruckloads);
+            w.savedIconList->hide();
+            QTreeWidgetItem *item = rowNamed(w.savedList, name);
+            w.savedList->setCurrentItem(item);
+            return item != nullptr;
+        };
+        const auto bytesOf = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+
+        for (const Case &c : cases) {
+            const QString row = QLatin1String(c.row), file = savePath + QLatin1String(c.file);
+            // Open reads the row's own truckload.
+            w.setDirty(false);
+            QVERIFY2(select(row), c.row);
+            w.openSavedTruckload();
+            QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), c.items);
+            // Export copies the row's own file.
+            QVERIFY(select(row));
+            chosenFile = dir.filePath(QStringLiteral("exported.bin"));
+            w.exportTruckload();
+            QCOMPARE(bytesOf(chosenFile), bytesOf(file));
+        }
+        // Rename moves the row's own file, leaving the look-alikes.
+        QVERIFY(select(QStringLiteral("a.vlm.b")));
+        ids = {QStringLiteral("renamed")};
+        w.renameSavedTruckload();
+        QVERIFY(!QFile::exists(savePath + QStringLiteral("a.vlm.b.vlm")));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("a.vlm")));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("renamed.vlm")));
+        // Delete removes the row's own file only.
+        for (const char *gone : {"T", "a"}) {
+            QVERIFY(select(QLatin1String(gone)));
+            prompts.answers = {PromptAnswer::Yes};
+            w.deleteSavedTruckloads();
+        }
+        QVERIFY(!QFile::exists(savePath + QStringLiteral("T.VLM")));
+        QVERIFY(!QFile::exists(savePath + QStringLiteral("a.vlm")));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("t.vlm")));
+        QVERIFY(QFile::exists(savePath + QStringLiteral("renamed.vlm")));
+        QCOMPARE(w.savedList->topLevelItemCount(), 2);
+    }
 };
 
 QTEST_MAIN(SavedViewTest)

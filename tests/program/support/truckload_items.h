@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dravlen.h"
+#include "frontend/holders.h"
 
 #include <QtTest>
 
@@ -34,27 +35,8 @@ inline void addItem(Engine *engine, const char *id, int packingGroup, uint32_t w
 
 namespace velmora::test {
 
-// One engine for a test, in storage of the library's size, released at its
-// end.
-class TestEngine {
-public:
-    TestEngine() : engine_(static_cast<Engine *>(std::calloc(1, static_cast<size_t>(GetSizeOf_Engine()))))
-    {
-        Init_Engine(engine_);
-    }
-    ~TestEngine()
-    {
-        Destroy_Engine(engine_);
-        std::free(engine_);
-    }
-    TestEngine(const TestEngine &) = delete;
-    TestEngine &operator=(const TestEngine &) = delete;
-    Engine *get() const { return engine_; }
-    Load *load() const { return GetLoad_Engine(engine_); }
-
-private:
-    Engine *engine_;
-};
+// One engine for a test, released at its end.
+using TestEngine = frontend::EngineHolder;
 
 // A scripted truck ID dialog: each call takes the next answer (nullopt =
 // cancelled); with no answer left it accepts the name offered.

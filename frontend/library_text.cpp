@@ -1,8 +1,8 @@
-#include "check/text_encoding.h"
+#include "frontend/library_text.h"
 
 #include <cstdint>
 
-namespace velmora::check {
+namespace velmora::frontend {
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr uint16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void Append(std::string &out, uint32_t cp)
+void append(std::string &out, uint32_t cp)
 {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -30,7 +30,7 @@ void Append(std::string &out, uint32_t cp)
 
 } // namespace
 
-std::string Utf8FromWindows1252(const char *text)
+std::string libraryTextToUtf8(const char *text)
 {
     std::string out;
     if (text == nullptr)
@@ -38,12 +38,12 @@ std::string Utf8FromWindows1252(const char *text)
     for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; ++p) {
         if (*p >= 0x80 && *p < 0xA0) {
             const uint16_t cp = kHigh[*p - 0x80];
-            Append(out, cp ? cp : 0xFFFD);
+            append(out, cp ? cp : 0xFFFD);
         } else {
-            Append(out, *p);
+            append(out, *p);
         }
     }
     return out;
 }
 
-} // namespace velmora::check
+} // namespace velmora::frontend

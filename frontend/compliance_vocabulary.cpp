@@ -1,4 +1,4 @@
-#include "compliance/compliance_vocabulary.h"
+#include "frontend/compliance_vocabulary.h"
 
 #include <iterator>
 
