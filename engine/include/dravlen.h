@@ -712,6 +712,33 @@ DRAVLEN_API int Save_Load(Load *load, const char *path);
  * after the file: the path after its last "/" or "\", cut at its last ".". */
 DRAVLEN_API int Open_Load(Load *load, const char *path, int test);
 
+/* -- Why a saved truckload could not be opened, saved or read.  The
+ *    *WithReason_Load functions answer exactly as the functions without the
+ *    suffix and write the reason to *why (when why is not null): LOAD_OK on
+ *    success.  Nothing is kept between calls. -- */
+typedef enum LoadFailure {
+    LOAD_OK = 0,
+    LOAD_FAILURE_ARGUMENT = 1,         /* null load, path or image */
+    LOAD_FAILURE_NOT_FOUND = 2,        /* no such file, or its folder is missing */
+    LOAD_FAILURE_PERMISSION = 3,       /* not allowed to read or write it */
+    LOAD_FAILURE_NOT_A_FILE = 4,       /* a folder or another non-regular file */
+    LOAD_FAILURE_NO_SPACE = 5,         /* disk full, quota or file size limit */
+    LOAD_FAILURE_TOO_LONG = 6,         /* path name too long, or file larger than any image */
+    LOAD_FAILURE_IO = 7,               /* any other system failure */
+    LOAD_FAILURE_NO_MEMORY = 8,        /* the image could not be made */
+    LOAD_FAILURE_NOT_A_TRUCKLOAD = 9,  /* bytes of another kind (too short, foreign header) */
+    LOAD_FAILURE_VERSION = 10,         /* an image version newer than this engine reads */
+    LOAD_FAILURE_MALFORMED = 11,       /* a truckload image that is cut or inconsistent */
+    LOAD_FAILURE_NOT_REPRESENTABLE = 12 /* test mode: an item the current ruleset cannot represent */
+} LoadFailure;
+DRAVLEN_API int OpenWithReason_Load(Load *load, const char *path, int test, LoadFailure *why);
+DRAVLEN_API int SaveWithReason_Load(Load *load, const char *path, LoadFailure *why);
+DRAVLEN_API int UnserializeWithReason_Load(Load *load, const void *image, uint32_t length, int test,
+                                           LoadFailure *why);
+/* A short English sentence for a reason ("The file does not exist.");
+ * library-owned static text, never null. */
+DRAVLEN_API const char *DescribeFailure_Load(int why);
+
 /* -- Exclusive use and hazardous materials safety permits (49 CFR 385.403). -- */
 /* Radioactive exclusive use (173.403, 177.842(a)): a total criticality
  * safety index or total transport index above 50.0, or one transport index
