@@ -63,7 +63,7 @@ int CreateTemporary(const std::string &target, std::string &name)
 
 // Stores a reason when the caller asked for one; always false, so that a
 // failure reads `return Fail(why, ...)`.
-bool Fail(LoadFailure *why, LoadFailure reason)
+bool Fail(DravlenLoadFailure *why, DravlenLoadFailure reason)
 {
     if (why)
         *why = reason;
@@ -72,7 +72,7 @@ bool Fail(LoadFailure *why, LoadFailure reason)
 
 } // namespace
 
-LoadFailure FailureFromErrno(int error)
+DravlenLoadFailure FailureFromErrno(int error)
 {
     switch (error) {
     case 0:
@@ -101,7 +101,7 @@ LoadFailure FailureFromErrno(int error)
 }
 
 bool ReplaceFileAtomically(const char *path, const uint8_t *data, std::size_t length,
-                           LoadFailure *why)
+                           DravlenLoadFailure *why)
 {
     if (why)
         *why = LOAD_OK;
@@ -158,7 +158,7 @@ bool ReplaceFileAtomically(const char *path, const uint8_t *data, std::size_t le
     return true;
 }
 
-bool ReadWholeFile(const char *path, std::vector<uint8_t> &out, LoadFailure *why)
+bool ReadWholeFile(const char *path, std::vector<uint8_t> &out, DravlenLoadFailure *why)
 {
     out.clear();
     if (why)
@@ -225,7 +225,7 @@ DRAVLEN_API int Save_Load(Load *load, const char *path)
     return SaveWithReason_Load(load, path, nullptr);
 }
 
-DRAVLEN_API int SaveWithReason_Load(Load *load, const char *path, LoadFailure *why)
+DRAVLEN_API int SaveWithReason_Load(Load *load, const char *path, DravlenLoadFailure *why)
 {
     if (!load || !path)
         return Fail(why, LOAD_FAILURE_ARGUMENT);
@@ -243,7 +243,7 @@ DRAVLEN_API int Open_Load(Load *load, const char *path, int test)
     return OpenWithReason_Load(load, path, test, nullptr);
 }
 
-DRAVLEN_API int OpenWithReason_Load(Load *load, const char *path, int test, LoadFailure *why)
+DRAVLEN_API int OpenWithReason_Load(Load *load, const char *path, int test, DravlenLoadFailure *why)
 {
     if (why)
         *why = LOAD_OK;
@@ -255,7 +255,7 @@ DRAVLEN_API int OpenWithReason_Load(Load *load, const char *path, int test, Load
     // An image longer than a 32-bit length cannot be a truckload.
     if (bytes.size() > UINT32_MAX)
         return Fail(why, LOAD_FAILURE_TOO_LONG);
-    LoadFailure reason = LOAD_OK;
+    DravlenLoadFailure reason = LOAD_OK;
     UnserializeWithReason_Load(load, bytes.data(), static_cast<uint32_t>(bytes.size()), test, &reason);
     if (reason != LOAD_OK)
         return Fail(why, reason);

@@ -18,14 +18,14 @@ namespace dravlen {
 // failure (the temporary file is removed), with the reason in *why when
 // why is not null.
 bool ReplaceFileAtomically(const char *path, const uint8_t *data, std::size_t length,
-                           LoadFailure *why = nullptr);
+                           DravlenLoadFailure *why = nullptr);
 
 // Reads the whole file; false when it cannot be opened or read, or is not
 // a regular file, with the reason in *why when why is not null.
-bool ReadWholeFile(const char *path, std::vector<uint8_t> &out, LoadFailure *why = nullptr);
+bool ReadWholeFile(const char *path, std::vector<uint8_t> &out, DravlenLoadFailure *why = nullptr);
 
 // The reason matching a system error number.
-LoadFailure FailureFromErrno(int error);
+DravlenLoadFailure FailureFromErrno(int error);
 
 // The name a truckload takes from its file: the path after its last "/" or
 // "\" (files named on Windows keep working), cut at its last ".".

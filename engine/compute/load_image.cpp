@@ -196,7 +196,7 @@ bool IsLoadImageWellFormed(const uint8_t *image, std::size_t length)
     return CheckLayout(image, length, layout);
 }
 
-LoadFailure ImageFailureReason(const uint8_t *image, std::size_t length)
+DravlenLoadFailure ImageFailureReason(const uint8_t *image, std::size_t length)
 {
     // Versions count up by one per format change; a first field far past
     // the newest is not a truckload's version at all.
@@ -335,7 +335,7 @@ DRAVLEN_API int Unserialize_Load(Load *load, const void *image, uint32_t length,
 }
 
 DRAVLEN_API int UnserializeWithReason_Load(Load *load, const void *image, uint32_t length, int test,
-                                           LoadFailure *why)
+                                           DravlenLoadFailure *why)
 {
     const auto *bytes = static_cast<const uint8_t *>(image);
     const int result = ReadLoadImage(load, bytes, length, test != 0);

@@ -59,6 +59,6 @@ int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool tes
 // Why `length` bytes at image are not a readable truckload image: too short
 // for a version field or a version far beyond any written (bytes of another
 // kind), a version newer than this engine reads, or else malformed.
-LoadFailure ImageFailureReason(const uint8_t *image, std::size_t length);
+DravlenLoadFailure ImageFailureReason(const uint8_t *image, std::size_t length);
 
 } // namespace dravlen

@@ -477,7 +477,7 @@ TEST_F(LoadFiles, FailuresNameTheirReason)
 
     const struct {
         std::filesystem::path path;
-        LoadFailure why;
+        DravlenLoadFailure why;
     } opens[] = {
         {good, LOAD_OK},
         {folder_ / "missing.vlm", LOAD_FAILURE_NOT_FOUND},
@@ -491,7 +491,7 @@ TEST_F(LoadFiles, FailuresNameTheirReason)
     };
     for (const auto &c : opens) {
         for (int test = 0; test <= 1; ++test) {
-            LoadFailure why = LOAD_FAILURE_IO;
+            DravlenLoadFailure why = LOAD_FAILURE_IO;
             const int opened = OpenWithReason_Load(dst(), c.path.c_str(), test, &why);
             EXPECT_EQ(why, c.why) << c.path << " test " << test << ": " << DescribeFailure_Load(why);
             EXPECT_EQ(opened, c.why == LOAD_OK ? 1 : 0) << c.path;
@@ -501,7 +501,7 @@ TEST_F(LoadFiles, FailuresNameTheirReason)
 
     // Reading an image in memory gives the same reasons as the files.
     const std::vector<uint8_t> cut(image.begin(), image.end() - 3);
-    LoadFailure why = LOAD_OK;
+    DravlenLoadFailure why = LOAD_OK;
     EXPECT_EQ(UnserializeWithReason_Load(dst(), cut.data(), static_cast<uint32_t>(cut.size()), 0, &why), 1);
     EXPECT_EQ(why, LOAD_FAILURE_MALFORMED);
     EXPECT_EQ(UnserializeWithReason_Load(dst(), image.data(), static_cast<uint32_t>(image.size()), 0, &why), 0);
@@ -513,7 +513,7 @@ TEST_F(LoadFiles, FailuresNameTheirReason)
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
     const struct {
         std::filesystem::path path;
-        LoadFailure why;
+        DravlenLoadFailure why;
     } saves[] = {
         {folder_ / "new.vlm", LOAD_OK},
         {folder_ / "no" / "such.vlm", LOAD_FAILURE_NOT_FOUND},
@@ -522,7 +522,7 @@ TEST_F(LoadFiles, FailuresNameTheirReason)
         {folder_ / std::string(300, 'n'), LOAD_FAILURE_TOO_LONG},
     };
     for (const auto &c : saves) {
-        LoadFailure saveWhy = LOAD_FAILURE_IO;
+        DravlenLoadFailure saveWhy = LOAD_FAILURE_IO;
         const int saved = SaveWithReason_Load(src(), c.path.c_str(), &saveWhy);
         EXPECT_EQ(saveWhy, c.why) << c.path << ": " << DescribeFailure_Load(saveWhy);
         EXPECT_EQ(saved, c.why == LOAD_OK ? 1 : 0) << c.path;
