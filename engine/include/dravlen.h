@@ -1134,9 +1134,15 @@ DRAVLEN_API int CanUseOxygenPlacard_Vehicle(Load *load);
 /* Brings the lists up to date; the number of enabled violations. */
 DRAVLEN_API uint32_t GetNumViolations_Vehicle(Load *load);
 /* Null while the cargo tank violations are stale (count first) or past the
- * end.  A Show-Me finding comes as a new record: caller frees with qv_free;
- * every other result is library-owned. */
+ * end.  Ownership depends on the index: a Show-Me finding (the indexes after
+ * every list violation) comes as a new record that the caller frees with
+ * qv_free; every other result is library-owned, valid until its list
+ * changes, and must not be freed.  Callers that do not track which is which
+ * use CopyViolation_Vehicle. */
 DRAVLEN_API Violation *GetViolation_Vehicle(Load *load, uint32_t index);
+/* As GetViolation_Vehicle, but always a new record of the caller's own,
+ * belonging to no list: caller frees with qv_free.  Null as above. */
+DRAVLEN_API Violation *CopyViolation_Vehicle(Load *load, uint32_t index);
 /* Hides the violation.  0 while stale or past the end; else 1. */
 DRAVLEN_API int DeleteViolation_Vehicle(Load *load, uint32_t index);
 /* Shows again every deleted violation that CanRestoreDeletedViolations_
