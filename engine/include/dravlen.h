@@ -657,9 +657,11 @@ DRAVLEN_API int GetLabPackExemption_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsLabPackExemptionAllowed_Hazmat(const Hazmat *item);
 DRAVLEN_API void SetNonOdorizedLPG_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetNonOdorizedLPG_Hazmat(const Hazmat *item);
+/* Old names of SetLSAPlacard_Hazmat / GetLSAPlacard_Hazmat. */
 DRAVLEN_API void SetLSA_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetLSA_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsLSA_Hazmat(const Hazmat *item);
+/* Old names of SetSCOPlacard_Hazmat / GetSCOPlacard_Hazmat. */
 DRAVLEN_API void SetSCO_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetSCO_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsSCO_Hazmat(const Hazmat *item);
@@ -698,8 +700,11 @@ DRAVLEN_API int IsTable1_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsTable2_Hazmat(const Hazmat *item);
 DRAVLEN_API int SubsidiaryNeedsPlacard_Hazmat(const Hazmat *item, int i);
 DRAVLEN_API int HasPlacardableSubsidiary_Hazmat(const Hazmat *item);
+/* Old name of HasPlacardingException_Hazmat. */
 DRAVLEN_API int ExemptFromPlacarding_Hazmat(const Hazmat *item);
+/* Old name of HasMarkingException_Hazmat. */
 DRAVLEN_API int ExemptFromMarking_Hazmat(const Hazmat *item);
+/* Old name of IsResidueExemptFromPlacarding_Hazmat. */
 DRAVLEN_API int IsExemptFromPlacarding_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsExemptFromShippingPaper_Hazmat(const Hazmat *item);
 /* code: a DravlenVehicle, 0-19. */
@@ -713,6 +718,28 @@ DRAVLEN_API int NeedsNetExplosiveMass_Hazmat(const Hazmat *item);
  * 3 Yellow-III (49 CFR 172.403). */
 DRAVLEN_API int GetRadioactiveLabel_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsExclusiveUse_Hazmat(const Hazmat *item);
+
+/* -- Clearer names for pairs that read alike (the old names above stay as
+ *    aliases and answer the same). -- */
+/* 1 when a placarding exception of 49 CFR 171-173 applies to the item:
+ * limited or excepted quantity, ORM-D, a non-bulk residue of a Table 2
+ * material (172.504(d)), or a claimed exemption that lifts placarding;
+ * exemption 33 withdraws them all. */
+DRAVLEN_API int HasPlacardingException_Hazmat(const Hazmat *item);
+/* 1 when the item is non-bulk residue that needs no placard: no inhalation
+ * hazard and no placardable subsidiary hazard. */
+DRAVLEN_API int IsResidueExemptFromPlacarding_Hazmat(const Hazmat *item);
+/* 1 when the item needs no identification number marking (172.301,
+ * 172.302): ORM-D, batteries of 173.159(d), Class 1 non-bulk, non-bulk
+ * combustible liquids and materials not regulated on the highway. */
+DRAVLEN_API int HasMarkingException_Hazmat(const Hazmat *item);
+/* Whether an LSA or SCO item needs the RADIOACTIVE placard (172.504(e)
+ * Table 1), as the user answered; IsLSA_Hazmat / IsSCO_Hazmat say whether
+ * the entry is LSA or SCO at all.  Setting is ignored for other entries. */
+DRAVLEN_API void SetLSAPlacard_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetLSAPlacard_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetSCOPlacard_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetSCOPlacard_Hazmat(const Hazmat *item);
 
 /* -- Item records (little-endian).  The engine writes version 7 and reads
  *    versions 0-7; reading binds the item to its PID's row in the current
