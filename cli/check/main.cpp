@@ -90,7 +90,7 @@ void ReadSavedTruckload(Engine *engine, const std::string &path)
 // Worse verdicts win: illegal over undetermined over legal.
 int Worse(int a, int b)
 {
-    auto rank = [](int v) { return v == 1 ? 2 : v == 2 ? 1 : 0; };
+    auto rank = [](int v) { return v == LEGALITY_ILLEGAL ? 2 : v == LEGALITY_UNDETERMINED ? 1 : 0; };
     return rank(b) > rank(a) ? b : a;
 }
 
