@@ -132,7 +132,7 @@ std::optional<int> WholeNumberOption(const std::string &text, int low, int high)
 // Worse verdicts win: illegal over undetermined over legal.
 int Worse(int a, int b)
 {
-    auto rank = [](int v) { return v == 1 ? 2 : v == 2 ? 1 : 0; };
+    auto rank = [](int v) { return v == LEGALITY_ILLEGAL ? 2 : v == LEGALITY_UNDETERMINED ? 1 : 0; };
     return rank(b) > rank(a) ? b : a;
 }
 

@@ -196,6 +196,21 @@ bool IsLoadImageWellFormed(const uint8_t *image, std::size_t length)
     return CheckLayout(image, length, layout);
 }
 
+DravlenLoadFailure ImageFailureReason(const uint8_t *image, std::size_t length)
+{
+    // Versions count up by one per format change; a first field far past
+    // the newest is not a truckload's version at all.
+    constexpr uint32_t kHighestPlausibleVersion = 255;
+    if (!image || length < 4)
+        return LOAD_FAILURE_NOT_A_TRUCKLOAD;
+    const uint32_t version = U32(image);
+    if (version > kHighestPlausibleVersion)
+        return LOAD_FAILURE_NOT_A_TRUCKLOAD;
+    if (version > kLoadImageVersion)
+        return LOAD_FAILURE_VERSION;
+    return LOAD_FAILURE_MALFORMED;
+}
+
 int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test)
 {
     if (!load)
@@ -316,7 +331,25 @@ DRAVLEN_API void *Serialize_Load(Load *load, uint32_t *size)
 
 DRAVLEN_API int Unserialize_Load(Load *load, const void *image, uint32_t length, int test)
 {
-    return ReadLoadImage(load, static_cast<const uint8_t *>(image), length, test != 0);
+    return UnserializeWithReason_Load(load, image, length, test, nullptr);
+}
+
+DRAVLEN_API int UnserializeWithReason_Load(Load *load, const void *image, uint32_t length, int test,
+                                           DravlenLoadFailure *why)
+{
+    const auto *bytes = static_cast<const uint8_t *>(image);
+    const int result = ReadLoadImage(load, bytes, length, test != 0);
+    if (why) {
+        if (!load)
+            *why = LOAD_FAILURE_ARGUMENT;
+        else if (result == kImageMalformed)
+            *why = ImageFailureReason(bytes, length);
+        else if (result == kImageItemNotRepresentable)
+            *why = LOAD_FAILURE_NOT_REPRESENTABLE;
+        else
+            *why = LOAD_OK;
+    }
+    return result;
 }
 
 } // extern "C"

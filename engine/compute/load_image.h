@@ -56,4 +56,9 @@ bool IsLoadImageWellFormed(const uint8_t *image, std::size_t length);
 // says whether every item record can be read under the current ruleset.
 int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test);
 
+// Why `length` bytes at image are not a readable truckload image: too short
+// for a version field or a version far beyond any written (bytes of another
+// kind), a version newer than this engine reads, or else malformed.
+DravlenLoadFailure ImageFailureReason(const uint8_t *image, std::size_t length);
+
 } // namespace dravlen

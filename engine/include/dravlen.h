@@ -107,7 +107,7 @@ typedef struct Load {
     char *name;                    /* owned; null until set */
     int32_t criteria8820;          /* 8,820-pound single-material declaration */
     int32_t dodShipment;           /* Department of Defense shipment */
-    int32_t vehicleCode;           /* 0-19, the vehicle table */
+    int32_t vehicleCode;           /* a DravlenVehicle, 0-19 */
     int32_t lastInspectedVehicle;  /* vehicle code at the last cargo tank evaluation */
     int32_t forbiddenCursor;       /* GetNextVehicleForbiddenUN_Load position */
     Dict dict;
@@ -157,7 +157,7 @@ typedef struct PlacOp {
 
 /* One segregation or legality message. */
 typedef struct HazSeg {
-    int32_t type;             /* severity class 0-6 */
+    int32_t type;             /* severity class: a DravlenMessageType */
     int32_t msg;              /* message code; the list is sorted by it */
     int32_t pid1;
     int32_t pid2;
@@ -199,6 +199,182 @@ static_assert(sizeof(Hazmat) <= 256, "the program reserves 256 bytes per item");
 #else
 _Static_assert(sizeof(Hazmat) <= 256, "the program reserves 256 bytes per item");
 #endif
+
+/* ======================================================================
+ * Codes
+ *
+ * Named values of the integer codes the functions below take and answer.
+ * The values are the ones the interface has always used, so a caller that
+ * passes plain integers keeps working; parameters stay `int` where a C
+ * caller would otherwise need a cast, and each comment names its enum.
+ * ====================================================================== */
+
+/* SearchCT_HazData: what the text is matched against. */
+typedef enum DravlenSearchMode {
+    SEARCH_PROPER_SHIPPING_NAME = 0,
+    SEARCH_HAZARD_CLASS = 1,        /* hazard class or label code */
+    SEARCH_ID_NUMBER = 2
+} DravlenSearchMode;
+
+/* GetLegality_Engine, GetLegality_Output. */
+typedef enum DravlenLegality {
+    LEGALITY_LEGAL = 0,
+    LEGALITY_ILLEGAL = 1,
+    LEGALITY_UNDETERMINED = 2       /* depends on a condition the user must judge */
+} DravlenLegality;
+
+/* HMT column codes (GetCTColName, the CTRec accessors, GetLink_HazData);
+ * the columns of the 172.101 table, then the engine's own. */
+typedef enum DravlenColumn {
+    CT_COL_SYMBOLS = 0,                     /* column 1 */
+    CT_COL_PROPER_SHIPPING_NAME = 1,        /* column 2 */
+    CT_COL_HAZARD_CLASS = 2,                /* column 3 */
+    CT_COL_ID_NUMBER = 3,                   /* column 4 */
+    CT_COL_PACKING_GROUP = 4,               /* column 5 */
+    CT_COL_LABEL_CODES = 5,                 /* column 6 */
+    CT_COL_SPECIAL_PROVISIONS = 6,          /* column 7 */
+    CT_COL_PACKAGING_EXCEPTIONS = 7,        /* column 8A */
+    CT_COL_NON_BULK_PACKAGING = 8,          /* column 8B */
+    CT_COL_BULK_PACKAGING = 9,              /* column 8C */
+    CT_COL_PASSENGER_QUANTITY = 10,         /* column 9A */
+    CT_COL_CARGO_AIRCRAFT_QUANTITY = 11,    /* column 9B */
+    CT_COL_VESSEL_STOWAGE_LOCATION = 12,    /* column 10A */
+    CT_COL_VESSEL_STOWAGE_OTHER = 13,       /* column 10B */
+    CT_COL_SHIPPING_NAMES = 14,
+    CT_COL_CAS_NUMBERS = 15,
+    CT_COL_SHIPPING_NAME_DESCRIPTIONS = 16
+} DravlenColumn;
+
+/* Packing-group slots of the CTRec and Hazmat functions. */
+typedef enum DravlenSlot {
+    SLOT_ANY = -2,
+    SLOT_ROW = -1,                  /* row level; for an item: none chosen */
+    SLOT_NO_PACKING_GROUP = 0,
+    SLOT_PG_I = 1,
+    SLOT_PG_II = 2,
+    SLOT_PG_III = 3
+} DravlenSlot;
+
+/* HazmatNeedsPermit_Load: the paragraph of 49 CFR 385.403 that applies. */
+typedef enum DravlenPermit {
+    PERMIT_NONE = 0,
+    PERMIT_HRCQ = 1,                /* (a) required: highway route controlled quantity */
+    PERMIT_EXPLOSIVES = 2,          /* (b) may be: Division 1.5, or 1.1-1.3 over 55 lb */
+    PERMIT_ZONE_A = 4,              /* (c) may be: inhalation hazard zone A */
+    PERMIT_ZONE_B_BULK = 5,         /* (d) required: zone B in bulk */
+    PERMIT_ZONE_C_D_BULK = 6,       /* (e) may be: zone C or D in bulk */
+    PERMIT_METHANE_BULK = 7         /* (f) may be: methane in bulk */
+} DravlenPermit;
+
+/* Question sets of a truckload (the `mode` of the Vehicle functions). */
+typedef enum DravlenQuestionSet {
+    QUESTIONS_CARGO_TANK = 0,       /* cargo tank inspection of the vehicle type */
+    QUESTIONS_SHIPPING_PAPER = 1
+} DravlenQuestionSet;
+
+/* Answers of inspection questions. */
+typedef enum DravlenAnswer {
+    ANSWER_NO = 0,
+    ANSWER_YES = 1,
+    ANSWER_UNANSWERED = 2
+} DravlenAnswer;
+
+/* Vehicle table codes (GetVehicleName, IsVehicleAllowed_Hazmat/_Load). */
+typedef enum DravlenVehicle {
+    VEHICLE_UNKNOWN = 0,
+    VEHICLE_UNIT_LOAD = 1,
+    VEHICLE_NON_SPEC_CARGO_TANK = 2,
+    VEHICLE_DOT_406 = 3,
+    VEHICLE_DOT_407 = 4,
+    VEHICLE_DOT_412 = 5,
+    VEHICLE_MC_300 = 6,
+    VEHICLE_MC_301 = 7,
+    VEHICLE_MC_302 = 8,
+    VEHICLE_MC_303 = 9,
+    VEHICLE_MC_304 = 10,
+    VEHICLE_MC_305 = 11,
+    VEHICLE_MC_306 = 12,
+    VEHICLE_MC_307 = 13,
+    VEHICLE_MC_310 = 14,
+    VEHICLE_MC_311 = 15,
+    VEHICLE_MC_312 = 16,
+    VEHICLE_MC_330 = 17,
+    VEHICLE_MC_331 = 18,
+    VEHICLE_MC_338 = 19
+} DravlenVehicle;
+
+/* Severity class of a segregation or legality message (GetType_HazSeg). */
+typedef enum DravlenMessageType {
+    MESSAGE_RADIOACTIVE_NOTICE = 0, /* no effect on legality */
+    MESSAGE_DO_NOT_LOAD = 1,        /* illegal */
+    MESSAGE_SEPARATE = 2,           /* must be separated */
+    MESSAGE_CONDITIONAL = 3,        /* illegal under a condition: undetermined */
+    MESSAGE_INFORMATION = 4,
+    MESSAGE_PERMIT_REQUIRED = 5,    /* 49 CFR 385.403 */
+    MESSAGE_PERMIT_MAY_BE_REQUIRED = 6
+} DravlenMessageType;
+
+/* Weight units of the Hazmat weight functions. */
+typedef enum DravlenWeightUnit {
+    WEIGHT_POUNDS = 0,
+    WEIGHT_KILOGRAMS = 1
+} DravlenWeightUnit;
+
+/* GetRadioactiveLabel_Hazmat (49 CFR 172.403). */
+typedef enum DravlenRadioactiveLabel {
+    RADIOACTIVE_NONE = 0,
+    RADIOACTIVE_WHITE_I = 1,
+    RADIOACTIVE_YELLOW_II = 2,
+    RADIOACTIVE_YELLOW_III = 3
+} DravlenRadioactiveLabel;
+
+/* GetType_MPRec (49 CFR 172.101 Appendix B). */
+typedef enum DravlenMarinePollutant {
+    MARINE_POLLUTANT = 0,
+    SEVERE_MARINE_POLLUTANT = 1
+} DravlenMarinePollutant;
+
+/* Exemption numbers 1-34 of the Hazmat exemption functions, each one
+ * exception of 49 CFR 171-173 (named by its paragraph or special provision).
+ * 20 and 24 are reserved: never allowed. */
+typedef enum DravlenExemption {
+    EXEMPTION_173_159_D = 1,        /* UN2800 batteries */
+    EXEMPTION_173_159_E = 2,        /* UN2794, UN2795 batteries */
+    EXEMPTION_173_320 = 3,          /* cryogenic liquids */
+    EXEMPTION_SYMBOL_A = 4,         /* column 1 symbol A: aircraft only */
+    EXEMPTION_SYMBOL_W = 5,         /* column 1 symbol W: vessel only */
+    EXEMPTION_SYMBOLS_A_W = 6,
+    EXEMPTION_173_309 = 7,          /* UN1044 fire extinguishers */
+    EXEMPTION_ORM_D = 8,
+    EXEMPTION_SP_30 = 9,
+    EXEMPTION_SP_151 = 10,
+    EXEMPTION_SP_156 = 11,
+    EXEMPTION_173_453_FISSILE = 12, /* fissile exempt; clears the CSI */
+    EXEMPTION_LEADED_GASOLINE = 13,
+    EXEMPTION_PACKAGING_307 = 14,   /* column 8A 307 */
+    EXEMPTION_PACKAGING_199 = 15,   /* column 8B 199 */
+    EXEMPTION_172_504_F_2 = 16,     /* bulk combustible liquid */
+    EXEMPTION_SP_188 = 17,
+    EXEMPTION_SP_189 = 18,
+    EXEMPTION_SP_190 = 19,
+    EXEMPTION_RESERVED_20 = 20,
+    EXEMPTION_173_12_B_LAB_PACK = 21,
+    EXEMPTION_171_4_C = 22,         /* marine pollutant exception */
+    EXEMPTION_SP_338 = 23,
+    EXEMPTION_RESERVED_24 = 24,
+    EXEMPTION_173_226_F = 25,
+    EXEMPTION_173_151_E = 26,
+    EXEMPTION_SP_380 = 27,          /* depends on the other items */
+    EXEMPTION_SP_382 = 28,
+    EXEMPTION_SP_B131 = 29,
+    EXEMPTION_173_157 = 30,         /* reverse logistics */
+    EXEMPTION_173_154_B = 31,
+    EXEMPTION_173_225_C_8 = 32,
+    EXEMPTION_NO_PLACARDING_EXCEPTIONS = 33, /* withdraws every placarding exception */
+    EXEMPTION_SP_396 = 34,
+    EXEMPTION_FIRST = 1,
+    EXEMPTION_LAST = 34
+} DravlenExemption;
 
 /* ======================================================================
  * Memory
@@ -266,14 +442,16 @@ DRAVLEN_API int IsEnabled_Rule(const Rule *rule);
  * to the library and stay valid until the last engine is destroyed; fetch a
  * row again after a ruleset change.  Slots 0-3 are the packing-group slots
  * (0 = no packing group, 1-3 = I-III); -1 = row level, -2 = any slot.
- * Column codes 0-16: see GetCTColName.
+ * Column codes 0-16: DravlenColumn (titles from GetCTColName); slots:
+ * DravlenSlot.
  * ====================================================================== */
 
 /* Row of pid in the current ruleset, or null. */
 DRAVLEN_API CTRec *GetCTRec_HazData(int pid);
 DRAVLEN_API int HasPID_HazData(int pid);
 /* Next matching PID after afterPid (0 = from the start), or 0.
- * mode 0 proper shipping name, 1 hazard class or label code, 2 ID number. */
+ * mode: a DravlenSearchMode (0 proper shipping name, 1 hazard class or
+ * label code, 2 ID number). */
 DRAVLEN_API int SearchCT_HazData(const char *text, int mode, int afterPid);
 /* Why an ID number is not available in the current ruleset; null when there
  * is nothing to say.  Caller frees with qv_free. */
@@ -339,7 +517,7 @@ DRAVLEN_API const char *GetCAS_MPRec(const MPRec *rec);
 /* 0 when the record is not keyed by a PID. */
 DRAVLEN_API uint32_t GetPID_MPRec(const MPRec *rec);
 DRAVLEN_API const char *GetName_MPRec(const MPRec *rec);
-/* 0 marine pollutant, 1 severe marine pollutant. */
+/* A DravlenMarinePollutant: 0 marine pollutant, 1 severe marine pollutant. */
 DRAVLEN_API int GetType_MPRec(const MPRec *rec);
 
 /* Roadside-inspection violation codes, ordered by ASPEN code. */
@@ -411,7 +589,7 @@ DRAVLEN_API int SetPackingGroup_Hazmat(Hazmat *item, int slot);
 /* "I, II, III", ..., "" (library-owned); null when unbound. */
 DRAVLEN_API const char *GetPackingGroups_Hazmat(const Hazmat *item);
 
-/* -- Weight: unit 0 pounds, 1 kilograms. -- */
+/* -- Weight: unit is a DravlenWeightUnit, 0 pounds, 1 kilograms. -- */
 DRAVLEN_API void SetWeight_Hazmat(Hazmat *item, uint32_t weight);
 DRAVLEN_API void SetWeightUnit_Hazmat(Hazmat *item, int unit);
 DRAVLEN_API int GetWeightUnit_Hazmat(const Hazmat *item);
@@ -479,9 +657,11 @@ DRAVLEN_API int GetLabPackExemption_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsLabPackExemptionAllowed_Hazmat(const Hazmat *item);
 DRAVLEN_API void SetNonOdorizedLPG_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetNonOdorizedLPG_Hazmat(const Hazmat *item);
+/* Old names of SetLSAPlacard_Hazmat / GetLSAPlacard_Hazmat. */
 DRAVLEN_API void SetLSA_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetLSA_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsLSA_Hazmat(const Hazmat *item);
+/* Old names of SetSCOPlacard_Hazmat / GetSCOPlacard_Hazmat. */
 DRAVLEN_API void SetSCO_Hazmat(Hazmat *item, int on);
 DRAVLEN_API int GetSCO_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsSCO_Hazmat(const Hazmat *item);
@@ -497,7 +677,7 @@ DRAVLEN_API void SetCSI_Hazmat(Hazmat *item, uint32_t tenths);
 DRAVLEN_API uint32_t GetCSI_Hazmat(const Hazmat *item);
 DRAVLEN_API int NeedsCSI_Hazmat(const Hazmat *item);
 
-/* -- Exemptions 1-34 (item alone, no truckload). -- */
+/* -- Exemptions 1-34 (n: a DravlenExemption; item alone, no truckload). -- */
 DRAVLEN_API void SetExemption_Hazmat(Hazmat *item, unsigned n, int on);
 DRAVLEN_API int HasExemption_Hazmat(const Hazmat *item, unsigned n);
 DRAVLEN_API int IsExemptionAllowed_Hazmat(const Hazmat *item, unsigned n);
@@ -520,20 +700,46 @@ DRAVLEN_API int IsTable1_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsTable2_Hazmat(const Hazmat *item);
 DRAVLEN_API int SubsidiaryNeedsPlacard_Hazmat(const Hazmat *item, int i);
 DRAVLEN_API int HasPlacardableSubsidiary_Hazmat(const Hazmat *item);
+/* Old name of HasPlacardingException_Hazmat. */
 DRAVLEN_API int ExemptFromPlacarding_Hazmat(const Hazmat *item);
+/* Old name of HasMarkingException_Hazmat. */
 DRAVLEN_API int ExemptFromMarking_Hazmat(const Hazmat *item);
+/* Old name of IsResidueExemptFromPlacarding_Hazmat. */
 DRAVLEN_API int IsExemptFromPlacarding_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsExemptFromShippingPaper_Hazmat(const Hazmat *item);
-/* code: vehicle table code 0-19. */
+/* code: a DravlenVehicle, 0-19. */
 DRAVLEN_API int IsVehicleAllowed_Hazmat(const Hazmat *item, int code);
 /* Caller frees with qv_free. */
 DRAVLEN_API char *GetAllowedTanksText_Hazmat(const Hazmat *item);
 DRAVLEN_API int NoIDsOnPlacards_Hazmat(const Hazmat *item);
 DRAVLEN_API int SameCategory_Hazmat(const Hazmat *item, const Hazmat *other);
 DRAVLEN_API int NeedsNetExplosiveMass_Hazmat(const Hazmat *item);
-/* 0 not radioactive, 1 White-I, 2 Yellow-II, 3 Yellow-III. */
+/* A DravlenRadioactiveLabel: 0 not radioactive, 1 White-I, 2 Yellow-II,
+ * 3 Yellow-III (49 CFR 172.403). */
 DRAVLEN_API int GetRadioactiveLabel_Hazmat(const Hazmat *item);
 DRAVLEN_API int IsExclusiveUse_Hazmat(const Hazmat *item);
+
+/* -- Clearer names for pairs that read alike (the old names above stay as
+ *    aliases and answer the same). -- */
+/* 1 when a placarding exception of 49 CFR 171-173 applies to the item:
+ * limited or excepted quantity, ORM-D, a non-bulk residue of a Table 2
+ * material (172.504(d)), or a claimed exemption that lifts placarding;
+ * exemption 33 withdraws them all. */
+DRAVLEN_API int HasPlacardingException_Hazmat(const Hazmat *item);
+/* 1 when the item is non-bulk residue that needs no placard: no inhalation
+ * hazard and no placardable subsidiary hazard. */
+DRAVLEN_API int IsResidueExemptFromPlacarding_Hazmat(const Hazmat *item);
+/* 1 when the item needs no identification number marking (172.301,
+ * 172.302): ORM-D, batteries of 173.159(d), Class 1 non-bulk, non-bulk
+ * combustible liquids and materials not regulated on the highway. */
+DRAVLEN_API int HasMarkingException_Hazmat(const Hazmat *item);
+/* Whether an LSA or SCO item needs the RADIOACTIVE placard (172.504(e)
+ * Table 1), as the user answered; IsLSA_Hazmat / IsSCO_Hazmat say whether
+ * the entry is LSA or SCO at all.  Setting is ignored for other entries. */
+DRAVLEN_API void SetLSAPlacard_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetLSAPlacard_Hazmat(const Hazmat *item);
+DRAVLEN_API void SetSCOPlacard_Hazmat(Hazmat *item, int on);
+DRAVLEN_API int GetSCOPlacard_Hazmat(const Hazmat *item);
 
 /* -- Item records (little-endian).  The engine writes version 7 and reads
  *    versions 0-7; reading binds the item to its PID's row in the current
@@ -585,7 +791,7 @@ DRAVLEN_API Load *GetLoad_Engine(Engine *engine);
  * truckload.  Always 1.  Pointers obtained from the output before the call
  * become invalid. */
 DRAVLEN_API int Calculate_Engine(Engine *engine);
-/* 0 legal, 1 illegal, 2 cannot be determined. */
+/* A DravlenLegality: 0 legal, 1 illegal, 2 cannot be determined. */
 DRAVLEN_API int GetLegality_Engine(const Engine *engine);
 DRAVLEN_API int GetNumOutputs_Engine(const Engine *engine);
 /* Makes option index current and returns the embedded output (always the
@@ -676,7 +882,8 @@ DRAVLEN_API int CanUseDangerousPlacard_Hazmat_Load(const Load *load, uint32_t i)
 /* Index of the item whose ID number the inhalation hazard display shows,
  * or -1. */
 DRAVLEN_API int GetGreatestPIH_Vehicle(const Load *load);
-/* Every item may travel in vehicle code (an empty load allows all). */
+/* Every item may travel in vehicle code, a DravlenVehicle (an empty load
+ * allows all). */
 DRAVLEN_API int IsVehicleAllowed_Load(const Load *load, int code);
 DRAVLEN_API int IsCurrentVehicleAllowed_Load(const Load *load);
 /* Tests a vehicle name without setting it: 0 for "Unknown" or a name not
@@ -712,6 +919,33 @@ DRAVLEN_API int Save_Load(Load *load, const char *path);
  * after the file: the path after its last "/" or "\", cut at its last ".". */
 DRAVLEN_API int Open_Load(Load *load, const char *path, int test);
 
+/* -- Why a saved truckload could not be opened, saved or read.  The
+ *    *WithReason_Load functions answer exactly as the functions without the
+ *    suffix and write the reason to *why (when why is not null): LOAD_OK on
+ *    success.  Nothing is kept between calls. -- */
+typedef enum DravlenLoadFailure {
+    LOAD_OK = 0,
+    LOAD_FAILURE_ARGUMENT = 1,         /* null load, path or image */
+    LOAD_FAILURE_NOT_FOUND = 2,        /* no such file, or its folder is missing */
+    LOAD_FAILURE_PERMISSION = 3,       /* not allowed to read or write it */
+    LOAD_FAILURE_NOT_A_FILE = 4,       /* a folder or another non-regular file */
+    LOAD_FAILURE_NO_SPACE = 5,         /* disk full, quota or file size limit */
+    LOAD_FAILURE_TOO_LONG = 6,         /* path name too long, or file larger than any image */
+    LOAD_FAILURE_IO = 7,               /* any other system failure */
+    LOAD_FAILURE_NO_MEMORY = 8,        /* the image could not be made */
+    LOAD_FAILURE_NOT_A_TRUCKLOAD = 9,  /* bytes of another kind (too short, foreign header) */
+    LOAD_FAILURE_VERSION = 10,         /* an image version newer than this engine reads */
+    LOAD_FAILURE_MALFORMED = 11,       /* a truckload image that is cut or inconsistent */
+    LOAD_FAILURE_NOT_REPRESENTABLE = 12 /* test mode: an item the current ruleset cannot represent */
+} DravlenLoadFailure;
+DRAVLEN_API int OpenWithReason_Load(Load *load, const char *path, int test, DravlenLoadFailure *why);
+DRAVLEN_API int SaveWithReason_Load(Load *load, const char *path, DravlenLoadFailure *why);
+DRAVLEN_API int UnserializeWithReason_Load(Load *load, const void *image, uint32_t length, int test,
+                                           DravlenLoadFailure *why);
+/* A short English sentence for a reason ("The file does not exist.");
+ * library-owned static text, never null. */
+DRAVLEN_API const char *DescribeFailure_Load(int why);
+
 /* -- Exclusive use and hazardous materials safety permits (49 CFR 385.403). -- */
 /* Radioactive exclusive use (173.403, 177.842(a)): a total criticality
  * safety index or total transport index above 50.0, or one transport index
@@ -719,7 +953,7 @@ DRAVLEN_API int Open_Load(Load *load, const char *path, int test);
 DRAVLEN_API int IsExclusiveUse_Load(const Load *load);
 /* 1 when the load has items and every one is marked for exclusive use. */
 DRAVLEN_API int IsExclusiveUseShipment_Load(const Load *load);
-/* Permit code of item i: 0 none; 1 required, 385.403(a) HRCQ; 2 may be
+/* Permit code (a DravlenPermit) of item i: 0 none; 1 required, 385.403(a) HRCQ; 2 may be
  * required, (b) Division 1.5, or the item at which a Division 1.1, 1.2 or
  * 1.3 total first passes 55 lb; 4 may be required, (c) zone A; 5 required,
  * (d) zone B bulk; 6 may be required, (e) zone C or D bulk; 7 may be
@@ -767,7 +1001,7 @@ DRAVLEN_API void Reset_Output(Output *output);
 DRAVLEN_API int GetNumPlacOps_Output(const Output *output);
 /* Makes option index current and returns it, or null (current unchanged). */
 DRAVLEN_API PlacOp *SetPlacOp_Output(Output *output, uint32_t index);
-/* 0 legal, 1 illegal, 2 cannot be determined. */
+/* A DravlenLegality: 0 legal, 1 illegal, 2 cannot be determined. */
 DRAVLEN_API int GetLegality_Output(const Output *output);
 
 /* Placards of the current option, sorted by key.  Reaching the end resets
@@ -833,7 +1067,7 @@ DRAVLEN_API int GetPID_Marking(const Marking *marking);
 DRAVLEN_API int GetIDNo_Marking(const Marking *marking);
 DRAVLEN_API const char *GetPSN_Marking(const Marking *marking);
 
-/* Message members; texts are library-owned ("" when absent).  Reason and
+/* Message members (GetType_HazSeg: a DravlenMessageType); texts are library-owned ("" when absent).  Reason and
  * citation are the texts inside the record itself. */
 DRAVLEN_API int GetType_HazSeg(const HazSeg *seg);
 DRAVLEN_API int GetMsg_HazSeg(const HazSeg *seg);
@@ -854,7 +1088,8 @@ DRAVLEN_API const char *GetCitation_HazSeg(const HazSeg *seg);
  * questions of its vehicle type, mode 1 the shipping-paper questions (the
  * load-level list, indexes 0..L-1, then each item's list in item order).
  * Question handles and texts are library-owned and valid until the list
- * that holds them is rebuilt.  Answers: 0 No, 1 Yes, 2 unanswered. */
+ * that holds them is rebuilt.  mode is a DravlenQuestionSet; answers are
+ * DravlenAnswer values: 0 No, 1 Yes, 2 unanswered. */
 
 /* The vehicle table: 20 kinds, codes 0 ("Unknown") to 19 ("MC/TC 338"). */
 DRAVLEN_API int GetNumVehicles(void);
@@ -926,9 +1161,15 @@ DRAVLEN_API int CanUseOxygenPlacard_Vehicle(Load *load);
 /* Brings the lists up to date; the number of enabled violations. */
 DRAVLEN_API uint32_t GetNumViolations_Vehicle(Load *load);
 /* Null while the cargo tank violations are stale (count first) or past the
- * end.  A Show-Me finding comes as a new record: caller frees with qv_free;
- * every other result is library-owned. */
+ * end.  Ownership depends on the index: a Show-Me finding (the indexes after
+ * every list violation) comes as a new record that the caller frees with
+ * qv_free; every other result is library-owned, valid until its list
+ * changes, and must not be freed.  Callers that do not track which is which
+ * use CopyViolation_Vehicle. */
 DRAVLEN_API Violation *GetViolation_Vehicle(Load *load, uint32_t index);
+/* As GetViolation_Vehicle, but always a new record of the caller's own,
+ * belonging to no list: caller frees with qv_free.  Null as above. */
+DRAVLEN_API Violation *CopyViolation_Vehicle(Load *load, uint32_t index);
 /* Hides the violation.  0 while stale or past the end; else 1. */
 DRAVLEN_API int DeleteViolation_Vehicle(Load *load, uint32_t index);
 /* Shows again every deleted violation that CanRestoreDeletedViolations_

@@ -196,6 +196,23 @@ DRAVLEN_API Violation *GetViolation_Vehicle(Load *load, uint32_t index)
     return v;
 }
 
+DRAVLEN_API Violation *CopyViolation_Vehicle(Load *load, uint32_t index)
+{
+    if (!load || load->mctiStale)
+        return nullptr;
+    Located at;
+    if (!Locate(load, index, &at))
+        return nullptr;
+    if (!at.violation)
+        return GetViolation_Vehicle(load, index);  // already a new record
+    auto *v = static_cast<Violation *>(std::malloc(sizeof(Violation)));
+    if (!v)
+        return nullptr;
+    *v = *at.violation;
+    v->next = nullptr;  // the copy belongs to no list
+    return v;
+}
+
 DRAVLEN_API int DeleteViolation_Vehicle(Load *load, uint32_t index)
 {
     if (load->mctiStale || load->spaStale)

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using namespace load_image_test;
 
@@ -447,4 +448,107 @@ TEST_F(LoadFiles, FailedSaveLeavesThePreviousFileIntact)
     EXPECT_EQ(Save_Load(src(), (folder_ / "no" / "such.vlm").c_str()), 0);
     EXPECT_EQ(Save_Load(src(), folder_.c_str()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(folder_));
+}
+
+// Each failure of opening, saving and reading names its reason; the
+// functions without a reason answer the same.
+TEST_F(LoadFiles, FailuresNameTheirReason)
+{
+    ASSERT_GE(Add(src(), kGasoline), 0);
+    const std::filesystem::path good = folder_ / "good.vlm";
+    ASSERT_EQ(Save_Load(src(), good.c_str()), 1);
+    const std::vector<uint8_t> image = Contents(good);
+    auto write = [&](const char *name, const std::vector<uint8_t> &bytes) {
+        const std::filesystem::path p = folder_ / name;
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+        return p;
+    };
+    const std::filesystem::path truncated =
+        write("truncated.vlm", std::vector<uint8_t>(image.begin(), image.end() - 3));
+    const std::filesystem::path foreign = write("foreign.vlm", {'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'});
+    const std::filesystem::path newer = write("newer.vlm", Bytes().u32(8).u32(4).u32(0).b);
+    const std::filesystem::path empty = write("empty.vlm", {});
+    const std::filesystem::path unreadable = write("unreadable.vlm", image);
+    std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    // The superuser reads any file, so the permission row only holds for
+    // other users.
+    const bool privileged = ::geteuid() == 0;
+
+    const struct {
+        std::filesystem::path path;
+        DravlenLoadFailure why;
+    } opens[] = {
+        {good, LOAD_OK},
+        {folder_ / "missing.vlm", LOAD_FAILURE_NOT_FOUND},
+        {folder_ / "missing" / "x.vlm", LOAD_FAILURE_NOT_FOUND},
+        {folder_, LOAD_FAILURE_NOT_A_FILE},
+        {unreadable, privileged ? LOAD_OK : LOAD_FAILURE_PERMISSION},
+        {truncated, LOAD_FAILURE_MALFORMED},
+        {foreign, LOAD_FAILURE_NOT_A_TRUCKLOAD},
+        {empty, LOAD_FAILURE_NOT_A_TRUCKLOAD},
+        {newer, LOAD_FAILURE_VERSION},
+    };
+    for (const auto &c : opens) {
+        for (int test = 0; test <= 1; ++test) {
+            DravlenLoadFailure why = LOAD_FAILURE_IO;
+            const int opened = OpenWithReason_Load(dst(), c.path.c_str(), test, &why);
+            EXPECT_EQ(why, c.why) << c.path << " test " << test << ": " << DescribeFailure_Load(why);
+            EXPECT_EQ(opened, c.why == LOAD_OK ? 1 : 0) << c.path;
+            EXPECT_EQ(Open_Load(dst(), c.path.c_str(), test), opened) << c.path;
+        }
+    }
+
+    // Reading an image in memory gives the same reasons as the files.
+    const std::vector<uint8_t> cut(image.begin(), image.end() - 3);
+    DravlenLoadFailure why = LOAD_OK;
+    EXPECT_EQ(UnserializeWithReason_Load(dst(), cut.data(), static_cast<uint32_t>(cut.size()), 0, &why), 1);
+    EXPECT_EQ(why, LOAD_FAILURE_MALFORMED);
+    EXPECT_EQ(UnserializeWithReason_Load(dst(), image.data(), static_cast<uint32_t>(image.size()), 0, &why), 0);
+    EXPECT_EQ(why, LOAD_OK);
+    EXPECT_EQ(UnserializeWithReason_Load(nullptr, image.data(), 4, 0, &why), 1);
+    EXPECT_EQ(why, LOAD_FAILURE_ARGUMENT);
+
+    const std::filesystem::path readOnly = write("read-only.vlm", image);
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    const struct {
+        std::filesystem::path path;
+        DravlenLoadFailure why;
+    } saves[] = {
+        {folder_ / "new.vlm", LOAD_OK},
+        {folder_ / "no" / "such.vlm", LOAD_FAILURE_NOT_FOUND},
+        {folder_, LOAD_FAILURE_NOT_A_FILE},
+        {readOnly, privileged ? LOAD_OK : LOAD_FAILURE_PERMISSION},
+        {folder_ / std::string(300, 'n'), LOAD_FAILURE_TOO_LONG},
+    };
+    for (const auto &c : saves) {
+        DravlenLoadFailure saveWhy = LOAD_FAILURE_IO;
+        const int saved = SaveWithReason_Load(src(), c.path.c_str(), &saveWhy);
+        EXPECT_EQ(saveWhy, c.why) << c.path << ": " << DescribeFailure_Load(saveWhy);
+        EXPECT_EQ(saved, c.why == LOAD_OK ? 1 : 0) << c.path;
+    }
+    EXPECT_EQ(SaveWithReason_Load(src(), nullptr, &why), 0);
+    EXPECT_EQ(why, LOAD_FAILURE_ARGUMENT);
+
+    // A write cut short by the file size limit is a lack of space.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    auto *oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = limit;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int saved = SaveWithReason_Load(src(), (folder_ / "big.vlm").c_str(), &why);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(why, LOAD_FAILURE_NO_SPACE);
+}
+
+// Every reason has its own sentence.
+TEST(LoadFailureText, EveryReasonIsDescribed)
+{
+    std::set<std::string> seen;
+    for (int why = LOAD_OK; why <= LOAD_FAILURE_NOT_REPRESENTABLE; ++why)
+        EXPECT_TRUE(seen.insert(DescribeFailure_Load(why)).second) << why;
+    EXPECT_STREQ(DescribeFailure_Load(-1), "Unknown failure.");
 }

@@ -283,3 +283,34 @@ TEST_F(ShowMe, StatusKeys)
 }
 
 } // namespace
+
+// CopyViolation_Vehicle gives a record of the caller's own for a list
+// violation and a Show-Me finding alike: editing or freeing it leaves the
+// truckload's violations as they were.
+TEST_F(ShowMe, CopiesAreTheCallersOwnWhateverTheIndex)
+{
+    ASSERT_EQ(AddViolation_Vehicle(load, "172.504(a)"), 1);
+    SetValue_Vehicle(load, "NumShowMeViolations", "1");
+    SetValue_Vehicle(load, "ShowMeViolation0", "393.55(a)|ABS|||D|1|393.55");
+    ASSERT_EQ(GetNumViolations_Vehicle(load), 2u);
+    const struct {
+        uint32_t index;
+        const char *reg;
+        bool libraryOwned;  // what GetViolation_Vehicle answers at the index
+    } cases[] = {{0, "172.504(a)", true}, {1, "393.55(a)", false}};
+    for (const auto &c : cases) {
+        Violation *copy = CopyViolation_Vehicle(load, c.index);
+        ASSERT_NE(copy, nullptr) << c.index;
+        Violation *held = GetViolation_Vehicle(load, c.index);
+        ASSERT_NE(held, nullptr);
+        EXPECT_NE(copy, held) << c.index;
+        EXPECT_STREQ(GetReg_Violation(copy), c.reg);
+        EXPECT_STREQ(GetDescription_Violation(copy), GetDescription_Violation(held));
+        SetDescription_Violation(copy, "edited copy");
+        qv_free(copy);
+        EXPECT_STRNE(GetDescription_Violation(held), "edited copy");
+        if (!c.libraryOwned)
+            qv_free(held);
+    }
+    EXPECT_EQ(CopyViolation_Vehicle(load, 2), nullptr);
+}

@@ -58,6 +58,9 @@ TEST_F(ItemTest, Table1AndPlacardingAndMarkingExceptions)
         EXPECT_EQ(IsTable2_Hazmat(item), 1 - c.table1);
         EXPECT_EQ(ExemptFromPlacarding_Hazmat(item), c.exemptPlacarding);
         EXPECT_EQ(ExemptFromMarking_Hazmat(item), c.exemptMarking);
+        // The clearer names answer as the old ones.
+        EXPECT_EQ(HasPlacardingException_Hazmat(item), c.exemptPlacarding);
+        EXPECT_EQ(HasMarkingException_Hazmat(item), c.exemptMarking);
         Reset_Hazmat(item, 0);
         --used_;
     }
@@ -79,12 +82,14 @@ TEST_F(ItemTest, SubsidiaryPlacardsAndResidueExceptions)
     Hazmat *residue = Bind(kGasoline);
     SetResidue_Hazmat(residue, 1);
     EXPECT_EQ(IsExemptFromPlacarding_Hazmat(residue), 1);
+    EXPECT_EQ(IsResidueExemptFromPlacarding_Hazmat(residue), 1);
     EXPECT_EQ(IsExemptFromShippingPaper_Hazmat(residue), 1);
     SetBulkPackaging_Hazmat(residue, 1);
     EXPECT_EQ(IsExemptFromPlacarding_Hazmat(residue), 0);
     Hazmat *pih = Bind(kPoisonGasZoneA);
     SetResidue_Hazmat(pih, 1);
     EXPECT_EQ(IsExemptFromPlacarding_Hazmat(pih), 0);
+    EXPECT_EQ(IsResidueExemptFromPlacarding_Hazmat(pih), 0);
     Hazmat *ext = Bind(kFireExtinguisher);
     EXPECT_EQ(IsExemptFromShippingPaper_Hazmat(ext), 0);
     SetExemption_Hazmat(ext, 7, 1);
