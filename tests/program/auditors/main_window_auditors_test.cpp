@@ -62,7 +62,17 @@ private slots:
         QCOMPARE(w.actMarkingAuditor->text(), QStringLiteral("HazMat &Package Marking Auditor"));
         QCOMPARE(w.popupMenu->actions().value(0)->text(), QStringLiteral("HazMat Label Auditor"));
         QCOMPARE(w.popupMenu->actions().value(1)->text(), QStringLiteral("HazMat Package Marking Auditor"));
-        QVERIFY(w.popupMenu->actions().value(2)->isSeparator());
+        // The pop-up menu lists the auditors in the menu's order, then one
+        // separator before the reference entries.
+        QStringList popup;
+        for (QAction *a : w.popupMenu->actions())
+            popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(popup.mid(0, 6), QStringList({QStringLiteral("HazMat Label Auditor"),
+                                               QStringLiteral("HazMat Package Marking Auditor"),
+                                               QStringLiteral("HazMat Shipping Paper Auditor"),
+                                               QStringLiteral("Motor Cargo Tank Inspection"),
+                                               QStringLiteral("Show Me What You See"), QStringLiteral("-")}));
+        QVERIFY(popup.count(QStringLiteral("-")) == 2);   // and the one before the guide
 
         // Nothing on the truckload: nothing to audit.
         w.updateAuditorCommands();

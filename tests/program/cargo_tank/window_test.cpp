@@ -492,7 +492,7 @@ private slots:
         QVERIFY(command);
         QVERIFY(main.auditingMenu->actions().contains(command));
         QCOMPARE(command->text(), QStringLiteral("&Motor Cargo Tank Inspection"));
-        QCOMPARE(main.popupMenu->actions().value(0)->text(), QStringLiteral("Motor Cargo Tank Inspection"));
+        QCOMPARE(main.popupMenu->actions().value(3)->text(), QStringLiteral("Motor Cargo Tank Inspection"));
         command->trigger();
         QCOMPARE(caption, QStringLiteral("Motor Cargo Tank Inspection"));
         QCOMPARE(main.vehicleList->currentItem()->text(), QStringLiteral("DOT/TC 406"));
