@@ -18,7 +18,14 @@ namespace {
 std::string Element(const CTRec *row, int slot, int code, int i)
 {
     const char *e = GetElement_CTRec(row, slot, code, i);
-    return e ? frontend::libraryTextToUtf8(e) : std::string();
+    std::string text = e ? frontend::libraryTextToUtf8(e) : std::string();
+    // Column 2 marks its italic words (not part of the shipping name,
+    // 172.101(c)(1)) with <I>...</I> for the table entry page; on a terminal
+    // they are shown as plain words.
+    for (const char *tag : {"<I>", "</I>"})
+        for (size_t at; (at = text.find(tag)) != std::string::npos;)
+            text.erase(at, std::char_traits<char>::length(tag));
+    return text;
 }
 
 std::string List(const CTRec *row, int slot, int code)
