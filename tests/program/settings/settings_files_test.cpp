@@ -263,6 +263,8 @@ void ShellFilesTest::damagedSettingsFileIsLeftAlone()
     // older version, or not a settings file at all) is neither read as
     // settings nor rewritten with defaults: the folders it named, the shared
     // Do Not Ship folder among them, stay recoverable.
+    // The start of an executable, NUL bytes included.
+    static const char kForeign[] = "\x7f" "ELF\x02\x01\x01\0\0garbage=1";
     struct Case {
         const char *name;
         std::string content;
@@ -270,7 +272,7 @@ void ShellFilesTest::damagedSettingsFileIsLeftAlone()
     } const cases[] = {
         {"empty", "", true},
         {"blank lines", "\n\r\n  \n", true},
-        {"foreign text", std::string("\x7f" "ELF\x02\x01\x01\0\0garbage=1", 20), true},
+        {"foreign text", std::string(kForeign, sizeof kForeign - 1), true},
         {"only unknown sections", "[Window]\nLeft=10\n", true},
         {"one known section", "[SavedLoads]\nProcessLegality=0\n", false},
     };
