@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test bench fuzz clean
+.PHONY: all setup configure build run test package package-check bench fuzz clean
 
 all: build
 
@@ -18,11 +18,34 @@ configure: setup $(BUILD)/CMakeCache.txt
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS) -- --quiet
 
+# Without a display the desktop program cannot start: the command-line
+# checker shows what Velmora does on a sample truckload instead.
+DEMO_TRUCKLOAD = tests/cli/samples/gasoline-cargo-tank.json
+
 run: build
-	@$(BUILD)/bin/velmora
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/velmora; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop program needs one."; \
+	  echo "Running the command-line checker on a sample truckload instead:"; \
+	  echo "  $(BUILD)/bin/velmora-check check $(DEMO_TRUCKLOAD)"; \
+	  echo; \
+	  $(BUILD)/bin/velmora-check check $(DEMO_TRUCKLOAD); \
+	fi
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Debian packages velmora_<version>_<arch>.deb and velmora-dev_..., built
+# with CPack and copied here: sudo apt install ./velmora_*.deb
+package: build
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@cp $(BUILD)/velmora_*.deb $(BUILD)/velmora-dev_*.deb .
+	@ls velmora_*.deb velmora-dev_*.deb
+
+# The packages unpacked into a temporary root and run from there.
+package-check: package
+	@scripts/package-check.sh $(BUILD)
 
 bench: setup
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
@@ -42,4 +65,4 @@ fuzz: setup
 	@tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(FUZZ_BUILD) velmora_*.deb velmora-dev_*.deb

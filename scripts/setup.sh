@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev xvfb xauth fonts-liberation2
   poppler-utils
   clang libclang-rt-dev
+  python3 groff-base
+  dpkg-dev librsvg2-bin desktop-file-utils appstream imagemagick
 )
 
 missing=()

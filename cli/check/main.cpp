@@ -42,7 +42,8 @@ const char kUsage[] =
     "usage: velmora-check check FILE... [--json] [--dangerous-first] [--no-id-on-placards]\n"
     "                     [--placard-all] [--ruleset N] [--pdf OUT.pdf [--paper letter|a4]]\n"
     "       velmora-check search TEXT [--by name|class|id]\n"
-    "       velmora-check show ID|PID\n";
+    "       velmora-check show ID|PID\n"
+    "       velmora-check --help | --version\n";
 
 // A truckload is kilobytes; far more is a wrong file, or an endless one
 // such as a device.
@@ -326,6 +327,14 @@ int main(int argc, char **argv)
     }
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << "velmora-check " << VELMORA_VERSION << "\n";
+        return 0;
+    }
     // Whatever goes wrong is bad input, never an abort: the message names
     // the command and its arguments.
     try {

@@ -1,4 +1,5 @@
 // velmora: the program's start.
+#include "app/command_line.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
@@ -8,10 +9,34 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
+    // --help and --version answer before the window system is reached.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const velmora::ProgramArguments options = velmora::parseProgramArguments(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s\n%s", qPrintable(options.error), qPrintable(velmora::programUsage()));
+        return 2;
+    }
+    if (options.help || options.version) {
+        if (options.version)
+            std::printf("velmora %s\n", velmora::kProgramVersion);
+        if (options.help)
+            std::printf("%s", qPrintable(velmora::programUsage()));
+        return 0;
+    }
+    // A file named relative to where the program was started, before the
+    // working folder becomes the program folder.
+    const QString truckloadFile =
+        options.truckloadFile.isEmpty() ? QString() : QFileInfo(options.truckloadFile).absoluteFilePath();
+
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
 
@@ -31,7 +56,11 @@ int main(int argc, char **argv)
     prompts.setParent(&window);
     if (!window.started())
         return 1;
+    if (options.quitAfterStart)
+        return 0;
     window.showMaximized();
     splash->raise();
+    if (!truckloadFile.isEmpty())
+        window.openTruckloadPath(truckloadFile);
     return app.exec();
 }

@@ -192,6 +192,7 @@ public slots:
     // Saved truckloads (saved_main_window.cpp).
     void newTruckload();
     void openTruckloadFile();
+    void openTruckloadPath(const QString &path);   // a file given on the command line
     void save();
     void saveAs();
     void importTruckload();

@@ -152,6 +152,12 @@ void MainWindow::openTruckloadFile()
         saved_->open(path);
 }
 
+void MainWindow::openTruckloadPath(const QString &path)
+{
+    if (saved_)
+        saved_->open(path);
+}
+
 void MainWindow::editTruckId()
 {
     if (saved_)

@@ -12,6 +12,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <fstream>
@@ -56,6 +57,7 @@ private slots:
     void doNotShipPasswordIsUpperCased();
     void helpLinksEntries();
     void foldersFollowWritability();
+    void installedDataSitUnderThePrefix();
     void damagedSettingsFileIsLeftAlone();
     void unreadableDoNotShipListIsAnError();
     void killedSaveLeavesOldOrNewContent();
@@ -255,6 +257,37 @@ void ShellFilesTest::foldersFollowWritability()
     QCOMPARE(user.programFolder, std::string("/usr/lib/velmora/"));
     QCOMPARE(user.settingsFolder, std::string("/home/u/.config/velmora/"));
     QCOMPARE(user.dataFolder, std::string("/home/u/.local/share/velmora/"));
+}
+
+void ShellFilesTest::installedDataSitUnderThePrefix()
+{
+    // An executable in <prefix>/bin finds its data in <prefix>/share/velmora;
+    // anywhere else (a build tree, a folder unpacked as one piece) the data
+    // sit beside the executable, even when some share/velmora exists nearby.
+    const std::vector<std::string> present = {"/usr/share/velmora/", "/opt/share/velmora/", "/home/u/share/velmora/",
+                                              "/share/velmora/"};
+    const auto isFolder = [&](const std::string &path) {
+        return std::find(present.begin(), present.end(), path) != present.end();
+    };
+    struct Case {
+        const char *executableFolder;
+        const char *programFolder;
+        bool installed;
+    } const cases[] = {
+        {"/usr/bin", "/usr/share/velmora/", true},
+        {"/usr/bin/", "/usr/share/velmora/", true},
+        {"/bin", "/share/velmora/", true},
+        {"/usr/local/bin", "/usr/local/bin/", false},           // no data under that prefix
+        {"/work/build/bin", "/work/build/bin/", false},         // the build tree
+        {"/opt/velmora", "/opt/velmora/", false},               // not a bin folder
+        {"/home/u/binaries", "/home/u/binaries/", false},
+        {"/home/u/xbin", "/home/u/xbin/", false},
+    };
+    for (const Case &c : cases) {
+        const DataLocation at = locateProgramFolder(c.executableFolder, isFolder);
+        QVERIFY2(at.programFolder == c.programFolder, c.executableFolder);
+        QVERIFY2(at.installed == c.installed, c.executableFolder);
+    }
 }
 
 void ShellFilesTest::damagedSettingsFileIsLeftAlone()

@@ -1,0 +1,20 @@
+# Writes the manual pages and formats each with every groff warning on:
+# any warning (an unknown macro, a line that groff would take as a
+# request, a bad escape) fails.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${PYTHON} ${GENERATOR} man ${SOURCE} ${OUT} 0.0.0 RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the generator failed")
+endif()
+file(GLOB pages ${OUT}/*.1)
+list(LENGTH pages n)
+if(NOT n EQUAL 2)
+  message(FATAL_ERROR "expected the pages of velmora and velmora-check, got: ${pages}")
+endif()
+foreach(page IN LISTS pages)
+  execute_process(COMMAND groff -man -Tutf8 -ww -z ${page} RESULT_VARIABLE rc ERROR_VARIABLE warnings)
+  if(NOT rc EQUAL 0 OR NOT warnings STREQUAL "")
+    message(FATAL_ERROR "${page}: ${warnings}")
+  endif()
+endforeach()
