@@ -6,7 +6,8 @@
 #   scripts/screenshots.sh [VELMORA] [OUTDIR]
 #     VELMORA  the program (default build/bin/velmora)
 #     OUTDIR   where the PNGs go (default packaging/screenshots)
-# Needs xvfb-run (xvfb), import (imagemagick) and xwininfo (x11-utils).
+# Needs xvfb-run (xvfb), import (imagemagick), xwininfo (x11-utils) and
+# xdotool: Xvfb has no window manager, so the script sizes the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/bin/velmora}")
@@ -42,6 +43,7 @@ shot() {
     echo "screenshots: the main window did not appear" >&2
     return 1
   fi
+  xdotool windowmove "$id" 0 0 windowsize "$id" 1600 1000
   sleep 3   # the splash window closes after two seconds
   import -window "$id" "$out/$name.png"
   kill "$pid"

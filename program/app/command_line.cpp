@@ -28,6 +28,18 @@ ProgramArguments parseProgramArguments(const QStringList &arguments)
     return a;
 }
 
+ProgramArguments helpOrVersion(const QStringList &arguments)
+{
+    ProgramArguments a;
+    for (const QString &arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        a.help = a.help || arg == QLatin1String("--help") || arg == QLatin1String("-h");
+        a.version = a.version || arg == QLatin1String("--version");
+    }
+    return a;
+}
+
 QString programUsage()
 {
     return QStringLiteral("usage: velmora [--version] [--help] [--quit-after-start] [FILE.vlm]\n"

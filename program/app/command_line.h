@@ -16,8 +16,14 @@ struct ProgramArguments {
     QString error;                 // what is wrong with the command line, empty when nothing
 };
 
-// `arguments` without the program name.
+// `arguments` without the program name, after Qt took its own options
+// (-platform, -style, ...).
 ProgramArguments parseProgramArguments(const QStringList &arguments);
+
+// Only --help and --version, wherever they stand before "--", among any
+// other arguments, Qt's own included: they are answered before the window
+// system starts.
+ProgramArguments helpOrVersion(const QStringList &arguments);
 
 // The --help text.
 QString programUsage();

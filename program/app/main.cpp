@@ -16,28 +16,31 @@
 
 int main(int argc, char **argv)
 {
-    // --help and --version answer before the window system is reached.
-    QStringList arguments;
+    // --help and --version answer before the window system is reached, so
+    // they work without a display.
+    QStringList given;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const velmora::ProgramArguments options = velmora::parseProgramArguments(arguments);
+        given << QString::fromLocal8Bit(argv[i]);
+    const velmora::ProgramArguments early = velmora::helpOrVersion(given);
+    if (early.help || early.version) {
+        if (early.version)
+            std::printf("velmora %s\n", velmora::kProgramVersion);
+        if (early.help)
+            std::printf("%s", qPrintable(velmora::programUsage()));
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // What Qt's own options (-platform, -style, ...) leave.
+    const velmora::ProgramArguments options = velmora::parseProgramArguments(app.arguments().mid(1));
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "velmora: %s\n%s", qPrintable(options.error), qPrintable(velmora::programUsage()));
         return 2;
-    }
-    if (options.help || options.version) {
-        if (options.version)
-            std::printf("velmora %s\n", velmora::kProgramVersion);
-        if (options.help)
-            std::printf("%s", qPrintable(velmora::programUsage()));
-        return 0;
     }
     // A file named relative to where the program was started, before the
     // working folder becomes the program folder.
     const QString truckloadFile =
         options.truckloadFile.isEmpty() ? QString() : QFileInfo(options.truckloadFile).absoluteFilePath();
-
-    QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
 
     // The splash window paints at once and closes itself after 2000 ms.

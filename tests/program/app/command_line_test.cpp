@@ -10,6 +10,7 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
     void arguments();
+    void helpAndVersionAmongOtherArguments();
 };
 
 void CommandLineTest::arguments()
@@ -40,6 +41,27 @@ void CommandLineTest::arguments()
         QVERIFY2(a.quitAfterStart == c.quit, what.constData());
         QCOMPARE(a.truckloadFile, c.file);
         QCOMPARE(a.error, c.error);
+    }
+}
+
+void CommandLineTest::helpAndVersionAmongOtherArguments()
+{
+    // Answered before Qt takes its own options out, so those stand beside them.
+    struct Case {
+        QStringList args;
+        bool help, version;
+    } const cases[] = {
+        {{"-platform", "offscreen", "--version"}, false, true},
+        {{"--nope", "-h"}, true, false},
+        {{"a.vlm", "--help", "--version"}, true, true},
+        {{"--", "--version"}, false, false},   // a file named --version
+        {{"a.vlm"}, false, false},
+    };
+    for (const Case &c : cases) {
+        const ProgramArguments a = helpOrVersion(c.args);
+        const QByteArray what = c.args.join(' ').toUtf8();
+        QVERIFY2(a.help == c.help, what.constData());
+        QVERIFY2(a.version == c.version, what.constData());
     }
 }
 
