@@ -253,8 +253,8 @@ void ShellFilesTest::foldersFollowWritability()
     QCOMPARE(own.programFolder, std::string("/opt/velmora/"));
     QCOMPARE(own.settingsFolder, std::string("/opt/velmora/"));
     QCOMPARE(own.dataFolder, std::string("/opt/velmora/"));
-    const Folders user = chooseFolders("/usr/lib/velmora/", false, "/home/u/.config", "/home/u/.local/share/");
-    QCOMPARE(user.programFolder, std::string("/usr/lib/velmora/"));
+    const Folders user = chooseFolders("/usr/share/velmora/", false, "/home/u/.config", "/home/u/.local/share/");
+    QCOMPARE(user.programFolder, std::string("/usr/share/velmora/"));
     QCOMPARE(user.settingsFolder, std::string("/home/u/.config/velmora/"));
     QCOMPARE(user.dataFolder, std::string("/home/u/.local/share/velmora/"));
 }
