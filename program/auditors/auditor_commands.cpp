@@ -96,23 +96,16 @@ void AuditorCommands::updateActions()
         a->setEnabled(one);
 }
 
-void AuditorCommands::showLabelAuditor()
-{
-    const Hazmat *item = auditedItem();
-    if (!item)
-        return;
-    auto window = auditors::makeLabelAuditor(auditors::auditItemFromHazmat(item, GetRuleset_Engine(engine_)),
-                                             programFolder_, window_);
-    dialogs_.exec(*window);
-}
+void AuditorCommands::showLabelAuditor() { showAuditor(&auditors::makeLabelAuditor); }
 
-void AuditorCommands::showMarkingAuditor()
+void AuditorCommands::showMarkingAuditor() { showAuditor(&auditors::makeMarkingAuditor); }
+
+void AuditorCommands::showAuditor(MakeAuditor make)
 {
     const Hazmat *item = auditedItem();
     if (!item)
         return;
-    auto window = auditors::makeMarkingAuditor(auditors::auditItemFromHazmat(item, GetRuleset_Engine(engine_)),
-                                               programFolder_, window_);
+    auto window = make(auditors::auditItemFromHazmat(item, GetRuleset_Engine(engine_)), programFolder_, window_);
     dialogs_.exec(*window);
 }
 

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -16,6 +18,10 @@ namespace velmora {
 
 class Dialogs;
 class TruckloadView;
+namespace auditors {
+class AuditorWindow;
+struct AuditItem;
+} // namespace auditors
 
 class AuditorCommands : public QObject {
     Q_OBJECT
@@ -44,6 +50,10 @@ public slots:
     void showMarkingAuditor();
 
 private:
+    using MakeAuditor = std::unique_ptr<auditors::AuditorWindow> (*)(const auditors::AuditItem &item,
+                                                                     const QString &programFolder, QWidget *parent);
+    void showAuditor(MakeAuditor make);
+
     Engine *engine_;
     Dialogs &dialogs_;
     QString programFolder_;

@@ -88,13 +88,17 @@ bool SavedTruckloads::saveAs() { return store_ && store_->saveAs(); }
 
 bool SavedTruckloads::save() { return store_ && store_->save(); }
 
+QString SavedTruckloads::chooseTruckloadFile() const
+{
+    return context_.dialogs->fileName(FileDialogMode::Open, QStringLiteral("HazMat files (*.vlm)"), saveFolder(),
+                                      context_.window);
+}
+
 void SavedTruckloads::openFile()
 {
     if (!store_)
         return;
-    const QString path = context_.dialogs->fileName(FileDialogMode::Open, QStringLiteral("HazMat files (*.vlm)"),
-                                                    saveFolder(), context_.window);
-    if (!path.isEmpty())
+    if (const QString path = chooseTruckloadFile(); !path.isEmpty())
         store_->open(path);
 }
 
@@ -108,9 +112,7 @@ void SavedTruckloads::importFile()
 {
     if (!store_)
         return;
-    const QString path = context_.dialogs->fileName(FileDialogMode::Open, QStringLiteral("HazMat files (*.vlm)"),
-                                                    saveFolder(), context_.window);
-    if (!path.isEmpty())
+    if (const QString path = chooseTruckloadFile(); !path.isEmpty())
         store_->importFile(path);
 }
 

@@ -92,6 +92,8 @@ signals:
 
 private:
     QString saveFolder() const;
+    // A truckload file to read: its path, or "" when cancelled.
+    QString chooseTruckloadFile() const;
     void showContextMenu(const QPoint &globalPos);
 
     Context context_;
