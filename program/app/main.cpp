@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/prompts.h"
+#include "saved/saved_truckloads.h"
 #include "settings/settings.h"
 #include "app/splash_screen.h"
 
@@ -64,6 +65,6 @@ int main(int argc, char **argv)
     window.showMaximized();
     splash->raise();
     if (!truckloadFile.isEmpty())
-        window.openTruckloadPath(truckloadFile);
+        window.savedTruckloads()->openPath(truckloadFile);
     return app.exec();
 }

@@ -1,22 +1,29 @@
 #include "app/main_window.h"
 
-#include "documents/report_commands.h"
-#include "search/search_run.h"
-#include "saved/saved_store.h"   // saved truckloads
-
-#include "compliance/compliance_view.h"
 #include "app/about_box.h"
+#include "app/dialogs.h"
 #include "app/dravlen_library.h"
 #include "app/help_window.h"
 #include "app/launchers.h"
-#include "settings/preferences_dialog.h"
 #include "app/rules_menu.h"
-#include "auditors/cargo_tank/open_from_main_window.h"   // auditors
-#include "auditors/shipping_paper/open_from_main_window.h"   // auditors
+#include "auditors/auditor_commands.h"
+#include "auditors/cargo_tank/open_from_main_window.h"
+#include "auditors/shipping_paper/open_from_main_window.h"
+#include "compliance/compliance_view.h"
+#include "documents/print_commands.h"
+#include "refviews/reference_commands.h"
+#include "saved/saved_store.h"
+#include "saved/saved_truckloads.h"
+#include "saved/saved_view.h"
 #include "search/search_listing.h"
-#include "truckload/clipboard.h"          // truckload editing
-#include "truckload/truckload_editing.h"  // truckload editing
-#include "viewer/reference_links.h"       // regulations viewer, guide
+#include "search/search_view.h"
+#include "settings/help_links.h"
+#include "settings/ini_file.h"
+#include "settings/preferences_dialog.h"
+#include "truckload/truckload_commands.h"
+#include "truckload/truckload_view.h"
+#include "viewer/guide_items.h"
+#include "viewer/reference_links.h"
 
 #include "dravlen.h"
 #include "frontend/file_io.h"
@@ -24,14 +31,10 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
@@ -40,30 +43,15 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace velmora {
 
-EditCommands editCommandsForView(View view, const EditCommands &previous, bool clipboardHasItems)
-{
-    EditCommands c;   // Compliance, Saved Truckloads: everything off
-    switch (view) {
-    case View::Truckload:
-        c = previous;
-        c.add = true;
-        c.remove = false;
-        c.paste = clipboardHasItems;
-        break;
-    case View::Search:
-        c.add = true;
-        break;
-    case View::Compliance:
-    case View::SavedTruckloads:
-        break;
-    }
-    return c;
-}
-
-MainWindow::MainWindow(HazmatLibrary &library, Prompts &prompts, const Folders &folders, QWidget *parent)
-    : QMainWindow(parent), lib_(library), prompts_(prompts), folders_(folders)
+MainWindow::MainWindow(HazmatLibrary &library, Prompts &prompts, const Folders &folders, Dialogs *dialogs,
+                       QWidget *parent)
+    : QMainWindow(parent), lib_(library), prompts_(prompts),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<Dialogs>()), dialogs_(dialogs ? dialogs : ownDialogs_.get()),
+      folders_(folders)
 {
     setObjectName(QStringLiteral("MainWindow"));
     startUp();
@@ -88,6 +76,8 @@ void MainWindow::startUp()
     // 4: the engine.
     lib_.initEngine();
     engineUp_ = true;
+    if (auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_))
+        engine_ = dravlen->engine();
     // 5: program folder and the regulations program.
     programFolder_ = QString::fromStdString(folders_.programFolder);
     viewerPath_ = regulationsViewerPath(programFolder_);
@@ -115,19 +105,15 @@ void MainWindow::startUp()
     lib_.setPlacardAllHazmats(false);
 
     buildViews();
+    buildFeatures();
     buildMenus();
-    setUpEditing();   // truckload editing
-    setUpSaved();     // saved truckloads
-    setUpReferenceViews();   // reference views
-    setUpAuditors();         // label and package-marking auditors
-    cargo_tank::installCargoTankCommands(*this, prompts_);   // auditors
-    shipping_paper::installShippingPaperCommands(*this, prompts_);   // auditors
-    arrangeAuditorMenus();
+    cargo_tank::installCargoTankCommands(*this, prompts_);
+    shipping_paper::installShippingPaperCommands(*this, prompts_);
+    AuditorCommands::arrangeMenus(*auditingMenu_, *popupMenu_);
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
     complianceTitle_->setText(complianceTitle(lib_.rulesetStatus(lib_.currentRuleset())));
-    // 10: the sort of the saved loads starts at column 0 ascending (their view arrives later).
     // 12: the ID toggle.
     if (settings_.enableBulk)
         setIDToggle(true, QStringLiteral("Display ID markings on orange panels (on)"));
@@ -153,13 +139,109 @@ void MainWindow::startUp()
     QApplication::setApplicationDisplayName(QString());
     setMinimumSize(750, 450);
     // 19: vehicles.
-    fillVehicleList();
+    truckload_->resetVehicle();
     // 20-21.
-    commands_ = EditCommands{};
     showView(View::Truckload);
     setStatus(QStringLiteral("Ready"));
     started_ = true;
 }
+
+// The commands of each feature, on the window's views.
+void MainWindow::buildFeatures()
+{
+    TruckloadCommands::Context editing;
+    editing.library = &lib_;
+    editing.engine = engine_;
+    editing.prompts = &prompts_;
+    editing.dialogs = dialogs_;
+    editing.doNotShip = &dns_;
+    editing.organisation = QString::fromStdString(organisation_);
+    editing.programFolder = programFolder_;
+    editing.shownView = &view_;
+    editing.window = this;
+    truckload_ = std::make_unique<TruckloadCommands>(editing, *truckloadView_, *searchView_);
+    connect(truckload_.get(), &TruckloadCommands::statusChanged, this, &MainWindow::setStatus);
+    connect(truckload_.get(), &TruckloadCommands::truckloadChanged, this, &MainWindow::showCompliance);
+
+    SavedTruckloads::Context saving;
+    saving.engine = engine_;
+    saving.prompts = &prompts_;
+    saving.dialogs = dialogs_;
+    saving.settings = &settings_;
+    saving.programFolder = programFolder_;
+    saving.fontAdjust = fontAdjust_;
+    saving.shownView = &view_;
+    saving.window = this;
+    saved_ = std::make_unique<SavedTruckloads>(saving, *savedView_);
+    connect(saved_.get(), &SavedTruckloads::statusChanged, this, &MainWindow::setStatus);
+    connect(saved_.get(), &SavedTruckloads::nameChanged, truckloadView_, &TruckloadView::setTruckloadName);
+    connect(saved_.get(), &SavedTruckloads::truckloadReplaced, this, &MainWindow::truckloadReplaced);
+    connect(saved_.get(), &SavedTruckloads::truckloadCleared, this, &MainWindow::truckloadCleared);
+
+    ReportSources sources;
+    sources.view = [this] {
+        switch (view_) {
+        case View::Compliance: return ReportView::Compliance;
+        case View::Search: return ReportView::Search;
+        case View::SavedTruckloads: return ReportView::SavedTruckloads;
+        case View::Truckload: break;
+        }
+        return ReportView::Truckload;
+    };
+    sources.engine = [this] { return engine_; };
+    // The compliance view counts its options from 1.
+    sources.currentOption = [this] { return std::max(complianceView_->optionNumber() - 1, 0); };
+    sources.settings = [this] { return settings_; };
+    sources.searchRows = [this] {
+        std::vector<reports::SearchReportRow> rows;
+        const QTreeWidget *list = searchView_->results();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *item = list->topLevelItem(i);
+            rows.push_back({item->text(0), item->text(1), item->text(2), item->text(3), item->text(4)});
+        }
+        return rows;
+    };
+    sources.savedLoads = [this] {
+        reports::SavedLoadsReport report;
+        report.processedLegality = settings_.processLegality;
+        for (const SavedRow &row : saved_->rows()) {
+            QStringList cells{row.name, row.lastSavedText()};
+            if (report.processedLegality)
+                cells << row.legalityText << row.placards << row.markings << row.messages;
+            report.rows.push_back(cells);
+        }
+        return report;
+    };
+    sources.selectedSavedFile = [this] {
+        const std::vector<size_t> rows = saved_->selectedRows();
+        return rows.size() == 1 ? saved_->rows()[rows[0]].path() : QString();
+    };
+    print_ = std::make_unique<PrintCommands>(this, prompts_, std::move(sources));
+    connect(print_.get(), &PrintCommands::statusChanged, this, &MainWindow::setStatus);
+    connect(saved_.get(), &SavedTruckloads::contextMenuBuilding, print_.get(), &PrintCommands::addSavedReportEntries);
+
+    // The pop-up menu of the truckload list and the search results: the
+    // auditors, the reference views, the guide.
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("popupMenu"));
+    ReferenceCommands::Context references;
+    references.engine = engine_;
+    references.prompts = &prompts_;
+    references.dialogs = dialogs_;
+    references.programFolder = programFolder_;
+    references.viewerPath = viewerPath_;
+    references.shownView = &view_;
+    references.window = this;
+    references_ = std::make_unique<ReferenceCommands>(references, *popupMenu_, *truckloadView_, *searchView_);
+    popupMenu_->addSeparator();
+    QAction *guide = popupMenu_->addAction(QStringLiteral("Emergency Response Guide"));
+    guide->setObjectName(QStringLiteral("popupEmergencyResponseGuide"));
+    connect(guide, &QAction::triggered, this, &MainWindow::showEmergencyResponseGuide);
+    connect(truckloadView_, &TruckloadView::contextMenuRequested, this, &MainWindow::showPopupMenu);
+    connect(searchView_, &SearchView::contextMenuRequested, this, &MainWindow::showPopupMenu);
+}
+
+void MainWindow::showPopupMenu(const QPoint &globalPos) { popupMenu_->popup(globalPos); }
 
 QString MainWindow::windowCaption() const
 {
@@ -172,11 +254,11 @@ QString MainWindow::windowCaption() const
 
 void MainWindow::setIDToggle(bool down, const QString &hint)
 {
-    if (!idToggleButton)
+    if (!idToggleButton_)
         return;
-    const QSignalBlocker block(idToggleButton);
-    idToggleButton->setChecked(down);
-    idToggleButton->setToolTip(hint);
+    const QSignalBlocker block(idToggleButton_);
+    idToggleButton_->setChecked(down);
+    idToggleButton_->setToolTip(hint);
 }
 
 void MainWindow::toggleIdSearch(bool down)
@@ -188,15 +270,14 @@ void MainWindow::toggleIdSearch(bool down)
     if (view_ == View::Compliance)
         showCompliance();
     else if (view_ == View::SavedTruckloads)
-        rebuildSavedList();   // saved truckloads: placards with or without numbers
+        saved_->rebuild();   // placards with or without numbers
 }
 
-// Compliance rendering: the engine recomputes, the view reads its output.
-// A scripted library (tests) has no engine: the view then shows nothing.
+// The engine recomputes, the view reads its output.  A scripted library
+// (tests) has no engine: the view then shows nothing.
 void MainWindow::showCompliance()
 {
-    auto *dravlen = dynamic_cast<DravlenLibrary *>(&lib_);
-    Engine *engine = dravlen && engineUp_ ? dravlen->engine() : nullptr;
+    Engine *engine = engineUp_ ? engine_ : nullptr;
     if (engine)
         Calculate_Engine(engine);
     complianceView_->refresh(engine);
@@ -205,88 +286,119 @@ void MainWindow::showCompliance()
 void MainWindow::setStatus(const QString &text) { status_->setText(text); }
 QString MainWindow::statusText() const { return status_->text(); }
 QString MainWindow::complianceTitleText() const { return complianceTitle_->text(); }
+const EditCommands &MainWindow::editCommands() const { return truckload_->commands(); }
+SavedStore *MainWindow::savedStore() const { return saved_ ? saved_->store() : nullptr; }
+ReportCommands *MainWindow::reportCommands() const { return print_ ? &print_->reports() : nullptr; }
+
+QString MainWindow::truckloadName() const
+{
+    return savedStore() ? savedStore()->name() : QString::fromStdString(lib_.truckloadName());
+}
+
+void MainWindow::openCitation(const QString &citation) { viewer::openReferenceLink(citation, programFolder_, this); }
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setShortcut(QKeySequence::Quit);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    buildFileCommands(file, exit);   // saved truckloads
-    buildPrintCommands(file, exit);  // printing and PDF export
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_->addActions({saved_->newAction(), saved_->openAction(), saved_->saveAction(), saved_->saveAsAction(),
+                           saved_->importAction(), saved_->exportAction()});
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(saved_->truckIdAction());
+    fileMenu_->addSeparator();
+    fileMenu_->addActions(print_->fileMenuActions());
+    fileMenu_->addSeparator();
+    exitAction_ = fileMenu_->addAction(QStringLiteral("E&xit"));
+    exitAction_->setShortcut(QKeySequence::Quit);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addActions({truckload_->cutAction(), truckload_->copyAction(), truckload_->pasteAction()});
+    editMenu_->addSeparator();
+    editMenu_->addActions({truckload_->addAction(), truckload_->removeAction(), truckload_->editAction()});
+    editMenu_->addSeparator();
     // "Pre&ferences": R belongs to "&Remove Item(s)" in this menu.
-    QAction *prefs = edit->addAction(QStringLiteral("Pre&ferences"));
-    prefs->setShortcut(QKeySequence::Preferences);
-    connect(prefs, &QAction::triggered, this, &MainWindow::showPreferences);
-    buildEditCommands(edit, prefs);   // truckload editing
+    preferencesAction_ = editMenu_->addAction(QStringLiteral("Pre&ferences"));
+    preferencesAction_->setShortcut(QKeySequence::Preferences);
+    connect(preferencesAction_, &QAction::triggered, this, &MainWindow::showPreferences);
 
-    viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    actToolbar_ = viewMenu->addAction(QStringLiteral("&Toolbar"));
-    actToolbar_->setCheckable(true);
-    actToolbar_->setChecked(true);
-    connect(actToolbar_, &QAction::toggled, toolbar_, &QWidget::setVisible);
-    actStatusBar_ = viewMenu->addAction(QStringLiteral("&Status Bar"));
-    actStatusBar_->setCheckable(true);
-    actStatusBar_->setChecked(true);
-    connect(actStatusBar_, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    viewMenu->addSeparator();
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction *toolbar = viewMenu_->addAction(QStringLiteral("&Toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    connect(toolbar, &QAction::toggled, toolbar_, &QWidget::setVisible);
+    QAction *statusBarShown = viewMenu_->addAction(QStringLiteral("&Status Bar"));
+    statusBarShown->setCheckable(true);
+    statusBarShown->setChecked(true);
+    connect(statusBarShown, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    viewMenu_->addSeparator();
     const char *const names[] = {"Truckload", "Compliance", "Search and Browse", "Saved Truckloads"};
     for (int i = 0; i < 4; ++i) {
-        QAction *a = viewMenu->addAction(QString::fromLatin1(names[i]));
+        QAction *a = viewMenu_->addAction(QString::fromLatin1(names[i]));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, i] { showView(static_cast<View>(i)); });
         viewActions_.push_back(a);
     }
-    connect(viewMenu, &QMenu::aboutToShow, this, [this] {
+    connect(viewMenu_, &QMenu::aboutToShow, this, [this] {
         for (size_t i = 0; i < viewActions_.size(); ++i)
             viewActions_[i]->setChecked(static_cast<int>(i) == static_cast<int>(view_));
     });
 
-    auditingMenu = menuBar()->addMenu(QStringLiteral("&Auditing"));   // auditors
-    auditingMenu->setObjectName(QStringLiteral("auditingMenu"));
+    auditingMenu_ = menuBar()->addMenu(QStringLiteral("&Auditing"));
+    auditingMenu_->setObjectName(QStringLiteral("auditingMenu"));
+    auditors_ = std::make_unique<AuditorCommands>(engine_, *dialogs_, programFolder_, *truckloadView_, *auditingMenu_,
+                                                  *popupMenu_, this);
 
-    rulesMenu = menuBar()->addMenu(QStringLiteral("&Rules"));
+    rulesMenu_ = menuBar()->addMenu(QStringLiteral("&Rules"));
     rulesGroup_ = new QActionGroup(this);
     rulesGroup_->setExclusive(true);
 
-    helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *contents = helpMenu->addAction(QStringLiteral("&Contents"));
+    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *contents = helpMenu_->addAction(QStringLiteral("&Contents"));
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
-    QAction *search = helpMenu->addAction(QStringLiteral("&Search..."));
+    QAction *search = helpMenu_->addAction(QStringLiteral("&Search..."));
     // No F3: that is Find Next (QKeySequence::FindNext) in every program.
     connect(search, &QAction::triggered, this, &MainWindow::searchHelp);
-    QMenu *er = menuBar()->insertMenu(helpMenu->menuAction(), new QMenu(QStringLiteral("ER"), this))->menu();
+    QMenu *er = menuBar()->insertMenu(helpMenu_->menuAction(), new QMenu(QStringLiteral("ER"), this))->menu();
     QAction *guide = er->addAction(QStringLiteral("&Emergency Response Guide"));
     connect(guide, &QAction::triggered, this, &MainWindow::showEmergencyResponseGuide);
-    QAction *tavisto = helpMenu->addAction(QStringLiteral("&Tavisto"));
+    QAction *tavisto = helpMenu_->addAction(QStringLiteral("&Tavisto"));
     connect(tavisto, &QAction::triggered, this, &MainWindow::showRegulations);
-    QAction *about = helpMenu->addAction(QStringLiteral("&About ") + kProductTitle);
+    QAction *about = helpMenu_->addAction(QStringLiteral("&About ") + kProductTitle);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 
+    // Toolbar: editing, the current truckload's file commands, printing,
+    // help and references, the ID toggle.
+    toolbar_->addActions({truckload_->cutAction(), truckload_->copyAction(), truckload_->pasteAction()});
+    toolbar_->addSeparator();
+    toolbar_->addActions({truckload_->addAction(), truckload_->removeAction(), truckload_->editAction()});
+    toolbar_->addSeparator();
+    toolbar_->addActions({saved_->newAction(), saved_->openAction(), saved_->saveAction()});
+    toolbar_->addSeparator();
+    toolbar_->addAction(saved_->truckIdAction());
+    toolbar_->addSeparator();
+    toolbar_->addAction(print_->printAction());
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Help"), this, &MainWindow::showHelpContents);
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/tavisto.svg")), QStringLiteral("Tavisto"), this,
                         &MainWindow::showRegulations);
     toolbar_->addAction(QIcon(QStringLiteral(":/icons/help.svg")), QStringLiteral("Emergency Response Guide"), this,
                         &MainWindow::showEmergencyResponseGuide);
     toolbar_->addSeparator();
-    idToggleButton = new QToolButton(toolbar_);
-    idToggleButton->setObjectName(QStringLiteral("idToggleButton"));
-    idToggleButton->setText(QStringLiteral("ID"));
-    idToggleButton->setCheckable(true);
-    toolbar_->addWidget(idToggleButton);
-    connect(idToggleButton, &QToolButton::toggled, this, &MainWindow::toggleIdSearch);
+    idToggleButton_ = new QToolButton(toolbar_);
+    idToggleButton_->setObjectName(QStringLiteral("idToggleButton"));
+    idToggleButton_->setText(QStringLiteral("ID"));
+    idToggleButton_->setCheckable(true);
+    toolbar_->addWidget(idToggleButton_);
+    connect(idToggleButton_, &QToolButton::toggled, this, &MainWindow::toggleIdSearch);
 }
 
 void MainWindow::buildRulesMenu()
 {
-    rulesMenu->clear();
+    rulesMenu_->clear();
     for (QAction *a : rulesGroup_->actions())
         rulesGroup_->removeAction(a);
     for (const auto &entry : velmora::buildRulesMenu(activeRulesetFacts(lib_), lib_.currentRuleset())) {
-        QAction *a = rulesMenu->addAction(entry.caption);
+        QAction *a = rulesMenu_->addAction(entry.caption);
         a->setCheckable(true);
         a->setChecked(entry.checked);
         a->setData(entry.index);
@@ -303,13 +415,13 @@ void MainWindow::selectRuleset(int index)
         if (view_ == View::Compliance)
             showCompliance();
         else if (view_ == View::SavedTruckloads)
-            rebuildSavedList();   // saved truckloads: summaries under the new ruleset
+            saved_->rebuild();   // summaries under the new ruleset
     }
     // The check mark always shows the engine's ruleset (unchanged when declined).
     for (QAction *a : rulesGroup_->actions())
         a->setChecked(a->data().toInt() == lib_.currentRuleset());
     complianceTitle_->setText(complianceTitle(lib_.rulesetStatus(lib_.currentRuleset())));
-    searchList->clear();
+    searchView_->clearResults();
 }
 
 void MainWindow::buildCustomHelpLinks()
@@ -317,11 +429,11 @@ void MainWindow::buildCustomHelpLinks()
     helpLinkLines_ = readHelpLinkLines(settings_.menuItemsPath);
     const HelpLinks links = buildHelpLinks(helpLinkLines_);
     if (links.hasSeparator) {
-        QAction *sep = helpMenu->addSeparator();
+        QAction *sep = helpMenu_->addSeparator();
         sep->setObjectName(QStringLiteral("CustomMenuItemSeparator0"));
     }
     for (const auto &e : links.entries) {
-        QAction *a = helpMenu->addAction(QString::fromStdString(e.caption));
+        QAction *a = helpMenu_->addAction(QString::fromStdString(e.caption));
         a->setObjectName(QStringLiteral("CustomMenuItem") + QString::number(e.line));
         const int line = e.line;
         connect(a, &QAction::triggered, this, [this, line] { openCustomHelpLink(line); });
@@ -336,40 +448,26 @@ void MainWindow::openCustomHelpLink(int line)
     openHelpLink(target, prompts_);
 }
 
-void MainWindow::fillVehicleList()
-{
-    vehicleList->clear();
-    const int n = lib_.numVehicles();
-    for (int i = 1; i < n; ++i)
-        vehicleList->addItem(QString::fromStdString(lib_.vehicleName(i)));
-    if (vehicleList->count() > 0) {
-        vehicleList->setCurrentRow(0);
-        lib_.setVehicle(vehicleList->item(0)->text().toStdString());
-    }
-    lib_.set8820Criteria(false);
-    lib_.setDODShipment(false);
-}
-
 void MainWindow::refillTruckloadList()
 {
-    // The rows of the truckload's items arrive with truckload editing; the
-    // title and the item count are kept here.
-    const QString name = truckloadName();   // saved truckloads: the truck ID
-    truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload") : QStringLiteral("Truckload (") + name + ")");
-    fillTruckloadRows();   // truckload editing
+    truckloadView_->setTruckloadName(truckloadName());
+    truckload_->refreshRows();
 }
 
-void MainWindow::applyCommands()
+// A truckload was read: the vehicle questions and the rows follow it.
+void MainWindow::truckloadReplaced(bool opened)
 {
-    // Truckload editing: the commands follow commands_.
-    if (!actAdd)
-        return;
-    actAdd->setEnabled(commands_.add);
-    actRemove->setEnabled(commands_.remove);
-    actEdit->setEnabled(commands_.edit);
-    actCut->setEnabled(commands_.cutCopy);
-    actCopy->setEnabled(commands_.cutCopy);
-    actPaste->setEnabled(commands_.paste);
+    refillTruckloadList();
+    showView(opened ? View::Compliance : View::Truckload);
+}
+
+// A new truckload starts on the first vehicle with both declarations off.
+void MainWindow::truckloadCleared()
+{
+    truckload_->resetVehicle();
+    setDirty(false);
+    showView(View::Truckload);
+    setStatus(QStringLiteral("Ready"));
 }
 
 void MainWindow::showView(View view)
@@ -378,7 +476,7 @@ void MainWindow::showView(View view)
     const bool wasShowing = stack_->currentIndex() == static_cast<int>(view);
     view_ = view;
     stack_->setCurrentIndex(static_cast<int>(view));
-    commands_ = editCommandsForView(view, commands_, clipboardHasItems());   // truckload editing: clipboard
+    truckload_->enterView(view);
     switch (view) {
     case View::Truckload:
         if (!wasShowing || previous != View::Truckload)
@@ -390,97 +488,35 @@ void MainWindow::showView(View view)
         setStatus(QString());
         break;
     case View::Search:
-        if (previous != View::Search) {
-            searchList->clear();
-            searchSort_.clear();
-            searchList->header()->setSortIndicatorShown(false);
-            lookForEdit->clear();
-            lookInCombo->setCurrentIndex(0);
-            lookForEdit->setFocus();
-        }
+        if (previous != View::Search)
+            searchView_->reset();
         setStatus(QString());
         break;
     case View::SavedTruckloads:
         setStatus(QString());
-        showSavedTruckloads(wasShowing && previous == View::SavedTruckloads);   // saved truckloads
+        saved_->showView(wasShowing && previous == View::SavedTruckloads);
         break;
     }
-    applyCommands();
 }
 
-void MainWindow::search()
+// The guide of the selected truckload item (every item when none is
+// selected) in the truckload and compliance views, of the selected search
+// result in the search view; the start page otherwise.
+void MainWindow::showEmergencyResponseGuide()
 {
-    const int choice = lookInCombo->currentIndex();
-    static const LookIn byChoice[] = {LookIn::Name, LookIn::Class, LookIn::Id, LookIn::Any};
-    const LookIn lookIn = choice >= 0 && choice < 4 ? byChoice[choice] : LookIn::Name;
-    const std::string query = lookForEdit->text().toStdString();
-    setStatus(QStringLiteral("Searching..."));
-    QApplication::processEvents();
-    searchList->clear();
-    // In steps: the window repaints, shows how far the search has come and
-    // stays responsive; closing the window stops it.
-    const SearchOutcome outcome = findEntries(
-        lib_, lookForEdit->text(), lookIn,
-        [this](int percent) {
-            setStatus(QStringLiteral("Searching... %1%").arg(percent));
-            QApplication::processEvents();
-        },
-        [this] { return closing_; });
-    const auto &rows = outcome.rows;
-    const SearchMode mode = outcome.searchedAs == QueryKind::Id      ? SearchMode::Id
-                            : outcome.searchedAs == QueryKind::Class ? SearchMode::Class
-                                                                     : SearchMode::Name;
-    searchList->setSortingEnabled(false);
-    for (const auto &r : rows) {
-        QTreeWidgetItem *item = newListRow(searchList);
-        item->setText(0, displayPsn(r.psn));
-        item->setText(1, QString::fromStdString(r.hazardClass));
-        item->setText(2, QString::fromStdString(r.id));
-        item->setText(3, QString::fromStdString(r.packingGroups));
-        item->setText(4, QString::fromStdString(r.hazardZones));
-        item->setData(0, Qt::UserRole, r.pid);
-    }
-    if (lookIn == LookIn::Any) {
-        // the best matches first, as ranked; a header click sorts
-        searchSort_.clear();
-        searchList->header()->setSortIndicatorShown(false);
-    } else {
-        searchSort_.set(0, SortState::Direction::Ascending);
-        searchList->sortItems(0, Qt::AscendingOrder);
-        searchList->header()->setSortIndicatorShown(true);
-        searchList->header()->setSortIndicator(0, Qt::AscendingOrder);
-    }
-    if (searchList->topLevelItemCount() > 0)
-        searchList->setCurrentItem(searchList->topLevelItem(0));   // Enter adds it
-    setStatus(matchCountText(rows.size()));
-    if (const auto why = noMatchExplanation(lib_, outcome.searchedAs == QueryKind::Id ? query : std::string(), mode,
-                                            rows.size()))
-        prompts_.information(*why);
-    else if (!outcome.hint.isEmpty())
-        prompts_.information(outcome.hint);
+    QVector<viewer::ErgItem> items;
+    if (engine_ && (view_ == View::Truckload || view_ == View::Compliance))
+        items = viewer::guideItemsOfTruckload(GetLoad_Engine(engine_), truckloadView_->selectedRows());
+    else if (engine_ && view_ == View::Search && searchView_->selectedPid())
+        items = viewer::guideItemsOfEntry(searchView_->selectedPid());
+    viewer::openEmergencyResponseGuide(items, programFolder_, this);
 }
 
-void MainWindow::sortSearchList(int column)
+// Searches and scans in progress stop while the window closes.
+void MainWindow::setStopping(bool on)
 {
-    searchSort_.click(column);
-    const Qt::SortOrder order =
-        searchSort_.direction(column) == SortState::Direction::Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
-    searchList->sortItems(column, order);
-    searchList->header()->setSortIndicatorShown(true);
-    searchList->header()->setSortIndicator(column, order);
-}
-
-void MainWindow::searchResultActivated(QTreeWidgetItem *item)
-{
-    if (!item)
-        return;
-    const std::string id = item->text(2).toStdString();
-    if (dns_.contains(id)) {
-        prompts_.error(doNotShipRefusal(id));
-        return;
-    }
-    if (addFromSearch)
-        addFromSearch(item->data(0, Qt::UserRole).toInt());
+    searchView_->setStopping(on);
+    saved_->setStopping(on);
 }
 
 void MainWindow::showPreferences()
@@ -508,7 +544,7 @@ void MainWindow::applyPreferences(const PreferencesDialog &dialog)
     if (settings_.dnsPath != oldDnsPath)
         dns_.changed = true;
     if (dialog.savedLoadsViewChanged() || dialog.processLegalityChanged())
-        savedLoadsNeedRebuild_ = true;
+        saved_->invalidate();
     lib_.setBulkPlacards(settings_.enableBulk);
     lib_.setDangerousFirst(settings_.enableDangerousFirst);
     setIDToggle(settings_.enableBulk, settings_.enableBulk ? QStringLiteral("Display ID markings on placards")
@@ -555,15 +591,15 @@ void MainWindow::showAbout()
 
 bool MainWindow::maybeClose()
 {
-    closing_ = true;
-    if (dirty_ && settings_.enableSavePrompt) {
+    setStopping(true);
+    if (isDirty() && settings_.enableSavePrompt) {
         const PromptAnswer answer =
             prompts_.show(PromptType::Warning, QStringLiteral("Do you want to save the changes made to the current truckload?"),
                           PromptButtons::SaveDiscardCancel);
         // Cancel (or Escape), and a cancelled save (or truck ID), keep the
         // program open: the truckload is never dropped without Discard.
-        if (answer != PromptAnswer::No && (answer != PromptAnswer::Yes || !saveTruckloadAs || !saveTruckloadAs())) {
-            closing_ = false;
+        if (answer != PromptAnswer::No && (answer != PromptAnswer::Yes || !saved_->save())) {
+            setStopping(false);
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "refviews/tanks_dialog.h"
 
 #include "app/hazmat_library.h"
+#include "frontend/holders.h"
 
 #include <dravlen.h>
 
@@ -43,6 +44,22 @@ CargoTanksRequest cargoTanksRequest(Load *load, const std::vector<uint32_t> &sel
             r.selectedCount = 0;
         r.allowedTanks = takeText(GetAllowedTanksText_Vehicle(load));
     }
+    return r;
+}
+
+CargoTanksRequest cargoTanksRequestForEntry(int pid)
+{
+    CargoTanksRequest r;
+    frontend::ItemHolder item(pid);
+    if (!item.bound())
+        return r;
+    // The entry shipped in bulk: cargo tanks are bulk packagings (171.8).
+    SetBulkPackaging_Hazmat(item.get(), 1);
+    r.row = GetCTRec_HazData(pid);
+    r.packingGroupSlot = GetPackingGroup_Hazmat(item.get());
+    r.selectedCount = 1;
+    r.selectedBulkId = fromLibraryText(GetID_Hazmat(item.get()) ? GetID_Hazmat(item.get()) : "");
+    r.allowedTanks = takeText(GetAllowedTanksText_Hazmat(item.get()));
     return r;
 }
 

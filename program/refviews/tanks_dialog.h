@@ -14,5 +14,8 @@ namespace velmora {
 // The cargo tanks allowed for the selected item (exactly one row selected)
 // or for every item of the truckload; `selected` holds item indexes.
 CargoTanksRequest cargoTanksRequest(Load *load, const std::vector<uint32_t> &selected);
+// The cargo tanks allowed for one Hazardous Materials Table entry (a search
+// result) shipped in bulk; an empty request when `pid` names no entry.
+CargoTanksRequest cargoTanksRequestForEntry(int pid);
 
 } // namespace velmora

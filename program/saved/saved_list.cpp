@@ -194,8 +194,8 @@ ScanResult scanSavedTruckloads(const ScanOptions &options, const SavedFilter &fi
 
 QString noSavedTruckloadsText()
 {
-    return QStringLiteral("You have no previously stored truckloads. To save your current truckload right click in "
-                          "the blank space and select \"Save Current Truckload\" from the popup menu.");
+    return QStringLiteral("No saved truckloads yet. Build a truckload, then choose File > Save Truckload As... "
+                          "to keep it here; File > Import Truckload... brings in a truckload file.");
 }
 
 QString scanStatusText(const ScanResult &result, const SavedFilter &filter)

@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "search/search_view.h"
 #include "viewer/erg_window.h"
 #include "viewer/regulations_viewer.h"
 
@@ -100,12 +101,12 @@ private slots:
 
         // Search view: the selected result.
         w.showView(View::Search);
-        w.lookForEdit->setText(QStringLiteral("UN0336"));
-        w.lookInCombo->setCurrentIndex(2);
-        w.searchButton->click();
-        QVERIFY(w.searchList->topLevelItemCount() >= 1);
-        w.searchList->topLevelItem(0)->setSelected(true);
-        w.actEmergencyResponseGuide->trigger();
+        w.searchView()->lookForEdit()->setText(QStringLiteral("UN0336"));
+        w.searchView()->lookInCombo()->setCurrentIndex(2);
+        w.searchView()->searchButton()->click();
+        QVERIFY(w.searchView()->results()->topLevelItemCount() >= 1);
+        w.searchView()->results()->topLevelItem(0)->setSelected(true);
+        w.findChild<QAction *>(QStringLiteral("popupEmergencyResponseGuide"))->trigger();
         page = guides(w).last()->browser()->toPlainText();
         QVERIFY(page.contains(QStringLiteral("GUIDE 114")));
         QVERIFY(!page.contains(QStringLiteral("GUIDE 124")));

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "viewer/reference_links.h"
 #include "saved/saved_store.h"
+#include "truckload/truckload_view.h"
 
 #include "dravlen.h"
 
@@ -47,11 +48,7 @@ void openCargoTankInspection(MainWindow &window, Prompts &prompts)
     // list follows it and the views are drawn again.
     const char *vehicle = GetVehicle_Load(GetLoad_Engine(window.engine()));
     const QString name = QString::fromLatin1(vehicle ? vehicle : "");
-    if (window.vehicleList) {
-        const auto found = window.vehicleList->findItems(name, Qt::MatchExactly);
-        if (!found.isEmpty())
-            window.vehicleList->setCurrentItem(found.first());
-    }
+    window.truckloadView()->showVehicle(name);
     window.showCompliance();
 }
 
@@ -63,17 +60,17 @@ CargoTankCommands installCargoTankCommands(MainWindow &window, Prompts &prompts)
 {
     CargoTankCommands commands;
     const auto run = [&window, &prompts] { openCargoTankInspection(window, prompts); };
-    if (window.auditingMenu) {
-        commands.menuCommand = window.auditingMenu->addAction(QStringLiteral("&Motor Cargo Tank Inspection"));
+    if (window.auditingMenu()) {
+        commands.menuCommand = window.auditingMenu()->addAction(QStringLiteral("&Motor Cargo Tank Inspection"));
         commands.menuCommand->setObjectName(QStringLiteral("actMotorCargoTankInspection"));
         QObject::connect(commands.menuCommand, &QAction::triggered, &window, run);
     }
-    if (window.popupMenu) {
+    if (window.popupMenu()) {
         // The auditors come first in the pop-up menu, then the reference views.
-        QAction *first = window.popupMenu->actions().value(0);
-        commands.popupCommand = new QAction(QStringLiteral("Motor Cargo Tank Inspection"), window.popupMenu);
-        window.popupMenu->insertAction(first, commands.popupCommand);
-        window.popupMenu->insertSeparator(first);
+        QAction *first = window.popupMenu()->actions().value(0);
+        commands.popupCommand = new QAction(QStringLiteral("Motor Cargo Tank Inspection"), window.popupMenu());
+        window.popupMenu()->insertAction(first, commands.popupCommand);
+        window.popupMenu()->insertSeparator(first);
         QObject::connect(commands.popupCommand, &QAction::triggered, &window, run);
     }
     return commands;

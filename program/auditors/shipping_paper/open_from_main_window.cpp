@@ -91,32 +91,32 @@ ShippingPaperCommands installShippingPaperCommands(MainWindow &window, Prompts &
         if (a)
             a->setEnabled(hasItems(window));
     };
-    if (window.auditingMenu) {
-        commands.menuAuditor = window.auditingMenu->addAction(QStringLiteral("HazMat &Shipping Paper Auditor"));
+    if (window.auditingMenu()) {
+        commands.menuAuditor = window.auditingMenu()->addAction(QStringLiteral("HazMat &Shipping Paper Auditor"));
         commands.menuAuditor->setObjectName(QStringLiteral("actShippingPaperAuditor"));
-        commands.menuShowMe = window.auditingMenu->addAction(QStringLiteral("Show Me What You See"));
+        commands.menuShowMe = window.auditingMenu()->addAction(QStringLiteral("Show Me What You See"));
         commands.menuShowMe->setObjectName(QStringLiteral("actShowMe"));
         commands.menuShowMe->setVisible(false);
         QObject::connect(commands.menuAuditor, &QAction::triggered, &window, audit);
         QObject::connect(commands.menuShowMe, &QAction::triggered, &window, showMe);
         QAction *a = commands.menuAuditor;
-        QObject::connect(window.auditingMenu, &QMenu::aboutToShow, commands.menuAuditor, [enable, a] { enable(a); });
+        QObject::connect(window.auditingMenu(), &QMenu::aboutToShow, commands.menuAuditor, [enable, a] { enable(a); });
     }
-    if (window.popupMenu) {
+    if (window.popupMenu()) {
         // The auditors come before the reference views.
-        QAction *first = window.popupMenu->actions().value(0);
-        commands.popupAuditor = new QAction(QStringLiteral("HazMat Shipping Paper Auditor"), window.popupMenu);
+        QAction *first = window.popupMenu()->actions().value(0);
+        commands.popupAuditor = new QAction(QStringLiteral("HazMat Shipping Paper Auditor"), window.popupMenu());
         commands.popupAuditor->setObjectName(QStringLiteral("popupShippingPaperAuditor"));
-        commands.popupShowMe = new QAction(QStringLiteral("Show Me What You See"), window.popupMenu);
+        commands.popupShowMe = new QAction(QStringLiteral("Show Me What You See"), window.popupMenu());
         commands.popupShowMe->setObjectName(QStringLiteral("popupShowMe"));
         commands.popupShowMe->setVisible(false);
-        window.popupMenu->insertAction(first, commands.popupAuditor);
-        window.popupMenu->insertAction(first, commands.popupShowMe);
-        window.popupMenu->insertSeparator(first);
+        window.popupMenu()->insertAction(first, commands.popupAuditor);
+        window.popupMenu()->insertAction(first, commands.popupShowMe);
+        window.popupMenu()->insertSeparator(first);
         QObject::connect(commands.popupAuditor, &QAction::triggered, &window, audit);
         QObject::connect(commands.popupShowMe, &QAction::triggered, &window, showMe);
         QAction *a = commands.popupAuditor;
-        QObject::connect(window.popupMenu, &QMenu::aboutToShow, commands.popupAuditor, [enable, a] { enable(a); });
+        QObject::connect(window.popupMenu(), &QMenu::aboutToShow, commands.popupAuditor, [enable, a] { enable(a); });
     }
     return commands;
 }

@@ -1,9 +1,12 @@
 // The main window, the Preferences dialog and the password dialog, driven
 // headless with a scripted library and scripted answers.
 #include "support/fakes.h"
+#include "app/dravlen_library.h"
 #include "settings/do_not_ship.h"
 #include "settings/ini_file.h"
 #include "app/main_window.h"
+#include "truckload/truckload_view.h"
+#include "search/search_view.h"
 #include "settings/password_dialog.h"
 #include "settings/preferences_dialog.h"
 
@@ -51,9 +54,20 @@ void onNextModal(std::function<void(QWidget *)> act)
     timer->start(10);
 }
 
+// The engine library, counting how often the window ends its engine.
+class CountingLibrary : public DravlenLibrary {
+public:
+    int engineDestroys = 0;
+    void destroyEngine() override
+    {
+        ++engineDestroys;
+        DravlenLibrary::destroyEngine();
+    }
+};
+
 QAction *rulesEntry(MainWindow &w, int index)
 {
-    for (QAction *a : w.rulesMenu->actions())
+    for (QAction *a : w.rulesMenu()->actions())
         if (a->data().toInt() == index)
             return a;
     return nullptr;
@@ -101,12 +115,12 @@ void ShellWindowsTest::firstRunInEmptyProgramFolder()
         QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements (Current)"));
         QCOMPARE(w.currentView(), View::Truckload);
         // Code 0 "Unknown" is not offered; the first vehicle is chosen.
-        QCOMPARE(w.vehicleList->count(), 2);
-        QCOMPARE(w.vehicleList->item(0)->text(), QStringLiteral("Van"));
+        QCOMPARE(w.truckloadView()->vehicleSelector()->count(), 2);
+        QCOMPARE(w.truckloadView()->vehicleSelector()->itemText(0), QStringLiteral("Van"));
         QCOMPARE(lib.vehicle, std::string("Van"));
-        QVERIFY(w.idToggleButton->isChecked());
-        QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels (on)"));
-        QCOMPARE(w.rulesMenu->actions().size(), 2);
+        QVERIFY(w.idToggleButton()->isChecked());
+        QCOMPARE(w.idToggleButton()->toolTip(), QStringLiteral("Display ID markings on orange panels (on)"));
+        QCOMPARE(w.rulesMenu()->actions().size(), 2);
         QVERIFY(rulesEntry(w, 41)->isChecked());
         QVERIFY(w.close());
         QCOMPARE(lib.engineDestroys, 1);
@@ -151,8 +165,8 @@ void ShellWindowsTest::startupReadsListsAndHelpLinks()
     QVERIFY(!w.doNotShip().changed);
     QCOMPARE(lib.bulk, false);
     QCOMPARE(lib.dangerousFirst, true);
-    QVERIFY(!w.idToggleButton->isChecked());
-    QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels (off)"));
+    QVERIFY(!w.idToggleButton()->isChecked());
+    QCOMPARE(w.idToggleButton()->toolTip(), QStringLiteral("Display ID markings on orange panels (off)"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - Commercial - State Patrol[*]"));
     QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements ()"));
     QCOMPARE(rulesEntry(w, 41)->text(), QStringLiteral(" Rules (RULES-41)"));
@@ -175,7 +189,7 @@ void ShellWindowsTest::searchViewListsAndRefuses()
     ScriptedPrompts prompts;
     MainWindow w(lib, prompts, foldersIn(dir));
     std::vector<int> added;
-    w.addFromSearch = [&](int pid) { added.push_back(pid); };
+    QObject::connect(w.searchView(), &SearchView::addRequested, [&](int pid) { added.push_back(pid); });
     w.showView(View::Search);
 
     struct Case {
@@ -190,58 +204,58 @@ void ShellWindowsTest::searchViewListsAndRefuses()
         {"zzz", 0, {}, "0 matches found"},
     };
     for (const auto &c : cases) {
-        w.lookForEdit->setText(c.query);
-        w.lookInCombo->setCurrentIndex(c.lookIn);
-        QTest::mouseClick(w.searchButton, Qt::LeftButton);
+        w.searchView()->lookForEdit()->setText(c.query);
+        w.searchView()->lookInCombo()->setCurrentIndex(c.lookIn);
+        QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
         QStringList ids;
-        for (int i = 0; i < w.searchList->topLevelItemCount(); ++i)
-            ids << w.searchList->topLevelItem(i)->text(2);
+        for (int i = 0; i < w.searchView()->results()->topLevelItemCount(); ++i)
+            ids << w.searchView()->results()->topLevelItem(i)->text(2);
         QCOMPARE(ids, c.ids);
         QCOMPARE(w.statusText(), c.status);
     }
     QVERIFY(prompts.shown.empty());
 
     // The row shows the class, packing groups and zones as the library gives them.
-    w.lookForEdit->setText("ammonia");
-    w.lookInCombo->setCurrentIndex(0);
-    QTest::mouseClick(w.searchButton, Qt::LeftButton);
-    QTreeWidgetItem *row = w.searchList->topLevelItem(0);
+    w.searchView()->lookForEdit()->setText("ammonia");
+    w.searchView()->lookInCombo()->setCurrentIndex(0);
+    QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
+    QTreeWidgetItem *row = w.searchView()->results()->topLevelItem(0);
     QCOMPARE(row->text(0), QStringLiteral("Ammonia, anhydrous"));
     QCOMPARE(row->text(1), QStringLiteral("2.2"));
     QCOMPARE(row->text(4), QStringLiteral("Zones A, B, C, D or n/a"));
 
     // Do Not Ship refusal on a double-click; other entries go on to be added.
-    w.lookForEdit->setText("o");
-    QTest::mouseClick(w.searchButton, Qt::LeftButton);
-    w.searchResultActivated(w.searchList->topLevelItem(2));   // UN1203
+    w.searchView()->lookForEdit()->setText("o");
+    QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
+    w.searchView()->activateResult(w.searchView()->results()->topLevelItem(2));   // UN1203
     QCOMPARE(prompts.texts(), QStringList{"Cannot add UN1203, it is on the DO NOT SHIP list."});
     QVERIFY(added.empty());
-    w.searchResultActivated(w.searchList->topLevelItem(1));
+    w.searchView()->activateResult(w.searchView()->results()->topLevelItem(1));
     QCOMPARE(added, std::vector<int>{632});
 
     // An ID that is not in the current ruleset is explained.
     prompts.shown.clear();
-    w.lookForEdit->setText("un9999");
-    w.lookInCombo->setCurrentIndex(2);
-    QTest::mouseClick(w.searchButton, Qt::LeftButton);
+    w.searchView()->lookForEdit()->setText("un9999");
+    w.searchView()->lookInCombo()->setCurrentIndex(2);
+    QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
     QCOMPARE(prompts.texts(), QStringList{"UN9999 expired on Jan 01, 2010."});
     QCOMPARE(int(prompts.shown[0].type), int(PromptType::Information));
 
     // Header clicks: ascending, then descending.
-    w.lookForEdit->setText("o");
-    w.lookInCombo->setCurrentIndex(0);
-    QTest::mouseClick(w.searchButton, Qt::LeftButton);
-    w.sortSearchList(2);
-    QCOMPARE(w.searchList->topLevelItem(0)->text(2), QStringLiteral("NA1993"));
-    w.sortSearchList(2);
-    QCOMPARE(w.searchList->topLevelItem(0)->text(2), QStringLiteral("UN1203"));
+    w.searchView()->lookForEdit()->setText("o");
+    w.searchView()->lookInCombo()->setCurrentIndex(0);
+    QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
+    w.searchView()->sortByColumn(2);
+    QCOMPARE(w.searchView()->results()->topLevelItem(0)->text(2), QStringLiteral("NA1993"));
+    w.searchView()->sortByColumn(2);
+    QCOMPARE(w.searchView()->results()->topLevelItem(0)->text(2), QStringLiteral("UN1203"));
 
     // Leaving and coming back clears the view.
     w.showView(View::Truckload);
     w.showView(View::Search);
-    QCOMPARE(w.searchList->topLevelItemCount(), 0);
-    QCOMPARE(w.lookForEdit->text(), QString());
-    QCOMPARE(w.lookInCombo->currentText(), QStringLiteral("PSN"));
+    QCOMPARE(w.searchView()->results()->topLevelItemCount(), 0);
+    QCOMPARE(w.searchView()->lookForEdit()->text(), QString());
+    QCOMPARE(w.searchView()->lookInCombo()->currentText(), QStringLiteral("PSN"));
 }
 
 void ShellWindowsTest::viewSwitchingStatusTexts()
@@ -282,9 +296,9 @@ void ShellWindowsTest::rulesetSwitchFromMenu()
     ScriptedPrompts prompts;
     MainWindow w(lib, prompts, foldersIn(dir));
     w.showView(View::Search);
-    w.lookForEdit->setText("gas");
-    QTest::mouseClick(w.searchButton, Qt::LeftButton);
-    QCOMPARE(w.searchList->topLevelItemCount(), 1);
+    w.searchView()->lookForEdit()->setText("gas");
+    QTest::mouseClick(w.searchView()->searchButton(), Qt::LeftButton);
+    QCOMPARE(w.searchView()->results()->topLevelItemCount(), 1);
 
     prompts.answers = {PromptAnswer::No};
     rulesEntry(w, 42)->trigger();
@@ -298,7 +312,7 @@ void ShellWindowsTest::rulesetSwitchFromMenu()
     QCOMPARE(lib.current, 42);
     QVERIFY(rulesEntry(w, 42)->isChecked());
     QCOMPARE(w.complianceTitleText(), QStringLiteral("Compliance Requirements (Voluntary)"));
-    QCOMPARE(w.searchList->topLevelItemCount(), 0);   // results of the old table are gone
+    QCOMPARE(w.searchView()->results()->topLevelItemCount(), 0);   // results of the old table are gone
     QCOMPARE(prompts.shown.size(), size_t(2));
 }
 
@@ -336,8 +350,8 @@ void ShellWindowsTest::preferencesRoundTrip()
     QCOMPARE(s.customMessage, std::string("Line one||Line two"));
     QCOMPARE(lib.bulk, false);
     QCOMPARE(lib.dangerousFirst, true);
-    QVERIFY(!w.idToggleButton->isChecked());
-    QCOMPARE(w.idToggleButton->toolTip(), QStringLiteral("Display ID markings on orange panels"));
+    QVERIFY(!w.idToggleButton()->isChecked());
+    QCOMPARE(w.idToggleButton()->toolTip(), QStringLiteral("Display ID markings on orange panels"));
 
     // The file holds the new values, and the next start reads them back.
     FakeLibrary lib2;
@@ -554,13 +568,16 @@ void ShellWindowsTest::closeWithUnsavedChanges()
             std::ofstream ini(dir.filePath("hazmat.ini").toStdString(), std::ios::binary);
             ini << "[General]\r\nEnableSavePrompt=0\r\nCurrentVersion=7.51.1\r\n";
         }
-        FakeLibrary lib;
+        CountingLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, foldersIn(dir));
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, foldersIn(dir), &dialogs);
+        // Saving a truckload without a name asks for its truck ID first;
+        // cancelling that cancels the save.
         int saves = 0;
-        w.saveTruckloadAs = [&] {
+        dialogs.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
             ++saves;
-            return c.saveSucceeds;
+            return c.saveSucceeds ? std::optional<QString>(QStringLiteral("Kept")) : std::nullopt;
         };
         w.setDirty(c.dirty);
         w.show();
@@ -572,6 +589,8 @@ void ShellWindowsTest::closeWithUnsavedChanges()
             QCOMPARE(int(prompts.shown[0].type), int(PromptType::Warning));
         }
         QCOMPARE(saves, c.saves);
+        QCOMPARE(QFile::exists(QString::fromStdString(withTrailingSeparator(w.settings().savePath)) + "Kept.vlm"),
+                 c.saves == 1 && c.saveSucceeds);
         QCOMPARE(lib.engineDestroys, c.closes ? 1 : 0);
         QCOMPARE(w.isVisible(), !c.closes);
     }

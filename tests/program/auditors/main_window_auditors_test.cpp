@@ -3,6 +3,8 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "truckload/truckload_view.h"
+#include "auditors/auditor_commands.h"
 #include "auditors/auditor_view.h"
 #include "auditors/auditor_window.h"
 
@@ -42,10 +44,12 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, {folder, folder, folder}, &dialogs);
         QVERIFY(w.started());
         QStringList shown;   // caption and page text of each auditor shown
-        w.runAuditorWindow = [&](auditors::AuditorWindow &window) {
+        dialogs.runWindow = [&](QDialog &shownWindow) {
+            auto &window = dynamic_cast<auditors::AuditorWindow &>(shownWindow);
             window.begin();
             shown << window.windowTitle() << window.view()->toPlainText();
         };
@@ -55,17 +59,17 @@ private slots:
         const QList<QAction *> bar = w.menuBar()->actions();
         const auto auditing = std::find_if(bar.begin(), bar.end(), [](QAction *a) { return a->text() == "&Auditing"; });
         QVERIFY(auditing != bar.end());
-        QVERIFY(bar.indexOf(*auditing) < bar.indexOf(w.helpMenu->menuAction()));
-        QCOMPARE((*auditing)->menu()->actions().value(0), w.actLabelAuditor);
-        QCOMPARE((*auditing)->menu()->actions().value(1), w.actMarkingAuditor);
-        QCOMPARE(w.actLabelAuditor->text(), QStringLiteral("HazMat &Label Auditor"));
-        QCOMPARE(w.actMarkingAuditor->text(), QStringLiteral("HazMat &Package Marking Auditor"));
-        QCOMPARE(w.popupMenu->actions().value(0)->text(), QStringLiteral("HazMat Label Auditor"));
-        QCOMPARE(w.popupMenu->actions().value(1)->text(), QStringLiteral("HazMat Package Marking Auditor"));
+        QVERIFY(bar.indexOf(*auditing) < bar.indexOf(w.helpMenu()->menuAction()));
+        QCOMPARE((*auditing)->menu()->actions().value(0), w.auditorCommands()->labelAuditorAction());
+        QCOMPARE((*auditing)->menu()->actions().value(1), w.auditorCommands()->markingAuditorAction());
+        QCOMPARE(w.auditorCommands()->labelAuditorAction()->text(), QStringLiteral("HazMat &Label Auditor"));
+        QCOMPARE(w.auditorCommands()->markingAuditorAction()->text(), QStringLiteral("HazMat &Package Marking Auditor"));
+        QCOMPARE(w.popupMenu()->actions().value(0)->text(), QStringLiteral("HazMat Label Auditor"));
+        QCOMPARE(w.popupMenu()->actions().value(1)->text(), QStringLiteral("HazMat Package Marking Auditor"));
         // The pop-up menu lists the auditors in the menu's order, then one
         // separator before the reference entries.
         QStringList popup;
-        for (QAction *a : w.popupMenu->actions())
+        for (QAction *a : w.popupMenu()->actions())
             popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(popup.mid(0, 6), QStringList({QStringLiteral("HazMat Label Auditor"),
                                                QStringLiteral("HazMat Package Marking Auditor"),
@@ -75,19 +79,19 @@ private slots:
         QVERIFY(popup.count(QStringLiteral("-")) == 2);   // and the one before the guide
 
         // Nothing on the truckload: nothing to audit.
-        w.updateAuditorCommands();
-        QVERIFY(!w.actLabelAuditor->isEnabled());
-        QVERIFY(!w.popupMarkingAuditor->isEnabled());
-        w.actLabelAuditor->trigger();
+        w.auditorCommands()->updateActions();
+        QVERIFY(!w.auditorCommands()->labelAuditorAction()->isEnabled());
+        QVERIFY(!w.auditorCommands()->popupMarkingAuditorAction()->isEnabled());
+        w.auditorCommands()->labelAuditorAction()->trigger();
         QVERIFY(shown.isEmpty());
 
         // One item: the auditors open on it without a selection.
         addEntry(w, "UN1203", 2);
         w.showView(View::Truckload);
-        w.updateAuditorCommands();
-        QVERIFY(w.actLabelAuditor->isEnabled());
-        QVERIFY(w.popupLabelAuditor->isEnabled());
-        w.actLabelAuditor->trigger();
+        w.auditorCommands()->updateActions();
+        QVERIFY(w.auditorCommands()->labelAuditorAction()->isEnabled());
+        QVERIFY(w.auditorCommands()->popupLabelAuditorAction()->isEnabled());
+        w.auditorCommands()->labelAuditorAction()->trigger();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.at(0), QStringLiteral("HazMat Label Auditor"));
         QVERIFY(shown.at(1).contains(QStringLiteral("UN1203")));
@@ -96,24 +100,24 @@ private slots:
         addEntry(w, "UN1830", 2);
         w.showView(View::Search);
         w.showView(View::Truckload);
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
-        w.truckloadList->clearSelection();
-        w.updateAuditorCommands();
-        QVERIFY(!w.actMarkingAuditor->isEnabled());
-        w.truckloadList->selectAll();
-        w.updateAuditorCommands();
-        QVERIFY(!w.actMarkingAuditor->isEnabled());
-        w.truckloadList->clearSelection();
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 2);
+        w.truckloadView()->list()->clearSelection();
+        w.auditorCommands()->updateActions();
+        QVERIFY(!w.auditorCommands()->markingAuditorAction()->isEnabled());
+        w.truckloadView()->list()->selectAll();
+        w.auditorCommands()->updateActions();
+        QVERIFY(!w.auditorCommands()->markingAuditorAction()->isEnabled());
+        w.truckloadView()->list()->clearSelection();
         QTreeWidgetItem *sulfuric = nullptr;
-        for (int i = 0; i < w.truckloadList->topLevelItemCount(); ++i)
-            for (int c = 0; c < w.truckloadList->columnCount(); ++c)
-                if (w.truckloadList->topLevelItem(i)->text(c).contains(QStringLiteral("1830")))
-                    sulfuric = w.truckloadList->topLevelItem(i);
+        for (int i = 0; i < w.truckloadView()->list()->topLevelItemCount(); ++i)
+            for (int c = 0; c < w.truckloadView()->list()->columnCount(); ++c)
+                if (w.truckloadView()->list()->topLevelItem(i)->text(c).contains(QStringLiteral("1830")))
+                    sulfuric = w.truckloadView()->list()->topLevelItem(i);
         QVERIFY(sulfuric);
         sulfuric->setSelected(true);
-        w.updateAuditorCommands();
-        QVERIFY(w.actMarkingAuditor->isEnabled());
-        w.popupMarkingAuditor->trigger();
+        w.auditorCommands()->updateActions();
+        QVERIFY(w.auditorCommands()->markingAuditorAction()->isEnabled());
+        w.auditorCommands()->popupMarkingAuditorAction()->trigger();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown.at(2), QStringLiteral("HazMat Package Marking Auditor"));
         QVERIFY(shown.at(3).contains(QStringLiteral("UN1830")));

@@ -13,6 +13,7 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "truckload/truckload_view.h"
 #include "saved/saved_store.h"
 #include "support/truckload_items.h"
 
@@ -490,12 +491,12 @@ private slots:
         });
         QAction *command = main.findChild<QAction *>(QStringLiteral("actMotorCargoTankInspection"));
         QVERIFY(command);
-        QVERIFY(main.auditingMenu->actions().contains(command));
+        QVERIFY(main.auditingMenu()->actions().contains(command));
         QCOMPARE(command->text(), QStringLiteral("&Motor Cargo Tank Inspection"));
-        QCOMPARE(main.popupMenu->actions().value(3)->text(), QStringLiteral("Motor Cargo Tank Inspection"));
+        QCOMPARE(main.popupMenu()->actions().value(3)->text(), QStringLiteral("Motor Cargo Tank Inspection"));
         command->trigger();
         QCOMPARE(caption, QStringLiteral("Motor Cargo Tank Inspection"));
-        QCOMPARE(main.vehicleList->currentItem()->text(), QStringLiteral("DOT/TC 406"));
+        QCOMPARE(main.truckloadView()->vehicleSelector()->currentText(), QStringLiteral("DOT/TC 406"));
         QVERIFY(main.isDirty());
     }
 

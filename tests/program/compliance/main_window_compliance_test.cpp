@@ -59,12 +59,12 @@ private slots:
         QCOMPARE(regulations->currentKey(), QStringLiteral("49CFR172.336(c)"));
 
         // Turning ID numbers off recomputes the showing view: no numbers.
-        QVERIFY(w.idToggleButton->isChecked());
-        w.idToggleButton->click();
+        QVERIFY(w.idToggleButton()->isChecked());
+        w.idToggleButton()->click();
         QCOMPARE(view->optionNumber(), 1);
         for (const PlacardEntry &p : view->placards().placards())
             QCOMPARE(p.idNumber, 0);
-        w.idToggleButton->click();
+        w.idToggleButton()->click();
         QCOMPARE(view->placards().placards().at(0).idNumber, 1203);
 
         // Emptying the truckload and showing the view again recomputes it.

@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "documents/print_commands.h"
 #include "compliance/compliance_view.h"
 #include "documents/report_commands.h"
 
@@ -45,7 +46,7 @@ private slots:
         w.showView(View::Compliance);
         w.complianceView()->showOption(3);
 
-        QVERIFY(w.findChild<QToolBar *>()->actions().contains(w.actPrint));
+        QVERIFY(w.findChild<QToolBar *>()->actions().contains(w.printCommands()->printAction()));
         const QString pdf = QDir(dir.path()).filePath(QStringLiteral("printed.pdf"));
         w.reportCommands()->output().askPrinter = [&](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -59,14 +60,14 @@ private slots:
             return QString::fromUtf8(text.readAllStandardOutput());
         };
 
-        w.actPrint->trigger();
+        w.printCommands()->printAction()->trigger();
         QString text = printed();
         QVERIFY2(text.contains(QStringLiteral("Placarding Option 3")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Placarding Option 1")));
         QVERIFY(text.contains(QStringLiteral("Gasoline")));
         QCOMPARE(w.statusText(), QStringLiteral("Printed Placarding Instructions"));
 
-        w.actPrintAll->trigger();
+        w.printCommands()->printAllAction()->trigger();
         text = printed();
         for (const char *option : {"Placarding Option 1", "Placarding Option 2", "Placarding Option 3"})
             QVERIFY(text.contains(QLatin1String(option)));
@@ -74,7 +75,7 @@ private slots:
         // A cancelled print dialog prints nothing and says so.
         QVERIFY(QFile::remove(pdf));
         w.reportCommands()->output().askPrinter = [](QPrinter &) { return false; };
-        w.actPrint->trigger();
+        w.printCommands()->printAction()->trigger();
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(w.statusText(), QStringLiteral("Printing cancelled: nothing was printed."));
         QVERIFY(prompts.shown.empty());

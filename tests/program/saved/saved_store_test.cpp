@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "saved/saved_truckloads.h"
 #include "saved/saved_store.h"
 #include "saved/truck_id_dialog.h"
 
@@ -416,14 +417,15 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         MessageBoxPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, {folder, folder, folder}, &dialogs);
         QVERIFY(w.started());
         // a saved truckload that Open and Import would read
         addItem(lib.engine(), "UN1830", 2, 500);
         const QString other = QString::fromStdString(folder) + QStringLiteral("Other.vlm");
         QVERIFY(Save_Load(GetLoad_Engine(lib.engine()), other.toLocal8Bit().constData()));
         Reset_Load(GetLoad_Engine(lib.engine()));
-        w.fileDialog = [&](bool, const QString &, const QString &) { return other; };
+        dialogs.fileDialog = [&](bool, const QString &, const QString &) { return other; };
         addItem(lib.engine(), "UN1203", 2, 3000);
         addItem(lib.engine(), "UN1090", 2, 100);
         w.setDirty(true);
@@ -444,11 +446,11 @@ private slots:
         });
         answer.start();
         if (command == QLatin1String("New"))
-            w.actNew->trigger();
+            w.savedTruckloads()->newAction()->trigger();
         else if (command == QLatin1String("Open"))
-            w.actOpen->trigger();
+            w.savedTruckloads()->openAction()->trigger();
         else if (command == QLatin1String("Import"))
-            w.actImport->trigger();
+            w.savedTruckloads()->importAction()->trigger();
         else
             QVERIFY(!w.close());
         QCOMPARE(asked, QStringLiteral("Do you want to save the changes made to the current truckload?"));
@@ -486,11 +488,12 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, {folder, folder, folder}, &dialogs);
         QVERIFY(w.started());
         QVERIFY(w.savedStore());
         std::deque<std::optional<QString>> ids{std::nullopt, QStringLiteral("Closing")};
-        w.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
+        dialogs.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
             const bool cancelled = !ids.front().has_value();
             const QString text = cancelled ? QString() : *ids.front();
             ids.pop_front();

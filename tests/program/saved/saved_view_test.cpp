@@ -4,11 +4,17 @@
 #include "support/fakes.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "saved/saved_view.h"
+#include "saved/saved_truckloads.h"
 #include "saved/saved_store.h"
 
 #include "dravlen.h"
 
+#include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,77 +47,89 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, {folder, folder, folder}, &dialogs);
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
-        w.truckIdDialog = scriptedTruckIds(ids);
+        dialogs.truckIdDialog = scriptedTruckIds(ids);
         QString chosenFile;
-        w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
+        dialogs.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
         const QString savePath = QString::fromStdString(withTrailingSeparator(w.settings().savePath));
 
-        // No saved truckloads yet: the view says how to save one.
+        // No saved truckloads yet: the view itself says how to save one,
+        // naming File menu entries that exist; no message box interrupts.
+        const size_t messages = prompts.shown.size();
         w.showView(View::SavedTruckloads);
-        QCOMPARE(prompts.texts().last(), noSavedTruckloadsText());
-        QCOMPARE(w.savedList->topLevelItemCount(), 0);
+        QCOMPARE(prompts.shown.size(), messages);
+        QCOMPARE(w.savedView()->list()->topLevelItemCount(), 0);
+        QLabel *hint = w.savedView()->emptyHint();
+        QCOMPARE(hint->text(), noSavedTruckloadsText());
+        QVERIFY(!hint->isHidden());
+        QVERIFY(w.savedView()->list()->isHidden() && w.savedView()->iconList()->isHidden());
+        for (QAction *entry : {w.savedTruckloads()->saveAsAction(), w.savedTruckloads()->importAction()}) {
+            QVERIFY(w.menuBar()->actions().first()->menu()->actions().contains(entry));
+            QVERIFY(hint->text().contains(QStringLiteral("File > ") + entry->text().remove(QLatin1Char('&'))));
+        }
 
         // Two saved truckloads.
         addItem(lib.engine(), "UN1203", 2, 3000);
         ids = {QStringLiteral("Gas")};
         w.showView(View::Truckload);
-        w.saveAs();
+        w.savedTruckloads()->saveAs();
         addItem(lib.engine(), "UN1830", 2, 500);
         ids = {QStringLiteral("Gas and Acid")};
-        w.saveAs();
+        w.savedTruckloads()->saveAs();
         QVERIFY(QFile::exists(savePath + QStringLiteral("Gas and Acid.vlm")));
 
         w.showView(View::SavedTruckloads);
-        QCOMPARE(w.savedList->topLevelItemCount(), 2);
-        QCOMPARE(w.savedList->topLevelItem(0)->text(0), QStringLiteral("Gas"));   // sorted by name
-        QCOMPARE(w.savedList->topLevelItem(0)->text(2), QStringLiteral("Yes"));
+        QCOMPARE(w.savedView()->list()->topLevelItemCount(), 2);
+        QCOMPARE(w.savedView()->list()->topLevelItem(0)->text(0), QStringLiteral("Gas"));   // sorted by name
+        QCOMPARE(w.savedView()->list()->topLevelItem(0)->text(2), QStringLiteral("Yes"));
         QCOMPARE(w.statusText(), QStringLiteral("2 saved truckloads found"));
-        QVERIFY(w.savedExportButton->isEnabled());
+        QVERIFY(w.savedView()->exportButton()->isEnabled());
+        QVERIFY(hint->isHidden());
 
         // Double-click opens the row's file.
         w.setDirty(false);
-        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
-        w.savedIconList->hide();
-        w.openSavedTruckload();
+        w.savedView()->list()->setCurrentItem(rowNamed(w.savedView()->list(), QStringLiteral("Gas")));
+        w.savedView()->iconList()->hide();
+        w.savedTruckloads()->openSelected();
         QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), 1u);
         QCOMPARE(w.truckloadName(), QStringLiteral("Gas"));
         QCOMPARE(w.currentView(), View::Compliance);
 
         // Rename "Gas" onto the existing "Gas and Acid": asked, declined.
         w.showView(View::SavedTruckloads);
-        w.savedIconList->hide();
-        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
+        w.savedView()->iconList()->hide();
+        w.savedView()->list()->setCurrentItem(rowNamed(w.savedView()->list(), QStringLiteral("Gas")));
         ids = {QStringLiteral("Gas and Acid")};
         prompts.answers = {PromptAnswer::No};
-        w.renameSavedTruckload();
+        w.savedTruckloads()->renameSelected();
         QCOMPARE(prompts.texts().last(),
                  QStringLiteral("Are you sure that you want to overwrite Gas and Acid with the current truckload?"));
         QVERIFY(QFile::exists(savePath + QStringLiteral("Gas.vlm")));
         // Renamed to a free name.
-        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Gas")));
+        w.savedView()->list()->setCurrentItem(rowNamed(w.savedView()->list(), QStringLiteral("Gas")));
         ids = {QStringLiteral("Fuel")};
-        w.renameSavedTruckload();
+        w.savedTruckloads()->renameSelected();
         QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        QVERIFY(rowNamed(w.savedList, QStringLiteral("Fuel")));
-        QVERIFY(!rowNamed(w.savedList, QStringLiteral("Gas")));
+        QVERIFY(rowNamed(w.savedView()->list(), QStringLiteral("Fuel")));
+        QVERIFY(!rowNamed(w.savedView()->list(), QStringLiteral("Gas")));
 
         // Delete: declined keeps the file, accepted removes it.
-        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Fuel")));
+        w.savedView()->list()->setCurrentItem(rowNamed(w.savedView()->list(), QStringLiteral("Fuel")));
         prompts.answers = {PromptAnswer::No};
-        w.deleteSavedTruckloads();
+        w.savedTruckloads()->deleteSelected();
         QCOMPARE(prompts.texts().last(), QStringLiteral("Are you sure you want to delete \"Fuel\" ?"));
         QVERIFY(QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        w.savedList->setCurrentItem(rowNamed(w.savedList, QStringLiteral("Fuel")));
-        w.deleteSavedTruckloads();
+        w.savedView()->list()->setCurrentItem(rowNamed(w.savedView()->list(), QStringLiteral("Fuel")));
+        w.savedTruckloads()->deleteSelected();
         QVERIFY(!QFile::exists(savePath + QStringLiteral("Fuel.vlm")));
-        QCOMPARE(w.savedList->topLevelItemCount(), 1);
+        QCOMPARE(w.savedView()->list()->topLevelItemCount(), 1);
 
         // The spreadsheet export: one line per item of the listed truckload.
         chosenFile = dir.filePath(QStringLiteral("loads.csv"));
-        w.exportSavedList();
+        w.savedTruckloads()->exportList();
         QCOMPARE(w.statusText(), QStringLiteral("Saved loads have been exported to ") + chosenFile);
         QFile csv(chosenFile);
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -130,12 +148,13 @@ private slots:
         const std::string folder = withTrailingSeparator(dir.path().toStdString());
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, {folder, folder, folder});
+        ScriptedDialogs dialogs;
+        MainWindow w(lib, prompts, {folder, folder, folder}, &dialogs);
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
-        w.truckIdDialog = scriptedTruckIds(ids);
+        dialogs.truckIdDialog = scriptedTruckIds(ids);
         QString chosenFile;
-        w.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
+        dialogs.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
         const QString savePath = QString::fromStdString(folder);
 
         // Files with one, two and three items under names the old code confused.
@@ -147,14 +166,14 @@ private slots:
         for (size_t n = 0; n < std::size(cases); ++n) {
             addItem(lib.engine(), ids4[n], 2, 500);
             ids = {QStringLiteral("staging")};
-            w.saveAs();
+            w.savedTruckloads()->saveAs();
             QVERIFY(QFile::rename(savePath + QStringLiteral("staging.vlm"), savePath + QLatin1String(cases[n].file)));
         }
         const auto select = [&](const QString &name) {
             w.showView(View::SavedTruckloads);
-            w.savedIconList->hide();
-            QTreeWidgetItem *item = rowNamed(w.savedList, name);
-            w.savedList->setCurrentItem(item);
+            w.savedView()->iconList()->hide();
+            QTreeWidgetItem *item = rowNamed(w.savedView()->list(), name);
+            w.savedView()->list()->setCurrentItem(item);
             return item != nullptr;
         };
         const auto bytesOf = [](const QString &path) {
@@ -167,18 +186,18 @@ private slots:
             // Open reads the row's own truckload.
             w.setDirty(false);
             QVERIFY2(select(row), c.row);
-            w.openSavedTruckload();
+            w.savedTruckloads()->openSelected();
             QCOMPARE(GetItemCount_Load(GetLoad_Engine(lib.engine())), c.items);
             // Export copies the row's own file.
             QVERIFY(select(row));
             chosenFile = dir.filePath(QStringLiteral("exported.bin"));
-            w.exportTruckload();
+            w.savedTruckloads()->exportTruckload();
             QCOMPARE(bytesOf(chosenFile), bytesOf(file));
         }
         // Rename moves the row's own file, leaving the look-alikes.
         QVERIFY(select(QStringLiteral("a.vlm.b")));
         ids = {QStringLiteral("renamed")};
-        w.renameSavedTruckload();
+        w.savedTruckloads()->renameSelected();
         QVERIFY(!QFile::exists(savePath + QStringLiteral("a.vlm.b.vlm")));
         QVERIFY(QFile::exists(savePath + QStringLiteral("a.vlm")));
         QVERIFY(QFile::exists(savePath + QStringLiteral("renamed.vlm")));
@@ -186,13 +205,13 @@ private slots:
         for (const char *gone : {"T", "a"}) {
             QVERIFY(select(QLatin1String(gone)));
             prompts.answers = {PromptAnswer::Yes};
-            w.deleteSavedTruckloads();
+            w.savedTruckloads()->deleteSelected();
         }
         QVERIFY(!QFile::exists(savePath + QStringLiteral("T.VLM")));
         QVERIFY(!QFile::exists(savePath + QStringLiteral("a.vlm")));
         QVERIFY(QFile::exists(savePath + QStringLiteral("t.vlm")));
         QVERIFY(QFile::exists(savePath + QStringLiteral("renamed.vlm")));
-        QCOMPARE(w.savedList->topLevelItemCount(), 2);
+        QCOMPARE(w.savedView()->list()->topLevelItemCount(), 2);
     }
 };
 

@@ -57,27 +57,27 @@ private slots:
         MainWindow &w = session.window;
         ScriptedPrompts &prompts = session.prompts;
         QVERIFY(w.started());
-        QAction *menuAuditor = findAction(w.auditingMenu, QStringLiteral("actShippingPaperAuditor"));
-        QAction *popupAuditor = findAction(w.popupMenu, QStringLiteral("popupShippingPaperAuditor"));
+        QAction *menuAuditor = findAction(w.auditingMenu(), QStringLiteral("actShippingPaperAuditor"));
+        QAction *popupAuditor = findAction(w.popupMenu(), QStringLiteral("popupShippingPaperAuditor"));
         QVERIFY(menuAuditor && popupAuditor);
         QCOMPARE(menuAuditor->text(), QStringLiteral("HazMat &Shipping Paper Auditor"));
         QCOMPARE(popupAuditor->text(), QStringLiteral("HazMat Shipping Paper Auditor"));
         // Show Me What You See exists in both menus and is never offered.
-        for (QAction *a : {findAction(w.auditingMenu, QStringLiteral("actShowMe")),
-                           findAction(w.popupMenu, QStringLiteral("popupShowMe"))}) {
+        for (QAction *a : {findAction(w.auditingMenu(), QStringLiteral("actShowMe")),
+                           findAction(w.popupMenu(), QStringLiteral("popupShowMe"))}) {
             QVERIFY(a);
             QCOMPARE(a->text(), QStringLiteral("Show Me What You See"));
             QVERIFY(!a->isVisible());
         }
 
-        emit w.auditingMenu->aboutToShow();
-        emit w.popupMenu->aboutToShow();
+        emit w.auditingMenu()->aboutToShow();
+        emit w.popupMenu()->aboutToShow();
         QVERIFY(!menuAuditor->isEnabled());
         QVERIFY(!popupAuditor->isEnabled());
         addItem(w.engine(), "UN1203", 2, 3000);
         addItem(w.engine(), "UN1017", 0, 500);
-        emit w.auditingMenu->aboutToShow();
-        emit w.popupMenu->aboutToShow();
+        emit w.auditingMenu()->aboutToShow();
+        emit w.popupMenu()->aboutToShow();
         QVERIFY(menuAuditor->isEnabled());
         QVERIFY(popupAuditor->isEnabled());
 

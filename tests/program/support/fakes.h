@@ -1,12 +1,14 @@
 // Scripted stand-ins for the engine library and the user's answers.
 #pragma once
 
+#include "app/dialogs.h"
 #include "app/hazmat_library.h"
 #include "app/prompts.h"
 
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -41,6 +43,39 @@ public:
         for (const auto &p : shown)
             t << p.text;
         return t;
+    }
+};
+
+// Answers the window's dialogs with the scripts set; a dialog without a
+// script is the real one.
+class ScriptedDialogs : public Dialogs {
+public:
+    std::function<bool(Hazmat *item, bool fromSearch)> itemDialog;
+    std::function<std::optional<QString>(const QString &initial, bool rename)> truckIdDialog;
+    // `save`: a file to save to; `start` the file proposed.
+    std::function<QString(bool save, const QString &filter, const QString &start)> fileDialog;
+    // Information and auditor windows.
+    std::function<void(QDialog &window)> runWindow;
+
+    bool editItem(Hazmat *h, bool fromSearch, const AddItemContext &context, QWidget *parent) override
+    {
+        return itemDialog ? itemDialog(h, fromSearch) : Dialogs::editItem(h, fromSearch, context, parent);
+    }
+    std::optional<QString> truckId(const TruckIdQuestion &question, QWidget *parent) override
+    {
+        return truckIdDialog ? truckIdDialog(question.initial, question.rename) : Dialogs::truckId(question, parent);
+    }
+    QString fileName(FileDialogMode mode, const QString &filter, const QString &startPath, QWidget *parent) override
+    {
+        return fileDialog ? fileDialog(mode == FileDialogMode::Save, filter, startPath)
+                    : Dialogs::fileName(mode, filter, startPath, parent);
+    }
+    void exec(QDialog &shown) override
+    {
+        if (runWindow)
+            runWindow(shown);
+        else
+            Dialogs::exec(shown);
     }
 };
 

@@ -7,6 +7,9 @@
 #include "settings/do_not_ship.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "truckload/truckload_view.h"
+#include "truckload/truckload_commands.h"
+#include "search/search_view.h"
 #include "truckload/truckload_editing.h"
 
 #include <QAction>
@@ -349,53 +352,54 @@ private slots:
         const std::string f = dir.path().toStdString() + "/";
         DravlenLibrary lib;
         ScriptedPrompts prompts;
-        MainWindow w(lib, prompts, Folders{f, f, f});
+        ScriptedDialogs answers;
+        MainWindow w(lib, prompts, Folders{f, f, f}, &answers);
         QVERIFY(w.started());
         QVERIFY(w.engine() != nullptr);
         QVERIFY(!w.isDirty());
-        int dialogs = 0;
+        int itemDialogs = 0;
         const auto script = [&](Hazmat *item, bool fromSearch) {
-            ++dialogs;
+            ++itemDialogs;
             if (!fromSearch)
                 Reset_Hazmat(item, kChlorine);
             SetWeight_Hazmat(item, 100);
             return true;
         };
-        w.itemDialog = script;
-        QVERIFY(w.actAdd->isEnabled());
-        QVERIFY(!w.actEdit->isEnabled());
-        w.actAdd->trigger();
-        QCOMPARE(dialogs, 1);
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 1);
-        QCOMPARE(w.truckloadList->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
+        answers.itemDialog = script;
+        QVERIFY(w.truckloadCommands()->addAction()->isEnabled());
+        QVERIFY(!w.truckloadCommands()->editAction()->isEnabled());
+        w.truckloadCommands()->addAction()->trigger();
+        QCOMPARE(itemDialogs, 1);
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 1);
+        QCOMPARE(w.truckloadView()->list()->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
         QCOMPARE(w.statusText(), QStringLiteral("UN1017 added to truckload"));
         QVERIFY(w.isDirty());
 
-        w.truckloadList->topLevelItem(0)->setSelected(true);
-        QVERIFY(w.actEdit->isEnabled());
-        QVERIFY(w.actCopy->isEnabled());
-        w.actCopy->trigger();
+        w.truckloadView()->list()->topLevelItem(0)->setSelected(true);
+        QVERIFY(w.truckloadCommands()->editAction()->isEnabled());
+        QVERIFY(w.truckloadCommands()->copyAction()->isEnabled());
+        w.truckloadCommands()->copyAction()->trigger();
         const QMimeData *data = QApplication::clipboard()->mimeData();
         QVERIFY(data && data->hasFormat(QStringLiteral("Hazmat Clipboard Data")));
-        QVERIFY(w.actPaste->isEnabled());
-        w.actPaste->trigger();
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
+        QVERIFY(w.truckloadCommands()->pasteAction()->isEnabled());
+        w.truckloadCommands()->pasteAction()->trigger();
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 2);
 
         // A foreign block under the same format pastes nothing.
         auto *foreign = new QMimeData;
         foreign->setData(QStringLiteral("Hazmat Clipboard Data"), QByteArray(40, '\x7f'));
         QApplication::clipboard()->setMimeData(foreign);
         prompts.shown.clear();
-        w.actPaste->trigger();
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 2);
+        w.truckloadCommands()->pasteAction()->trigger();
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 2);
         QCOMPARE(prompts.texts(), QStringList{unreadableClipboardText()});
 
         // Edit through the dialog: a declined legality question restores the row.
-        w.truckloadList->clearSelection();
-        w.truckloadList->topLevelItem(0)->setSelected(true);
-        w.truckloadList->setCurrentItem(w.truckloadList->topLevelItem(0));
+        w.truckloadView()->list()->clearSelection();
+        w.truckloadView()->list()->topLevelItem(0)->setSelected(true);
+        w.truckloadView()->list()->setCurrentItem(w.truckloadView()->list()->topLevelItem(0));
         int editedPid = 0;
-        w.itemDialog = [&](Hazmat *item, bool) {
+        answers.itemDialog = [&](Hazmat *item, bool) {
             editedPid = GetPID_Hazmat(item);   // a copy of the selected row
             Reset_Hazmat(item, kPhosgene);
             SetWeight_Hazmat(item, 100);
@@ -403,43 +407,43 @@ private slots:
         };
         prompts.shown.clear();
         prompts.answers = {PromptAnswer::No};
-        w.actEdit->trigger();
+        w.truckloadCommands()->editAction()->trigger();
         QCOMPARE(editedPid, kChlorine);
         QCOMPARE(prompts.shown.size(), size_t(1));
-        QCOMPARE(w.truckloadList->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
-        QVERIFY(!w.actCut->isEnabled());   // the selection is gone after an edit
+        QCOMPARE(w.truckloadView()->list()->topLevelItem(0)->text(2), QStringLiteral("UN1017"));
+        QVERIFY(!w.truckloadCommands()->cutAction()->isEnabled());   // the selection is gone after an edit
 
         // Cut puts the row on the clipboard and takes it off the truckload.
-        w.truckloadList->topLevelItem(1)->setSelected(true);
-        w.actCut->trigger();
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 1);
+        w.truckloadView()->list()->topLevelItem(1)->setSelected(true);
+        w.truckloadCommands()->cutAction()->trigger();
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 1);
         QVERIFY(clipboardHasItems());
         QCOMPARE(clipboardRecords(*clipboardBlockFromSystem())->size(), size_t(1));
 
-        w.truckloadList->selectAll();
-        w.actRemove->trigger();
-        QCOMPARE(w.truckloadList->topLevelItemCount(), 0);
+        w.truckloadView()->list()->selectAll();
+        w.truckloadCommands()->removeAction()->trigger();
+        QCOMPARE(w.truckloadView()->list()->topLevelItemCount(), 0);
         QCOMPARE(w.statusText(), QStringLiteral("There are 0 items on this truckload."));
-        QVERIFY(!w.actRemove->isEnabled());
+        QVERIFY(!w.truckloadCommands()->removeAction()->isEnabled());
 
         // Search double-click adds the result through the dialog.
-        w.itemDialog = script;
+        answers.itemDialog = script;
         w.showView(View::Search);
-        w.lookForEdit->setText(QStringLiteral("UN1017"));
-        w.lookInCombo->setCurrentIndex(2);
-        w.search();
-        QVERIFY(w.searchList->topLevelItemCount() >= 1);
-        w.searchResultActivated(w.searchList->topLevelItem(0));
-        QCOMPARE(dialogs, 2);
+        w.searchView()->lookForEdit()->setText(QStringLiteral("UN1017"));
+        w.searchView()->lookInCombo()->setCurrentIndex(2);
+        w.searchView()->search();
+        QVERIFY(w.searchView()->results()->topLevelItemCount() >= 1);
+        w.searchView()->activateResult(w.searchView()->results()->topLevelItem(0));
+        QCOMPARE(itemDialogs, 2);
         QCOMPARE(GetItemCount_Load(GetLoad_Engine(w.engine())), 1u);
 
         // Choosing another vehicle type marks the truckload changed.
         w.showView(View::Truckload);
         w.setDirty(false);
-        QVERIFY(w.vehicleList->count() > 1);
-        w.vehicleList->setCurrentRow(1);
+        QVERIFY(w.truckloadView()->vehicleSelector()->count() > 1);
+        w.truckloadView()->vehicleSelector()->setCurrentIndex(1);
         QVERIFY(w.isDirty());
-        QCOMPARE(QString::fromLatin1(GetVehicle_Load(GetLoad_Engine(w.engine()))), w.vehicleList->item(1)->text());
+        QCOMPARE(QString::fromLatin1(GetVehicle_Load(GetLoad_Engine(w.engine()))), w.truckloadView()->vehicleSelector()->itemText(1));
     }
 };
 
