@@ -127,9 +127,12 @@ private:
     std::unordered_map<Key, size_t, KeyHash> index_;
 };
 
-// AddSegregationMessage into a book.
-void AddSegregationMessage(MessageBook &book, const Engine *engine, const Hazmat *item1, const Hazmat *item2,
-                           int a, int b, int code);
+struct KindFacts;
+
+// AddSegregationMessage into a book, about items of the kinds read in a
+// pass (kind_facts.h).
+void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *item1,
+                           const KindFacts *item2, int a, int b, int code);
 
 // Builds and files one message (InsertMessage applies the legality effect of
 // its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)
