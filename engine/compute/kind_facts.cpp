@@ -3,10 +3,12 @@
 
 #include "compute/item_facts.h"
 #include "compute/item_kinds.h"
+#include "compute/messages.h"
 
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace dravlen {
 namespace {
@@ -82,7 +84,13 @@ LoadKinds::LoadKinds(const Load *load)
         }
         kindOf_[i] = static_cast<int>(kinds_.size());
         first_.push_back(i);
-        kinds_.push_back(ReadKindFacts(&load->items[i]));
+        KindFacts f = ReadKindFacts(&load->items[i]);
+        // Messages keep these texts beyond the calculation: interned once
+        // per kind instead of once per message.
+        f.id = InternText(f.id);
+        for (const char *&text : f.codeText)
+            text = InternText(text);
+        kinds_.push_back(std::move(f));
     }
 }
 

@@ -6,7 +6,8 @@
 // pair of hazard codes costs far more than the rules themselves.  The facts
 // below are read once per kind and the pair rules work on them alone.  The
 // texts are borrowed from the item and the reference tables, which outlive
-// the calculation; the table lives only during one pass.
+// the calculation (in a LoadKinds, the ID and hazard code texts are
+// interned: InternText); the table lives only during one pass.
 #pragma once
 
 #include "dravlen.h"

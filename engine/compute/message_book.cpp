@@ -87,15 +87,54 @@ void MessageBook::Post(const MessageSubject &subject, int code)
     e.subject = subject;
 }
 
+// The entries in the order of the list InsertMessage leaves: by code, and
+// within a code the latest posting first.  Postings are numbered, so one
+// walk from the latest posting back to the oldest message of the output,
+// dealt out by code, gives that order without comparing entries.
+std::vector<const MessageBook::Entry *> MessageBook::Ordered() const
+{
+    std::vector<const Entry *> newestFirst;
+    newestFirst.reserve(entries_.size());
+    std::vector<int32_t> atOrder(static_cast<size_t>(next_), -1);
+    for (size_t k = 0; k < entries_.size(); ++k)
+        if (entries_[k].order >= 0)
+            atOrder[static_cast<size_t>(entries_[k].order)] = static_cast<int32_t>(k);
+    for (size_t order = atOrder.size(); order-- > 0;)
+        if (atOrder[order] >= 0)
+            newestFirst.push_back(&entries_[static_cast<size_t>(atOrder[order])]);
+    // The messages of the output not posted again, newest (first listed)
+    // first: they were entered in list order.
+    for (const Entry &e : entries_)
+        if (e.order < 0)
+            newestFirst.push_back(&e);
+    if (newestFirst.empty())
+        return newestFirst;
+
+    int32_t low = newestFirst.front()->key.msg, high = low;
+    for (const Entry *e : newestFirst) {
+        low = std::min(low, e->key.msg);
+        high = std::max(high, e->key.msg);
+    }
+    constexpr int64_t kCountingRange = 4096;
+    if (int64_t{high} - low >= kCountingRange) {
+        std::stable_sort(newestFirst.begin(), newestFirst.end(),
+                         [](const Entry *a, const Entry *b) { return a->key.msg < b->key.msg; });
+        return newestFirst;
+    }
+    std::vector<size_t> start(static_cast<size_t>(high - low) + 2, 0);
+    for (const Entry *e : newestFirst)
+        ++start[static_cast<size_t>(e->key.msg - low) + 1];
+    for (size_t c = 1; c < start.size(); ++c)
+        start[c] += start[c - 1];
+    std::vector<const Entry *> order(newestFirst.size());
+    for (const Entry *e : newestFirst)
+        order[start[static_cast<size_t>(e->key.msg - low)]++] = e;
+    return order;
+}
+
 void MessageBook::Publish()
 {
-    std::vector<const Entry *> order;
-    order.reserve(entries_.size());
-    for (const Entry &e : entries_)
-        order.push_back(&e);
-    std::sort(order.begin(), order.end(), [](const Entry *a, const Entry *b) {
-        return a->key.msg != b->key.msg ? a->key.msg < b->key.msg : a->order > b->order;
-    });
+    const std::vector<const Entry *> order = Ordered();
 
     // 177.848(d): two materials that must not be loaded together need no
     // message telling to separate them as well.

@@ -93,6 +93,7 @@ void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFa
     }
     if (engine)
         s.vehicle = GetVehicle_Load(&engine->load);
+    s.interned = true;  // the kinds' texts are interned (LoadKinds)
     book.Post(s, code);
 }
 

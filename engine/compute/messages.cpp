@@ -2,6 +2,7 @@
 // output's message list.
 #include "compute/messages.h"
 
+#include <algorithm>
 #include <cstring>
 #include <cstddef>
 #include <functional>
@@ -36,24 +37,36 @@ const char *Role(int32_t hazardIndex)
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
 
+// Appends text to [at, last), cut at last; returns the new end.
+char *Append(char *at, char *last, const char *text, size_t n)
+{
+    const size_t room = static_cast<size_t>(last - at);
+    if (n > room)
+        n = room;
+    std::memcpy(at, text, n);
+    return at + n;
+}
+
 // Replaces each "%s" of the format, in order, by the next argument, writing
-// straight into out; the result is cut to fit size bytes including the
-// terminator.
+// straight into out, a run of plain text at a time; the result is cut to
+// fit size bytes including the terminator.
 void FillReason(char *out, size_t size, const char *format, const char *const *args, size_t argCount)
 {
     char *const last = out + size - 1;
     char *at = out;
     size_t next = 0;
-    for (const char *p = format; *p && at < last; ++p) {
-        if (p[0] == '%' && p[1] == 's') {
-            if (next < argCount && args[next])
-                for (const char *a = args[next]; *a && at < last; ++a)
-                    *at++ = *a;
-            ++next;
-            ++p;
-        } else {
-            *at++ = *p;
+    const char *p = format;
+    while (*p && at < last) {
+        const char *mark = std::strstr(p, "%s");
+        if (mark == nullptr) {
+            at = Append(at, last, p, std::strlen(p));
+            break;
         }
+        at = Append(at, last, p, static_cast<size_t>(mark - p));
+        if (next < argCount && args[next])
+            at = Append(at, last, args[next], std::strlen(args[next]));
+        ++next;
+        p = mark + 2;
     }
     *at = '\0';
 }
@@ -66,15 +79,23 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
     if (def == nullptr || out == nullptr)
         return false;
 
-    *out = HazSeg{};
+    // Every field is written below; the text fields are terminated and the
+    // bytes after their terminator cleared, as a zeroed record would have.
     out->type = def->type;
     out->msg = code;
     out->pid1 = s.pid1;
     out->pid2 = s.pid2;
-    out->id1 = InternText(s.id1);
-    out->id2 = InternText(s.id2);
-    out->class1 = InternText(s.class1);
-    out->class2 = InternText(s.class2);
+    if (s.interned) {
+        out->id1 = s.id1;
+        out->id2 = s.id2;
+        out->class1 = s.class1;
+        out->class2 = s.class2;
+    } else {
+        out->id1 = InternText(s.id1);
+        out->id2 = InternText(s.id2);
+        out->class1 = InternText(s.class1);
+        out->class2 = InternText(s.class2);
+    }
 
     const char *args[8] = {};
     size_t n = 0;
@@ -108,10 +129,12 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         break;
     }
     FillReason(out->reason, sizeof out->reason, def->reason, args, n);
+    const size_t used = std::strlen(out->reason);
+    std::memset(out->reason + used, 0, sizeof out->reason - used);
 
-    const size_t c = std::strlen(def->citation);
-    std::memcpy(out->citation, def->citation, c < sizeof out->citation ? c + 1 : sizeof out->citation);
-    out->citation[sizeof out->citation - 1] = '\0';
+    const size_t c = std::min(std::strlen(def->citation), sizeof out->citation - 1);
+    std::memcpy(out->citation, def->citation, c);
+    std::memset(out->citation + c, 0, sizeof out->citation - c);
     return true;
 }
 

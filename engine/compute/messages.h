@@ -66,6 +66,7 @@ struct MessageSubject {
     const char *class2 = "";
     int32_t index2 = 0;
     const char *vehicle = ""; // the load's vehicle type name (code 38)
+    bool interned = false;    // id and class texts already come from InternText
 };
 
 // Builds the record of one code: type, msg, PIDs, the ID and hazard texts
@@ -120,6 +121,8 @@ private:
         int seeded;            // index into seeded_, or -1 for a posted subject
         MessageSubject subject;
     };
+    std::vector<const Entry *> Ordered() const;
+
     Output *out_;
     int64_t next_ = 0;
     std::vector<Entry> entries_;
@@ -129,8 +132,8 @@ private:
 
 struct KindFacts;
 
-// AddSegregationMessage into a book, about items of the kinds read in a
-// pass (kind_facts.h).
+// AddSegregationMessage into a book, about items of kinds read by a
+// LoadKinds (kind_facts.h), whose texts are interned.
 void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *item1,
                            const KindFacts *item2, int a, int b, int code);
 
