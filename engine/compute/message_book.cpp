@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdint>
 #include <functional>
 #include <unordered_set>
 #include <utility>
@@ -13,45 +14,64 @@ namespace dravlen {
 
 namespace {
 
-std::string_view View(const char *text)
-{
-    return text ? std::string_view(text) : std::string_view();
-}
-
 size_t Mix(size_t seed, size_t value)
 {
     return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
 }
 
-// Two items named by a message, in either order.
+size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
+
+// Two items named by a message, in either order (interned IDs).
 struct PairOfIds {
-    std::string_view first, second;
+    const char *first, *second;
     bool operator==(const PairOfIds &) const = default;
 };
 
-PairOfIds Unordered(std::string_view a, std::string_view b)
+PairOfIds Unordered(const char *a, const char *b)
 {
-    return a < b ? PairOfIds{a, b} : PairOfIds{b, a};
+    return std::less<const char *>()(a, b) ? PairOfIds{a, b} : PairOfIds{b, a};
 }
 
 struct PairOfIdsHash {
-    size_t operator()(const PairOfIds &p) const
-    {
-        const std::hash<std::string_view> h;
-        return Mix(h(p.first), h(p.second));
-    }
+    size_t operator()(const PairOfIds &p) const { return Mix(Address(p.first) * 31, Address(p.second)); }
 };
+
+const char *Interned(const char *text) { return InternText(text ? text : ""); }
 
 } // namespace
 
-size_t MessageBook::KeyHash::operator()(const Key &k) const
+size_t MessageBook::Hash(const Key &k)
 {
-    const std::hash<std::string_view> h;
     size_t seed = static_cast<size_t>(k.msg) * 131 + static_cast<size_t>(k.type);
-    seed = Mix(seed, h(k.id1));
-    seed = Mix(seed, h(k.id2));
-    seed = Mix(seed, h(k.class1));
-    return Mix(seed, h(k.class2));
+    seed = Mix(seed, Address(k.id1));
+    seed = Mix(seed, Address(k.id2));
+    seed = Mix(seed, Address(k.class1));
+    seed = Mix(seed, Address(k.class2));
+    return seed ^ (seed >> 29);
+}
+
+std::pair<size_t, bool> MessageBook::Find(const Key &key)
+{
+    if ((entries_.size() + 1) * 2 > slots_.size()) {
+        std::vector<uint32_t> grown(std::max<size_t>(64, slots_.size() * 2), 0);
+        const size_t mask = grown.size() - 1;
+        for (size_t k = 0; k < entries_.size(); ++k) {
+            size_t at = Hash(entries_[k].key) & mask;
+            while (grown[at])
+                at = (at + 1) & mask;
+            grown[at] = static_cast<uint32_t>(k + 1);
+        }
+        slots_.swap(grown);
+    }
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = Hash(key) & mask;; at = (at + 1) & mask) {
+        if (!slots_[at]) {
+            slots_[at] = static_cast<uint32_t>(entries_.size() + 1);
+            return {entries_.size(), true};
+        }
+        if (entries_[slots_[at] - 1].key == key)
+            return {slots_[at] - 1, false};
+    }
 }
 
 MessageBook::MessageBook(Output *out) : out_(out)
@@ -61,27 +81,34 @@ MessageBook::MessageBook(Output *out) : out_(out)
     seeded_.assign(out->messages, out->messages + out->messageCount);
     for (int i = 0; i < out->messageCount; ++i) {
         const HazSeg &m = seeded_[i];
-        const Key key{m.type, m.msg, View(m.id1), View(m.id2), View(m.class1), View(m.class2)};
-        if (index_.emplace(key, entries_.size()).second)
+        const Key key{m.type, m.msg, Interned(m.id1), Interned(m.id2), Interned(m.class1), Interned(m.class2)};
+        if (Find(key).second)
             entries_.push_back({key, -1 - static_cast<int64_t>(i), i, MessageSubject{}});
     }
 }
 
-void MessageBook::Post(const MessageSubject &subject, int code)
+void MessageBook::Post(const MessageSubject &posted, int code)
 {
     const MessageDef *def = FindMessageDef(code);
     if (def == nullptr)
         return;
     ApplyMessageLegality(out_, def->type);
-    const Key key{def->type, code, View(subject.id1), View(subject.id2), View(subject.class1),
-                  View(subject.class2)};
-    const auto [it, added] = index_.emplace(key, entries_.size());
+    MessageSubject subject = posted;
+    if (!subject.interned) {
+        subject.id1 = Interned(subject.id1);
+        subject.id2 = Interned(subject.id2);
+        subject.class1 = Interned(subject.class1);
+        subject.class2 = Interned(subject.class2);
+        subject.interned = true;
+    }
+    const Key key{def->type, code, subject.id1, subject.id2, subject.class1, subject.class2};
+    const auto [at, added] = Find(key);
     if (added) {
         entries_.push_back({key, next_++, -1, subject});
         return;
     }
     // The newer posting is the one kept, at the head of its code.
-    Entry &e = entries_[it->second];
+    Entry &e = entries_[at];
     e.order = next_++;
     e.seeded = -1;
     e.subject = subject;

@@ -57,7 +57,9 @@ void FillReason(char *out, size_t size, const char *format, const char *const *a
     size_t next = 0;
     const char *p = format;
     while (*p && at < last) {
-        const char *mark = std::strstr(p, "%s");
+        const char *mark = std::strchr(p, '%');
+        while (mark && mark[1] != 's')
+            mark = std::strchr(mark + 1, '%');
         if (mark == nullptr) {
             at = Append(at, last, p, std::strlen(p));
             break;

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace dravlen {
@@ -106,14 +106,13 @@ public:
     void Publish();
 
 private:
+    // The texts of a key are interned (InternText): one text, one address,
+    // so keys compare and hash by address.
     struct Key {
         int32_t type;
         int32_t msg;
-        std::string_view id1, id2, class1, class2;
+        const char *id1, *id2, *class1, *class2;
         bool operator==(const Key &) const = default;
-    };
-    struct KeyHash {
-        size_t operator()(const Key &k) const;
     };
     struct Entry {
         Key key;
@@ -121,13 +120,18 @@ private:
         int seeded;            // index into seeded_, or -1 for a posted subject
         MessageSubject subject;
     };
+    static size_t Hash(const Key &k);
+    // The entry of key, or a new one (second: true) at the end of entries_.
+    std::pair<size_t, bool> Find(const Key &key);
     std::vector<const Entry *> Ordered() const;
 
     Output *out_;
     int64_t next_ = 0;
     std::vector<Entry> entries_;
     std::vector<HazSeg> seeded_;
-    std::unordered_map<Key, size_t, KeyHash> index_;
+    // Open addressing: entry index + 1 per slot, 0 when free; a power of
+    // two in size, kept under half full.
+    std::vector<uint32_t> slots_;
 };
 
 struct KindFacts;
