@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -170,14 +171,24 @@ struct HazardFinding {
     int code;
 };
 
+// The findings of one pair as the pass reads them.
 struct PairOutcome {
     int itemRule = kNoFinding;
-    std::vector<HazardFinding> hazards;
+    std::span<const HazardFinding> hazards;
 };
 
-PairOutcome EvaluatePair(const KindFacts &x, const KindFacts &y)
+// A pair's outcome as the plan keeps it: its hazard findings are a run of
+// the plan's one list of findings.
+struct StoredOutcome {
+    int itemRule = kNoFinding;
+    uint32_t first = 0;
+    uint32_t count = 0;
+};
+
+StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<HazardFinding> &findings)
 {
-    PairOutcome o;
+    StoredOutcome o;
+    o.first = static_cast<uint32_t>(findings.size());
     // One entry never conflicts with itself: two items of it (another
     // weight, packing group or zone) meet through their own subsidiary
     // hazards, which 177.848(e)(6) lets materials of one class disregard.
@@ -190,8 +201,10 @@ PairOutcome EvaluatePair(const KindFacts &x, const KindFacts &y)
     for (int a = 0; a < nx; ++a) {
         for (int b = 0; b < ny; ++b) {
             const int r = CheckHazardPair(x, y, a, b);
-            if (r != kNoFinding)
-                o.hazards.push_back({a, b, r});
+            if (r != kNoFinding) {
+                findings.push_back({a, b, r});
+                ++o.count;
+            }
         }
     }
     return o;
@@ -291,10 +304,11 @@ public:
                 continue;
             const size_t at = a * kn + b;
             if (!evaluated_[at]) {
-                outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts);
+                outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
                 evaluated_[at] = 1;
             }
-            visit(j, outcomes_[at]);
+            const StoredOutcome &o = outcomes_[at];
+            visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count)});
         }
     }
 
@@ -309,7 +323,8 @@ private:
     std::vector<Kind> kinds_;
     std::vector<int> lastFrom_;
     std::vector<int> byLast_;     // kinds in increasing last item
-    std::vector<PairOutcome> outcomes_;
+    std::vector<StoredOutcome> outcomes_;
+    std::vector<HazardFinding> findings_;
     std::vector<char> evaluated_;
 };
 
