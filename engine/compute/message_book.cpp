@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstdint>
 #include <functional>
-#include <unordered_set>
+#include <vector>
 #include <utility>
 
 namespace dravlen {
@@ -22,19 +22,18 @@ size_t Mix(size_t seed, size_t value)
 size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
 
 // Two items named by a message, in either order (interned IDs).
-struct PairOfIds {
-    const char *first, *second;
-    bool operator==(const PairOfIds &) const = default;
-};
+using PairOfIds = std::pair<const char *, const char *>;
+
+bool PairBefore(const PairOfIds &x, const PairOfIds &y)
+{
+    const std::less<const char *> less;
+    return less(x.first, y.first) || (x.first == y.first && less(x.second, y.second));
+}
 
 PairOfIds Unordered(const char *a, const char *b)
 {
     return std::less<const char *>()(a, b) ? PairOfIds{a, b} : PairOfIds{b, a};
 }
-
-struct PairOfIdsHash {
-    size_t operator()(const PairOfIds &p) const { return Mix(Address(p.first) * 31, Address(p.second)); }
-};
 
 const char *Interned(const char *text) { return InternText(text ? text : ""); }
 
@@ -48,6 +47,22 @@ size_t MessageBook::Hash(const Key &k)
     seed = Mix(seed, Address(k.class1));
     seed = Mix(seed, Address(k.class2));
     return seed ^ (seed >> 29);
+}
+
+MessageSubject MessageBook::SubjectOf(const Entry &e)
+{
+    MessageSubject s;
+    s.pid1 = e.facts.pid1;
+    s.id1 = e.key.id1;
+    s.class1 = e.key.class1;
+    s.index1 = e.facts.index1;
+    s.pid2 = e.facts.pid2;
+    s.id2 = e.key.id2;
+    s.class2 = e.key.class2;
+    s.index2 = e.facts.index2;
+    s.vehicle = e.facts.vehicle;
+    s.interned = true;
+    return s;
 }
 
 std::pair<size_t, bool> MessageBook::Find(const Key &key)
@@ -83,7 +98,7 @@ MessageBook::MessageBook(Output *out) : out_(out)
         const HazSeg &m = seeded_[i];
         const Key key{m.type, m.msg, Interned(m.id1), Interned(m.id2), Interned(m.class1), Interned(m.class2)};
         if (Find(key).second)
-            entries_.push_back({key, -1 - static_cast<int64_t>(i), i, MessageSubject{}});
+            entries_.push_back({key, -1 - static_cast<int64_t>(i), i, Facts{}});
     }
 }
 
@@ -102,16 +117,17 @@ void MessageBook::Post(const MessageSubject &posted, int code)
         subject.interned = true;
     }
     const Key key{def->type, code, subject.id1, subject.id2, subject.class1, subject.class2};
+    const Facts facts{subject.pid1, subject.pid2, subject.index1, subject.index2, subject.vehicle};
     const auto [at, added] = Find(key);
     if (added) {
-        entries_.push_back({key, next_++, -1, subject});
+        entries_.push_back({key, next_++, -1, facts});
         return;
     }
     // The newer posting is the one kept, at the head of its code.
     Entry &e = entries_[at];
     e.order = next_++;
     e.seeded = -1;
-    e.subject = subject;
+    e.facts = facts;
 }
 
 // The entries in the order of the list InsertMessage leaves: by code, and
@@ -164,11 +180,14 @@ void MessageBook::Publish()
     const std::vector<const Entry *> order = Ordered();
 
     // 177.848(d): two materials that must not be loaded together need no
-    // message telling to separate them as well.
-    std::unordered_set<PairOfIds, PairOfIdsHash> doNotLoad;
+    // message telling to separate them as well (a sorted list: one
+    // allocation, however many such pairs there are).
+    std::vector<PairOfIds> doNotLoad;
     for (const Entry *e : order)
         if (e->key.type == kMsgDoNotLoad)
-            doNotLoad.insert(Unordered(e->key.id1, e->key.id2));
+            doNotLoad.push_back(Unordered(e->key.id1, e->key.id2));
+    std::sort(doNotLoad.begin(), doNotLoad.end(), PairBefore);
+    doNotLoad.erase(std::unique(doNotLoad.begin(), doNotLoad.end()), doNotLoad.end());
 
     HazSeg *list = nullptr;
     int count = 0;
@@ -178,12 +197,13 @@ void MessageBook::Publish()
             return;  // the output keeps the list it had
     }
     for (const Entry *e : order) {
-        if (e->key.type == kMsgSeparate && doNotLoad.count(Unordered(e->key.id1, e->key.id2)))
+        if (e->key.type == kMsgSeparate &&
+            std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore))
             continue;
         HazSeg &slot = list[count];
         if (e->seeded >= 0)
             slot = seeded_[e->seeded];
-        else if (!BuildSegregationMessage(e->subject, e->key.msg, &slot))
+        else if (!BuildSegregationMessage(SubjectOf(*e), e->key.msg, &slot))
             continue;
         slot.reason[sizeof slot.reason - 1] = '\0';
         slot.citation[sizeof slot.citation - 1] = '\0';

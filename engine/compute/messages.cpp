@@ -47,30 +47,46 @@ char *Append(char *at, char *last, const char *text, size_t n)
     return at + n;
 }
 
-// Replaces each "%s" of the format, in order, by the next argument, writing
-// straight into out, a run of plain text at a time; the result is cut to
-// fit size bytes including the terminator.
-void FillReason(char *out, size_t size, const char *format, const char *const *args, size_t argCount)
+// The reason text of each table entry cut at its "%s" marks, once: a
+// message is then written a piece and an argument at a time.
+using ReasonPieces = std::vector<std::string_view>;
+
+const ReasonPieces &PiecesOf(const MessageDef *def)
 {
+    static const std::vector<ReasonPieces> pieces = [] {
+        int n = 0;
+        const MessageDef *table = MessageTable(&n);
+        std::vector<ReasonPieces> all(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            const char *p = table[k].reason;
+            for (const char *mark = std::strstr(p, "%s"); mark; mark = std::strstr(p, "%s")) {
+                all[k].emplace_back(p, static_cast<size_t>(mark - p));
+                p = mark + 2;
+            }
+            all[k].emplace_back(p);
+        }
+        return all;
+    }();
+    int n = 0;
+    const MessageDef *table = MessageTable(&n);
+    return pieces[static_cast<size_t>(def - table)];
+}
+
+// The reason of def with each "%s", in order, replaced by the next
+// argument, written straight into out and cut to fit size bytes including
+// the terminator.  Returns its length.
+size_t FillReason(char *out, size_t size, const MessageDef *def, const char *const *args, size_t argCount)
+{
+    const ReasonPieces &pieces = PiecesOf(def);
     char *const last = out + size - 1;
     char *at = out;
-    size_t next = 0;
-    const char *p = format;
-    while (*p && at < last) {
-        const char *mark = std::strchr(p, '%');
-        while (mark && mark[1] != 's')
-            mark = std::strchr(mark + 1, '%');
-        if (mark == nullptr) {
-            at = Append(at, last, p, std::strlen(p));
-            break;
-        }
-        at = Append(at, last, p, static_cast<size_t>(mark - p));
-        if (next < argCount && args[next])
-            at = Append(at, last, args[next], std::strlen(args[next]));
-        ++next;
-        p = mark + 2;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        if (k > 0 && k - 1 < argCount && args[k - 1])
+            at = Append(at, last, args[k - 1], std::strlen(args[k - 1]));
+        at = Append(at, last, pieces[k].data(), pieces[k].size());
     }
     *at = '\0';
+    return static_cast<size_t>(at - out);
 }
 
 } // namespace
@@ -130,8 +146,7 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         args[n++] = s.vehicle ? s.vehicle : "";
         break;
     }
-    FillReason(out->reason, sizeof out->reason, def->reason, args, n);
-    const size_t used = std::strlen(out->reason);
+    const size_t used = FillReason(out->reason, sizeof out->reason, def, args, n);
     std::memset(out->reason + used, 0, sizeof out->reason - used);
 
     const size_t c = std::min(std::strlen(def->citation), sizeof out->citation - 1);

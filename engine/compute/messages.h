@@ -114,13 +114,21 @@ private:
         const char *id1, *id2, *class1, *class2;
         bool operator==(const Key &) const = default;
     };
+    // What a message is built from beside its key (MessageSubject), kept
+    // small: a long truckload posts hundreds of thousands.
+    struct Facts {
+        int32_t pid1 = 0, pid2 = 0;
+        int32_t index1 = 0, index2 = 0;
+        const char *vehicle = "";
+    };
     struct Entry {
         Key key;
         int64_t order;         // of the latest posting; earlier messages of the output are negative
         int seeded;            // index into seeded_, or -1 for a posted subject
-        MessageSubject subject;
+        Facts facts;
     };
     static size_t Hash(const Key &k);
+    static MessageSubject SubjectOf(const Entry &e);
     // The entry of key, or a new one (second: true) at the end of entries_.
     std::pair<size_t, bool> Find(const Key &key);
     std::vector<const Entry *> Ordered() const;
