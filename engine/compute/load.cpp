@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <malloc.h>  // malloc_usable_size
+
 namespace dravlen {
 
 namespace {
@@ -57,10 +59,16 @@ int AppendLoadItem(Load *load, const Hazmat *item)
     if (!item)
         return -1;
     const uint32_t index = load->itemCount;
-    auto *grown = static_cast<Hazmat *>(std::realloc(load->items, sizeof(Hazmat) * (index + 1)));
-    if (!grown)
-        return -1;
-    load->items = grown;
+    // The array grows by half again when full, so adding n items copies
+    // O(n) records in all; the room it has is what the allocator gave it
+    // (the load keeps no capacity of its own).
+    if (load->items == nullptr || malloc_usable_size(load->items) < sizeof(Hazmat) * (size_t{index} + 1)) {
+        const size_t room = size_t{index} + 1 + index / 2;
+        auto *grown = static_cast<Hazmat *>(std::realloc(load->items, sizeof(Hazmat) * room));
+        if (!grown)
+            return -1;
+        load->items = grown;
+    }
     Hazmat *slot = &load->items[index];
     Init_Hazmat(slot, 0);
     Copy_Hazmat(slot, item);

@@ -5,53 +5,111 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdint>
 #include <functional>
-#include <unordered_set>
+#include <vector>
+
+#include <sys/mman.h>
 #include <utility>
 
 namespace dravlen {
 
 namespace {
 
-std::string_view View(const char *text)
-{
-    return text ? std::string_view(text) : std::string_view();
-}
-
 size_t Mix(size_t seed, size_t value)
 {
     return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
 }
 
-// Two items named by a message, in either order.
-struct PairOfIds {
-    std::string_view first, second;
-    bool operator==(const PairOfIds &) const = default;
-};
+size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
 
-PairOfIds Unordered(std::string_view a, std::string_view b)
+// Two items named by a message, in either order (interned IDs).
+using PairOfIds = std::pair<const char *, const char *>;
+
+bool PairBefore(const PairOfIds &x, const PairOfIds &y)
 {
-    return a < b ? PairOfIds{a, b} : PairOfIds{b, a};
+    const std::less<const char *> less;
+    return less(x.first, y.first) || (x.first == y.first && less(x.second, y.second));
 }
 
-struct PairOfIdsHash {
-    size_t operator()(const PairOfIds &p) const
-    {
-        const std::hash<std::string_view> h;
-        return Mix(h(p.first), h(p.second));
+PairOfIds Unordered(const char *a, const char *b)
+{
+    return std::less<const char *>()(a, b) ? PairOfIds{a, b} : PairOfIds{b, a};
+}
+
+const char *Interned(const char *text) { return InternText(text ? text : ""); }
+
+// The message list, freed with free() like every list of the output.  A
+// list of many megabytes (a long truckload of distinct entries has tens of
+// thousands of messages) is asked for in huge pages where the system
+// offers them on request: writing it then takes a few page faults instead
+// of one per 4 KiB.
+HazSeg *AllocateMessages(size_t count)
+{
+    const size_t bytes = sizeof(HazSeg) * count;
+    constexpr size_t kHugePage = size_t{2} << 20;
+#ifdef MADV_HUGEPAGE
+    if (bytes >= 2 * kHugePage) {
+        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (void *p = std::aligned_alloc(kHugePage, rounded)) {
+            madvise(p, rounded, MADV_HUGEPAGE);  // advice only: a refusal changes nothing
+            return static_cast<HazSeg *>(p);
+        }
     }
-};
+#endif
+    return static_cast<HazSeg *>(std::malloc(bytes));
+}
 
 } // namespace
 
-size_t MessageBook::KeyHash::operator()(const Key &k) const
+size_t MessageBook::Hash(const Key &k)
 {
-    const std::hash<std::string_view> h;
     size_t seed = static_cast<size_t>(k.msg) * 131 + static_cast<size_t>(k.type);
-    seed = Mix(seed, h(k.id1));
-    seed = Mix(seed, h(k.id2));
-    seed = Mix(seed, h(k.class1));
-    return Mix(seed, h(k.class2));
+    seed = Mix(seed, Address(k.id1));
+    seed = Mix(seed, Address(k.id2));
+    seed = Mix(seed, Address(k.class1));
+    seed = Mix(seed, Address(k.class2));
+    return seed ^ (seed >> 29);
+}
+
+MessageSubject MessageBook::SubjectOf(const Entry &e)
+{
+    MessageSubject s;
+    s.pid1 = e.facts.pid1;
+    s.id1 = e.key.id1;
+    s.class1 = e.key.class1;
+    s.index1 = e.facts.index1;
+    s.pid2 = e.facts.pid2;
+    s.id2 = e.key.id2;
+    s.class2 = e.key.class2;
+    s.index2 = e.facts.index2;
+    s.vehicle = e.facts.vehicle;
+    s.interned = true;
+    return s;
+}
+
+std::pair<size_t, bool> MessageBook::Find(const Key &key)
+{
+    if ((entries_.size() + 1) * 2 > slots_.size()) {
+        std::vector<uint32_t> grown(std::max<size_t>(64, slots_.size() * 2), 0);
+        const size_t mask = grown.size() - 1;
+        for (size_t k = 0; k < entries_.size(); ++k) {
+            size_t at = Hash(entries_[k].key) & mask;
+            while (grown[at])
+                at = (at + 1) & mask;
+            grown[at] = static_cast<uint32_t>(k + 1);
+        }
+        slots_.swap(grown);
+    }
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = Hash(key) & mask;; at = (at + 1) & mask) {
+        if (!slots_[at]) {
+            slots_[at] = static_cast<uint32_t>(entries_.size() + 1);
+            return {entries_.size(), true};
+        }
+        if (entries_[slots_[at] - 1].key == key)
+            return {slots_[at] - 1, false};
+    }
 }
 
 MessageBook::MessageBook(Output *out) : out_(out)
@@ -61,63 +119,114 @@ MessageBook::MessageBook(Output *out) : out_(out)
     seeded_.assign(out->messages, out->messages + out->messageCount);
     for (int i = 0; i < out->messageCount; ++i) {
         const HazSeg &m = seeded_[i];
-        const Key key{m.type, m.msg, View(m.id1), View(m.id2), View(m.class1), View(m.class2)};
-        if (index_.emplace(key, entries_.size()).second)
-            entries_.push_back({key, -1 - static_cast<int64_t>(i), i, MessageSubject{}});
+        const Key key{m.type, m.msg, Interned(m.id1), Interned(m.id2), Interned(m.class1), Interned(m.class2)};
+        if (Find(key).second)
+            entries_.push_back({key, -1 - static_cast<int64_t>(i), i, Facts{}});
     }
 }
 
-void MessageBook::Post(const MessageSubject &subject, int code)
+void MessageBook::Post(const MessageSubject &posted, int code)
 {
     const MessageDef *def = FindMessageDef(code);
     if (def == nullptr)
         return;
     ApplyMessageLegality(out_, def->type);
-    const Key key{def->type, code, View(subject.id1), View(subject.id2), View(subject.class1),
-                  View(subject.class2)};
-    const auto [it, added] = index_.emplace(key, entries_.size());
+    MessageSubject subject = posted;
+    if (!subject.interned) {
+        subject.id1 = Interned(subject.id1);
+        subject.id2 = Interned(subject.id2);
+        subject.class1 = Interned(subject.class1);
+        subject.class2 = Interned(subject.class2);
+        subject.interned = true;
+    }
+    const Key key{def->type, code, subject.id1, subject.id2, subject.class1, subject.class2};
+    const Facts facts{subject.pid1, subject.pid2, subject.index1, subject.index2, subject.vehicle};
+    const auto [at, added] = Find(key);
     if (added) {
-        entries_.push_back({key, next_++, -1, subject});
+        entries_.push_back({key, next_++, -1, facts});
         return;
     }
     // The newer posting is the one kept, at the head of its code.
-    Entry &e = entries_[it->second];
+    Entry &e = entries_[at];
     e.order = next_++;
     e.seeded = -1;
-    e.subject = subject;
+    e.facts = facts;
+}
+
+// The entries in the order of the list InsertMessage leaves: by code, and
+// within a code the latest posting first.  Postings are numbered, so one
+// walk from the latest posting back to the oldest message of the output,
+// dealt out by code, gives that order without comparing entries.
+std::vector<const MessageBook::Entry *> MessageBook::Ordered() const
+{
+    std::vector<const Entry *> newestFirst;
+    newestFirst.reserve(entries_.size());
+    std::vector<int32_t> atOrder(static_cast<size_t>(next_), -1);
+    for (size_t k = 0; k < entries_.size(); ++k)
+        if (entries_[k].order >= 0)
+            atOrder[static_cast<size_t>(entries_[k].order)] = static_cast<int32_t>(k);
+    for (size_t order = atOrder.size(); order-- > 0;)
+        if (atOrder[order] >= 0)
+            newestFirst.push_back(&entries_[static_cast<size_t>(atOrder[order])]);
+    // The messages of the output not posted again, newest (first listed)
+    // first: they were entered in list order.
+    for (const Entry &e : entries_)
+        if (e.order < 0)
+            newestFirst.push_back(&e);
+    if (newestFirst.empty())
+        return newestFirst;
+
+    int32_t low = newestFirst.front()->key.msg, high = low;
+    for (const Entry *e : newestFirst) {
+        low = std::min(low, e->key.msg);
+        high = std::max(high, e->key.msg);
+    }
+    constexpr int64_t kCountingRange = 4096;
+    if (int64_t{high} - low >= kCountingRange) {
+        std::stable_sort(newestFirst.begin(), newestFirst.end(),
+                         [](const Entry *a, const Entry *b) { return a->key.msg < b->key.msg; });
+        return newestFirst;
+    }
+    std::vector<size_t> start(static_cast<size_t>(high - low) + 2, 0);
+    for (const Entry *e : newestFirst)
+        ++start[static_cast<size_t>(e->key.msg - low) + 1];
+    for (size_t c = 1; c < start.size(); ++c)
+        start[c] += start[c - 1];
+    std::vector<const Entry *> order(newestFirst.size());
+    for (const Entry *e : newestFirst)
+        order[start[static_cast<size_t>(e->key.msg - low)]++] = e;
+    return order;
 }
 
 void MessageBook::Publish()
 {
-    std::vector<const Entry *> order;
-    order.reserve(entries_.size());
-    for (const Entry &e : entries_)
-        order.push_back(&e);
-    std::sort(order.begin(), order.end(), [](const Entry *a, const Entry *b) {
-        return a->key.msg != b->key.msg ? a->key.msg < b->key.msg : a->order > b->order;
-    });
+    const std::vector<const Entry *> order = Ordered();
 
     // 177.848(d): two materials that must not be loaded together need no
-    // message telling to separate them as well.
-    std::unordered_set<PairOfIds, PairOfIdsHash> doNotLoad;
+    // message telling to separate them as well (a sorted list: one
+    // allocation, however many such pairs there are).
+    std::vector<PairOfIds> doNotLoad;
     for (const Entry *e : order)
         if (e->key.type == kMsgDoNotLoad)
-            doNotLoad.insert(Unordered(e->key.id1, e->key.id2));
+            doNotLoad.push_back(Unordered(e->key.id1, e->key.id2));
+    std::sort(doNotLoad.begin(), doNotLoad.end(), PairBefore);
+    doNotLoad.erase(std::unique(doNotLoad.begin(), doNotLoad.end()), doNotLoad.end());
 
     HazSeg *list = nullptr;
     int count = 0;
     if (!order.empty()) {
-        list = static_cast<HazSeg *>(std::malloc(sizeof(HazSeg) * order.size()));
+        list = AllocateMessages(order.size());
         if (!list)
             return;  // the output keeps the list it had
     }
     for (const Entry *e : order) {
-        if (e->key.type == kMsgSeparate && doNotLoad.count(Unordered(e->key.id1, e->key.id2)))
+        if (e->key.type == kMsgSeparate &&
+            std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore))
             continue;
         HazSeg &slot = list[count];
         if (e->seeded >= 0)
             slot = seeded_[e->seeded];
-        else if (!BuildSegregationMessage(e->subject, e->key.msg, &slot))
+        else if (!BuildSegregationMessage(SubjectOf(*e), e->key.msg, &slot))
             continue;
         slot.reason[sizeof slot.reason - 1] = '\0';
         slot.citation[sizeof slot.citation - 1] = '\0';

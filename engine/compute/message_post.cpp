@@ -1,5 +1,6 @@
 // AddSegregationMessage: one message about one or two items of the load.
 #include "compute/messages.h"
+#include "compute/kind_facts.h"
 #include "compute/output_build.h"
 
 #include <utility>
@@ -64,12 +65,36 @@ void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, cons
         InsertMessage(output, record);
 }
 
-void AddSegregationMessage(MessageBook &book, const Engine *engine, const Hazmat *x, const Hazmat *y, int a,
+void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *x, const KindFacts *y, int a,
                            int b, int code)
 {
+    if (x && y) {
+        if (x->pid == y->pid)
+            return;  // one entry never conflicts with itself
+        if (code != kShipAsDivision && y->pid < x->pid) {
+            std::swap(x, y);
+            std::swap(a, b);
+        }
+    }
     MessageSubject s;
-    if (MessageSubjectOf(engine, x, y, a, b, code, &s))
-        book.Post(s, code);
+    if (x) {
+        s.pid1 = x->pid;
+        s.id1 = x->id;
+    }
+    if (y) {
+        s.pid2 = y->pid;
+        s.id2 = y->id;
+    }
+    if (x && y) {
+        s.class1 = x->Text(a);
+        s.class2 = y->Text(b);
+        s.index1 = a;
+        s.index2 = b;
+    }
+    if (engine)
+        s.vehicle = GetVehicle_Load(&engine->load);
+    s.interned = true;  // the kinds' texts are interned (LoadKinds)
+    book.Post(s, code);
 }
 
 } // namespace dravlen

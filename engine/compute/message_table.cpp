@@ -2,7 +2,9 @@
 // Windows-1252: the section sign is the single byte 0xA7.
 #include "compute/messages.h"
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace dravlen {
 namespace {
@@ -194,10 +196,21 @@ const MessageDef *MessageTable(int *n)
 
 const MessageDef *FindMessageDef(int code)
 {
-    for (const MessageDef &d : kTable)
-        if (d.code == code)
-            return &d;
-    return nullptr;
+    // Codes are small numbers: an index built once instead of a search per
+    // message posted.
+    static const std::vector<const MessageDef *> byCode = [] {
+        int high = 0;
+        for (const MessageDef &d : kTable)
+            high = std::max(high, d.code);
+        std::vector<const MessageDef *> index(static_cast<size_t>(high) + 1, nullptr);
+        for (const MessageDef &d : kTable)
+            if (d.code >= 0 && !index[static_cast<size_t>(d.code)])
+                index[static_cast<size_t>(d.code)] = &d;
+        return index;
+    }();
+    if (code < 0 || static_cast<size_t>(code) >= byCode.size())
+        return nullptr;
+    return byCode[static_cast<size_t>(code)];
 }
 
 } // namespace dravlen

@@ -2,6 +2,7 @@
 // output's message list.
 #include "compute/messages.h"
 
+#include <algorithm>
 #include <cstring>
 #include <cstddef>
 #include <functional>
@@ -36,26 +37,56 @@ const char *Role(int32_t hazardIndex)
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
 
-// Replaces each "%s" of the format, in order, by the next argument, writing
-// straight into out; the result is cut to fit size bytes including the
-// terminator.
-void FillReason(char *out, size_t size, const char *format, const char *const *args, size_t argCount)
+// Appends text to [at, last), cut at last; returns the new end.
+char *Append(char *at, char *last, const char *text, size_t n)
 {
+    const size_t room = static_cast<size_t>(last - at);
+    if (n > room)
+        n = room;
+    std::memcpy(at, text, n);
+    return at + n;
+}
+
+// The reason text of each table entry cut at its "%s" marks, once: a
+// message is then written a piece and an argument at a time.
+using ReasonPieces = std::vector<std::string_view>;
+
+const ReasonPieces &PiecesOf(const MessageDef *def)
+{
+    static const std::vector<ReasonPieces> pieces = [] {
+        int n = 0;
+        const MessageDef *table = MessageTable(&n);
+        std::vector<ReasonPieces> all(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            const char *p = table[k].reason;
+            for (const char *mark = std::strstr(p, "%s"); mark; mark = std::strstr(p, "%s")) {
+                all[k].emplace_back(p, static_cast<size_t>(mark - p));
+                p = mark + 2;
+            }
+            all[k].emplace_back(p);
+        }
+        return all;
+    }();
+    int n = 0;
+    const MessageDef *table = MessageTable(&n);
+    return pieces[static_cast<size_t>(def - table)];
+}
+
+// The reason of def with each "%s", in order, replaced by the next
+// argument, written straight into out and cut to fit size bytes including
+// the terminator.  Returns its length.
+size_t FillReason(char *out, size_t size, const MessageDef *def, const char *const *args, size_t argCount)
+{
+    const ReasonPieces &pieces = PiecesOf(def);
     char *const last = out + size - 1;
     char *at = out;
-    size_t next = 0;
-    for (const char *p = format; *p && at < last; ++p) {
-        if (p[0] == '%' && p[1] == 's') {
-            if (next < argCount && args[next])
-                for (const char *a = args[next]; *a && at < last; ++a)
-                    *at++ = *a;
-            ++next;
-            ++p;
-        } else {
-            *at++ = *p;
-        }
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        if (k > 0 && k - 1 < argCount && args[k - 1])
+            at = Append(at, last, args[k - 1], std::strlen(args[k - 1]));
+        at = Append(at, last, pieces[k].data(), pieces[k].size());
     }
     *at = '\0';
+    return static_cast<size_t>(at - out);
 }
 
 } // namespace
@@ -66,15 +97,23 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
     if (def == nullptr || out == nullptr)
         return false;
 
-    *out = HazSeg{};
+    // Every field is written below; the text fields are terminated and the
+    // bytes after their terminator cleared, as a zeroed record would have.
     out->type = def->type;
     out->msg = code;
     out->pid1 = s.pid1;
     out->pid2 = s.pid2;
-    out->id1 = InternText(s.id1);
-    out->id2 = InternText(s.id2);
-    out->class1 = InternText(s.class1);
-    out->class2 = InternText(s.class2);
+    if (s.interned) {
+        out->id1 = s.id1;
+        out->id2 = s.id2;
+        out->class1 = s.class1;
+        out->class2 = s.class2;
+    } else {
+        out->id1 = InternText(s.id1);
+        out->id2 = InternText(s.id2);
+        out->class1 = InternText(s.class1);
+        out->class2 = InternText(s.class2);
+    }
 
     const char *args[8] = {};
     size_t n = 0;
@@ -107,11 +146,12 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         args[n++] = s.vehicle ? s.vehicle : "";
         break;
     }
-    FillReason(out->reason, sizeof out->reason, def->reason, args, n);
+    const size_t used = FillReason(out->reason, sizeof out->reason, def, args, n);
+    std::memset(out->reason + used, 0, sizeof out->reason - used);
 
-    const size_t c = std::strlen(def->citation);
-    std::memcpy(out->citation, def->citation, c < sizeof out->citation ? c + 1 : sizeof out->citation);
-    out->citation[sizeof out->citation - 1] = '\0';
+    const size_t c = std::min(std::strlen(def->citation), sizeof out->citation - 1);
+    std::memcpy(out->citation, def->citation, c);
+    std::memset(out->citation + c, 0, sizeof out->citation - c);
     return true;
 }
 

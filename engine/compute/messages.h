@@ -12,7 +12,7 @@
 
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace dravlen {
@@ -66,6 +66,7 @@ struct MessageSubject {
     const char *class2 = "";
     int32_t index2 = 0;
     const char *vehicle = ""; // the load's vehicle type name (code 38)
+    bool interned = false;    // id and class texts already come from InternText
 };
 
 // Builds the record of one code: type, msg, PIDs, the ID and hazard texts
@@ -105,31 +106,48 @@ public:
     void Publish();
 
 private:
+    // The texts of a key are interned (InternText): one text, one address,
+    // so keys compare and hash by address.
     struct Key {
         int32_t type;
         int32_t msg;
-        std::string_view id1, id2, class1, class2;
+        const char *id1, *id2, *class1, *class2;
         bool operator==(const Key &) const = default;
     };
-    struct KeyHash {
-        size_t operator()(const Key &k) const;
+    // What a message is built from beside its key (MessageSubject), kept
+    // small: a long truckload posts hundreds of thousands.
+    struct Facts {
+        int32_t pid1 = 0, pid2 = 0;
+        int32_t index1 = 0, index2 = 0;
+        const char *vehicle = "";
     };
     struct Entry {
         Key key;
         int64_t order;         // of the latest posting; earlier messages of the output are negative
         int seeded;            // index into seeded_, or -1 for a posted subject
-        MessageSubject subject;
+        Facts facts;
     };
+    static size_t Hash(const Key &k);
+    static MessageSubject SubjectOf(const Entry &e);
+    // The entry of key, or a new one (second: true) at the end of entries_.
+    std::pair<size_t, bool> Find(const Key &key);
+    std::vector<const Entry *> Ordered() const;
+
     Output *out_;
     int64_t next_ = 0;
     std::vector<Entry> entries_;
     std::vector<HazSeg> seeded_;
-    std::unordered_map<Key, size_t, KeyHash> index_;
+    // Open addressing: entry index + 1 per slot, 0 when free; a power of
+    // two in size, kept under half full.
+    std::vector<uint32_t> slots_;
 };
 
-// AddSegregationMessage into a book.
-void AddSegregationMessage(MessageBook &book, const Engine *engine, const Hazmat *item1, const Hazmat *item2,
-                           int a, int b, int code);
+struct KindFacts;
+
+// AddSegregationMessage into a book, about items of kinds read by a
+// LoadKinds (kind_facts.h), whose texts are interned.
+void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *item1,
+                           const KindFacts *item2, int a, int b, int code);
 
 // Builds and files one message (InsertMessage applies the legality effect of
 // its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)

@@ -11,6 +11,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <set>
+#include <string_view>
 #include <vector>
 
 namespace dravlen {
@@ -106,14 +109,22 @@ std::vector<Table2Item> ReadTable2(Engine *engine)
     return items;
 }
 
-// Total weight of the placardable Table 2 materials of item i's category.
-uint64_t CategoryPounds(const std::vector<Table2Item> &items, uint32_t i)
+// Total weight of the placardable Table 2 materials of each category,
+// added up in one walk.
+std::map<int, uint64_t> CategoryTotals(const std::vector<Table2Item> &items)
 {
-    uint64_t total = 0;
-    for (const Table2Item &other : items)
-        if (other.placardable && other.category == items[i].category)
-            total += other.pounds;
-    return total;
+    std::map<int, uint64_t> totals;
+    for (const Table2Item &t : items)
+        if (t.placardable)
+            totals[t.category] += t.pounds;
+    return totals;
+}
+
+// Total weight of the placardable Table 2 materials of item i's category.
+uint64_t CategoryPounds(const std::map<int, uint64_t> &totals, const std::vector<Table2Item> &items, uint32_t i)
+{
+    const auto it = totals.find(items[i].category);
+    return it == totals.end() ? 0 : it->second;
 }
 
 // Total weight of the placardable Table 2 materials without a placardable
@@ -428,23 +439,24 @@ bool IsDangerousPossible(Engine *engine)
     // 172.504(b): two or more categories of Table 2 materials.
     if (!TwoCategories(items, false))
         return false;
+    const std::map<int, uint64_t> totals = CategoryTotals(items);
+    // The numbers shown by the bulk packagings of each category.
+    std::map<int, std::set<std::string_view>> bulkNumbers;
+    for (uint32_t j = 0; j < engine->load.itemCount; ++j)
+        if (items[j].bulk)
+            bulkNumbers[items[j].category].insert(ItemIdDigits(Item(engine, j)));
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         const Table2Item &q = items[i];
         if (!q.placardable)
             continue;
-        if (CategoryPounds(items, i) >= kDangerousCategoryLimit)
+        if (CategoryPounds(totals, items, i) >= kDangerousCategoryLimit)
             continue;
         // The category could be covered by DANGEROUS unless a bulk packaging
         // of it needs its own placard (with ID placards, one showing this
         // very number).
-        bool fails = false;
-        for (uint32_t j = 0; j < engine->load.itemCount && !fails; ++j) {
-            const Table2Item &r = items[j];
-            if (r.category != q.category || !r.bulk)
-                continue;
-            fails = !engine->bulkPlacards ||
-                    std::strcmp(ItemIdDigits(Item(engine, j)), ItemIdDigits(Item(engine, i))) == 0;
-        }
+        const auto bulk = bulkNumbers.find(q.category);
+        const bool fails = bulk != bulkNumbers.end() &&
+                           (!engine->bulkPlacards || bulk->second.count(ItemIdDigits(Item(engine, i))) > 0);
         if (!fails)
             return true;
     }
@@ -491,6 +503,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
         PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(pih)), kMarkInhalation);
 
     const std::vector<Table2Item> table2Items = ReadTable2(engine);
+    const std::map<int, uint64_t> categoryTotals = CategoryTotals(table2Items);
     const uint64_t table2 = Table2Pounds(table2Items);
     uint64_t fissileUf6 = 0;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
@@ -538,7 +551,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
             continue;
         if (!(table2 >= kTable2Aggregate || table2Items[i].subsidiary || engine->placardAllHazmats))
             continue;
-        if (!dangerous || CategoryPounds(table2Items, i) >= kDangerousCategoryLimit)
+        if (!dangerous || CategoryPounds(categoryTotals, table2Items, i) >= kDangerousCategoryLimit)
             AddPlacard(out, item, 0);
         else
             CoverWithDangerous(out, item);

@@ -5,7 +5,7 @@
 #include "compute/segregation.h"
 
 #include "compute/item_facts.h"
-#include "compute/item_kinds.h"
+#include "compute/kind_facts.h"
 #include "compute/messages.h"
 #include "compute/output_build.h"
 #include "compute/segregation_items.h"
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -24,16 +25,11 @@ namespace {
 // A lab pack (exemption 21, 173.12(b)) is kept out of the segregation rules
 // unless the load carries explosives (class 1) or radioactive material
 // (class 7), for which 173.12(e) gives no exception.
-bool LoadHasClass1Or7(const Load *load)
+bool LoadHasClass1Or7(const LoadKinds &kinds)
 {
-    const std::vector<uint32_t> first = FirstOfKind(load);
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (first[i] != i)
-            continue;  // same hazard codes as an item already read
-        const Hazmat *item = &load->items[i];
-        for (int k = 0; k < HazardCount(item); ++k) {
-            const char c = HazardText(item, k)[0];
-            if (c == '1' || c == '7')
+    for (int k = 0; k < kinds.KindCount(); ++k) {
+        for (const char *text : kinds.Facts(k).codeText) {
+            if (text[0] == '1' || text[0] == '7')
                 return true;
         }
     }
@@ -42,6 +38,7 @@ bool LoadHasClass1Or7(const Load *load)
 
 struct PassContext {
     Load *load;
+    const LoadKinds &kinds;
     bool class1Or7;
 };
 
@@ -56,7 +53,7 @@ bool NoItemCode(int code) { return code == 20 || code == 21 || code == 22; }
 
 // One class 1 hazard code somewhere in the load.
 struct ExplosiveCode {
-    const Hazmat *item;
+    const KindFacts *item;
     int index;
     HazDiv code;
 };
@@ -65,17 +62,16 @@ struct ExplosiveCode {
 // An item kept out of 177.848 (a limited quantity, special provision 50,
 // ORM-D and the other exceptions) is not counted in the compatibility
 // groups of the load either.
-std::vector<ExplosiveCode> ExplosiveCodes(const Load *load, const std::vector<char> &part)
+std::vector<ExplosiveCode> ExplosiveCodes(const LoadKinds &kinds, const std::vector<char> &part)
 {
     std::vector<ExplosiveCode> codes;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
         if (!part[i])
             continue;
-        const Hazmat *item = &load->items[i];
-        for (int k = 0; k < HazardCount(item); ++k) {
-            const HazDiv d = Hazard(item, k);
-            if (d.hazClass == 1)
-                codes.push_back({item, k, d});
+        const KindFacts &item = kinds.ItemFacts(i);
+        for (int k = 0; k < item.HazardCount(); ++k) {
+            if (item.code[k].hazClass == 1)
+                codes.push_back({&item, k, item.code[k]});
         }
     }
     return codes;
@@ -83,10 +79,9 @@ std::vector<ExplosiveCode> ExplosiveCodes(const Load *load, const std::vector<ch
 
 // 177.848(g)(3)(ii)-(vi) and (h): groups that may travel together only
 // when reassigned, and articles of group G.
-void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const std::vector<ExplosiveCode> &codes,
-                              const std::vector<char> &part)
+void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const LoadKinds &kinds,
+                              const std::vector<ExplosiveCode> &codes, const std::vector<char> &part)
 {
-    const Load *load = &engine->load;
     bool c = false, d = false, e = false, g = false, n = false, s = false, other = false;
     for (const ExplosiveCode &x : codes) {
         switch (x.code.compatGroup) {
@@ -106,13 +101,13 @@ void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const std:
             for (const ExplosiveCode &x : codes) {
                 if (x.code.compatGroup != 'G')
                     continue;
-                for (uint32_t j = 0; j < load->itemCount; ++j) {
+                for (uint32_t j = 0; j < kinds.ItemCount(); ++j) {
                     if (!part[j])
                         continue;
-                    const Hazmat *y = &load->items[j];
-                    const HazDiv p = Hazard(y, 0);
+                    const KindFacts &y = kinds.ItemFacts(j);
+                    const HazDiv p = y.HazardCount() > 0 ? y.code[0] : HazDiv{};
                     if (p.hazClass == 1 && p.compatGroup != 'G')
-                        AddSegregationMessage(out, engine, x.item, y, x.index, 0, 16);
+                        AddSegregationMessage(out, engine, x.item, &y, x.index, 0, 16);
                 }
             }
         } else {
@@ -176,42 +171,54 @@ struct HazardFinding {
     int code;
 };
 
+// The findings of one pair as the pass reads them.
 struct PairOutcome {
     int itemRule = kNoFinding;
-    std::vector<HazardFinding> hazards;
+    std::span<const HazardFinding> hazards;
 };
 
-PairOutcome EvaluatePair(const Hazmat *x, const Hazmat *y)
+// A pair's outcome as the plan keeps it: its hazard findings are a run of
+// the plan's one list of findings.
+struct StoredOutcome {
+    int itemRule = kNoFinding;
+    uint32_t first = 0;
+    uint32_t count = 0;
+};
+
+StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<HazardFinding> &findings)
 {
-    PairOutcome o;
+    StoredOutcome o;
+    o.first = static_cast<uint32_t>(findings.size());
     // One entry never conflicts with itself: two items of it (another
     // weight, packing group or zone) meet through their own subsidiary
     // hazards, which 177.848(e)(6) lets materials of one class disregard.
     // No message names such a pair, so no violation may be filed for it.
-    if (GetPID_Hazmat(x) == GetPID_Hazmat(y))
+    if (x.pid == y.pid)
         return o;
     o.itemRule = CheckItemPair(x, y);
-    const int nx = HazardCount(x);
-    const int ny = HazardCount(y);
+    const int nx = x.HazardCount();
+    const int ny = y.HazardCount();
     for (int a = 0; a < nx; ++a) {
         for (int b = 0; b < ny; ++b) {
             const int r = CheckHazardPair(x, y, a, b);
-            if (r != kNoFinding)
-                o.hazards.push_back({a, b, r});
+            if (r != kNoFinding) {
+                findings.push_back({a, b, r});
+                ++o.count;
+            }
         }
     }
     return o;
 }
 
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
-void PostPair(MessageBook &out, const Engine *engine, const Hazmat *x, const Hazmat *y, const PairOutcome &o)
+void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
 {
     if (o.itemRule != kNoFinding)
         AddSegregationMessage(out, engine, x, y, 0, 0, o.itemRule);
     for (const HazardFinding &f : o.hazards) {
         if (f.code == 32) {
             // The item with the bare "1" subsidiary is the one in doubt.
-            const Hazmat *about = (f.a == 1 && HazardIs(x, 1, "1")) ? x : y;
+            const KindFacts *about = (f.a == 1 && std::strcmp(x->Text(1), "1") == 0) ? x : y;
             AddSegregationMessage(out, engine, about, nullptr, 0, 0, f.code);
         } else {
             AddSegregationMessage(out, engine, x, y, f.a, f.b, f.code);
@@ -235,22 +242,26 @@ void PostPair(MessageBook &out, const Engine *engine, const Hazmat *x, const Haz
 // The plan lives only during one pass: items keep no table data.
 class PairPlan {
 public:
-    explicit PairPlan(const PassContext &ctx)
+    explicit PairPlan(const PassContext &ctx) : facts_(ctx.kinds)
     {
         const Load *load = ctx.load;
         const uint32_t n = load->itemCount;
         kind_.assign(n, -1);
-        first_ = FirstOfKind(load);
-        for (uint32_t i = 0; i < n; ++i) {
+        // The plan's kinds are those of the load not kept out of the rules,
+        // numbered in the order of their first item.
+        std::vector<int> planKind(facts_.KindCount(), -1);
+        for (int k = 0; k < facts_.KindCount(); ++k) {
             // Whether an item is kept out of the rules depends on its kind
             // and the load, not on its weight.
-            if (first_[i] == i ? Skipped(ctx, &load->items[i]) : kind_[first_[i]] < 0)
+            if (Skipped(ctx, &load->items[facts_.FirstItem(k)]))
                 continue;
-            int k = 0;
-            while (k < static_cast<int>(kinds_.size()) && kinds_[k].first != first_[i])
-                ++k;
-            if (k == static_cast<int>(kinds_.size()))
-                kinds_.push_back({i, i});
+            planKind[k] = static_cast<int>(kinds_.size());
+            kinds_.push_back({facts_.FirstItem(k), facts_.FirstItem(k), &facts_.Facts(k)});
+        }
+        for (uint32_t i = 0; i < n; ++i) {
+            const int k = planKind[facts_.KindOf(i)];
+            if (k < 0)
+                continue;
             kinds_[k].last = i;
             kind_[i] = k;
         }
@@ -281,7 +292,7 @@ public:
     // Calls visit(j, outcome) for the pairs (i, j) that are the last
     // occurrence of their kind pair, in increasing j.
     template <typename Visit>
-    void ForEachPair(const Load *load, uint32_t i, Visit visit)
+    void ForEachPair(uint32_t i, Visit visit)
     {
         const int a = kind_[i];
         if (a < 0)
@@ -293,10 +304,11 @@ public:
                 continue;
             const size_t at = a * kn + b;
             if (!evaluated_[at]) {
-                outcomes_[at] = EvaluatePair(&load->items[i], &load->items[j]);
+                outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
                 evaluated_[at] = 1;
             }
-            visit(j, outcomes_[at]);
+            const StoredOutcome &o = outcomes_[at];
+            visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count)});
         }
     }
 
@@ -304,13 +316,15 @@ private:
     struct Kind {
         uint32_t first;
         uint32_t last;
+        const KindFacts *facts;
     };
-    std::vector<uint32_t> first_; // FirstOfKind
+    const LoadKinds &facts_;
     std::vector<int> kind_;       // per item; -1 when skipped
     std::vector<Kind> kinds_;
     std::vector<int> lastFrom_;
     std::vector<int> byLast_;     // kinds in increasing last item
-    std::vector<PairOutcome> outcomes_;
+    std::vector<StoredOutcome> outcomes_;
+    std::vector<HazardFinding> findings_;
     std::vector<char> evaluated_;
 };
 
@@ -366,7 +380,7 @@ SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::
         }
     }
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        plan.ForEachPair(load, i, [&f](uint32_t, const PairOutcome &o) {
+        plan.ForEachPair(i, [&f](uint32_t, const PairOutcome &o) {
             if (o.itemRule == 6 || o.itemRule == 29)
                 f.otherCitation = "49 CFR 177.848(c)";
             for (const HazardFinding &h : o.hazards) {
@@ -388,7 +402,8 @@ SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::
 
 SegregationFindings FindSegregationViolations(Load *load)
 {
-    const PassContext ctx{load, LoadHasClass1Or7(load)};
+    const LoadKinds kinds(load);
+    const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     PairPlan plan(ctx);
     return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
@@ -397,14 +412,15 @@ void CheckSegregation(Engine *engine)
 {
     Load *load = &engine->load;
     MessageBook out(&engine->output);
-    const PassContext ctx{load, LoadHasClass1Or7(load)};
+    const LoadKinds kinds(load);
+    const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);
     const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
     const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
     for (uint32_t i = 0; i < n; ++i) {
-        const Hazmat *x = &load->items[i];
+        const KindFacts *x = &kinds.ItemFacts(i);
         if (plan.IsSkipped(i))
             continue;
         for (size_t c = 0; c < singles[i].size(); ++c) {
@@ -412,15 +428,15 @@ void CheckSegregation(Engine *engine)
             if (post[i][c])
                 AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
-        plan.ForEachPair(load, i,
-                         [&](uint32_t j, const PairOutcome &o) { PostPair(out, engine, x, &load->items[j], o); });
+        plan.ForEachPair(i,
+                         [&](uint32_t j, const PairOutcome &o) { PostPair(out, engine, x, &kinds.ItemFacts(j), o); });
     }
 
     std::vector<char> part(n);
     for (uint32_t i = 0; i < n; ++i)
         part[i] = plan.IsSkipped(i) ? 0 : 1;
-    const std::vector<ExplosiveCode> explosives = ExplosiveCodes(load, part);
-    CheckCompatibilityGroups(out, engine, explosives, part);
+    const std::vector<ExplosiveCode> explosives = ExplosiveCodes(kinds, part);
+    CheckCompatibilityGroups(out, engine, kinds, explosives, part);
     CheckLowestDivisions(out, engine, explosives);
 
     // The list in code order, without repeats and without the separations

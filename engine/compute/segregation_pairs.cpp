@@ -2,11 +2,10 @@
 #include "compute/segregation_pairs.h"
 
 #include "compute/item_facts.h"
+#include "compute/kind_facts.h"
 #include "compute/messages.h"
 
-#include <cctype>
 #include <cstring>
-#include <string>
 
 namespace dravlen {
 namespace {
@@ -27,7 +26,7 @@ constexpr int kUnknownExplosive = 32;
 constexpr int kPidFireworks14S = 307;  // UN0337, fireworks 1.4S
 
 struct Side {
-    const Hazmat *item;
+    const KindFacts *item;
     HazDiv code;
     const char *text;
 };
@@ -43,36 +42,15 @@ bool Before(const HazDiv &x, const HazDiv &y)
 
 bool IsComb(const Side &s) { return std::strcmp(s.text, "COMB") == 0; }
 bool IsClass3(const Side &s) { return s.code.hazClass == 3 && !IsComb(s); }
-bool IsLiquid(const Side &s) { return GetPhysicalState_Hazmat(s.item) == 'L'; }
-char Zone(const Side &s) { return static_cast<char>(GetHazardZone_Hazmat(s.item)); }
+bool IsLiquid(const Side &s) { return s.item->physicalState == 'L'; }
+char Zone(const Side &s) { return s.item->hazardZone; }
 bool Class8Liquid(const Side &s) { return s.code.hazClass == 8 && IsLiquid(s); }
 
 // Division 6.1, packing group I, liquid, inhalation hazard zone A: the
 // "6.1 liquids PG I zone A" row and column of the 177.848(d) table.
 bool PoisonLiquidZoneA(const Side &s)
 {
-    return IsDivision(s.code, 6, 1) && GetPackingGroup_Hazmat(s.item) == 1 && IsLiquid(s) && Zone(s) == 'A';
-}
-
-// 177.848(e)(5): ammonium nitrate (UN1942) and ammonium nitrate fertilizer
-// may travel with Division 1.1 or 1.5 materials.
-bool AmmoniumNitrate(const Hazmat *item)
-{
-    for (const char *id : {"NA2072", "UN2067", "NA2069", "UN2071", "UN1942"})
-        if (IdIs(item, id))
-            return true;
-    return false;
-}
-
-// The entry's whole column 2 text, lower case (the same for every item of
-// the entry, whichever of its names is chosen).
-std::string LowerName(const Hazmat *item)
-{
-    const char *name = GetPSN_Hazmat(item);
-    std::string lower = name ? name : "";
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
+    return IsDivision(s.code, 6, 1) && s.item->packingGroup == 1 && IsLiquid(s) && Zone(s) == 'A';
 }
 
 // What 177.835(g) makes of a Division 1.4S material.
@@ -84,15 +62,13 @@ enum class SArticle {
     Unknown,             // n.o.s.: may be any of these
 };
 
-SArticle KindOf14S(const Hazmat *item)
+SArticle KindOf14S(const KindFacts &item)
 {
-    const std::string name = LowerName(item);
-    if (name.find("n.o.s") != std::string::npos)
+    if (item.nameNos)
         return SArticle::Unknown;
-    if (name.find("detonator assembl") != std::string::npos ||
-        (name.find("booster") != std::string::npos && name.find("detonator") != std::string::npos))
+    if (item.nameDetonatorAssembly || (item.nameBooster && item.nameDetonator))
         return SArticle::DetonatorAssembly;
-    if (name.find("detonator") != std::string::npos)
+    if (item.nameDetonator)
         return SArticle::Detonator;
     return SArticle::Unrestricted;
 }
@@ -104,11 +80,10 @@ SArticle KindOf14S(const Hazmat *item)
 bool RestrictedBy835g(const Side &other)
 {
     const int d = other.code.division;
-    const std::string name = LowerName(other.item);
     if (d >= 1 && d <= 3)
-        return name.find("detonator") == std::string::npos;
+        return !other.item->nameDetonator;
     if (d == 4)
-        return name.find("cord, detonating") != std::string::npos || name.find("detonating cord") != std::string::npos;
+        return other.item->nameDetonatingCord;
     return d == 5;
 }
 
@@ -117,7 +92,7 @@ int With14S(const Side &S, const Side &other)
 {
     if (!RestrictedBy835g(other))
         return kNoFinding;
-    switch (KindOf14S(S.item)) {
+    switch (KindOf14S(*S.item)) {
     case SArticle::DetonatorAssembly: return kDetonatorAssemblies;
     case SArticle::Detonator:
     case SArticle::Unknown: return kDetonators;
@@ -135,12 +110,12 @@ int ExplosivesPair(const Side &P, const Side &Q)
     if (p == q && p != 'L')
         return kNoFinding;
     if (p == 'L' && q == 'L')
-        return GetPID_Hazmat(P.item) != GetPID_Hazmat(Q.item) ? kGroupL : kNoFinding;
+        return P.item->pid != Q.item->pid ? kGroupL : kNoFinding;
     if (in(p, "CDEN") && in(q, "CDEN"))
         return kNoFinding;
     if (in(p, "CDEG") && in(q, "CDEG"))
         return kNoFinding;
-    if (P.code.division <= 2 && GetPID_Hazmat(Q.item) == kPidFireworks14S)
+    if (P.code.division <= 2 && Q.item->pid == kPidFireworks14S)
         return kFireworks;
     if ((p == 'B' && q == 'D') || (p == 'D' && q == 'B'))
         return kDetonators;
@@ -189,7 +164,7 @@ int ExplosiveWith(const Side &P, const Side &Q)
     if (IsDivision(q, 4, 3))
         return row(kDoNotLoad, kDoNotLoad, n, n);
     if (q.hazClass == 5) {
-        const bool exception = (P.code.division == 1 || P.code.division == 5) && AmmoniumNitrate(Q.item);
+        const bool exception = (P.code.division == 1 || P.code.division == 5) && Q.item->ammoniumNitrate;
         return row(exception ? kAmmoniumNitrate : kDoNotLoad, kDoNotLoad, n, n);
     }
     if (PoisonLiquidZoneA(Q))
@@ -248,12 +223,12 @@ int OtherClasses(const Side &P, const Side &Q)
 
 } // namespace
 
-int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b)
+int CheckHazardPair(const KindFacts &A, const KindFacts &B, int a, int b)
 {
-    if (!ValidHazardIndex(A, a) || !ValidHazardIndex(B, b))
+    if (!A.ValidHazard(a) || !B.ValidHazard(b))
         return kNoFinding;
-    Side P{A, Hazard(A, a), HazardText(A, a)};
-    Side Q{B, Hazard(B, b), HazardText(B, b)};
+    Side P{&A, A.code[a], A.codeText[a]};
+    Side Q{&B, B.code[b], B.codeText[b]};
     if (Before(Q.code, P.code)) {
         const Side t = P;
         P = Q;
@@ -273,26 +248,35 @@ int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b)
 
     // 177.848(e)(6): two materials of the same class that conflict only
     // through a subsidiary hazard may react dangerously with each other.
-    const HazDiv primaryA = Hazard(A, 0);
-    const HazDiv primaryB = Hazard(B, 0);
-    if (primaryA.hazClass == primaryB.hazClass && !(primaryA.hazClass == 1 && primaryB.hazClass == 1) &&
-        (a != 0 || b != 0) && s != kNoFinding && s != kSeparate && s != 6 && s != 29)
+    const int primaryA = A.code[0].hazClass;
+    const int primaryB = B.code[0].hazClass;
+    if (primaryA == primaryB && primaryA != 1 && (a != 0 || b != 0) && s != kNoFinding && s != kSeparate &&
+        s != 6 && s != 29)
         s = kSameClass;
     return s;
 }
 
-int CheckItemPair(const Hazmat *A, const Hazmat *B)
+int CheckItemPair(const KindFacts &A, const KindFacts &B)
 {
-    if (GetPID_Hazmat(A) == GetPID_Hazmat(B))
+    if (A.pid == B.pid)
         return kNoFinding;
     // 177.848(c): cyanides or cyanide mixtures may not be loaded with acids.
-    if ((IsCyanide_Hazmat(A) && IsAcid_Hazmat(B)) || (IsCyanide_Hazmat(B) && IsAcid_Hazmat(A)))
+    if ((A.cyanide && B.acid) || (B.cyanide && A.acid))
         return 6;
     // A corrosive (label 8) that is not known to be an acid: the user judges.
-    if ((IsCyanide_Hazmat(A) && RowLists(B, kColLabelCodes, "8")) ||
-        (IsCyanide_Hazmat(B) && RowLists(A, kColLabelCodes, "8")))
+    if ((A.cyanide && B.corrosiveLabel) || (B.cyanide && A.corrosiveLabel))
         return 29;
     return kNoFinding;
+}
+
+int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b)
+{
+    return CheckHazardPair(ReadKindFacts(A), ReadKindFacts(B), a, b);
+}
+
+int CheckItemPair(const Hazmat *A, const Hazmat *B)
+{
+    return CheckItemPair(ReadKindFacts(A), ReadKindFacts(B));
 }
 
 } // namespace dravlen

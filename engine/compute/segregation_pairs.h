@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dravlen.h"
+#include "compute/kind_facts.h"
 
 namespace dravlen {
 
@@ -14,5 +15,9 @@ int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b);
 
 // Item-level pair rules (cyanides with acids): 6, 29 or 5.
 int CheckItemPair(const Hazmat *A, const Hazmat *B);
+
+// The same on facts read once per kind (what a pass over many pairs uses).
+int CheckHazardPair(const KindFacts &A, const KindFacts &B, int a, int b);
+int CheckItemPair(const KindFacts &A, const KindFacts &B);
 
 } // namespace dravlen

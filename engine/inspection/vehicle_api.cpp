@@ -255,6 +255,9 @@ void UpdateQuestionsForAppendedItem(Load *load)
         const char *name = found ? found : "";  // as ItemFacts reads it
         int same = 0;
         uint32_t base = load->spaQuestions.count;
+        // An item's name depends on its entry and name choice only: each
+        // pair is read and compared once, however many items share it.
+        std::unordered_map<uint64_t, bool> sameName;
         for (uint32_t j = 0; j < last; ++j) {
             const Hazmat *x = &load->items[j];
             base += x->questions.count;
@@ -263,8 +266,13 @@ void UpdateQuestionsForAppendedItem(Load *load)
                 ++same;
                 continue;
             }
-            const char *other = GetRomanPSN_Hazmat(x);
-            if (other && other[0] == name[0] && std::strcmp(name, other) == 0)
+            const uint64_t choice = uint64_t{static_cast<uint32_t>(x->pid)} << 32 | x->nameIndex;
+            auto [at, first] = sameName.try_emplace(choice, false);
+            if (first) {
+                const char *other = GetRomanPSN_Hazmat(x);
+                at->second = other && other[0] == name[0] && std::strcmp(name, other) == 0;
+            }
+            if (at->second)
                 ++same;
         }
         std::unordered_map<std::string, int> names;

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace dravlen {
 
@@ -26,6 +27,10 @@ struct HmtState {
     uint8_t *state = nullptr;        // RecordState per record
     CTRec **index = nullptr;         // kRulesetCount * kPidLimit
     bool allDecoded = false;
+    // Shipping names per PID of one ruleset, read without building rows
+    // (HmtNamesOfRuleset); empty until a search by name needs them.
+    std::vector<const char *> names;
+    int namesRuleset = -1;
 };
 
 HmtState g_hmt;
@@ -189,7 +194,9 @@ int ParseNumber(const char *s, int maxDigits)
 }
 
 // Decodes one record into row; false when it is unusable.
-bool DecodeInto(const char *rec, CTRec &row)
+// With checkOnly, the record is read and checked in full but no row is
+// built: only pid, id, psn, first and end are set (nothing to free).
+bool DecodeInto(const char *rec, CTRec &row, bool checkOnly = false)
 {
     const char *tmp[kMaxStrings];
     size_t used = 0;
@@ -263,6 +270,10 @@ bool DecodeInto(const char *rec, CTRec &row)
     }
     if (!r.ok)
         return false;
+    if (checkOnly) {
+        row.pid = pid;
+        return true;
+    }
 
     // One allocation: the slot blocks, then every pointer array.
     int slotCount = 0;
@@ -321,7 +332,7 @@ void FreeHmtState()
     std::free(g_hmt.rows);
     std::free(g_hmt.state);
     std::free(g_hmt.index);
-    g_hmt = HmtState{};
+    g_hmt = HmtState{};  // also drops the names read for a search
     g_exists = false;
 }
 
@@ -391,6 +402,31 @@ void DecodeWholeHmt()
     g_hmt.allDecoded = true;
 }
 
+const std::vector<const char *> &HmtNamesOfRuleset(int ruleset)
+{
+    if (g_hmt.namesRuleset == ruleset && !g_hmt.names.empty())
+        return g_hmt.names;
+    g_hmt.names.assign(kPidLimit, nullptr);
+    g_hmt.namesRuleset = ruleset;
+    if (!g_exists || ruleset < 0 || ruleset >= kRulesetCount)
+        return g_hmt.names;
+    // Table order: where two rows of a PID are valid in the ruleset, the
+    // later one is the one the index holds after a whole decode.
+    for (size_t n = 0; n < g_hmt.count; ++n) {
+        if (g_hmt.state[n] == kUnusable)
+            continue;
+        CTRec checked{};
+        const CTRec *row = &checked;
+        if (g_hmt.state[n] == kUsable)
+            row = &g_hmt.rows[n];
+        else if (!DecodeInto(g_hmt.data + n * kRecordSize, checked, true))
+            continue;
+        if (RowValidIn(row, ruleset))
+            g_hmt.names[size_t(row->pid)] = row->psn;
+    }
+    return g_hmt.names;
+}
+
 CTRec *HmtIndexEntry(int pid, int ruleset)
 {
     if (!g_exists || pid <= 0 || pid >= kPidLimit || ruleset < 0 || ruleset >= kRulesetCount)
@@ -432,14 +468,32 @@ bool FindHmtIdRange(const char *id6, size_t *first, size_t *last)
     return true;
 }
 
+namespace {
+
+// ASCII letters folded to lower case; every other byte (digits, marks, the
+// bytes of accented letters) stands for itself.  Inline, not a locale call
+// per character.
+inline unsigned char Fold(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+} // namespace
+
 bool ContainsNoCase(const char *text, const char *word, size_t wordLen)
 {
     if (wordLen == 0)
         return true;
+    const unsigned char first = Fold(word[0]);
+    const unsigned char firstUpper =
+        (first >= 'a' && first <= 'z') ? static_cast<unsigned char>(first - 'a' + 'A') : first;
     for (const char *t = text; *t; ++t) {
-        size_t i = 0;
-        while (i < wordLen && t[i] &&
-               std::tolower(static_cast<unsigned char>(t[i])) == std::tolower(static_cast<unsigned char>(word[i])))
+        const unsigned char c = static_cast<unsigned char>(*t);
+        if (c != first && c != firstUpper)
+            continue;
+        size_t i = 1;
+        while (i < wordLen && t[i] && Fold(t[i]) == Fold(word[i]))
             ++i;
         if (i == wordLen)
             return true;

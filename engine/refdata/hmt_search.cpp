@@ -59,13 +59,19 @@ DRAVLEN_API int SearchCT_HazData(const char *text, int mode, int afterPid)
         return 0;
     if (mode == 2 && std::strlen(text) == kIdLength)
         return SearchFullId(text, afterPid);
+    if (mode == 0) {
+        const std::vector<const char *> &names = HmtNamesOfRuleset(CurrentRuleset());
+        for (int pid = afterPid + 1; pid < kPidLimit && size_t(pid) < names.size(); ++pid)
+            if (names[size_t(pid)] && MatchesWords(names[size_t(pid)], text))
+                return pid;
+        return 0;
+    }
     for (int pid = afterPid + 1; pid < kPidLimit; ++pid) {
         const CTRec *row = GetCTRec_HazData(pid);
         if (row == nullptr)
             continue;
         bool match = false;
         switch (mode) {
-        case 0: match = MatchesWords(row->psn, text); break;
         case 1: match = MatchesWords(row->hazClass, text) || Query_CTRec(row, -2, 5, text); break;
         case 2: match = MatchesWords(row->id, text); break;
         }

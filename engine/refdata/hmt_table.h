@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // One packing-group slot: the nine per-group columns (Label Codes through
 // Vessel Stowage Other, column codes 5-13).
@@ -77,6 +78,11 @@ size_t HmtDecodedCount();
 void DecodeWholeHmt();
 // The index entry of pid in ruleset r, decoding the whole table on a miss.
 CTRec *HmtRow(int pid, int ruleset);
+// The proper shipping name (column 2 text) of each PID's row in a ruleset,
+// indexed by PID (null: no row), read from the stored records without
+// decoding them, once per store and ruleset: the first search by name does
+// not pay for building every row.  Valid until the store goes.
+const std::vector<const char *> &HmtNamesOfRuleset(int ruleset);
 // The index entry as it stands, without decoding anything.
 CTRec *HmtIndexEntry(int pid, int ruleset);
 // First and one-past-last record with this 6-character ID (false if none).

@@ -214,12 +214,40 @@ int TruckloadEditor::paste(const QByteArray &block)
         prompts_.error(unreadableClipboardText());
         return -1;
     }
+    // Each item is asked about as it is added, but the truckload's legality
+    // before an item is the one after the item before it: one calculation
+    // per item while the truckload may still become illegal, none once it
+    // is illegal (no question follows then), and the views refresh once.
+    Load *l = load();
+    Calculate_Engine(engine_);
+    int legality = GetLegality_Engine(engine_);
     int kept = 0;
     for (const RecordSpan &s : *spans) {
         frontend::ItemHolder scratch;
         Unserialize_Hazmat(scratch.get(), block.constData() + s.offset, version);
-        if (add(scratch.get(), ItemChange::Paste))
-            ++kept;
+        const int index = Add_Load(l, scratch.get());
+        if (index < 0)
+            continue;
+        if (legality != 1) {
+            Calculate_Engine(engine_);
+            const int after = GetLegality_Engine(engine_);
+            const QString question =
+                legalityQuestion(ItemChange::Paste, legality, after, fromLibraryText(GetPSN_Hazmat(scratch.get())));
+            if (!question.isEmpty() &&
+                prompts_.show(PromptType::Confirmation, question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+                Remove_Load(l, static_cast<uint32_t>(index));
+                continue;
+            }
+            legality = after;
+        }
+        ++kept;
+        dirty_ = true;
+        status_ = fromLibraryText(GetID_Hazmat(scratch.get())) + QStringLiteral(" added to truckload");
+    }
+    if (!spans->empty()) {
+        // Nothing shows or prints the results of a rejected item.
+        Calculate_Engine(engine_);
+        notify();
     }
     return kept;
 }

@@ -60,7 +60,9 @@ public:
     // Pastes a clipboard block.  The whole block is read first: a block that
     // breaks off, a record whose length runs past the end or an item the
     // engine cannot read shows a message and pastes nothing.  Returns the
-    // number of items kept, or -1 for an unreadable block.
+    // number of items kept, or -1 for an unreadable block.  Each item that
+    // would make the truckload illegal is asked about as it is added (none
+    // once the truckload is illegal); the views refresh once.
     int paste(const QByteArray &block);
 
     // Runs after every change that was kept or undone, for the views to

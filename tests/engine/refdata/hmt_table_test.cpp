@@ -213,6 +213,33 @@ TEST_F(HmtTable, SearchesAndIdInformation)
     qv_free(msg);
 }
 
+// A search by name before anything is decoded reads the names from the
+// stored records; it must find exactly the rows the decoded table holds
+// for the current ruleset, in PID order, whatever the case of the words.
+TEST_F(HmtTable, FirstSearchByNameDecodesNothingAndAgreesWithTheDecodedTable)
+{
+    const char *const queries[] = {"acid", "SULFURIC Acid", "dichloride methyl", "n.o.s. flammable", "gasoline"};
+    std::vector<std::vector<int>> lazy;
+    for (const char *q : queries) {
+        lazy.emplace_back();
+        for (int pid = SearchCT_HazData(q, 0, 0); pid; pid = SearchCT_HazData(q, 0, pid))
+            lazy.back().push_back(pid);
+    }
+    EXPECT_EQ(HmtDecodedCount(), 0u);
+    EXPECT_NE(std::find(lazy[1].begin(), lazy[1].end(), SearchCT_HazData("UN1830", 2, 0)), lazy[1].end());
+
+    for (size_t k = 0; k < std::size(queries); ++k) {
+        std::vector<int> decoded;
+        for (int pid = 1; pid < kPidLimit; ++pid) {
+            const CTRec *row = GetCTRec_HazData(pid);
+            if (row && MatchesWords(row->psn, queries[k]))
+                decoded.push_back(pid);
+        }
+        EXPECT_FALSE(decoded.empty()) << queries[k];
+        EXPECT_EQ(lazy[k], decoded) << queries[k];
+    }
+}
+
 TEST(ForbiddenNames, TableForbiddenEntriesAreKnown)
 {
     EXPECT_TRUE(IsForbiddenName("Explosive, forbidden. See \xA7 173.54"));

@@ -268,6 +268,27 @@ private slots:
         QCOMPARE(pids(load()), std::vector<int>{kGasoline});
     }
 
+    // Once an item made the truckload illegal no later one can be asked
+    // about; the views hear of the whole paste once.
+    void pasteAsksUntilTheTruckloadIsIllegalAndRefreshesOnce()
+    {
+        TruckloadEditor ed(engine_, prompts_);
+        fill(ed, {kHydrogenCyanide, kChlorine, kAmmonia});
+        const QByteArray block = ed.copy({0, 1, 2});
+        Reset_Load(load());
+        fill(ed, {kGasoline});
+        int refreshes = 0;
+        ed.changed = [&refreshes] { ++refreshes; };
+        prompts_.shown.clear();
+        prompts_.answers = {PromptAnswer::Yes};
+        QCOMPARE(ed.paste(block), 3);
+        QCOMPARE(prompts_.shown.size(), size_t(1));
+        QCOMPARE(refreshes, 1);
+        QCOMPARE(pids(load()), (std::vector<int>{kGasoline, kHydrogenCyanide, kChlorine, kAmmonia}));
+        QCOMPARE(GetLegality_Engine(engine_), 1);
+        QCOMPARE(ed.statusText(), QStringLiteral("UN1005 added to truckload"));
+    }
+
     // Any program can post data under the format: a block that breaks off,
     // names a dictionary longer than what remains, or is not item records
     // at all pastes nothing and says so.
