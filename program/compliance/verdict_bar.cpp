@@ -36,13 +36,6 @@ QLabel *line(QWidget *parent)
 
 } // namespace
 
-QString citationDisplay(const QString &citationKey)
-{
-    static const QRegularExpression key(QStringLiteral("^(\\d+)\\s*cfr\\s*(.+)$"), QRegularExpression::CaseInsensitiveOption);
-    const auto m = key.match(citationKey.trimmed());
-    return m.hasMatch() ? m.captured(1) + QStringLiteral(" CFR ") + m.captured(2) : citationKey;
-}
-
 VerdictBar::VerdictBar(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("verdictBar"));
@@ -80,8 +73,9 @@ void VerdictBar::showLine(QLabel *badgeLabel, QLabel *text, const QString &badge
     QString html = QStringLiteral("<b>") + l.headline.toHtmlEscaped() + QStringLiteral("</b><br>") +
                    l.reason.trimmed().toHtmlEscaped().replace(QRegularExpression(QStringLiteral("(\r?\n)+")), QStringLiteral("<br>"));
     if (!l.citation.isEmpty())
-        html += QStringLiteral(" &nbsp;<a href=\"cite:%1\">%2</a>").arg(l.citation.toHtmlEscaped(),
-                                                                         citationDisplay(l.citation).toHtmlEscaped());
+        html += QStringLiteral(" &nbsp;<a href=\"cite:%1\">%2</a>")
+                    .arg(l.citation.toHtmlEscaped(),
+                         (l.citationText.isEmpty() ? citationDisplay(l.citation) : l.citationText).toHtmlEscaped());
     if (l.moreFindings > 0)
         html += QStringLiteral(" &nbsp;(%1 more)").arg(l.moreFindings);
     html += QStringLiteral(" &nbsp;<a href=\"#findings\">See the findings</a>");

@@ -35,7 +35,4 @@ private:
     QLabel *legalityBadge_, *legalityText_, *permitBadge_, *permitText_;
 };
 
-// "49cfr177.848(d)" -> "49 CFR 177.848(d)"; other texts unchanged.
-QString citationDisplay(const QString &citationKey);
-
 } // namespace velmora

@@ -118,7 +118,7 @@ private slots:
         const Verdict v = makeVerdict(0, {finding(6, 43, "UN1076", "", "maybe"), finding(5, 40, "UN2977", "", "yes"),
                                           finding(5, 41, "UN2978", "", "also")});
         QCOMPARE(v.permit, PermitAnswer::Needed);
-        QCOMPARE(v.permitLine.reason, QStringLiteral("yes"));
+        QCOMPARE(v.permitLine.reason, QStringLiteral("UN2977: yes"));
         QCOMPARE(v.permitLine.moreFindings, 1);
     }
 
