@@ -2,6 +2,8 @@
 
 #include "frontend/compliance_vocabulary.h"
 
+#include "dravlen.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -176,6 +178,24 @@ QStringList decidingFindings(int legality, const std::vector<MessageEntry> &mess
         }
     }
     return out;
+}
+
+QString decidingFindingsText(int legality, const std::vector<MessageEntry> &messages)
+{
+    const QStringList findings = decidingFindings(legality, messages);
+    if (findings.isEmpty())
+        return {};
+    QString head = legality == 1 ? (findings.size() == 1 ? QStringLiteral("The rule it breaks:")
+                                                         : QStringLiteral("The rules it breaks:"))
+                                 : QStringLiteral("What cannot be determined:");
+    return QStringLiteral("\n\n") + head + QStringLiteral("\n") + findings.join(QLatin1Char('\n'));
+}
+
+QString decidingFindingsText(Engine *engine)
+{
+    if (!engine)
+        return {};
+    return decidingFindingsText(GetLegality_Engine(engine), readOption(engine, 0).messages);
 }
 
 } // namespace velmora

@@ -65,4 +65,13 @@ QString findingCitation(const MessageEntry &finding);
 // of them, then how many more.  Empty for a legal load or none found.
 QStringList decidingFindings(int legality, const std::vector<MessageEntry> &messages, int limit = 3);
 
+// What a warning before a change adds to say why: for a load made illegal
+// "\n\nThe rule it breaks:" (or "rules") and the deciding findings, one a
+// line; for a load whose legality cannot be determined "\n\nWhat cannot be
+// determined:" and its findings.  Empty when there is no such finding.
+QString decidingFindingsText(int legality, const std::vector<MessageEntry> &messages);
+
+// The same for the current computation of an engine (its first option).
+QString decidingFindingsText(Engine *engine);
+
 } // namespace velmora
