@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -123,6 +124,11 @@ void MainWindow::startUp()
     cargo_tank::installCargoTankCommands(*this, prompts_);   // auditors
     shipping_paper::installShippingPaperCommands(*this, prompts_);   // auditors
     arrangeAuditorMenus();
+    // Short toolbar captions, so that the toolbar fits a 1024-pixel screen;
+    // the menus and hints keep the full texts.
+    for (const auto &[action, caption] : {std::pair{actAdd, "Add"}, {actRemove, "Remove"}, {actEdit, "Edit"}})
+        if (action)
+            action->setIconText(QString::fromLatin1(caption));
     // 8-9: the Rules menu and the current ruleset.
     buildRulesMenu();
     lib_.setRuleset(lib_.currentRuleset());
@@ -357,6 +363,8 @@ void MainWindow::refillTruckloadList()
     const QString name = truckloadName();   // saved truckloads: the truck ID
     truckloadTitle_->setText(name.isEmpty() ? QStringLiteral("Truckload") : QStringLiteral("Truckload (") + name + ")");
     fillTruckloadRows();   // truckload editing
+    if (auto *exclusive = findChild<QCheckBox *>(QStringLiteral("exclusiveUseCheck")))
+        exclusive->setChecked(engine_ && IsExclusiveUse_Load(GetLoad_Engine(engine_)));
 }
 
 void MainWindow::applyCommands()
@@ -518,6 +526,10 @@ void MainWindow::applyPreferences(const PreferencesDialog &dialog)
         settings_.currentVersion = kProgramVersion;
     else
         prompts_.information(QStringLiteral("Unable to save preferences to hazmat.ini"));
+    // The changes take effect at once in the view showing.
+    if (view_ == View::SavedTruckloads)
+        savedLoadsNeedRebuild_ = true;
+    showView(view_);
 }
 
 void MainWindow::showHelpContents()

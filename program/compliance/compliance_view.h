@@ -9,6 +9,7 @@
 
 #include "compliance/compliance_results.h"
 #include "compliance/marking_pictures.h"
+#include "compliance/placard_board.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -23,7 +24,6 @@ struct Engine;
 namespace velmora {
 
 class FindingsPanel;
-class PlacardBoard;
 class VerdictBar;
 class MarkingStrip;
 
