@@ -12,7 +12,7 @@ trap 'kill $program 2>/dev/null || true' EXIT
 # The main window (the splash window closes by itself after two seconds).
 window=""
 for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Velmora' 2>/dev/null | tail -1 || true)
+    window=$(xdotool search --onlyvisible --name '^Velmora' 2>/dev/null | tail -1 || true)
     [ -n "$window" ] && [ "$(xdotool getwindowname "$window")" != "" ] && break
     sleep 0.2
 done
@@ -34,7 +34,7 @@ view() {   # view N: the Nth view of the View menu (1 Truckload ... 4 Saved)
     keys Return
 }
 
-xdotool windowfocus "$window"
+xdotool windowfocus "$window" 2>/dev/null || true
 shot truckload-empty
 # A saved truckload opened through File > Open: the compliance view shows.
 keys ctrl+o

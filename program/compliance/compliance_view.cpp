@@ -72,6 +72,10 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
+        if (rects_.empty() && view_->engine_ && view_->optionCount_ > 0)
+            p.drawText(rect().adjusted(kMarkingGap, kMarkingGap, -kMarkingGap, -kMarkingGap),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                       QStringLiteral("No markings are required for this option."));
         for (int i = 0; i < static_cast<int>(rects_.size()); ++i)
             p.drawImage(rects_[static_cast<size_t>(i)].topLeft(), view_->markings_.picture(i));
     }

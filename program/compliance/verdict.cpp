@@ -72,6 +72,8 @@ ReasonParts splitReason(const QString &reason)
 Verdict makeVerdict(int legality, const std::vector<MessageEntry> &messages)
 {
     Verdict v;
+    for (const FindingGroup &g : groupFindings(messages))
+        v.findingCount += static_cast<int>(g.findings.size());
     switch (legality) {
     case 1:
         v.legality = Legality::Illegal;

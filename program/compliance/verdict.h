@@ -27,6 +27,7 @@ struct Verdict {
     PermitAnswer permit = PermitAnswer::NotNeeded;
     VerdictLine legalityLine;
     VerdictLine permitLine;
+    int findingCount = 0;   // distinct findings listed below the verdict
 };
 
 // The verdict from the engine's legality (0 legal, 1 illegal, 2 cannot be

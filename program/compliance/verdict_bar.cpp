@@ -66,7 +66,7 @@ void VerdictBar::activate(const QString &link)
 }
 
 void VerdictBar::showLine(QLabel *badgeLabel, QLabel *text, const QString &badgeText, const QColor &colour,
-                          const VerdictLine &l)
+                          const VerdictLine &l, bool linkFindings)
 {
     badgeLabel->setText(badgeText);
     badgeLabel->setStyleSheet(QStringLiteral("QLabel { color: white; background: %1; border-radius: 3px; }").arg(colour.name()));
@@ -78,25 +78,26 @@ void VerdictBar::showLine(QLabel *badgeLabel, QLabel *text, const QString &badge
                          (l.citationText.isEmpty() ? citationDisplay(l.citation) : l.citationText).toHtmlEscaped());
     if (l.moreFindings > 0)
         html += QStringLiteral(" &nbsp;(%1 more)").arg(l.moreFindings);
-    html += QStringLiteral(" &nbsp;<a href=\"#findings\">See the findings</a>");
+    if (linkFindings)   // nothing to see when there are none
+        html += QStringLiteral(" &nbsp;<a href=\"#findings\">See the findings</a>");
     text->setText(html);
 }
 
 void VerdictBar::setVerdict(const Verdict &v)
 {
     switch (v.legality) {
-    case Legality::Legal: showLine(legalityBadge_, legalityText_, tr("LEGAL"), kLegal, v.legalityLine); break;
-    case Legality::Illegal: showLine(legalityBadge_, legalityText_, tr("ILLEGAL"), kIllegal, v.legalityLine); break;
+    case Legality::Legal: showLine(legalityBadge_, legalityText_, tr("LEGAL"), kLegal, v.legalityLine, v.findingCount > 0); break;
+    case Legality::Illegal: showLine(legalityBadge_, legalityText_, tr("ILLEGAL"), kIllegal, v.legalityLine, v.findingCount > 0); break;
     case Legality::Undetermined:
-        showLine(legalityBadge_, legalityText_, tr("CANNOT BE DETERMINED"), kUndetermined, v.legalityLine);
+        showLine(legalityBadge_, legalityText_, tr("CANNOT BE DETERMINED"), kUndetermined, v.legalityLine, v.findingCount > 0);
         break;
     }
     switch (v.permit) {
-    case PermitAnswer::NotNeeded: showLine(permitBadge_, permitText_, tr("NO PERMIT NEEDED"), kLegal, v.permitLine); break;
+    case PermitAnswer::NotNeeded: showLine(permitBadge_, permitText_, tr("NO PERMIT NEEDED"), kLegal, v.permitLine, v.findingCount > 0); break;
     case PermitAnswer::MayBeNeeded:
-        showLine(permitBadge_, permitText_, tr("PERMIT MAY BE NEEDED"), kUndetermined, v.permitLine);
+        showLine(permitBadge_, permitText_, tr("PERMIT MAY BE NEEDED"), kUndetermined, v.permitLine, v.findingCount > 0);
         break;
-    case PermitAnswer::Needed: showLine(permitBadge_, permitText_, tr("PERMIT REQUIRED"), kIllegal, v.permitLine); break;
+    case PermitAnswer::Needed: showLine(permitBadge_, permitText_, tr("PERMIT REQUIRED"), kIllegal, v.permitLine, v.findingCount > 0); break;
     }
     permitBadge_->show();
     permitText_->show();

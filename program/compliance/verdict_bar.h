@@ -29,7 +29,8 @@ signals:
     void citationClicked(const QString &citationKey);
 
 private:
-    void showLine(QLabel *badge, QLabel *text, const QString &badgeText, const QColor &colour, const VerdictLine &line);
+    void showLine(QLabel *badge, QLabel *text, const QString &badgeText, const QColor &colour, const VerdictLine &line,
+                  bool linkFindings);
     void activate(const QString &link);
 
     QLabel *legalityBadge_, *legalityText_, *permitBadge_, *permitText_;

@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include <cstdlib>
@@ -223,7 +224,9 @@ private slots:
         QWidget *row = rows.first();
         const MessageEntry &m = panel->groups().front().findings.front();
         QVERIFY(!m.citation.isEmpty());
-        const QString line = row->findChild<QLabel *>(QStringLiteral("findingText"))->text();
+        const QString line = QTextDocumentFragment::fromHtml(row->findChild<QLabel *>(QStringLiteral("findingText"))->text())
+                                 .toPlainText()
+                                 .replace(QChar::Nbsp, QLatin1Char(' '));
         QVERIFY2(line.contains(QLatin1String("may not be loaded, transported, or stored together")), qPrintable(line));
         QVERIFY2(line.contains(QLatin1String("49 CFR 177.848(d), (e)(2)")), qPrintable(line));
         // Hovering explains it in full; a click opens its regulation.

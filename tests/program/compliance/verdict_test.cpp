@@ -101,6 +101,10 @@ private slots:
         QCOMPARE(cites.count(), 1);
         QCOMPARE(cites.at(0).at(0).toString(), QStringLiteral("49cfr177.848(d)"));
         QCOMPARE(citationDisplay(QStringLiteral("49cfr177.848(d)")), QStringLiteral("49 CFR 177.848(d)"));
+        // A load without findings offers no link to them.
+        bar.setVerdict(makeVerdict(0, {}));
+        for (QLabel *l : bar.findChildren<QLabel *>())
+            QVERIFY2(!l->text().contains(QLatin1String("#findings")), qPrintable(l->text()));
         bar.clear();
         QVERIFY(bar.legalityText().contains(QLatin1String("empty")));
     }
