@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include "app/build_date.h"
 #include "settings/settings.h"
 
 #include <QGridLayout>
@@ -21,7 +22,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     picture->setPixmap(QIcon(QStringLiteral(":/icons/velmora.svg")).pixmap(140, 140));
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QString::fromLatin1(kProductTitle) + " " + kProgramVersion + " CM", this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Build Date:\t\t23 April 2025"), this), 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Build Date:\t\t") + QString::fromLatin1(kBuildDate), this), 1, 1);
     grid->setRowStretch(2, 1);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);

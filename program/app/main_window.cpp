@@ -452,6 +452,8 @@ void MainWindow::refillTruckloadList()
 {
     truckloadView_->setTruckloadName(truckloadName());
     truckload_->refreshRows();
+    if (auto *exclusive = findChild<QCheckBox *>(QStringLiteral("exclusiveUseCheck")))
+        exclusive->setChecked(engine_ && IsExclusiveUse_Load(GetLoad_Engine(engine_)));
 }
 
 // A truckload was read: the vehicle questions and the rows follow it.
@@ -554,6 +556,8 @@ void MainWindow::applyPreferences(const PreferencesDialog &dialog)
         settings_.currentVersion = kProgramVersion;
     else
         prompts_.information(QStringLiteral("Unable to save preferences to hazmat.ini"));
+    // The changes take effect at once in the view showing.
+    showView(view_);
 }
 
 void MainWindow::showHelpContents()

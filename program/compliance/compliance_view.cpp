@@ -2,8 +2,12 @@
 #include "frontend/placard_limit.h"
 
 #include "frontend/compliance_vocabulary.h"
+#include "compliance/findings_panel.h"
+#include "compliance/message_tiles.h"
 #include "compliance/pictures.h"
 #include "compliance/placard_art.h"
+#include "compliance/placard_board.h"
+#include "compliance/placard_picture.h"
 #include "compliance/verdict_bar.h"
 
 #include "dravlen.h"
@@ -29,52 +33,6 @@ const QString kMultipleOptions = QStringLiteral(
 constexpr int kMarkingGap = 6;
 
 } // namespace
-
-// The placard picture, centred; the pointer over a diamond emphasises it.
-class PlacardArea : public QWidget {
-public:
-    explicit PlacardArea(ComplianceView *view) : QWidget(view), view_(view) { setMouseTracking(true); }
-
-    void redraw(int emphasis)
-    {
-        emphasis_ = emphasis;
-        image_ = view_->placards_.draw(view_->placards_.count() > 1 ? emphasis : -1);
-        setMinimumHeight(image_.height() + 8);
-        update();
-    }
-    QPoint origin() const { return {(width() - image_.width()) / 2, (height() - image_.height()) / 2}; }
-    int emphasis() const { return emphasis_; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.drawImage(origin(), image_);
-    }
-    void mouseMoveEvent(QMouseEvent *e) override
-    {
-        const int i = view_->placards_.placardAt(e->position().toPoint() - origin());
-        if (i == emphasis_)
-            return;
-        if (i >= 0)
-            view_->showPlacardInfo(i);
-        else
-            view_->resetInfo();
-        redraw(i);
-    }
-    void leaveEvent(QEvent *) override
-    {
-        if (emphasis_ < 0)
-            return;
-        view_->resetInfo();
-        redraw(-1);
-    }
-
-private:
-    ComplianceView *view_;
-    QImage image_;
-    int emphasis_ = -1;
-};
 
 // The marking pictures, left to right, wrapped at the strip's width.
 class MarkingStrip : public QWidget {
@@ -114,6 +72,10 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
+        if (rects_.empty() && view_->engine_ && view_->optionCount_ > 0)
+            p.drawText(rect().adjusted(kMarkingGap, kMarkingGap, -kMarkingGap, -kMarkingGap),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                       QStringLiteral("No markings are required for this option."));
         for (int i = 0; i < static_cast<int>(rects_.size()); ++i)
             p.drawImage(rects_[static_cast<size_t>(i)].topLeft(), view_->markings_.picture(i));
     }
@@ -149,79 +111,25 @@ private:
     int hover_ = -1;
 };
 
-// The message tiles; the pointer over a tile draws a focus rectangle.
-class MessageGrid : public QWidget {
-public:
-    explicit MessageGrid(ComplianceView *view) : QWidget(view), view_(view) { setMouseTracking(true); }
-
-    void redraw(int focus)
-    {
-        focus_ = focus;
-        view_->messages_.setPalette(palette());
-        image_ = view_->messages_.draw(std::max(width(), kMessageTileWidth), focus);
-        setMinimumHeight(image_.height());
-        update();
-    }
-    int focus() const { return focus_; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.drawImage(QPoint(0, 0), image_);
-    }
-    void resizeEvent(QResizeEvent *) override { redraw(focus_); }
-    void mouseMoveEvent(QMouseEvent *e) override
-    {
-        const int i = view_->messages_.messageAt(e->position().toPoint(), std::max(width(), kMessageTileWidth));
-        if (i == focus_)
-            return;
-        if (i >= 0)
-            view_->showInfo(QStringLiteral("IDI_CPD_MESSAGE"), QStringLiteral("Message"),
-                            messageHoverText(view_->messages_.messages()[static_cast<size_t>(i)]));
-        else
-            view_->resetInfo();
-        redraw(i);
-    }
-    void leaveEvent(QEvent *) override
-    {
-        if (focus_ < 0)
-            return;
-        view_->resetInfo();
-        redraw(-1);
-    }
-    void mousePressEvent(QMouseEvent *e) override
-    {
-        if (e->button() != Qt::LeftButton)
-            return;
-        const int i = view_->messages_.messageAt(e->position().toPoint(), std::max(width(), kMessageTileWidth));
-        if (i >= 0)
-            view_->citationClicked(view_->messages_.messages()[static_cast<size_t>(i)].citation);
-    }
-
-private:
-    ComplianceView *view_;
-    QImage image_;
-    int focus_ = -1;
-};
-
 ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
 {
-    placards_.onError = [this](const QString &text) {
-        if (onError)
-            onError(text);
-    };
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     // The answer first: legal or not, and the permit, with their reasons.
     verdictBar_ = new VerdictBar(this);
     v->addWidget(verdictBar_);
     auto *upper = new QHBoxLayout;
-    placardArea_ = new PlacardArea(this);
-    placardArea_->setObjectName(QStringLiteral("PlacardArea"));
-    placardArea_->setAutoFillBackground(true);
-    upper->addWidget(placardArea_, 1);
-
+    // The placards, whole and apart; a scroll bar when they need more rows
+    // than the height holds.
+    auto *placardScroll = new QScrollArea(this);
+    placardScroll->setFrameShape(QFrame::NoFrame);
+    placardScroll->setWidgetResizable(true);
+    placardScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    board_ = new PlacardBoard(placardScroll);
+    board_->setObjectName(QStringLiteral("PlacardArea"));
+    board_->setAutoFillBackground(true);
+    placardScroll->setWidget(board_);
+    upper->addWidget(placardScroll, 1);
     auto *info = new QFrame(this);
     info->setFixedWidth(225);
     info->setFrameShape(QFrame::StyledPanel);
@@ -279,21 +187,30 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     markingScroll->setWidgetResizable(true);
     markingScroll->setFixedWidth(240 + 18);
     lower->addWidget(markingScroll);
-    messageScroll_ = new QScrollArea(this);
-    auto *messageScroll = messageScroll_;
-    messageGrid_ = new MessageGrid(this);
-    messageScroll->setWidget(messageGrid_);
-    messageScroll->setWidgetResizable(true);
-    lower->addWidget(messageScroll, 1);
+    findingsScroll_ = new QScrollArea(this);
+    findingsScroll_->setObjectName(QStringLiteral("findings"));
+    findings_ = new FindingsPanel(findingsScroll_);
+    findingsScroll_->setWidget(findings_);
+    findingsScroll_->setWidgetResizable(true);
+    findingsScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lower->addWidget(findingsScroll_, 1);
     v->addLayout(lower, 55);
 
     connect(previousButton_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
     connect(allowedButton_, &QPushButton::clicked, this, &ComplianceView::showAllowedPlacards);
+    connect(board_, &PlacardBoard::placardHovered, this, [this](int i) {
+        if (i >= 0)
+            showPlacardInfo(i);
+        else
+            resetInfo();
+    });
+    connect(findings_, &FindingsPanel::findingHovered, this, &ComplianceView::showFindingInfo);
+    connect(findings_, &FindingsPanel::citationClicked, this, [this](const QString &key) { citationClicked(key); });
     connect(verdictBar_, &VerdictBar::citationClicked, this, [this](const QString &key) { citationClicked(key); });
     connect(verdictBar_, &VerdictBar::findingsRequested, this, [this] {
-        messageScroll_->ensureVisible(0, 0);
-        messageGrid_->setFocus();
+        findingsScroll_->ensureVisible(0, 0);
+        findings_->setFocus();
     });
     resetInfo();
     refresh(nullptr);
@@ -305,9 +222,7 @@ void ComplianceView::setFontAdjust(int adjust)
     QFont title = infoTitle_->font();
     title.setPointSize(12 - adjust);
     infoTitle_->setFont(title);
-    placards_.setFontAdjust(adjust);
     markings_.setFontAdjust(adjust);
-    messages_.setFontAdjust(adjust);
 }
 
 void ComplianceView::refresh(Engine *engine)
@@ -331,9 +246,17 @@ void ComplianceView::showOption(int n)
         verdictBar_->setVerdict(makeVerdict(GetLegality_Engine(engine_), results.messages));
     else
         verdictBar_->clear();
-    placards_.setPlacards(results.placards);
+    // A placard without a picture is reported once per option shown.
+    for (const PlacardEntry &p : results.placards)
+        if (!FindPlacardPictureByKey(p.pictureKey)) {
+            if (onError)
+                onError(placardKeyError(p.key));
+            break;
+        }
+    board_->setPlacards(results.placards);
     markings_.setMarkings(results.markings);
-    messages_.setMessages(results.messages);
+    messages_ = results.messages;
+    findings_->setFindings(messages_);
 
     const bool several = optionCount_ >= 2;
     multipleNote_->setVisible(several);
@@ -348,9 +271,7 @@ void ComplianceView::showOption(int n)
 void ComplianceView::drawAll()
 {
     resetInfo();
-    placardArea_->redraw(-1);
     markingStrip_->relayout();
-    messageGrid_->redraw(-1);
 }
 
 void ComplianceView::showInfo(const QString &icon, const QString &title, const QString &text)
@@ -367,10 +288,11 @@ void ComplianceView::showInfo(const QString &icon, const QString &title, const Q
 void ComplianceView::showPlacardInfo(int i)
 {
     // The panel shows the placard itself, whatever its class.
-    const auto &all = placards_.placards();
+    const auto &all = board_->placards();
     const bool valid = i >= 0 && i < static_cast<int>(all.size());
     const PlacardPicture *picture = valid ? FindPlacardPictureByKey(all[static_cast<size_t>(i)].pictureKey) : nullptr;
-    showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"), placards_.hoverText(i));
+    showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"),
+             valid ? placardHoverText(all[static_cast<size_t>(i)]) : QString());
     if (!picture)
         return;
     const QString resource = QString::fromLatin1(picture->resource);
@@ -379,6 +301,14 @@ void ComplianceView::showPlacardInfo(int i)
         return;
     infoIcon_->setPixmap(QPixmap::fromImage(art));
     infoIconResource_ = resource;
+}
+
+void ComplianceView::showFindingInfo(const MessageEntry *finding)
+{
+    if (finding)
+        showInfo(QStringLiteral("IDI_CPD_MESSAGE"), QStringLiteral("Message"), messageHoverText(*finding));
+    else
+        resetInfo();
 }
 
 void ComplianceView::resetInfo()
@@ -401,9 +331,8 @@ QString ComplianceView::infoTitle() const { return infoTitle_->text(); }
 QString ComplianceView::infoText() const { return infoRaw_; }
 QString ComplianceView::navigatorText() const { return navigatorText_->text(); }
 bool ComplianceView::navigatorVisible() const { return !navigator_->isHidden(); }
-QWidget *ComplianceView::placardArea() const { return placardArea_; }
+QWidget *ComplianceView::placardArea() const { return board_; }
 QWidget *ComplianceView::markingStrip() const { return markingStrip_; }
-QWidget *ComplianceView::messageGrid() const { return messageGrid_; }
 
 std::vector<PlacardEntry> ComplianceView::allowedPlacards() const
 {

@@ -1,14 +1,15 @@
-// The compliance view of the main window: the picture of the current
-// option's placards, the information panel with the option navigator and
-// the "Allowed Placards" button, the markings and the message tiles.
-// Hovering explains an item in the information panel; clicking a marking or
-// a message with a citation opens the regulations at it.
+// The compliance view of the main window: the verdict (legal or not, and
+// the hazmat safety permit) first; under it the current option's placards,
+// each whole and apart from the others, the information panel with the
+// option navigator and the "Allowed Placards" button; then the markings and
+// the findings grouped under their headings.  Hovering explains an item in
+// the information panel; clicking a marking or a finding with a citation
+// opens the regulations at it.
 #pragma once
 
 #include "compliance/compliance_results.h"
 #include "compliance/marking_pictures.h"
-#include "compliance/message_tiles.h"
-#include "compliance/placard_picture.h"
+#include "compliance/placard_board.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -22,10 +23,9 @@ struct Engine;
 
 namespace velmora {
 
-class PlacardArea;
+class FindingsPanel;
 class VerdictBar;
 class MarkingStrip;
-class MessageGrid;
 
 class ComplianceView : public QWidget {
     Q_OBJECT
@@ -51,9 +51,10 @@ public:
     int optionCount() const { return optionCount_; }
 
     // What the view shows (the tests read these).
-    PlacardPainter &placards() { return placards_; }
+    const PlacardBoard &placards() const { return *board_; }
     MarkingPainter &markings() { return markings_; }
-    MessageTilePainter &messages() { return messages_; }
+    const std::vector<MessageEntry> &messages() const { return messages_; }
+    FindingsPanel *findingsPanel() const { return findings_; }
     QString infoTitle() const;
     // The picture the information panel shows: its resource name.
     QString infoIcon() const { return infoIconResource_; }
@@ -63,7 +64,6 @@ public:
     bool navigatorVisible() const;
     QWidget *placardArea() const;
     QWidget *markingStrip() const;
-    QWidget *messageGrid() const;
     QPushButton *previousButton() const { return previousButton_; }
     QPushButton *nextButton() const { return nextButton_; }
     QPushButton *allowedButton() const { return allowedButton_; }
@@ -75,12 +75,11 @@ public slots:
     void showAllowedPlacards();
 
 private:
-    friend class PlacardArea;
     friend class MarkingStrip;
-    friend class MessageGrid;
     void showInfo(const QString &icon, const QString &title, const QString &text);
     void resetInfo();
     void showPlacardInfo(int i);
+    void showFindingInfo(const MessageEntry *finding);
     void drawAll();
     void citationClicked(const QString &key);
 
@@ -88,17 +87,16 @@ private:
     int option_ = 0;
     int optionCount_ = 0;
     int fontAdjust_ = 0;
-    PlacardPainter placards_;
     MarkingPainter markings_;
-    MessageTilePainter messages_;
+    std::vector<MessageEntry> messages_;
 
-    PlacardArea *placardArea_ = nullptr;
+    PlacardBoard *board_ = nullptr;
     MarkingStrip *markingStrip_ = nullptr;
-    MessageGrid *messageGrid_ = nullptr;
+    FindingsPanel *findings_ = nullptr;
     QLabel *infoIcon_ = nullptr;
     QString infoIconResource_;
     VerdictBar *verdictBar_ = nullptr;
-    QScrollArea *messageScroll_ = nullptr;
+    QScrollArea *findingsScroll_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;
     QString infoRaw_;   // the information text as given, CR LF line breaks

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -38,12 +37,16 @@ public:
         icon->setAlignment(Qt::AlignTop);
         h->addWidget(icon);
         auto *text = new QLabel(this);
+        text->setObjectName(QStringLiteral("findingText"));
         text->setWordWrap(true);
         text->setTextFormat(Qt::RichText);
+        // the rule in its own words, then the paragraphs it cites
         QString html = findingSummary(finding).toHtmlEscaped();
-        if (!finding.citation.isEmpty())
-            html += QStringLiteral(" &nbsp;<span style=\"color:palette(link)\"><u>%1</u></span>")
-                        .arg(citationDisplay(finding.citation).toHtmlEscaped());
+        const QString cited = findingCitation(finding);
+        if (!cited.isEmpty() && !finding.citation.isEmpty())
+            html += QStringLiteral(" &nbsp;<span style=\"color:palette(link)\"><u>%1</u></span>").arg(cited.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        else if (!cited.isEmpty())
+            html += QStringLiteral(" &nbsp;(%1)").arg(cited.toHtmlEscaped());
         text->setText(html);
         text->setAttribute(Qt::WA_TransparentForMouseEvents);
         h->addWidget(text, 1);
@@ -79,32 +82,6 @@ private:
 
 } // namespace
 
-QString findingSummary(const MessageEntry &f, int limit)
-{
-    QString items;
-    if (!f.id1.isEmpty() && !f.id2.isEmpty())
-        items = f.id1 + QStringLiteral(" and ") + f.id2 + QStringLiteral(": ");
-    else if (!f.id1.isEmpty())
-        items = f.id1 + QStringLiteral(": ");
-    QString reason = QString(f.reason).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
-    // the reasons begin with the items in brackets and the citations; both are shown apart
-    static const QRegularExpression lead(QStringLiteral("^(\\[[^\\]]*\\]\\s*)?((49 CFR\\s*)?[^:]{0,80}\\d[^:]{0,60}:\\s*)?"));
-    const auto m = lead.match(reason);
-    if (m.hasMatch() && m.capturedLength(2) > 0 && reason.size() > m.capturedLength())
-        reason = reason.mid(m.capturedLength());
-    else if (m.hasMatch() && m.capturedLength(1) > 0)
-        reason = reason.mid(m.capturedLength(1));
-    if (reason.size() > limit) {
-        const bool wordEnds = reason.at(limit) == QLatin1Char(' ');
-        reason.truncate(limit);
-        const int space = reason.lastIndexOf(QLatin1Char(' '));
-        if (!wordEnds && space > limit / 2)   // no half words
-            reason.truncate(space);
-        reason += QChar(0x2026);
-    }
-    return items + reason;
-}
-
 FindingsPanel::FindingsPanel(QWidget *parent) : QWidget(parent)
 {
     layout_ = new QVBoxLayout(this);
@@ -115,8 +92,10 @@ FindingsPanel::FindingsPanel(QWidget *parent) : QWidget(parent)
 
 void FindingsPanel::setFindings(const std::vector<MessageEntry> &messages)
 {
-    for (QWidget *w : shown_)
+    for (QWidget *w : shown_) {
+        w->hide();
         w->deleteLater();
+    }
     shown_.clear();
     groups_ = groupFindings(messages);
     int at = 0;

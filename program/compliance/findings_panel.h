@@ -13,11 +13,6 @@ class QVBoxLayout;
 
 namespace velmora {
 
-// What a finding's line says: the items ("UN1076 and UN1203", "UN1076") or
-// nothing, then the reason without its leading item list and citation,
-// shortened to about `limit` characters.
-QString findingSummary(const MessageEntry &finding, int limit = 150);
-
 class FindingsPanel : public QWidget {
     Q_OBJECT
 public:

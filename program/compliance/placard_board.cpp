@@ -59,14 +59,44 @@ void PlacardBoard::setPlacards(std::vector<PlacardEntry> placards)
 {
     placards_ = std::move(placards);
     emphasis_ = -1;
+    normal_.clear();
     relayout();
 }
 
 void PlacardBoard::relayout()
 {
+    const int side = grid_.side;
     grid_ = placardGrid(static_cast<int>(placards_.size()), width());
+    const int spare = height() - grid_.size.height();
+    if (spare > 1)
+        for (QRect &cell : grid_.cells)
+            cell.translate(0, spare / 2);
+    if (grid_.side != side)
+        normal_.clear();
     updateGeometry();
     update();
+}
+
+const QImage &PlacardBoard::cached(int i, bool dark)
+{
+    if (normal_.size() != placards_.size() || cachedRatio_ != devicePixelRatioF()) {
+        cachedRatio_ = devicePixelRatioF();
+        normal_.clear();
+        dark_.clear();
+        for (int k = 0; k < count(); ++k)
+            normal_.push_back(pictureOf(k, grid_.side));
+    }
+    if (!dark)
+        return normal_[static_cast<size_t>(i)];
+    if (dark_.size() != normal_.size()) {
+        dark_.clear();
+        for (const QImage &art : normal_) {
+            QImage d = darkened(art, kDarken);
+            d.setDevicePixelRatio(art.devicePixelRatio());
+            dark_.push_back(d);
+        }
+    }
+    return dark_[static_cast<size_t>(i)];
 }
 
 int PlacardBoard::heightForWidth(int width) const
@@ -94,15 +124,8 @@ void PlacardBoard::paintEvent(QPaintEvent *)
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("No placards are required for this truckload."));
         return;
     }
-    for (int i = 0; i < static_cast<int>(grid_.cells.size()); ++i) {
-        QImage art = pictureOf(i, grid_.side);
-        if (emphasis_ >= 0 && i != emphasis_) {
-            const qreal ratio = art.devicePixelRatio();
-            art = darkened(art, kDarken);
-            art.setDevicePixelRatio(ratio);
-        }
-        p.drawImage(grid_.cells[static_cast<size_t>(i)].topLeft(), art);
-    }
+    for (int i = 0; i < static_cast<int>(grid_.cells.size()); ++i)
+        p.drawImage(grid_.cells[static_cast<size_t>(i)].topLeft(), cached(i, emphasis_ >= 0 && i != emphasis_));
 }
 
 int PlacardBoard::placardAt(QPointF point) const

@@ -20,7 +20,8 @@ struct PlacardGrid {
 
 // n placards in rows within `width`: as large as kMaxSide while one row
 // holds them, smaller (down to kMinSide) to keep them on as few rows as the
-// width allows, then wrapped; rows are centred.
+// width allows, then wrapped; rows are centred.  The board centres the
+// whole arrangement in a taller widget.
 PlacardGrid placardGrid(int n, int width);
 constexpr int kPlacardMaxSide = 150, kPlacardMinSide = 90, kPlacardGap = 14;
 
@@ -31,6 +32,7 @@ public:
 
     void setPlacards(std::vector<PlacardEntry> placards);
     const std::vector<PlacardEntry> &placards() const { return placards_; }
+    int count() const { return static_cast<int>(placards_.size()); }
     // The placard whose diamond holds point (widget coordinates), or -1.
     int placardAt(QPointF point) const;
     int emphasis() const { return emphasis_; }
@@ -56,10 +58,15 @@ protected:
 private:
     void relayout();
     void setEmphasis(int i);
+    // The pictures at the grid's side and the screen's density, rendered
+    // once per layout: normal and darkened.
+    const QImage &cached(int i, bool dark);
 
     std::vector<PlacardEntry> placards_;
     PlacardGrid grid_;
     int emphasis_ = -1;
+    std::vector<QImage> normal_, dark_;
+    qreal cachedRatio_ = 0;
 };
 
 } // namespace velmora

@@ -123,9 +123,11 @@ int PlacardPainter::placardAt(QPoint point) const
 
 QString PlacardPainter::hoverText(int i) const
 {
-    if (i < 0 || i >= count())
-        return {};
-    const PlacardEntry &placard = placards_[static_cast<size_t>(i)];
+    return i >= 0 && i < count() ? placardHoverText(placards_[static_cast<size_t>(i)]) : QString();
+}
+
+QString placardHoverText(const PlacardEntry &placard)
+{
     const PlacardPicture *picture = FindPlacardPictureByKey(placard.pictureKey);
     QString text = QStringLiteral("Name:  ") + (picture ? QString::fromLatin1(picture->name) : QString());
     if (placard.hazardClass == 0)   // DANGEROUS: no type and class lines

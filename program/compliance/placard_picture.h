@@ -55,4 +55,8 @@ private:
 // The error text for a placard key that has no picture.
 QString placardKeyError(unsigned key);
 
+// The information panel's lines for a placard: its name, and for all but
+// DANGEROUS whether it is primary or subsidiary, its class and division.
+QString placardHoverText(const PlacardEntry &placard);
+
 } // namespace velmora

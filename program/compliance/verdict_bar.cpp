@@ -36,13 +36,6 @@ QLabel *line(QWidget *parent)
 
 } // namespace
 
-QString citationDisplay(const QString &citationKey)
-{
-    static const QRegularExpression key(QStringLiteral("^(\\d+)\\s*cfr\\s*(.+)$"), QRegularExpression::CaseInsensitiveOption);
-    const auto m = key.match(citationKey.trimmed());
-    return m.hasMatch() ? m.captured(1) + QStringLiteral(" CFR ") + m.captured(2) : citationKey;
-}
-
 VerdictBar::VerdictBar(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("verdictBar"));
@@ -73,36 +66,38 @@ void VerdictBar::activate(const QString &link)
 }
 
 void VerdictBar::showLine(QLabel *badgeLabel, QLabel *text, const QString &badgeText, const QColor &colour,
-                          const VerdictLine &l)
+                          const VerdictLine &l, bool linkFindings)
 {
     badgeLabel->setText(badgeText);
     badgeLabel->setStyleSheet(QStringLiteral("QLabel { color: white; background: %1; border-radius: 3px; }").arg(colour.name()));
     QString html = QStringLiteral("<b>") + l.headline.toHtmlEscaped() + QStringLiteral("</b><br>") +
                    l.reason.trimmed().toHtmlEscaped().replace(QRegularExpression(QStringLiteral("(\r?\n)+")), QStringLiteral("<br>"));
     if (!l.citation.isEmpty())
-        html += QStringLiteral(" &nbsp;<a href=\"cite:%1\">%2</a>").arg(l.citation.toHtmlEscaped(),
-                                                                         citationDisplay(l.citation).toHtmlEscaped());
+        html += QStringLiteral(" &nbsp;<a href=\"cite:%1\">%2</a>")
+                    .arg(l.citation.toHtmlEscaped(),
+                         (l.citationText.isEmpty() ? citationDisplay(l.citation) : l.citationText).toHtmlEscaped());
     if (l.moreFindings > 0)
         html += QStringLiteral(" &nbsp;(%1 more)").arg(l.moreFindings);
-    html += QStringLiteral(" &nbsp;<a href=\"#findings\">See the findings</a>");
+    if (linkFindings)   // nothing to see when there are none
+        html += QStringLiteral(" &nbsp;<a href=\"#findings\">See the findings</a>");
     text->setText(html);
 }
 
 void VerdictBar::setVerdict(const Verdict &v)
 {
     switch (v.legality) {
-    case Legality::Legal: showLine(legalityBadge_, legalityText_, tr("LEGAL"), kLegal, v.legalityLine); break;
-    case Legality::Illegal: showLine(legalityBadge_, legalityText_, tr("ILLEGAL"), kIllegal, v.legalityLine); break;
+    case Legality::Legal: showLine(legalityBadge_, legalityText_, tr("LEGAL"), kLegal, v.legalityLine, v.findingCount > 0); break;
+    case Legality::Illegal: showLine(legalityBadge_, legalityText_, tr("ILLEGAL"), kIllegal, v.legalityLine, v.findingCount > 0); break;
     case Legality::Undetermined:
-        showLine(legalityBadge_, legalityText_, tr("CANNOT BE DETERMINED"), kUndetermined, v.legalityLine);
+        showLine(legalityBadge_, legalityText_, tr("CANNOT BE DETERMINED"), kUndetermined, v.legalityLine, v.findingCount > 0);
         break;
     }
     switch (v.permit) {
-    case PermitAnswer::NotNeeded: showLine(permitBadge_, permitText_, tr("NO PERMIT NEEDED"), kLegal, v.permitLine); break;
+    case PermitAnswer::NotNeeded: showLine(permitBadge_, permitText_, tr("NO PERMIT NEEDED"), kLegal, v.permitLine, v.findingCount > 0); break;
     case PermitAnswer::MayBeNeeded:
-        showLine(permitBadge_, permitText_, tr("PERMIT MAY BE NEEDED"), kUndetermined, v.permitLine);
+        showLine(permitBadge_, permitText_, tr("PERMIT MAY BE NEEDED"), kUndetermined, v.permitLine, v.findingCount > 0);
         break;
-    case PermitAnswer::Needed: showLine(permitBadge_, permitText_, tr("PERMIT REQUIRED"), kIllegal, v.permitLine); break;
+    case PermitAnswer::Needed: showLine(permitBadge_, permitText_, tr("PERMIT REQUIRED"), kIllegal, v.permitLine, v.findingCount > 0); break;
     }
     permitBadge_->show();
     permitText_->show();

@@ -29,13 +29,11 @@ signals:
     void citationClicked(const QString &citationKey);
 
 private:
-    void showLine(QLabel *badge, QLabel *text, const QString &badgeText, const QColor &colour, const VerdictLine &line);
+    void showLine(QLabel *badge, QLabel *text, const QString &badgeText, const QColor &colour, const VerdictLine &line,
+                  bool linkFindings);
     void activate(const QString &link);
 
     QLabel *legalityBadge_, *legalityText_, *permitBadge_, *permitText_;
 };
-
-// "49cfr177.848(d)" -> "49 CFR 177.848(d)"; other texts unchanged.
-QString citationDisplay(const QString &citationKey);
 
 } // namespace velmora

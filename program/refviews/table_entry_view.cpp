@@ -86,7 +86,7 @@ QStringList headerRows()
                   QStringLiteral("Quantity limitations<FONT SIZE=1> (see &sect;&sect;173.27 and 175.75)</FONT>"))
           << head(QStringLiteral(" COLSPAN=2"), QStringLiteral("Vessel stowage")) << QStringLiteral("</TR>");
     lines << QStringLiteral("<TR BGCOLOR=\"#91aedf\">");
-    for (const char *title : {"Excep-tions", "Non-Bulk", "Bulk", "Passenger aircraft/rail", "Cargo aircraft only",
+    for (const char *title : {"Exceptions", "Non-Bulk", "Bulk", "Passenger aircraft/rail", "Cargo aircraft only",
                               "Location", "Other"})
         lines << head(QString(), QString::fromLatin1(title));
     lines << QStringLiteral("</TR>");
@@ -370,6 +370,8 @@ InfoWindow::InfoWindow(const QString &mode, const QString &html, const QString &
     QPalette pal = browser_->palette();
     pal.setColor(QPalette::Base, Qt::white);
     browser_->setPalette(pal);
+    // Narrow columns break between words, never inside one ("Locatio n").
+    browser_->setWordWrapMode(QTextOption::WordWrap);
     browser_->setHtml(html);
     connect(browser_, &LinkBrowser::linkActivated, this, &InfoWindow::linkClicked);
 }

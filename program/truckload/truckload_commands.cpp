@@ -54,6 +54,11 @@ TruckloadCommands::TruckloadCommands(const Context &context, TruckloadView &view
                    &TruckloadCommands::removeItems);
     edit_ = make("&Edit Truckload Item...", QKeySequence(Qt::CTRL | Qt::Key_E), "Edit Item On Truckload",
                  &TruckloadCommands::editItem);
+    // Short toolbar captions, so that the toolbar fits a 1024-pixel screen;
+    // the menus and hints keep the full texts.
+    add_->setIconText(QStringLiteral("Add"));
+    remove_->setIconText(QStringLiteral("Remove"));
+    edit_->setIconText(QStringLiteral("Edit"));
 
     connect(&view_, &TruckloadView::selectionChanged, this, &TruckloadCommands::selectionChanged);
     connect(&view_, &TruckloadView::rowDoubleClicked, this, &TruckloadCommands::editItem);

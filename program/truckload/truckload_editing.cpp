@@ -1,4 +1,5 @@
 #include "truckload/truckload_editing.h"
+#include "compliance/verdict.h"
 #include "frontend/holders.h"
 #include "app/hazmat_library.h"
 
@@ -131,7 +132,9 @@ bool TruckloadEditor::checkLegality(ItemChange change, const QString &psn, const
         return false;
     Calculate_Engine(engine_);
     const int after = GetLegality_Engine(engine_);
-    const QString question = legalityQuestion(change, before, after, psn);
+    QString question = legalityQuestion(change, before, after, psn);
+    if (!question.isEmpty())   // and the rule that decides it, with its citation
+        question += decidingFindingsText(engine_);
     if (!question.isEmpty() &&
         prompts_.show(PromptType::Confirmation, question, PromptButtons::YesNo) != PromptAnswer::Yes) {
         undo();

@@ -47,9 +47,15 @@ TruckloadView::TruckloadView(int fontAdjust, QWidget *parent) : QWidget(parent)
     dod_ = new QCheckBox(QStringLiteral("Is this a DOD shipment?"), questions);
     dod_->setObjectName(QStringLiteral("dodShipmentCheck"));
     dod_->setEnabled(false);
+    dod_->setToolTip(QStringLiteral("Shows the declaration saved with an opened truckload. No placarding, segregation or "
+                                    "permit rule checked here depends on it, so it is not changed here."));
     qv->addWidget(dod_);
     auto *exclusive = new QCheckBox(QStringLiteral("This is an Exclusive Use Shipment."), questions);
+    exclusive->setObjectName(QStringLiteral("exclusiveUseCheck"));   // follows the items (MainWindow::refillTruckloadList)
     exclusive->setEnabled(false);
+    exclusive->setToolTip(QStringLiteral("Set from the items: checked when a package has a transport index above 10, or "
+                                         "the load a combined transport index or criticality safety index above 50, "
+                                         "so that it must travel as exclusive use (49 CFR 173.441, 177.842(a))."));
     qv->addWidget(exclusive);
     questions->setFixedHeight(73);
     vehicleGroup->setFixedHeight(73);

@@ -229,7 +229,7 @@ void CargoTankInspectionWindow::readHeader()
     carrierEdit->setText(inspection_.value(kCarrierKey));
     if (inspection_.hasValue(kInspectorKey))
         inspectorEdit->setText(inspection_.value(kInspectorKey));
-    else if (host_.settings)
+    else if (host_.settings && host_.settings->enableDefaultInsp)
         inspectorEdit->setText(QString::fromStdString(host_.settings->defaultInspName));
     const QDate date = parseStoredDate(inspection_.value(kStartDateKey));
     startDateEdit->setDate(date.isValid() ? date : QDate::currentDate());

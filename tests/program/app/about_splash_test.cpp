@@ -1,8 +1,12 @@
 // The About box and the splash window.
 #include "app/about_box.h"
+#include "app/build_date.h"
 #include "app/splash_screen.h"
+#include "settings/program_version.h"
 
+#include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -30,8 +34,13 @@ private slots:
             if (l->text().endsWith(QStringLiteral(" CM")))
                 title = l;
         }
-        QCOMPARE(texts, (QStringList{QStringLiteral("Velmora - Commercial 7.51.1 CM"),
-                                     QStringLiteral("Build Date:\t\t23 April 2025")}));
+        QCOMPARE(texts, (QStringList{QStringLiteral("Velmora - Commercial ") + kProgramVersion + QStringLiteral(" CM"),
+                                     QStringLiteral("Build Date:\t\t") + kBuildDate}));
+        // The build's own day, as a reader writes it, never a fixed text.
+        const QDate built = QLocale(QLocale::English).toDate(QString::fromLatin1(kBuildDate), QStringLiteral("d MMMM yyyy"));
+        QVERIFY2(built.isValid(), kBuildDate);
+        QVERIFY(built <= QDate::currentDate().addDays(1));
+        QVERIFY(built > QDate(2025, 4, 23));   // not the fixed day the box once showed
         // The picture is on the left of the texts.
         QVERIFY(picture && title && !picture->pixmap().isNull());
         QVERIFY(picture->geometry().right() < title->geometry().left());

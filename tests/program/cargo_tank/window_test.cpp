@@ -237,15 +237,19 @@ private slots:
     void inspectorNameDefault_data()
     {
         QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("useDefault");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("absent key takes the setting") << false << "Default Officer";
-        QTest::newRow("stored name wins") << true << "Stored Officer";
+        QTest::newRow("absent key takes the setting") << false << true << "Default Officer";
+        QTest::newRow("stored name wins") << true << true << "Stored Officer";
+        QTest::newRow("the default turned off gives no name") << false << false << "";
     }
     void inspectorNameDefault()
     {
         QFETCH(bool, stored);
+        QFETCH(bool, useDefault);
         QFETCH(QString, shown);
         Fixture f;
+        f.settings.enableDefaultInsp = useDefault;
         f.settings.defaultInspName = "Default Officer";
         if (stored)
             SetValue_Vehicle(f.load(), kInspectorKey, "Stored Officer");

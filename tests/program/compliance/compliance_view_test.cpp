@@ -2,13 +2,19 @@
 // the library's exported functions, computed, and shown.
 #include "support/truckload_items.h"
 #include "compliance/compliance_view.h"
+#include "compliance/findings_panel.h"
+#include "compliance/message_tiles.h"
+#include "compliance/placard_board.h"
 #include "compliance/verdict_bar.h"
 #include "frontend/compliance_vocabulary.h"
 #include "compliance/placard_layout.h"
 
 #include "dravlen.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include <cstdlib>
@@ -58,8 +64,10 @@ private:
 void snapshot(QWidget *w, const char *name)
 {
     const QByteArray dir = qgetenv("VELMORA_SNAPSHOT_DIR");
-    if (!dir.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(50);   // the layouts settle
+    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -203,24 +211,68 @@ private slots:
         view.resize(900, 600);
         view.show();
         view.refresh(engine.get());
-        QVERIFY(view.messages().count() >= 1);
+        QVERIFY(!view.messages().empty());
         QVERIFY(view.verdictBar()->legalityText().startsWith(QLatin1String("ILLEGAL")));
         snapshot(&view, "do-not-load");
-        int cite = -1;
-        for (int i = 0; i < view.messages().count() && cite < 0; ++i)
-            if (!view.messages().messages()[static_cast<size_t>(i)].citation.isEmpty())
-                cite = i;
-        QVERIFY(cite >= 0);
-        const MessageEntry &m = view.messages().messages()[static_cast<size_t>(cite)];
-        QWidget *grid = view.messageGrid();
-        const QPoint inTile = messageTileRect(cite, grid->width()).center();
-        QTest::mouseMove(grid, inTile);
+        // The findings list the Do Not Load first; its line names the items,
+        // the rule and the paragraphs it cites.
+        FindingsPanel *panel = view.findingsPanel();
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->headings().first().startsWith(QLatin1String("Do Not Load")));
+        const auto rows = panel->findChildren<QFrame *>(QStringLiteral("finding"));
+        QCOMPARE(rows.size(), panel->findingCount());
+        QWidget *row = rows.first();
+        const MessageEntry &m = panel->groups().front().findings.front();
+        QVERIFY(!m.citation.isEmpty());
+        const QString line = QTextDocumentFragment::fromHtml(row->findChild<QLabel *>(QStringLiteral("findingText"))->text())
+                                 .toPlainText()
+                                 .replace(QChar::Nbsp, QLatin1Char(' '));
+        QVERIFY2(line.contains(QLatin1String("may not be loaded, transported, or stored together")), qPrintable(line));
+        QVERIFY2(line.contains(QLatin1String("49 CFR 177.848(d), (e)(2)")), qPrintable(line));
+        // Hovering explains it in full; a click opens its regulation.
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(row, &enter);
         QCOMPARE(view.infoTitle(), QStringLiteral("Message"));
         QCOMPARE(view.infoText(), m.reason + QStringLiteral("\r\n\r\nClick to view the regulation."));
-        QTest::mouseClick(grid, Qt::LeftButton, {}, inTile);
+        QTest::mouseClick(row, Qt::LeftButton);
         QCOMPARE(cited, QStringList{m.citation});
-        // Both items are named by the ID texts of their table rows.
-        QVERIFY(messageItemText(m).contains(QStringLiteral("UN1203")) || m.pid1 == 0);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(row, &leave);
+        QCOMPARE(view.infoTitle(), QStringLiteral("Compliance"));
+        // The verdict's citation opens the same regulation.
+        emit view.verdictBar()->citationClicked(m.citation);
+        QCOMPARE(cited.size(), 2);
+    }
+
+    // Placards are drawn whole and apart at every size the window takes.
+    void placardsNeverOverlap_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("small window") << QSize(760, 420);
+        QTest::newRow("1024 x 700") << QSize(930, 560);
+        QTest::newRow("1600 x 1000") << QSize(1500, 860);
+    }
+    void placardsNeverOverlap()
+    {
+        QFETCH(QSize, size);
+        TestEngine engine;
+        for (const char *id : {"UN1203", "UN1830", "UN1066", "UN1076", "UN1428", "UN1942", "UN2912", "UN3077"})
+            QVERIFY(engine.addId(id, 2000, false));
+        Calculate_Engine(engine.get());
+        ComplianceView view;
+        view.resize(size);
+        view.show();
+        view.refresh(engine.get());
+        QVERIFY(view.placards().count() >= 6);
+        QCoreApplication::processEvents();
+        const PlacardGrid &grid = view.placards().grid();
+        const QRect shown = view.placardArea()->rect();
+        for (size_t i = 0; i < grid.cells.size(); ++i) {
+            QVERIFY(shown.contains(grid.cells[i]));
+            for (size_t j = i + 1; j < grid.cells.size(); ++j)
+                QVERIFY(!grid.cells[i].intersects(grid.cells[j]));
+        }
+        snapshot(&view, qPrintable(QStringLiteral("many-placards-%1").arg(size.width())));
     }
 
     void tooManyNumberedPlacardsAreShownWithoutNumbers()

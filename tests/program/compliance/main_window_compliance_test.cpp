@@ -4,11 +4,14 @@
 #include "compliance/compliance_view.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "settings/preferences_dialog.h"
 #include "viewer/regulations_viewer.h"
 
 #include "dravlen.h"
 
+#include <QCheckBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -66,6 +69,21 @@ private slots:
             QCOMPARE(p.idNumber, 0);
         w.idToggleButton()->click();
         QCOMPARE(view->placards().placards().at(0).idNumber, 1203);
+
+        // A preference takes effect at once: numbers off in Preferences
+        // redraw the showing view without them.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&answer] {
+            if (auto *d = qobject_cast<PreferencesDialog *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                d->bulkPlacardsCheck->setChecked(false);
+                d->acceptIfValid();
+            }
+        });
+        answer.start(10);
+        w.showPreferences();
+        QVERIFY(!w.settings().enableBulk);
+        QCOMPARE(view->placards().placards().at(0).idNumber, 0);
 
         // Emptying the truckload and showing the view again recomputes it.
         Reset_Load(GetLoad_Engine(lib.engine()));

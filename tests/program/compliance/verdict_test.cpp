@@ -101,6 +101,10 @@ private slots:
         QCOMPARE(cites.count(), 1);
         QCOMPARE(cites.at(0).at(0).toString(), QStringLiteral("49cfr177.848(d)"));
         QCOMPARE(citationDisplay(QStringLiteral("49cfr177.848(d)")), QStringLiteral("49 CFR 177.848(d)"));
+        // A load without findings offers no link to them.
+        bar.setVerdict(makeVerdict(0, {}));
+        for (QLabel *l : bar.findChildren<QLabel *>())
+            QVERIFY2(!l->text().contains(QLatin1String("#findings")), qPrintable(l->text()));
         bar.clear();
         QVERIFY(bar.legalityText().contains(QLatin1String("empty")));
     }
@@ -118,8 +122,38 @@ private slots:
         const Verdict v = makeVerdict(0, {finding(6, 43, "UN1076", "", "maybe"), finding(5, 40, "UN2977", "", "yes"),
                                           finding(5, 41, "UN2978", "", "also")});
         QCOMPARE(v.permit, PermitAnswer::Needed);
-        QCOMPARE(v.permitLine.reason, QStringLiteral("yes"));
+        QCOMPARE(v.permitLine.reason, QStringLiteral("UN2977: yes"));
         QCOMPARE(v.permitLine.moreFindings, 1);
+    }
+
+    // What a warning before a change says about why.
+    void decidingFindingsText_data()
+    {
+        QTest::addColumn<int>("legality");
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<QString>("expected");
+        const QString rule = QStringLiteral("UN1076 and UN%1: These materials may not be loaded together. (49 CFR 177.848(d), (e)(2))");
+        QTest::newRow("legal: nothing to add") << 0 << 2 << QString();
+        QTest::newRow("one rule broken") << 1 << 1 << QStringLiteral("\n\nThe rule it breaks:\n") + rule.arg(1001);
+        QTest::newRow("several, the rest counted")
+            << 1 << 5
+            << QStringLiteral("\n\nThe rules it breaks:\n") + QStringList{rule.arg(1001), rule.arg(1002), rule.arg(1003)}.join('\n') +
+                   QStringLiteral("\n... and 2 more.");
+        QTest::newRow("undetermined without an indefinite finding") << 2 << 1 << QString();
+    }
+    void decidingFindingsText()
+    {
+        QFETCH(int, legality);
+        QFETCH(int, pairs);
+        QFETCH(QString, expected);
+        std::vector<MessageEntry> messages;
+        for (int i = 1; i <= pairs; ++i) {
+            const QByteArray other = "UN" + QByteArray::number(1000 + i);
+            const QByteArray reason = "[UN1076, " + other + "] 49 CFR 177.848(d), (e)(2): These materials may not be loaded together.";
+            messages.push_back(finding(1, 1, "UN1076", other.constData(), reason.constData()));
+            messages.push_back(finding(1, 1, other.constData(), "UN1076", reason.constData()));   // the same pair again
+        }
+        QCOMPARE(velmora::decidingFindingsText(legality, messages), expected);
     }
 
     void findingsGroupedAndMerged()

@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <cstdlib>
@@ -52,7 +53,7 @@ const char *const kHeader =
     "<TH COLSPAN=2><FONT SIZE=2>Quantity limitations<FONT SIZE=1> (see &sect;&sect;173.27 and 175.75)</FONT></FONT></TH>\n"
     "<TH COLSPAN=2><FONT SIZE=2>Vessel stowage</FONT></TH>\n</TR>\n"
     "<TR BGCOLOR=\"#91aedf\">\n"
-    "<TH><FONT SIZE=2>Excep-tions</FONT></TH>\n<TH><FONT SIZE=2>Non-Bulk</FONT></TH>\n"
+    "<TH><FONT SIZE=2>Exceptions</FONT></TH>\n<TH><FONT SIZE=2>Non-Bulk</FONT></TH>\n"
     "<TH><FONT SIZE=2>Bulk</FONT></TH>\n<TH><FONT SIZE=2>Passenger aircraft/rail</FONT></TH>\n"
     "<TH><FONT SIZE=2>Cargo aircraft only</FONT></TH>\n<TH><FONT SIZE=2>Location</FONT></TH>\n"
     "<TH><FONT SIZE=2>Other</FONT></TH>\n</TR>\n"
@@ -236,6 +237,16 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Hazardous Material Table Entry"));
         if (const QByteArray snapshots = qgetenv("VELMORA_SNAPSHOT_DIR"); !snapshots.isEmpty())
             window.grab().save(QString::fromLocal8Bit(snapshots) + QStringLiteral("/table-entry.png"));
+        // Every word of the column heads stays whole on one line.
+        for (QTextBlock b = window.browser()->document()->begin(); b.isValid(); b = b.next())
+            for (const QString word : b.text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                for (int line = 0; line < b.layout()->lineCount(); ++line) {
+                    const QTextLine l = b.layout()->lineAt(line);
+                    const int at = b.text().indexOf(word);
+                    QVERIFY2(at < l.textStart() || at + word.size() <= l.textStart() + l.textLength() ||
+                                 at >= l.textStart() + l.textLength(),
+                             qPrintable(QStringLiteral("\"%1\" is broken across lines").arg(word)));
+                }
         const QPoint at = linkPoint(window.browser(), QStringLiteral("49cfr172.102(B33)"));
         QVERIFY(at.x() >= 0);
         QTest::mouseClick(window.browser()->viewport(), Qt::LeftButton, {}, at);

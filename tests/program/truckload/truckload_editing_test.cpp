@@ -158,6 +158,13 @@ private slots:
             QCOMPARE(prompts_.shown[0].type, PromptType::Confirmation);
             QCOMPARE(prompts_.shown[0].buttons, PromptButtons::YesNo);
             QVERIFY(prompts_.shown[0].text.contains("will make the truckload illegal"));
+            // The warning names the rule broken, the items and the paragraph.
+            const QString why = prompts_.shown[0].text.section(QStringLiteral("\n\n"), 1);
+            QVERIFY2(why.startsWith(QLatin1String("The rule it breaks:\nUN1051 and UN1203: ")) ||
+                         why.startsWith(QLatin1String("The rule it breaks:\nUN1203 and UN1051: ")),
+                     qPrintable(why));
+            QVERIFY2(why.contains(QLatin1String("may not be loaded")) && why.contains(QLatin1String("(49 CFR 177.848")),
+                     qPrintable(why));
             QCOMPARE(notified, 1);
             if (answer == PromptAnswer::Yes) {
                 QCOMPARE(pids(load()), (std::vector<int>{kGasoline, kHydrogenCyanide}));
@@ -181,6 +188,8 @@ private slots:
         QVERIFY(!ed.add(phosgene.get()));
         QCOMPARE(prompts_.texts().size(), 1);
         QVERIFY(prompts_.texts()[0].contains("could make the truckload illegal"));
+        QVERIFY2(prompts_.texts()[0].contains(QLatin1String("\n\nWhat cannot be determined:\nUN")),
+                 qPrintable(prompts_.texts()[0]));
         QCOMPARE(pids(load()), std::vector<int>{kChlorine});
     }
 
