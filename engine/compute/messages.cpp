@@ -1,6 +1,7 @@
 // Building segregation and legality message records and filing them in the
 // output's message list.
 #include "compute/messages.h"
+#include "compute/stored_text.h"
 
 #include <cstring>
 #include <cstddef>
@@ -55,7 +56,8 @@ void FillReason(char *out, size_t size, const char *format, const char *const *a
             *at++ = *p;
         }
     }
-    *at = '\0';
+    // A cut never splits a character.
+    out[Utf8CompleteLength(out, static_cast<size_t>(at - out))] = '\0';
 }
 
 } // namespace
