@@ -106,9 +106,9 @@ constexpr MarkingKind kMarkings[] = {
     {13, "Sour Crude Oil", "49CFR172.327", "IDB_SOUR_CRUDE_MARKING", 100, 100},
 };
 
-// "\xA7" is the section sign in Windows-1252; the literal is split after it
+// "\xC2\xA7" is the section sign in UTF-8; the literal is split after it
 // so that the digits of the section do not continue the escape.
-constexpr const char *kClick = "\r\n\r\nClick to view the regulation.";
+constexpr const char *kClick = "\n\nClick to view the regulation.";
 
 } // namespace
 
@@ -179,48 +179,48 @@ std::string MarkingHoverText(int type, const std::string &shippingName)
 {
     switch (type) {
     case 1:
-        return std::string("49 CFR \xA7" "172.301(a)(3):\r\n\r\nA transport vehicle or freight container containing "
+        return std::string("49 CFR \xC2\xA7" "172.301(a)(3):\n\nA transport vehicle or freight container containing "
                            "only a single hazardous material in non-bulk packages must be marked, on each side and "
                            "each end ... with the identification number specified ... subject to the following "
                            "provisions and limitations...") + kClick;
     case 2:
-        return std::string("49 CFR \xA7" "172.313(c)\r\n\r\nA transport vehicle or freight container containing a "
+        return std::string("49 CFR \xC2\xA7" "172.313(c)\n\nA transport vehicle or freight container containing a "
                            "material poisonous by inhalation in non-bulk packages shall be marked ... with the "
                            "identification number ... subject to the following provisions and limitations...") +
                kClick;
     case 3:
-        return std::string("49 CFR \xA7" "172.302(a):\r\n\r\nExcept as otherwise provided in this subpart, no person "
+        return std::string("49 CFR \xC2\xA7" "172.302(a):\n\nExcept as otherwise provided in this subpart, no person "
                            "may offer for transportation or transport a hazardous material in a bulk packaging "
                            "unless the packaging is marked ... with the identification number... ") + kClick;
     case 4:
     case 5: {
         const char *lower = type == 4 ? "fuel oil" : "gasoline";
         const char *marked = type == 4 ? "Fuel Oil" : "Gasoline";
-        return std::string("49 CFR \xA7" "172.336(c):\r\n\r\nIdentification numbers are not required on a cargo tank "
+        return std::string("49 CFR \xC2\xA7" "172.336(c):\n\nIdentification numbers are not required on a cargo tank "
                            "containing only ") + lower + ", if the cargo tank is marked \"" + marked +
                "\" on each side..." + kClick;
     }
     case 6:
-        return std::string("49 CFR \xA7" "172.102(13):\r\n\r\nThe words \"Inhalation Hazard\" ... shall be marked on "
+        return std::string("49 CFR \xC2\xA7" "172.102(13):\n\nThe words \"Inhalation Hazard\" ... shall be marked on "
                            "two opposing sides of each bulk package.") + kClick;
     case 7:
-        return std::string("49 CFR \xA7" "172.328(b):\r\n\r\nThe cargo tank must be marked on each side on each end "
+        return std::string("49 CFR \xC2\xA7" "172.328(b):\n\nThe cargo tank must be marked on each side on each end "
                            "with the words \"") + shippingName + "\" or an " + "appropriate common name." + kClick;
     case 8:
-        return std::string("49 CFR \xA7" "172.322:\r\n\r\nA marine pollutant marking is required for this load.") +
+        return std::string("49 CFR \xC2\xA7" "172.322:\n\nA marine pollutant marking is required for this load.") +
                kClick;
     case 9:
     case 10:
-        return std::string("49 CFR \xA7" "172.325(b):\r\n\r\nA ") + (type == 9 ? "molten sulfur" : "molten aluminum") +
+        return std::string("49 CFR \xC2\xA7" "172.325(b):\n\nA ") + (type == 9 ? "molten sulfur" : "molten aluminum") +
                " marking is required for this load." + kClick;
     case 11:
-        return std::string("49 CFR \xA7" "172.325(a):\r\n\r\nA bulk packaging containing an elevated temperature "
+        return std::string("49 CFR \xC2\xA7" "172.325(a):\n\nA bulk packaging containing an elevated temperature "
                            "material requires the \"HOT\" marking on two opposing sides.") + kClick;
     case 12:
-        return std::string("49 CFR \xA7" "172.328(e):\r\n\r\nA cargo tank containing liquefied petroleum gas that is "
+        return std::string("49 CFR \xC2\xA7" "172.328(e):\n\nA cargo tank containing liquefied petroleum gas that is "
                            "unodorized must be legibly marked NON-ODORIZED or NOT ODORIZED.") + kClick;
     case 13:
-        return std::string("49 CFR \xA7" "172.327:\r\n\r\nA Bulk packaging used to transport Sour Crude Oil may "
+        return std::string("49 CFR \xC2\xA7" "172.327:\n\nA Bulk packaging used to transport Sour Crude Oil may "
                            "present an inhalation hazard and must be marked to warn of the toxic hazard.") + kClick;
     default:
         return {};

@@ -52,7 +52,7 @@ struct MarkingKind {
 const MarkingKind *FindMarkingKind(int type);
 
 // The explanation shown while the pointer is over a marking of `type`
-// (Windows-1252 bytes, with the section sign 0xA7).  `shippingName` is the
+// (UTF-8 with "\n" line ends, like the library's texts).  `shippingName` is the
 // marking's shipping name, used by type 7.  Empty for an unknown type.
 std::string MarkingHoverText(int type, const std::string &shippingName);
 

@@ -16,8 +16,8 @@ entries the marine pollutants are keyed to; CFR_DIR
 holds the regulation text one section a file (172.101.md is read for the
 vessel stowage categories of 172.101(k)).  Not part of
 the build: run it by hand when the public data changes and commit its output.
-Python 3, standard library only.  Output is ASCII, LF, tab-separated with a
-header line and no quoting.
+Python 3, standard library only.  Output is UTF-8 (ASCII but for the
+section sign), LF, tab-separated with a header line and no quoting.
 """
 
 import csv
@@ -37,7 +37,6 @@ ASCII_FORM = {
     "\u2014": "-",      # em dash (waste stream "F001-The following ...")
     "\u2013": "-",      # en dash
     "\u2032": "'",      # prime (1,1'-biphenyl)
-    "\u00a7": "sec.",   # section sign
     "\u03b1": "alpha",
     "\u03b2": "beta",
     "\u00b0": "deg",
@@ -45,9 +44,11 @@ ASCII_FORM = {
 
 
 def ascii_text(text):
+    """The text with plain forms of the typographic characters; the section
+    sign stays as the regulation prints it."""
     out = []
     for ch in text:
-        if ord(ch) < 128:
+        if ord(ch) < 128 or ch == "\u00a7":
             out.append(ch)
         elif ch in ASCII_FORM:
             out.append(ASCII_FORM[ch])
@@ -62,7 +63,7 @@ def read_tsv(path):
 
 
 def write_tsv(path, header, rows):
-    with open(path, "w", encoding="ascii", newline="\n") as fh:
+    with open(path, "w", encoding="utf-8", newline="\n") as fh:
         fh.write("\t".join(header) + "\n")
         for row in rows:
             for cell in row:
@@ -73,9 +74,11 @@ def write_tsv(path, header, rows):
 
 def shorten(text, room):
     """Cuts text at a word boundary so that it fits room bytes, ending '...'."""
-    if len(text) <= room:
+    if len(text.encode()) <= room:
         return text, False
     cut = text[: room - 3]
+    while len(cut.encode()) > room - 3:   # the section sign takes two bytes
+        cut = cut[:-1]
     blank = cut.rfind(" ")
     if blank > room // 2:
         cut = cut[:blank]
@@ -165,7 +168,7 @@ def convert_marine_pollutants(reg_dir, out_dir):
     for cas, _ident, _psn, name, _severe in rows:
         # key (CAS, or a PID of at most 4 digits) + name + type, NUL after each
         key_bytes = len(cas) if cas else 4
-        if key_bytes + 1 + len(name) + 1 + 2 > MARINE_WIDTH:
+        if key_bytes + 1 + len(name.encode()) + 1 + 2 > MARINE_WIDTH:
             raise SystemExit("marine pollutant name too long: %r" % name)
     write_tsv(os.path.join(out_dir, "marine-pollutants.tsv"),
               ("cas", "hmt_id", "hmt_name", "name", "severe"), rows)

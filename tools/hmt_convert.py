@@ -24,33 +24,27 @@ import sys
 SPLIT_RULESET = 36   # first ruleset of the current edition's rows
 MAX_PID = 2607
 
-ASCII_FIX = {'\u2032': "'", '\u00a7': 'Sec.', '\u2019': "'", '\u2018': "'",
+ASCII_FIX = {'\u2032': "'", '\u2019': "'", '\u2018': "'",
              '\u201c': '"', '\u201d': '"', '\u2013': '-', '\u2014': '-',
              '\u00b0': ' degrees '}
 
 
-def ascii_text(s):
-    """The ASCII form of a source text: the key of an entry in pids.tsv and
-    pid-pins.tsv, which must not change once written."""
-    for k, v in ASCII_FIX.items():
-        s = s.replace(k, v)
-    s = re.sub(r' +', ' ', s).strip()
-    if any(ord(c) > 126 for c in s):
-        raise SystemExit('non-ASCII text left: %r' % s)
-    return s
-
-
 def display_text(s):
     """The text the library shows: UTF-8, the section sign kept as printed
-    ("see \u00a7 173.247(h)(4)"); the other typographic characters take the
-    same plain forms as in the key."""
+    ("see \u00a7 173.247(h)(4)"); the other typographic characters take
+    plain forms."""
     for k, v in ASCII_FIX.items():
-        if k != '\u00a7':
-            s = s.replace(k, v)
+        s = s.replace(k, v)
     s = re.sub(r' +', ' ', s).strip()
     if any(ord(c) > 126 and c != '\u00a7' for c in s):
         raise SystemExit('unexpected character left: %r' % s)
     return s
+
+
+def key_text(s):
+    """The key of an entry in pids.tsv and pid-pins.tsv, which must not
+    change once written: the text as the library shows it."""
+    return display_text(s)
 
 
 # Label cells the sources garbled: "8.6.1" is labels 8 and 6.1 (hydrogen
@@ -100,7 +94,7 @@ class Line:
     def __init__(self, r):
         self.symbols = ' '.join(sorted(r['symbols'].split(), key='+ADGIW'.index))
         self.source_name = r['proper_shipping_name']
-        self.name = ascii_text(self.source_name)
+        self.name = key_text(self.source_name)
         self.text = display_text(self.source_name)
         cls = r['hazard_class'].strip()
         # 172.101(c)(3)... a combustible liquid is printed "Comb liq"; the
@@ -118,8 +112,8 @@ class Line:
         self.exc = split_list(r['exceptions'])
         self.nonbulk = [] if r['non_bulk'].strip() == 'None' else split_list(r['non_bulk'])
         self.bulk = [] if r['bulk'].strip() == 'None' else split_list(r['bulk'])
-        self.passenger = [ascii_text(r['passenger_limit'])] if r['passenger_limit'].strip() else []
-        self.cargo = [ascii_text(r['cargo_limit'])] if r['cargo_limit'].strip() else []
+        self.passenger = [key_text(r['passenger_limit'])] if r['passenger_limit'].strip() else []
+        self.cargo = [key_text(r['cargo_limit'])] if r['cargo_limit'].strip() else []
         self.stow = [r['vessel_stowage'].strip()] if r['vessel_stowage'].strip() else []
         other = r['vessel_other'].replace(' and ', ',')
         self.other = split_list(other)
@@ -504,7 +498,7 @@ def main():
 
     pins = {}
     for r in read_tsv(os.path.join(out, 'pid-pins.tsv')):
-        key = (r['id'], ascii_text(r['name']), r['class'], r['di'])
+        key = (r['id'], key_text(r['name']), r['class'], r['di'])
         if key not in old and key not in new:
             raise SystemExit('pinned entry not in the table: %r' % (key,))
         pins[key] = int(r['pid'])
@@ -593,7 +587,7 @@ def main():
                 cells += [','.join(c) for c in ln.slot_cells()]
                 f.write('\t'.join(cells) + '\n')
 
-    with open(os.path.join(out, 'pids.tsv'), 'w', encoding='ascii', newline='\n') as f:
+    with open(os.path.join(out, 'pids.tsv'), 'w', encoding='utf-8', newline='\n') as f:
         f.write('pid\tid\tname\tclass\tdi\n')
         keys = {}
         for k, pid in pid_of.items():

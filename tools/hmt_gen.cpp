@@ -7,9 +7,8 @@
 // group line of a row; see its PROVENANCE.md).  Every record is a run of
 // NUL-terminated strings padded to 579 bytes; records are sorted by the
 // bytes of the ID number so that the library can binary-search them.
-// The source text is UTF-8; the stored table holds it in Windows-1252, the
-// single-byte encoding of the library's other texts (the section sign is
-// the byte 0xA7).
+// The source text is UTF-8 and so is the stored table, as every text the
+// library returns (the section sign is the two bytes 0xC2 0xA7).
 // Anything that does not parse (a hazard class or label code that is not a
 // valid code, a malformed ID, a record too long) stops the build: the table
 // never carries a row the engine could misread.
@@ -31,46 +30,6 @@ namespace {
 
 constexpr size_t kRecordSize = 579;
 constexpr int kMaxPid = 2607;
-
-// Rewrites well-formed UTF-8 text in Windows-1252; false when a character
-// has no place there.
-bool ToWindows1252(std::string &text)
-{
-    // Code points of bytes 0x80-0x9F in Windows-1252 (0: undefined).
-    static const unsigned kHigh[32] = {
-        0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-        0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E,
-        0x0178};
-    std::string out;
-    const auto *s = reinterpret_cast<const unsigned char *>(text.data());
-    for (size_t i = 0; i < text.size();) {
-        unsigned cp = s[i];
-        size_t len = 1;
-        if (cp >= 0xF0) {
-            len = 4;
-            cp &= 0x07;
-        } else if (cp >= 0xE0) {
-            len = 3;
-            cp &= 0x0F;
-        } else if (cp >= 0xC0) {
-            len = 2;
-            cp &= 0x1F;
-        }
-        for (size_t k = 1; k < len; ++k)
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        i += len;
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        const unsigned *at = std::find(std::begin(kHigh), std::end(kHigh), cp);
-        if (cp == 0 || at == std::end(kHigh))
-            return false;
-        out += static_cast<char>(0x80 + (at - std::begin(kHigh)));
-    }
-    text = out;
-    return true;
-}
 
 // Well-formed UTF-8 (shortest forms, no surrogates) without control
 // characters other than the column TAB.
@@ -180,10 +139,6 @@ bool ReadTsv(const char *path, std::vector<Line> &out)
             continue;
         if (!PrintableUtf8(text)) {
             Fail(lineNo, "not printable UTF-8 text");
-            continue;
-        }
-        if (!ToWindows1252(text)) {
-            Fail(lineNo, "a character the stored table's Windows-1252 cannot hold");
             continue;
         }
         std::vector<std::string> cells = Split(text, '\t');
@@ -410,6 +365,15 @@ int GenerateForbidden(const char *in, const char *out)
     for (const Line &l : lines) {
         std::string esc;
         for (char ch : l.cell.at("name")) {
+            const auto byte = static_cast<unsigned char>(ch);
+            if (byte >= 0x80) {
+                // UTF-8 bytes as three-digit octal escapes, which never
+                // run into the characters that follow.
+                char octal[5];
+                std::snprintf(octal, sizeof octal, "\\%03o", byte);
+                esc += octal;
+                continue;
+            }
             if (ch == '"' || ch == '\\')
                 esc += '\\';
             esc += ch;

@@ -4,12 +4,12 @@
 //
 // Reads substances.tsv, marine-pollutants.tsv, violation-codes.tsv and
 // links.tsv from DATA_DIR and writes OUT_CPP, which defines the stored
-// tables: fixed-width records of NUL-terminated ASCII fields, the rest of
+// tables: fixed-width records of NUL-terminated UTF-8 fields, the rest of
 // each record NUL.  PIDS_TSV is the HMT entry list (pid, id, name, ...) used
 // to turn the HMT entry of a marine pollutant (ID number + proper shipping
 // name) into its PID; "-" when the list does not exist yet, in which case
 // those marine pollutants are stored without a key.  Any fault in the data
-// (bad column count, non-ASCII text, a record too wide, unsorted keys, an
+// (bad column count, control characters, a record too wide, unsorted keys, an
 // HMT entry that the PID list does not know) stops the build.
 #include <algorithm>
 #include <cstdio>
@@ -53,10 +53,12 @@ std::vector<Row> ReadTsv(const std::string &path, size_t columns)
         if (row.size() < columns)
             Fail(path + ":" + std::to_string(lineNo) + ": expected " + std::to_string(columns) +
                  " columns");
+        // UTF-8 text: the section sign is the one character past ASCII the
+        // data carries.  Control characters never belong in a field.
         for (const auto &c : row)
             for (unsigned char ch : c)
-                if (ch < 0x20 || ch > 0x7e)
-                    Fail(path + ":" + std::to_string(lineNo) + ": text is not printable ASCII");
+                if (ch < 0x20 || ch == 0x7f)
+                    Fail(path + ":" + std::to_string(lineNo) + ": text is not printable");
         if (header) {
             header = false;
             continue;
@@ -109,6 +111,9 @@ void WriteTable(std::ofstream &out, const Table &t)
             }
             if (ch == '\0')
                 out << "\\000";
+            else if (ch >= 0x80)
+                out << '\\' << static_cast<char>('0' + (ch >> 6)) << static_cast<char>('0' + ((ch >> 3) & 7))
+                    << static_cast<char>('0' + (ch & 7));
             else if (ch == '"' || ch == '\\')
                 out << '\\' << ch;
             else if (ch == '?')

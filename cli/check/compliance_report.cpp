@@ -1,7 +1,6 @@
 #include "check/compliance_report.h"
 
 #include "frontend/compliance_vocabulary.h"
-#include "frontend/library_text.h"
 #include "frontend/placard_limit.h"
 
 #include <cstdio>
@@ -53,7 +52,7 @@ json DescribeMarking(const Marking *m)
     } else {
         j["id"] = nullptr;
     }
-    j["text"] = type == 7 ? json(frontend::libraryTextToUtf8(GetPSN_Marking(m))) : json(nullptr);
+    j["text"] = type == 7 ? json(GetPSN_Marking(m) ? GetPSN_Marking(m) : "") : json(nullptr);
     j["citation"] = kind ? kind->citation : "";
     return j;
 }
@@ -68,11 +67,11 @@ json DescribeTruckload(Engine *engine, const std::string &source)
 
     json r;
     r["file"] = source;
-    r["name"] = GetName_Load(load) ? frontend::libraryTextToUtf8(GetName_Load(load)) : "";
+    r["name"] = GetName_Load(load) ? GetName_Load(load) : "";
     const int ruleset = GetRuleset_Engine(engine);
     const char *status = GetStatus_Ruleset(ruleset);
     r["ruleset"] = {{"index", ruleset},
-                    {"docket", frontend::libraryTextToUtf8(GetDocket_Ruleset(ruleset))},
+                    {"docket", GetDocket_Ruleset(ruleset)},
                     {"status", status ? status : ""}};
     r["vehicle"] = GetVehicle_Load(load);
 
@@ -110,7 +109,7 @@ json DescribeTruckload(Engine *engine, const std::string &source)
             messages.push_back({{"type", GetType_HazSeg(&seg)},
                                 {"heading", MessageHeading(GetType_HazSeg(&seg))},
                                 {"code", GetMsg_HazSeg(&seg)},
-                                {"text", frontend::libraryTextToUtf8(GetReason_HazSeg(&seg))},
+                                {"text", GetReason_HazSeg(&seg)},
                                 {"citation", GetCitation_HazSeg(&seg)},
                                 {"items", items}});
         }
@@ -184,10 +183,10 @@ std::string FormatTruckload(const json &r)
     if (r["messages"].empty())
         s << "  There are no segregations or restrictions for this truckload.\n";
     for (const json &m : r["messages"]) {
-        // Reasons break their paragraphs with CR LF: indent them as one block.
+        // Reasons break their paragraphs with "\n": indent them as one block.
         std::string text = m["text"].get<std::string>();
-        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-            text.replace(at, 2, "\n    ");
+        for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 5))
+            text.replace(at, 1, "\n    ");
         s << "  " << m["heading"].get<std::string>() << ": " << text;
         if (!m["citation"].get<std::string>().empty())
             s << "  [" << m["citation"].get<std::string>() << "]";

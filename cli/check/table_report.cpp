@@ -2,7 +2,6 @@
 
 #include "check/entry_lookup.h"
 #include "frontend/entries.h"
-#include "frontend/library_text.h"
 
 #include "dravlen.h"
 
@@ -18,7 +17,7 @@ namespace {
 std::string Element(const CTRec *row, int slot, int code, int i)
 {
     const char *e = GetElement_CTRec(row, slot, code, i);
-    std::string text = e ? frontend::libraryTextToUtf8(e) : std::string();
+    std::string text = e ? e : "";
     // Column 2 marks its italic words (not part of the shipping name,
     // 172.101(c)(1)) with <I>...</I> for the table entry page; on a terminal
     // they are shown as plain words.
@@ -79,7 +78,7 @@ std::string SearchEntries(const std::string &text, int mode, bool &found)
     found = !pids.empty();
     if (!found && mode == 2) {
         if (char *info = GetIDInfo_HazData(query.c_str())) {
-            out += frontend::libraryTextToUtf8(info) + "\n";
+            out += std::string(info) + "\n";
             qv_free(info);
         } else {
             out += query + " is not in the current ruleset.\n";

@@ -1,9 +1,11 @@
 // Ordered text dictionary: keys are unique and compared case-sensitively;
 // entries keep the order of their first insertion.
 #include "compute/dict.h"
+#include "compute/stored_text.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace dravlen {
@@ -83,7 +85,7 @@ std::size_t DictBlockLength(const Dict *dict)
 {
     std::size_t total = 0;
     for (const DictEntry *e = dict ? dict->head : nullptr; e; e = e->next)
-        total += FieldLength(std::strlen(e->key)) + FieldLength(std::strlen(e->value));
+        total += FieldLength(Windows1252Length(e->key)) + FieldLength(Windows1252Length(e->value));
     return total;
 }
 
@@ -92,9 +94,10 @@ std::size_t WriteDictBlock(const Dict *dict, unsigned char *out)
     std::size_t pos = 0;
     for (const DictEntry *e = dict ? dict->head : nullptr; e; e = e->next) {
         for (const char *text : {e->key, e->value}) {
-            const std::size_t n = std::strlen(text);
+            const std::string stored = Utf8ToWindows1252(text);
+            const std::size_t n = stored.size();
             const std::size_t field = FieldLength(n);
-            std::memcpy(out + pos, text, n);
+            std::memcpy(out + pos, stored.data(), n);
             std::memset(out + pos + n, 0, field - n);
             pos += field;
         }
@@ -131,7 +134,7 @@ bool ReadDictBlock(Dict *dict, const unsigned char *data, std::size_t length)
         entries.emplace_back(key, value);
     }
     for (const auto &[key, value] : entries) {
-        if (!Add_Dict(dict, key, value))
+        if (!Add_Dict(dict, Windows1252ToUtf8(key).c_str(), Windows1252ToUtf8(value).c_str()))
             return false;
     }
     return true;

@@ -23,6 +23,9 @@ void ReleaseDict(Dict *dict);
 // Returns false (dest left empty) when memory runs out.
 bool CopyDict(Dict *dest, const Dict *src);
 
+// The block stores its texts in Windows-1252 (the library's texts are UTF-8):
+// they are converted as the block is written and read (compute/stored_text.h).
+
 // Bytes of the dictionary block: for every entry the key and the value,
 // each with its terminating zero, padded up to a multiple of 4.
 std::size_t DictBlockLength(const Dict *dict);

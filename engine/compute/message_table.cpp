@@ -1,5 +1,6 @@
 // The fixed table of segregation and legality messages.  Reason texts are
-// Windows-1252: the section sign is the single byte 0xA7.
+// UTF-8 with "\n" line ends, the section sign written as the regulation
+// prints it.
 #include "compute/messages.h"
 
 #include <algorithm>
@@ -9,19 +10,19 @@
 namespace dravlen {
 namespace {
 
-// Section sign, Windows-1252.  Kept as its own literal so that it never
+// Section sign (U+00A7) in UTF-8.  Kept as its own literal so that it never
 // runs into the hexadecimal digits of the section number that follows.
-#define SECT "\xA7"
+#define SECT "\xC2\xA7"
 
 constexpr MessageDef kTable[] = {
     {1, kMsgDoNotLoad, MessageArgs::Conflict,
      "[%s, %s] 49 CFR 177.848(d), (e)(2): These materials may not be loaded, transported, or stored together."
-     "\r\n\r\nThis do not load is caused by the %s class %s of %s conflicting with the %s class %s of %s",
+     "\n\nThis do not load is caused by the %s class %s of %s conflicting with the %s class %s of %s",
      "49cfr177.848(d)"},
     {2, kMsgSeparate, MessageArgs::Conflict,
      "[%s, %s] 49 CFR 177.848(d), (e)(3): These materials must be separated in a manner that, in the event of "
      "leakage from packages, commingling of hazardous materials would not occur."
-     "\r\n\r\nThis segregation is caused by the %s class %s of %s conflicting with the %s class %s of %s",
+     "\n\nThis segregation is caused by the %s class %s of %s conflicting with the %s class %s of %s",
      "49cfr177.848(d)"},
     {6, kMsgDoNotLoad, MessageArgs::Pair,
      "[%s, %s] 49 CFR " SECT "177.848(c): Cyanides or cyanide mixtures may not be loaded or stored with acids.",

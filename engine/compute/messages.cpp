@@ -1,6 +1,7 @@
 // Building segregation and legality message records and filing them in the
 // output's message list.
 #include "compute/messages.h"
+#include "compute/stored_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -85,8 +86,10 @@ size_t FillReason(char *out, size_t size, const MessageDef *def, const char *con
             at = Append(at, last, args[k - 1], std::strlen(args[k - 1]));
         at = Append(at, last, pieces[k].data(), pieces[k].size());
     }
-    *at = '\0';
-    return static_cast<size_t>(at - out);
+    // A cut never splits a character.
+    const size_t length = Utf8CompleteLength(out, static_cast<size_t>(at - out));
+    out[length] = '\0';
+    return length;
 }
 
 } // namespace

@@ -46,7 +46,7 @@ struct MessageDef {
     int code;
     MessageType type;
     MessageArgs args;
-    const char *reason;    // Windows-1252; "%s" marks each argument
+    const char *reason;    // UTF-8; "%s" marks each argument
     const char *citation;  // cross-reference key, "" when none
 };
 

@@ -16,8 +16,8 @@
  *  - Booleans are 32-bit ints: 0 is false, any other value true.  Predicates
  *    answer 0 or 1.
  *  - Failures are reported by return value only: null, 0 or -1.
- *  - Text is single-byte (ASCII; ruleset dockets also use the Windows-1252
- *    en dash 0x96).
+ *  - Text is UTF-8 with "\n" line ends, both ways.  Saved truckloads and item
+ *    records keep storing Windows-1252: converted when written and read.
  *  - Ownership of returned pointers is stated at each function.  Text marked
  *    "caller frees" is released with qv_free(); every other returned pointer
  *    belongs to the library.
@@ -411,7 +411,7 @@ DRAVLEN_API int GetNumActiveRulesets_HazData(void);
 /* Index of the n-th active ruleset (ascending); past the end the highest
  * active index; 0 when none is active. */
 DRAVLEN_API int GetActiveRuleset_HazData(int n);
-/* Docket text (Windows-1252), library-owned; null for an index outside 0-42. */
+/* Docket text, library-owned; null for an index outside 0-42. */
 DRAVLEN_API const char *GetDocket_Ruleset(int index);
 /* "Upcoming", "Retired", "Voluntary", "Current", "Antiquated" or null.
  * Library-owned. */

@@ -475,9 +475,9 @@ std::string SpaElement(const ItemFacts &item, const LoadItemFacts &load, int ele
 std::string SpaLoadParagraph(bool exclusiveUseShipment, bool exclusiveUse)
 {
     if (exclusiveUseShipment)
-        return Paragraph(HelpLink("EUSHIP.HTM", "Exclusive Use Shipment")) + "\r\n";
+        return Paragraph(HelpLink("EUSHIP.HTM", "Exclusive Use Shipment")) + "\n";
     if (exclusiveUse)
-        return Paragraph(HelpLink("EU.HTM", "Exclusive Use")) + "\r\n";
+        return Paragraph(HelpLink("EU.HTM", "Exclusive Use")) + "\n";
     return std::string();
 }
 

@@ -14,15 +14,27 @@ constexpr int kFieldCitation = 6;
 constexpr int kFieldUnit = 9;
 constexpr std::size_t kMaxSavedCitation = 255;
 
+// The second and later bytes of a UTF-8 character.
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 // Copies an edited text into a fixed field.  The saved list text separates
 // its fields with "~", so a "~" typed into a description or citation would
 // break the record and lose every later violation when the truckload is
 // reopened: it is stored as "-".
-void CopyBounded(char *dest, std::size_t size, const char *text)
+// A UTF-8 text is cut after `chars` characters and never inside one.
+void CopyBounded(char *dest, std::size_t size, std::size_t chars, const char *text)
 {
-    const std::size_t n = text ? strnlen(text, size - 1) : 0;
-    for (std::size_t i = 0; i < n; ++i)
-        dest[i] = text[i] == '~' ? '-' : text[i];
+    std::size_t n = 0;
+    for (std::size_t i = 0; text && text[i] != '\0';) {
+        std::size_t length = 1;
+        while (IsContinuation(text[i + length]))
+            ++length;
+        if (chars == 0 || length > size - 1 - n)
+            break;
+        --chars;
+        for (; length > 0; --length, ++i)
+            dest[n++] = text[i] == '~' ? '-' : text[i];
+    }
     dest[n] = '\0';
 }
 
@@ -65,12 +77,12 @@ bool InitViolation(Violation *v, const char *citation)
 
 void SetDescriptionText(Violation *v, const char *text)
 {
-    CopyBounded(v->description, sizeof v->description, text);
+    CopyBounded(v->description, sizeof v->description, kViolationDescriptionChars, text);
 }
 
 void SetCitationText(Violation *v, const char *text)
 {
-    CopyBounded(v->citation, sizeof v->citation, text);
+    CopyBounded(v->citation, sizeof v->citation, kViolationCitationChars, text);
 }
 
 int AddToList(ViolationList *list, const char *citation, int32_t ref)
@@ -216,7 +228,12 @@ namespace {
 bool ReadField(const char *&p, std::string &out, std::size_t max)
 {
     const char *end = std::strchr(p, '~');
-    if (!end || static_cast<std::size_t>(end - p) > max)
+    if (!end)
+        return false;
+    std::size_t chars = 0;
+    for (const char *c = p; c < end; ++c)
+        chars += IsContinuation(*c) ? 0 : 1;
+    if (chars > max)
         return false;
     out.assign(p, end);
     p = end + 1;
@@ -265,8 +282,8 @@ void ReadListText(ViolationList *list, const char *text)
         int32_t ref = 0;
         if (!ReadReference(p, ref))
             return;
-        if (!ReadField(p, description, kViolationDescriptionSize - 1) ||
-            !ReadField(p, override, kViolationCitationSize - 1))
+        if (!ReadField(p, description, kViolationDescriptionChars) ||
+            !ReadField(p, override, kViolationCitationChars))
             return;
         Violation record;
         if (!InitViolation(&record, citation.c_str()))

@@ -9,8 +9,13 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::size_t kViolationDescriptionSize = 163; // 162 characters
-constexpr std::size_t kViolationCitationSize = 16;     // 15 characters
+// The edited texts hold a number of characters, in UTF-8: the fields have
+// room for the longest form of as many characters of the saved list's
+// Windows-1252 (3 bytes each) and a terminator.
+constexpr std::size_t kViolationDescriptionChars = 162;
+constexpr std::size_t kViolationCitationChars = 15;
+constexpr std::size_t kViolationDescriptionSize = 3 * kViolationDescriptionChars + 1;
+constexpr std::size_t kViolationCitationSize = 3 * kViolationCitationChars + 1;
 
 struct Violation {
     const VIRec *row;
@@ -34,7 +39,7 @@ constexpr int32_t kHandAddedRef = INT32_MIN;
 // exactly.  False (v untouched) when there is none.
 bool InitViolation(Violation *v, const char *citation);
 
-// Copies at most the field's capacity less one character.
+// Copies at most the field's number of characters, never part of one.
 void SetDescriptionText(Violation *v, const char *text);
 void SetCitationText(Violation *v, const char *text);
 

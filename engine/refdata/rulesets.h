@@ -17,7 +17,7 @@ struct Ruleset {
     Stamp availability;  // may be chosen from this moment (voluntary compliance)
     Stamp compliance;    // mandatory from this moment
     Stamp retirement;    // may no longer be chosen from this moment
-    const char *docket;  // Windows-1252 text
+    const char *docket;  // UTF-8 text
 };
 
 // The ruleset record of index 0-42, or null.

@@ -143,8 +143,8 @@ void optionBlock(QStringList &page, const TruckloadReport &report, int n, const 
         page << QStringLiteral("<TR><TD>There are no segregations or restrictions for this truckload.</TD></TR>");
     for (const ReportMessage &m : option.messages) {
         QString reason = esc(m.reason);
-        reason.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("&nbsp;"));
-        reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        reason.replace(QStringLiteral("\n\n"), QStringLiteral("&nbsp;"));
+        reason.replace(QStringLiteral("\n"), QStringLiteral(" "));
         QString row = QStringLiteral("<TR><TD>") +
                       (m.type == 1 ? QStringLiteral("<FONT COLOR=RED SIZE=+1>") : QStringLiteral("<FONT SIZE=+1>")) +
                       QStringLiteral("<B>") + messageHeading(m.type) + QStringLiteral("</B> ") + reason;

@@ -29,7 +29,7 @@ struct ReportMarking {
 
 struct ReportMessage {
     int type = 0;            // 0 Radiation ... 6 Possible Permit
-    QString reason;          // may hold CR LF CR LF between paragraphs
+    QString reason;          // may hold "\n\n" between paragraphs
     QString citation;        // citation key, empty when none
 };
 

@@ -2,8 +2,6 @@
 
 #include "frontend/compliance_vocabulary.h"
 
-#include <QStringDecoder>
-
 #include <cstddef>
 #include <vector>
 
@@ -11,14 +9,7 @@ namespace velmora::reports {
 
 namespace {
 
-// Library texts are Windows-1252 bytes (dockets carry its en dash).
-QString text(const char *bytes)
-{
-    if (!bytes)
-        return {};
-    QStringDecoder decoder("windows-1252");
-    return decoder.isValid() ? decoder.decode(QByteArrayView(bytes)) : QString::fromLatin1(bytes);
-}
+QString text(const char *bytes) { return bytes ? QString::fromUtf8(bytes) : QString(); }
 
 ReportPlacard readPlacard(const Placard *p)
 {

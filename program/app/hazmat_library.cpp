@@ -1,12 +1,10 @@
 #include "app/hazmat_library.h"
 
-#include "frontend/library_text.h"
-
 namespace velmora {
 
 QString fromLibraryText(const char *text)
 {
-    return text ? QString::fromStdString(frontend::libraryTextToUtf8(text)) : QString();
+    return text ? QString::fromUtf8(text) : QString();
 }
 
 } // namespace velmora

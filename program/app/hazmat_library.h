@@ -57,9 +57,9 @@ public:
     virtual std::string truckloadName() = 0;
 };
 
-// A text returned by the engine library, decoded by
-// frontend::libraryTextToUtf8 (the one place that knows its encoding); an
-// empty text for null.
+// A text returned by the engine library, which is UTF-8 like the
+// program's own (QString::fromUtf8); an empty text for null, where the
+// library returns no text.
 QString fromLibraryText(const char *text);
 inline QString fromLibraryText(const std::string &text) { return fromLibraryText(text.c_str()); }
 

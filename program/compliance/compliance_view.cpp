@@ -281,8 +281,7 @@ void ComplianceView::showInfo(const QString &icon, const QString &title, const Q
     infoTitle_->setText(title);
     multipleNote_->setVisible(false);   // the explanation takes its room
     infoRaw_ = text;
-    // The texts break lines with CR LF; the label wants plain line feeds.
-    infoText_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    infoText_->setText(text);
 }
 
 void ComplianceView::showPlacardInfo(int i)

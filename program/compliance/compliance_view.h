@@ -59,7 +59,7 @@ public:
     // The picture the information panel shows: its resource name.
     QString infoIcon() const { return infoIconResource_; }
     VerdictBar *verdictBar() const { return verdictBar_; }
-    QString infoText() const;   // as the vocabulary gives it (CR LF breaks)
+    QString infoText() const;   // as the vocabulary gives it ("\n" line breaks)
     QString navigatorText() const;
     bool navigatorVisible() const;
     QWidget *placardArea() const;
@@ -99,7 +99,7 @@ private:
     QScrollArea *findingsScroll_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;
-    QString infoRaw_;   // the information text as given, CR LF line breaks
+    QString infoRaw_;   // the information text as given, "\n" line breaks
     QLabel *multipleNote_ = nullptr;
     QWidget *navigator_ = nullptr;
     QLabel *navigatorText_ = nullptr;

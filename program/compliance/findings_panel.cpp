@@ -52,7 +52,7 @@ public:
         h->addWidget(text, 1);
         if (!finding.citation.isEmpty())
             setCursor(Qt::PointingHandCursor);
-        setToolTip(QString(finding.reason).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        setToolTip(finding.reason);
     }
 
 protected:

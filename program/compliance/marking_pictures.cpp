@@ -64,7 +64,7 @@ QString MarkingPainter::hoverText(int i) const
     const MarkingEntry *m = at(i);
     if (!m)
         return {};
-    return fromLibraryText(MarkingHoverText(m->type, m->shippingName.toLatin1().toStdString()));
+    return fromLibraryText(MarkingHoverText(m->type, m->shippingName.toUtf8().toStdString()));
 }
 
 QString MarkingPainter::citation(int i) const

@@ -35,7 +35,7 @@ QString messageHoverText(const MessageEntry &m)
 {
     if (m.citation.isEmpty())
         return m.reason;
-    return m.reason + QStringLiteral("\r\n\r\nClick to view the regulation.");
+    return m.reason + QStringLiteral("\n\nClick to view the regulation.");
 }
 
 QImage MessageTilePainter::draw(int width, int focus) const

@@ -131,11 +131,11 @@ QString placardHoverText(const PlacardEntry &placard)
     const PlacardPicture *picture = FindPlacardPictureByKey(placard.pictureKey);
     QString text = QStringLiteral("Name:  ") + (picture ? QString::fromLatin1(picture->name) : QString());
     if (placard.hazardClass == 0)   // DANGEROUS: no type and class lines
-        return text + QStringLiteral("\r\n\r\n");
-    text += QStringLiteral("\r\nType:  ") + (placard.primary ? QStringLiteral("Primary") : QStringLiteral("Subsidiary"));
-    text += QStringLiteral("\r\nClass:  ") + QString::number(placard.hazardClass);
+        return text + QStringLiteral("\n\n");
+    text += QStringLiteral("\nType:  ") + (placard.primary ? QStringLiteral("Primary") : QStringLiteral("Subsidiary"));
+    text += QStringLiteral("\nClass:  ") + QString::number(placard.hazardClass);
     if (placard.division >= 1)
-        text += QStringLiteral("\r\nDiv: ") + QString::number(placard.division);
+        text += QStringLiteral("\nDiv: ") + QString::number(placard.division);
     return text;
 }
 

@@ -72,7 +72,7 @@ DocumentOutcome ReportCommands::exportPdf()
     const ReportView view = sources_.view();
     if ((view == ReportView::Truckload || view == ReportView::Compliance) && sources_.engine()) {
         const char *name = GetName_Load(GetLoad_Engine(sources_.engine()));
-        truck = name ? QString::fromLatin1(name) : QString();
+        truck = name ? QString::fromUtf8(name) : QString();
     }
     return output_.exportPdf(printJob(), pdfNameFor(truck, title()));
 }

@@ -37,7 +37,7 @@ QStringList elements(const CTRec *row, int slot, int code)
 
 QString target(int code, const QString &element)
 {
-    const QByteArray value = element.toLatin1();
+    const QByteArray value = element.toUtf8();
     return text(GetLink_HazData(code, value.constData()));
 }
 

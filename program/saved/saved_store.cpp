@@ -180,7 +180,7 @@ bool SavedStore::enterTruckId()
         return false;
     const bool changed = *chosen != name_;
     setName(*chosen);
-    SetName_Load(load(), name_.toLatin1().constData());
+    SetName_Load(load(), name_.toUtf8().constData());
     if (changed)
         markDirty(true);
     return true;
@@ -271,7 +271,7 @@ SavedStore::OpenResult SavedStore::open(const QString &path)
             truckloadReplaced(false);
         return refuse();
     }
-    SetName_Load(load(), name.toLatin1().constData());
+    SetName_Load(load(), name.toUtf8().constData());
     setName(name);
     if (status)
         status(QStringLiteral("Loaded the saved truckload \"") + name + QStringLiteral("\""));

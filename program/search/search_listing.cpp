@@ -20,7 +20,7 @@ std::string classText(const std::vector<std::string> &codes)
 
 QString displayPsn(const std::string &psn)
 {
-    QString s = QString::fromLatin1(psn.c_str());
+    QString s = QString::fromUtf8(psn.c_str());
     s.replace(QStringLiteral("<I>"), QStringLiteral("["));
     s.replace(QStringLiteral("</I>"), QStringLiteral("]"));
     return s;

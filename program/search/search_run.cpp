@@ -39,7 +39,7 @@ void rankByName(std::vector<SearchRow> &rows, const QString &query)
 {
     std::vector<std::pair<int, size_t>> keys;
     for (size_t i = 0; i < rows.size(); ++i)
-        keys.emplace_back(nameRank(query, QString::fromLatin1(rows[i].psn.c_str())), i);
+        keys.emplace_back(nameRank(query, QString::fromUtf8(rows[i].psn.c_str())), i);
     std::stable_sort(keys.begin(), keys.end(), [&](const auto &a, const auto &b) {
         if (a.first != b.first)
             return a.first < b.first;
@@ -68,7 +68,7 @@ SearchOutcome findEntries(HazmatLibrary &lib, const QString &text, LookIn lookIn
     case LookIn::Id: out.searchedAs = QueryKind::Id; break;
     }
     const QString query = lookIn == LookIn::Any ? recognised.text : text.trimmed();
-    const std::string bytes = query.toLatin1().toStdString();
+    const std::string bytes = query.toUtf8().toStdString();
     const int mode = libraryMode(out.searchedAs);
     std::set<int> seen;   // the walk ends if the library ever hands back a PID twice
     for (int pid = lib.search(bytes, mode, 0); pid != 0; pid = lib.search(bytes, mode, pid)) {

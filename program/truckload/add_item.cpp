@@ -346,7 +346,7 @@ void AddItemDialog::idNumberChanged()
                 idNumberEdit->setText(forms[i]);
                 return;
             }
-        char *info = GetIDInfo_HazData(n.toLatin1().constData());
+        char *info = GetIDInfo_HazData(n.toUtf8().constData());
         const QString why = fromLibraryText(info);
         qv_free(info);
         if (!why.isEmpty())

@@ -21,13 +21,12 @@ Window *raise(Window *w)
     return w;
 }
 
-// Library text is Windows-1252 with the table's <I> markup; the guide
-// shows plain text.
+// Library text carries the table's <I> markup; the guide shows plain text.
 QString plainLibraryText(const char *text)
 {
     if (!text)
         return {};
-    QString s = QString::fromLatin1(text);
+    QString s = QString::fromUtf8(text);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     s.remove(tag);
     return s.simplified();

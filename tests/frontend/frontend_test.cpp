@@ -1,8 +1,7 @@
 // The code the program and velmora-check share: reading typed ID numbers,
-// the entries of an ID, the library's text.
+// the entries of an ID.
 #include "frontend/entries.h"
 #include "frontend/holders.h"
-#include "frontend/library_text.h"
 
 #include <gtest/gtest.h>
 
@@ -62,24 +61,4 @@ TEST(EntriesOfId, RowsCarryingExactlyThatId)
             EXPECT_STREQ(GetID_Hazmat(item.get()), c.id);
         }
     }
-}
-
-TEST(LibraryText, DecodesToUtf8)
-{
-    struct Case {
-        const char *bytes;
-        const char *utf8;
-    };
-    const Case cases[] = {
-        {"plain", "plain"},
-        {"PHMSA\x96" "2020", "PHMSA\u2013" "2020"},          // en dash of dockets
-        {"49 CFR \xA7" "172.504", "49 CFR \u00A7" "172.504"},  // section sign
-        {"\x80\x99\x9F", "\u20AC\u2122\u0178"},
-        {"\x81", "\uFFFD"},                                   // undefined in Windows-1252
-        {"line\r\nnext", "line\r\nnext"},                    // line ends as written
-        {"", ""},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(libraryTextToUtf8(c.bytes), c.utf8) << c.bytes;
-    EXPECT_EQ(libraryTextToUtf8(static_cast<const char *>(nullptr)), "");
 }

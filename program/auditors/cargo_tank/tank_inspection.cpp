@@ -15,8 +15,8 @@ constexpr int kFirstTankCode = 2;
 
 QString libraryText(const char *text) { return text ? fromLibraryText(text) : QString(); }
 
-// Dictionary values are single-byte text in the saved truckload.
-QByteArray dictionaryBytes(const QString &text) { return text.toLatin1(); }
+// Dictionary values are UTF-8 like every library text.
+QByteArray dictionaryBytes(const QString &text) { return text.toUtf8(); }
 
 } // namespace
 

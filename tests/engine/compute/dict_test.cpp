@@ -108,6 +108,23 @@ TEST_F(DictFixture, BlockRoundTripKeepsOrderAndLaterDuplicateWins)
     EXPECT_TRUE(dravlen::ReadDictBlock(&dict, nullptr, 0)); // an empty block
 }
 
+TEST_F(DictFixture, BlockStoresWindows1252AndReadsUtf8)
+{
+    // The library's texts are UTF-8; the block keeps the single-byte
+    // Windows-1252 of the files written before.
+    Add_Dict(&dict, "Note", "\u00A7 177.848 caf\u00E9");
+    Add_Dict(&dict, "Arrow", "a\u2192b");
+    const Bytes block = Write();
+    EXPECT_EQ(block, Block(std::string("Note\0\0\0\0" "\xA7 177.848 caf\xE9\0\0"
+                                       "Arrow\0\0\0" "a?b\0", 36)));
+
+    Dict back{nullptr};
+    ASSERT_TRUE(dravlen::ReadDictBlock(&back, block.data(), block.size()));
+    EXPECT_STREQ(Find_Dict(&back, "Note"), "\u00A7 177.848 caf\u00E9");
+    EXPECT_STREQ(Find_Dict(&back, "Arrow"), "a?b");  // what Windows-1252 lacks is written as '?'
+    dravlen::ReleaseDict(&back);
+}
+
 TEST_F(DictFixture, MalformedBlocksAreRefusedWithoutChange)
 {
     struct Case {

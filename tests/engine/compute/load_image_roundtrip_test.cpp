@@ -274,6 +274,45 @@ TEST_F(LoadImageTest, EditedTextsCannotBreakTheSavedViolationList)
     EXPECT_STREQ(GetReg_Violation(GetViolation_Vehicle(dst(), 1)), "172.403(g)");
 }
 
+TEST_F(LoadImageTest, TextsAreWindows1252InTheImageAndUtf8InTheLibrary)
+{
+    // An image as written before: its texts single-byte Windows-1252, a
+    // description of the full 162 characters, every one of them "é".
+    const std::string longDescription(162, '\xE9');
+    Bytes dict;
+    dict.entry("Inspector", "Ren\xE9" "e \x96 \xA7" "5")
+        .entry("_viManual", "0172.403(g)~NY139~Valve d\xE9" "fect \xA7" " 5~~"
+                            "392.2~NN140~" + longDescription + "~~");
+    Bytes image;
+    image.u32(7).u32(12 + dict.size()).u32(0).u32(0).u32(dict.size()).append(dict).u32(0);
+    ASSERT_EQ(Read(dst(), image.b, 0), 0);
+
+    std::string longUtf8;
+    for (int i = 0; i < 162; ++i)
+        longUtf8 += "\u00E9";
+    EXPECT_STREQ(GetValue_Vehicle(dst(), "Inspector"), "Ren\u00E9" "e \u2013 \u00A7" "5");
+    ASSERT_EQ(GetNumViolations_Vehicle(dst()), 2u);
+    EXPECT_STREQ(GetDescription_Violation(GetViolation_Vehicle(dst(), 0)), "Valve d\u00E9" "fect \u00A7" " 5");
+    EXPECT_EQ(GetDescription_Violation(GetViolation_Vehicle(dst(), 1)), longUtf8);
+
+    // Written again, the texts are the stored bytes they were read from.
+    const std::vector<uint8_t> again = Image(dst());
+    const std::string bytes(again.begin(), again.end());
+    EXPECT_NE(bytes.find(std::string("Ren\xE9" "e \x96 \xA7" "5\0", 10)), std::string::npos);
+    EXPECT_NE(bytes.find("~Valve d\xE9" "fect \xA7" " 5~"), std::string::npos);
+    EXPECT_NE(bytes.find("~" + longDescription + "~"), std::string::npos);
+
+    // What Windows-1252 cannot hold is written as '?'; a longer text is cut
+    // after 162 characters, never inside one.
+    EXPECT_EQ(SetValue_Vehicle(src(), "Inspector", "Z\u00FC" "rich \u2192 \U0001F69B"), 1);
+    ASSERT_EQ(AddViolation_Vehicle(src(), "392.2"), 1);
+    EXPECT_EQ(SetDesc_Violation_Vehicle(src(), 0, (longUtf8 + "\u00E9").c_str()), 1);
+    EXPECT_EQ(GetDescription_Violation(GetViolation_Vehicle(src(), 0)), longUtf8);
+    ASSERT_EQ(Read(dst(), Image(src()), 0), 0);
+    EXPECT_STREQ(GetValue_Vehicle(dst(), "Inspector"), "Z\u00FC" "rich ? ?");
+    EXPECT_EQ(GetDescription_Violation(GetViolation_Vehicle(dst(), 0)), longUtf8);
+}
+
 TEST_F(LoadImageTest, TestModeChangesNothing)
 {
     ASSERT_EQ(SetVehicle_Load(src(), "MC/TC 306"), 1);

@@ -18,7 +18,7 @@ struct CodeCase {
     int type;
     const char *citation;
     const char *excerpt;  // a phrase the reason must contain
-    int sections;         // number of Windows-1252 section signs (0xA7)
+    int sections;         // number of section signs
 };
 
 void PrintTo(const CodeCase &c, std::ostream *os) { *os << "code " << c.code; }
@@ -47,7 +47,7 @@ const CodeCase kCodes[] = {
     {23, 4, "49cfr173.159(e)", "no other hazardous materials may be loaded.", 1},
     {24, 4, "49cfr173.189(d)(4)(iii)", "not less than 0.5 meters (1.6 feet).", 1},
     {25, 1, "49cfr173.189(d)(4)(iii)", "A battery containing liquid sodium", 1},
-    {26, 0, "49cfr172.507(a)", "placed on a square background as described in 49 CFR \xA7" "172.527.", 2},
+    {26, 0, "49cfr172.507(a)", "placed on a square background as described in 49 CFR \u00A7" "172.527.", 2},
     {27, 0, "49cfr172.403(c)", "Transport Index greater than 10", 1},
     {28, 0, "49cfr177.842(a)", "combined Transport Index greater than 50", 1},
     {29, 3, "49cfr177.848(c)", "with acids.  You are loading a cyanide with a corrosive hazmat", 1},
@@ -89,7 +89,10 @@ TEST_P(MessageCode, HasItsTypeCitationAndText)
     EXPECT_STREQ(m.citation, c.citation);
     const std::string reason = m.reason;
     EXPECT_NE(reason.find(c.excerpt), std::string::npos) << reason;
-    EXPECT_EQ(std::count(reason.begin(), reason.end(), '\xA7'), c.sections) << reason;
+    int sections = 0;
+    for (size_t at = reason.find("\u00A7"); at != std::string::npos; at = reason.find("\u00A7", at + 1))
+        ++sections;
+    EXPECT_EQ(sections, c.sections) << reason;
     EXPECT_EQ(reason.find("%s"), std::string::npos) << "unfilled argument: " << reason;
 }
 
@@ -123,7 +126,7 @@ TEST(MessageText, ConflictNamesRolesCodesAndItems)
     ASSERT_TRUE(BuildSegregationMessage(s, 1, &m));
     EXPECT_STREQ(m.reason,
                  "[UN1203, UN1234] 49 CFR 177.848(d), (e)(2): These materials may not be loaded, transported, or "
-                 "stored together.\r\n\r\nThis do not load is caused by the primary class 3 of UN1203 conflicting "
+                 "stored together.\n\nThis do not load is caused by the primary class 3 of UN1203 conflicting "
                  "with the subsidiary class 2.3 of UN1234");
     EXPECT_STREQ(m.id1, "UN1203");
     EXPECT_STREQ(m.class2, "2.3");
@@ -140,7 +143,7 @@ TEST(MessageText, DivisionAndVehicleArguments)
     s.vehicle = "MC 331";
     HazSeg m;
     ASSERT_TRUE(BuildSegregationMessage(s, 17, &m));
-    EXPECT_STREQ(m.reason, "[UN0081] 49 CFR \xA7" "177.848(i): This material must be shipped as if it were Division 1.1D.");
+    EXPECT_STREQ(m.reason, "[UN0081] 49 CFR \u00A7" "177.848(i): This material must be shipped as if it were Division 1.1D.");
     ASSERT_TRUE(BuildSegregationMessage(s, 38, &m));
     EXPECT_STREQ(m.reason, "[UN0081] This hazmat is not approved for shipment in a MC 331 vehicle.");
     EXPECT_STREQ(m.citation, "");
@@ -154,7 +157,7 @@ TEST(MessageText, NoItemMessagesKeepEmptyTexts)
     EXPECT_STREQ(m.id1, "");
     EXPECT_STREQ(m.id2, "");
     EXPECT_STREQ(m.class1, "");
-    EXPECT_EQ(std::strncmp(m.reason, "49 CFR \xA7" "177.841(c): ", 19), 0);
+    EXPECT_EQ(std::strncmp(m.reason, "49 CFR \u00A7" "177.841(c): ", 20), 0);
 }
 
 TEST(MessageText, OverlongArgumentsAreCutToTheField)

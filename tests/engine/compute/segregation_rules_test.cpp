@@ -132,7 +132,7 @@ TEST_F(Truckload, LowestDivisionMessageNamesTheDivision)
         if (m.msg != 17)
             continue;
         EXPECT_STREQ(m.id1, "UN0289");  // the message is about the higher division
-        EXPECT_EQ(std::string(m.reason), "[UN0289] 49 CFR \xA7" "177.848(i): This material must be shipped as if it "
+        EXPECT_EQ(std::string(m.reason), "[UN0289] 49 CFR \u00A7" "177.848(i): This material must be shipped as if it "
                                          "were Division 1.1D.");
     }
 }

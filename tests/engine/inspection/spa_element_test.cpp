@@ -109,8 +109,8 @@ TEST(SpaElement, LoadLevelParagraph)
 {
     EXPECT_EQ(dravlen::SpaLoadParagraph(false, false), "");
     EXPECT_EQ(dravlen::SpaLoadParagraph(true, true),
-              "<p>" + H + "EUSHIP.HTM\">Exclusive Use Shipment</a></p>\r\n");
-    EXPECT_EQ(dravlen::SpaLoadParagraph(false, true), "<p>" + H + "EU.HTM\">Exclusive Use</a></p>\r\n");
+              "<p>" + H + "EUSHIP.HTM\">Exclusive Use Shipment</a></p>\n");
+    EXPECT_EQ(dravlen::SpaLoadParagraph(false, true), "<p>" + H + "EU.HTM\">Exclusive Use</a></p>\n");
 }
 
 TEST(SpaElement, ExportedLayoutsAndRanges)

@@ -242,7 +242,7 @@ TEST_F(HmtTable, FirstSearchByNameDecodesNothingAndAgreesWithTheDecodedTable)
 
 TEST(ForbiddenNames, TableForbiddenEntriesAreKnown)
 {
-    EXPECT_TRUE(IsForbiddenName("Explosive, forbidden. See \xA7 173.54"));
+    EXPECT_TRUE(IsForbiddenName("Explosive, forbidden. See \u00A7 173.54"));
     EXPECT_TRUE(IsForbiddenName("1,1-DINITROETHANE (DRY)"));
     EXPECT_FALSE(IsForbiddenName("Gasoline"));
     EXPECT_FALSE(IsForbiddenName(nullptr));

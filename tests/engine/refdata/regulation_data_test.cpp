@@ -107,7 +107,7 @@ TEST_F(RegulationData, RomanNamesAndDescriptions)
         {"UN2557", nullptr, {"Nitrocellulose, mixture with or without plasticizer, with or without pigment"},
          {"with not more than 12.6 percent nitrogen, by dry mass"}},
         {"UN1950", "non-flammable", {"Aerosols"}, {"non-flammable, (each not exceeding 1 L capacity)"}},
-        {"UN3258", nullptr, {"Elevated temperature solid, n.o.s."}, {"at or above 240 C, see \xA7" " 173.247(h)(4)"}},
+        {"UN3258", nullptr, {"Elevated temperature solid, n.o.s."}, {"at or above 240 C, see \u00A7" " 173.247(h)(4)"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.id);

@@ -157,16 +157,16 @@ TEST_F(RulesetClock, NewStoreStartsOnTheMandatoryRuleset)
 
 TEST(RulesetTable, DocketsAreByteExact)
 {
-    // Rows 11 and 12 differ only in their dashes: 0x96 (Windows-1252 en
-    // dash) in row 11, ASCII hyphens in row 12.
+    // Rows 11 and 12 differ only in their dashes: the en dash (U+2013, in
+    // UTF-8) in row 11, ASCII hyphens in row 12.
     EXPECT_STREQ(GetDocket_Ruleset(11),
-                 "PHMSA\x96" "2007\x96" "0065 (HM\x96" "224D) and PHMSA\x96"
-                 "2008\x96" "0005 (HM\x96" "215J)");
+                 "PHMSA\u2013" "2007\u2013" "0065 (HM\u2013" "224D) and PHMSA\u2013"
+                 "2008\u2013" "0005 (HM\u2013" "215J)");
     EXPECT_STREQ(GetDocket_Ruleset(12),
                  "PHMSA-2007-0065 (HM-224D) and PHMSA-2008-0005 (HM-215J)");
     EXPECT_STREQ(GetDocket_Ruleset(0), "RSPA-2000-7702 (HM-215D)");
-    EXPECT_STREQ(GetDocket_Ruleset(13), "PHMSA\x96" "06-25736 (HM-231)");
-    EXPECT_STREQ(GetDocket_Ruleset(42), "PHMSA\x96" "2021\x96" "0092 (HM\x96" "215Q)");
+    EXPECT_STREQ(GetDocket_Ruleset(13), "PHMSA\u2013" "06-25736 (HM-231)");
+    EXPECT_STREQ(GetDocket_Ruleset(42), "PHMSA\u2013" "2021\u2013" "0092 (HM\u2013" "215Q)");
     EXPECT_STREQ(GetDocket_Ruleset(29), GetDocket_Ruleset(31));
     EXPECT_EQ(GetDocket_Ruleset(43), nullptr);
     EXPECT_EQ(GetDocket_Ruleset(-1), nullptr);
@@ -176,9 +176,12 @@ TEST(RulesetTable, DocketsAreByteExact)
         EXPECT_EQ(r->index, i);
         EXPECT_EQ(r->availability % kDay, 0);
         EXPECT_LE(std::strlen(r->docket), 255u);
-        for (const char *p = r->docket; *p; ++p)  // single-byte text: ASCII or 0x96
-            EXPECT_TRUE(static_cast<unsigned char>(*p) < 0x80 ||
-                        static_cast<unsigned char>(*p) == 0x96);
+        // UTF-8 text: ASCII and the en dash, nothing else.
+        std::string rest = r->docket;
+        for (size_t at = rest.find("\u2013"); at != std::string::npos; at = rest.find("\u2013"))
+            rest.erase(at, 3);
+        for (const char c : rest)
+            EXPECT_LT(static_cast<unsigned char>(c), 0x80) << r->docket;
     }
     const dravlen::Ruleset *r33 = dravlen::GetRuleset(33);
     EXPECT_EQ(r33->compliance, Utc(2020, 8, 24));

@@ -29,8 +29,8 @@ void AppLogicTest::rulesMenuForActiveRulesets()
 {
     // As the library reports on 2024-04-05: 41 Current, 42 Voluntary.
     const std::vector<RulesetFacts> facts = {
-        {41, std::string("Current"), std::string("PHMSA\x96" "2020\x96" "0102 (HM\x96" "219D)")},
-        {42, std::string("Voluntary"), std::string("PHMSA\x96" "2021\x96" "0092 (HM\x96" "215Q)")}};
+        {41, std::string("Current"), std::string("PHMSA\u2013" "2020\u2013" "0102 (HM\u2013" "219D)")},
+        {42, std::string("Voluntary"), std::string("PHMSA\u2013" "2021\u2013" "0092 (HM\u2013" "215Q)")}};
     const auto entries = buildRulesMenu(facts, 41);
     QCOMPARE(entries.size(), size_t(2));
     QCOMPARE(entries[0].index, 41);

@@ -124,7 +124,7 @@ private slots:
         // Hovering the placard explains it; leaving restores the panel.
         QTest::mouseMove(area, QPoint(area->width() / 2, area->height() / 2));
         QCOMPARE(view.infoTitle(), QStringLiteral("Placard"));
-        QCOMPARE(view.infoText(), QStringLiteral("Name:  Bulk Combustible/Flammable\r\nType:  Primary\r\nClass:  3"));
+        QCOMPARE(view.infoText(), QStringLiteral("Name:  Bulk Combustible/Flammable\nType:  Primary\nClass:  3"));
         QCOMPARE(view.infoIcon(), QStringLiteral("IDB_P_B30"));   // the placard itself
         QTest::mouseMove(area, QPoint(2, 2));
         QCOMPARE(view.infoTitle(), QStringLiteral("Compliance"));
@@ -233,7 +233,7 @@ private slots:
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(row, &enter);
         QCOMPARE(view.infoTitle(), QStringLiteral("Message"));
-        QCOMPARE(view.infoText(), m.reason + QStringLiteral("\r\n\r\nClick to view the regulation."));
+        QCOMPARE(view.infoText(), m.reason + QStringLiteral("\n\nClick to view the regulation."));
         QTest::mouseClick(row, Qt::LeftButton);
         QCOMPARE(cited, QStringList{m.citation});
         QEvent leave(QEvent::Leave);

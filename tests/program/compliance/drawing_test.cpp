@@ -196,11 +196,11 @@ private slots:
         QCOMPARE(dark.green(), std::max(normal.green() - 50, 0));
         QCOMPARE(dark.blue(), std::max(normal.blue() - 50, 0));
         // The hover lines of a placard and of DANGEROUS.
-        QCOMPARE(drawing.hoverText(0), QStringLiteral("Name:  Flammable\r\nType:  Primary\r\nClass:  3"));
+        QCOMPARE(drawing.hoverText(0), QStringLiteral("Name:  Flammable\nType:  Primary\nClass:  3"));
         PlacardPainter more;
         more.setPlacards({placard(0x0004, 0), placard(0x1520, 5, 1, 0, false)});
-        QCOMPARE(more.hoverText(0), QStringLiteral("Name:  Dangerous\r\n\r\n"));
-        QCOMPARE(more.hoverText(1), QStringLiteral("Name:  Oxidizer\r\nType:  Subsidiary\r\nClass:  5\r\nDiv: 1"));
+        QCOMPARE(more.hoverText(0), QStringLiteral("Name:  Dangerous\n\n"));
+        QCOMPARE(more.hoverText(1), QStringLiteral("Name:  Oxidizer\nType:  Subsidiary\nClass:  5\nDiv: 1"));
     }
 
     void noPlacardsAndTooMany()
@@ -278,7 +278,7 @@ private slots:
         m.reason = QStringLiteral("Do not load.");
         QCOMPARE(messageHoverText(m), QStringLiteral("Do not load."));
         m.citation = QStringLiteral("49cfr177.848(d)");
-        QCOMPARE(messageHoverText(m), QStringLiteral("Do not load.\r\n\r\nClick to view the regulation."));
+        QCOMPARE(messageHoverText(m), QStringLiteral("Do not load.\n\nClick to view the regulation."));
         QCOMPARE(MessageIconResource(3, 13), std::string("IDI_SEG_DETONATORS"));
         QCOMPARE(MessageIconResource(3, 14), std::string("IDI_SEG_NOTSURE"));
         QCOMPARE(MessageIconResource(5, 13), std::string("IDI_SEG_PERMIT"));
@@ -309,22 +309,22 @@ private slots:
         QCOMPARE(markings.citation(3), QStringLiteral("49CFR172.328(b)"));
         QCOMPARE(markings.citation(4), QString());
         QCOMPARE(markings.hoverText(1),
-                 QString::fromUtf8("49 CFR \u00a7172.336(c):\r\n\r\nIdentification numbers are not required on a cargo "
+                 QString::fromUtf8("49 CFR \u00a7172.336(c):\n\nIdentification numbers are not required on a cargo "
                                    "tank containing only fuel oil, if the cargo tank is marked \"Fuel Oil\" on each "
-                                   "side...\r\n\r\nClick to view the regulation."));
+                                   "side...\n\nClick to view the regulation."));
         QCOMPARE(markings.hoverText(3),
-                 QString::fromUtf8("49 CFR \u00a7172.328(b):\r\n\r\nThe cargo tank must be marked on each side on each "
-                                   "end with the words \"PROPANE\" or an appropriate common name.\r\n\r\nClick to view "
+                 QString::fromUtf8("49 CFR \u00a7172.328(b):\n\nThe cargo tank must be marked on each side on each "
+                                   "end with the words \"PROPANE\" or an appropriate common name.\n\nClick to view "
                                    "the regulation."));
         QCOMPARE(markings.hoverText(2),
-                 QString::fromUtf8("49 CFR \u00a7172.322:\r\n\r\nA marine pollutant marking is required for this "
-                                   "load.\r\n\r\nClick to view the regulation."));
+                 QString::fromUtf8("49 CFR \u00a7172.322:\n\nA marine pollutant marking is required for this "
+                                   "load.\n\nClick to view the regulation."));
         QCOMPARE(markings.hoverText(4), QString());
         // Every type has a text that names its section and ends with the hint.
         for (int type = 1; type <= 13; ++type) {
-            const QString text = QString::fromLatin1(MarkingHoverText(type, "X").c_str());
+            const QString text = QString::fromUtf8(MarkingHoverText(type, "X").c_str());
             QVERIFY(text.startsWith(QString::fromUtf8("49 CFR \u00a7172.")));
-            QVERIFY(text.endsWith(QStringLiteral("\r\n\r\nClick to view the regulation.")));
+            QVERIFY(text.endsWith(QStringLiteral("\n\nClick to view the regulation.")));
         }
     }
 };

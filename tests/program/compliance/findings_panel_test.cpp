@@ -26,7 +26,7 @@ MessageEntry finding(int type, int code, const char *id1, const char *id2, const
 }
 
 const char *kDoNotLoad = "[UN1076, UN1203] 49 CFR 177.848(d), (e)(2): These materials may not be loaded, transported, "
-                         "or stored together.\r\n\r\nThis do not load is caused by the primary class 2.3 of UN1076";
+                         "or stored together.\n\nThis do not load is caused by the primary class 2.3 of UN1076";
 
 } // namespace
 

@@ -102,7 +102,7 @@ void SearchTest::searchTheEmbeddedTable()
 void SearchTest::idSearchWithoutMatchExplains()
 {
     FakeLibrary lib;
-    lib.idInfos["UN9999"] = "UN9999 is available by switching to the PHMSA\x96" "2021 ruleset.";
+    lib.idInfos["UN9999"] = "UN9999 is available by switching to the PHMSA\u2013" "2021 ruleset.";
     QCOMPARE(noMatchExplanation(lib, "un9999", SearchMode::Id, 0).value(),
              QString::fromUtf8("UN9999 is available by switching to the PHMSA\u20132021 ruleset."));
     QVERIFY(!noMatchExplanation(lib, "UN9999", SearchMode::Id, 1));      // it was found

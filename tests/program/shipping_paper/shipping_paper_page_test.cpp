@@ -95,7 +95,7 @@ private slots:
         add(engine.get(), "UN2915", 20, [](Hazmat *h) { SetTransportIndex_Hazmat(h, 101); });
         const QString page = shippingPaperPage(engine.load(), QStringLiteral("T 1"));
         QVERIFY(page.startsWith(kHead + QStringLiteral(
-            "<p><a href=\"viewer /cgi-bin/qvget.cgi?db=HAZMAT&doc=EUSHIP.HTM\">Exclusive Use Shipment</a></p>\r\n<table ")));
+            "<p><a href=\"viewer /cgi-bin/qvget.cgi?db=HAZMAT&doc=EUSHIP.HTM\">Exclusive Use Shipment</a></p>\n<table ")));
         // Class 7 always has other entries (172.203(d)): their own row.
         QCOMPARE(rowsOpenedBy(page, QStringLiteral("<td colspan=\"7\">")), 1);
         QVERIFY(page.endsWith(kEnd));

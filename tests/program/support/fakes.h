@@ -113,7 +113,7 @@ public:
     }
     std::optional<std::string> rulesetDocket(int index) override
     {
-        return index == 42 ? std::string("PHMSA\x96" "2021\x96" "0092 (HM\x96" "215Q)") : "RULES-" + std::to_string(index);
+        return index == 42 ? std::string("PHMSA\u2013" "2021\u2013" "0092 (HM\u2013" "215Q)") : "RULES-" + std::to_string(index);
     }
     int currentRuleset() override { return current; }
     bool setRuleset(int index) override
