@@ -420,7 +420,7 @@ std::string Notes(const ItemFacts &item, const LoadItemFacts &load)
     }
     // 385.403: hazmat safety permits.
     switch (load.permitCode) {
-    case 1: case 3: case 5:
+    case 1: case 3: case 5: case 8: case 9: case 10: case 11:
         text += "<p>A " + HelpLink("PERMIT1.HTM", "permit") + " is required to carry this hazmat.</p>";
         break;
     case 2: case 4: case 6: case 7: {
