@@ -250,7 +250,7 @@ private:
             "excepted_quantity", "hazardous_substance", "hazardous_waste", "marine_pollutant",
             "severe_marine_pollutant", "residue", "elevated_temperature", "combustible", "non_odorized_lpg",
             "hazard_zone", "physical_state", "radiation", "transport_index", "csi", "lsa_placard",
-            "sco_placard", "exemptions"};
+            "sco_placard", "exemptions", "net_explosive_mass", "package_capacity_l", "bulk_capacity_gal"};
         for (auto it = obj.begin(); it != obj.end(); ++it)
             if (!kItemFields.count(it.key()))
                 throw InputError(Where(index, "") + ": unknown field \"" + it.key() + "\"");
@@ -375,8 +375,56 @@ private:
                 SetExemption_Hazmat(item, e, -1);
             }
         }
+        QuantityFacts(obj, where, item);
         Add_Load(load_, item);
     }
+
+    // 49 CFR 385.403 turns on quantities the gross weight does not tell:
+    // net explosive mass ((b)), the largest package ((c)) and the bulk
+    // packaging's capacity ((e), (f)).
+    void QuantityFacts(const json &obj, const std::string &where, Hazmat *item) const
+    {
+        if (obj.contains("net_explosive_mass")) {
+            const double mass = Number(obj, "net_explosive_mass", where);
+            const HazDiv primary = PrimaryHazard(item);
+            if (GetClass_HazDiv(&primary) != 1)
+                Fail(where, "net_explosive_mass", "only for Class 1 (explosive) entries");
+            const unsigned weight = GetWeight_Hazmat(item, GetWeightUnit_Hazmat(item));
+            if (mass < 0 || mass > weight)
+                Fail(where, "net_explosive_mass", "expected a value from 0 to the item's weight (" +
+                     std::to_string(weight) + (GetWeightUnit_Hazmat(item) ? " kg)" : " lb)"));
+            SetNetExplosiveMass_Hazmat(item, mass, GetWeightUnit_Hazmat(item));
+        }
+        if (obj.contains("package_capacity_l")) {
+            const double litres = Number(obj, "package_capacity_l", where);
+            if (IsBulkPackaging_Hazmat(item))
+                Fail(where, "package_capacity_l", "a bulk item gives its capacity in \"bulk_capacity_gal\"");
+            if (!(litres > 0) || litres > kLargestNonBulkLitres)
+                Fail(where, "package_capacity_l", "expected more than 0 and at most 450 litres (a non-bulk package)");
+            SetPackageCapacity_Hazmat(item, litres);
+        }
+        if (obj.contains("bulk_capacity_gal")) {
+            const double gallons = Number(obj, "bulk_capacity_gal", where);
+            if (!IsBulkPackaging_Hazmat(item))
+                Fail(where, "bulk_capacity_gal", "only for an item in bulk packaging (\"bulk\": true)");
+            if (!(gallons > 0) || gallons > kLargestBulkGallons)
+                Fail(where, "bulk_capacity_gal", "expected more than 0 and at most 50,000 gallons");
+            SetBulkCapacity_Hazmat(item, gallons);
+        }
+    }
+
+    static HazDiv PrimaryHazard(const Hazmat *item)
+    {
+        HazDiv d{};
+        Init_HazDiv(&d, GetNumHazDivs_Hazmat(item) > 0 ? GetHazDivString_Hazmat(item, 0) : nullptr);
+        return d;
+    }
+
+    // 171.8: a non-bulk packaging holds at most 450 L as a receptacle for
+    // a liquid.  The largest bulk packagings on the road or rail (tank
+    // cars) stay well below 50,000 gallons.
+    static constexpr double kLargestNonBulkLitres = 450;
+    static constexpr double kLargestBulkGallons = 50000;
 
     // Transport index and CSI are entered with one decimal and kept in
     // tenths, capped at 999.9 as in the item dialog.
