@@ -3,6 +3,7 @@
 #include "check/entry_lookup.h"
 #include "frontend/entries.h"
 #include "frontend/holders.h"
+#include "frontend/quantity_facts.h"
 
 #include <nlohmann/json.hpp>
 
@@ -386,45 +387,23 @@ private:
     {
         if (obj.contains("net_explosive_mass")) {
             const double mass = Number(obj, "net_explosive_mass", where);
-            const HazDiv primary = PrimaryHazard(item);
-            if (GetClass_HazDiv(&primary) != 1)
-                Fail(where, "net_explosive_mass", "only for Class 1 (explosive) entries");
-            const unsigned weight = GetWeight_Hazmat(item, GetWeightUnit_Hazmat(item));
-            if (mass < 0 || mass > weight)
-                Fail(where, "net_explosive_mass", "expected a value from 0 to the item's weight (" +
-                     std::to_string(weight) + (GetWeightUnit_Hazmat(item) ? " kg)" : " lb)"));
+            if (const std::string why = frontend::netExplosiveMassProblem(item, mass); !why.empty())
+                Fail(where, "net_explosive_mass", why);
             SetNetExplosiveMass_Hazmat(item, mass, GetWeightUnit_Hazmat(item));
         }
         if (obj.contains("package_capacity_l")) {
             const double litres = Number(obj, "package_capacity_l", where);
-            if (IsBulkPackaging_Hazmat(item))
-                Fail(where, "package_capacity_l", "a bulk item gives its capacity in \"bulk_capacity_gal\"");
-            if (!(litres > 0) || litres > kLargestNonBulkLitres)
-                Fail(where, "package_capacity_l", "expected more than 0 and at most 450 litres (a non-bulk package)");
+            if (const std::string why = frontend::packageCapacityProblem(item, litres); !why.empty())
+                Fail(where, "package_capacity_l", why);
             SetPackageCapacity_Hazmat(item, litres);
         }
         if (obj.contains("bulk_capacity_gal")) {
             const double gallons = Number(obj, "bulk_capacity_gal", where);
-            if (!IsBulkPackaging_Hazmat(item))
-                Fail(where, "bulk_capacity_gal", "only for an item in bulk packaging (\"bulk\": true)");
-            if (!(gallons > 0) || gallons > kLargestBulkGallons)
-                Fail(where, "bulk_capacity_gal", "expected more than 0 and at most 50,000 gallons");
+            if (const std::string why = frontend::bulkCapacityProblem(item, gallons); !why.empty())
+                Fail(where, "bulk_capacity_gal", why);
             SetBulkCapacity_Hazmat(item, gallons);
         }
     }
-
-    static HazDiv PrimaryHazard(const Hazmat *item)
-    {
-        HazDiv d{};
-        Init_HazDiv(&d, GetNumHazDivs_Hazmat(item) > 0 ? GetHazDivString_Hazmat(item, 0) : nullptr);
-        return d;
-    }
-
-    // 171.8: a non-bulk packaging holds at most 450 L as a receptacle for
-    // a liquid.  The largest bulk packagings on the road or rail (tank
-    // cars) stay well below 50,000 gallons.
-    static constexpr double kLargestNonBulkLitres = 450;
-    static constexpr double kLargestBulkGallons = 50000;
 
     // Transport index and CSI are entered with one decimal and kept in
     // tenths, capped at 999.9 as in the item dialog.
