@@ -1279,6 +1279,26 @@ typedef enum DravlenPermitRequired {
     PERMIT_METHANE_CAPACITY = 11     /* (f) methane, capacity of 13,248 L or more */
 } DravlenPermitRequired;
 
+/* ======================================================================
+ * Rulesets by date
+ *
+ * SetRuleset_Engine chooses among the rulesets active today.  To check a
+ * truckload against the rules of another day (a past inspection), the
+ * ruleset in force on that day is chosen by its date, whether or not it is
+ * still active.  Days are calendar days of UTC: year 1970-9999, month 1-12,
+ * day 1 to the month's last.
+ * ====================================================================== */
+
+/* The ruleset in force on the day: the highest index whose compliance date
+ * (when it became mandatory) falls on or before that day.  -1 for a day
+ * that does not exist or that comes before every compliance date. */
+DRAVLEN_API int GetRulesetInForce_HazData(int year, int month, int day);
+/* Makes that ruleset current as SetRuleset_Engine does (items it cannot
+ * represent are removed) and answers its index; -1 (nothing changes) as
+ * above or for a null engine.  The choice is process-wide like every
+ * ruleset: it stays until the next switch. */
+DRAVLEN_API int SetRulesetInForce_Engine(Engine *engine, int year, int month, int day);
+
 #ifdef __cplusplus
 }
 #endif
