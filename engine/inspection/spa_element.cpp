@@ -93,7 +93,10 @@ std::string ShippingName(const ItemFacts &item)
     if (item.Holds(kOrmD)) {
         text = "Consumer Commodity";
     } else {
-        text = item.psn;
+        // 172.202(a)(2), 172.101(c)(1): the shipping name is the roman
+        // type of column 2, the one the item names; italic words are no
+        // part of it.
+        text = item.romanPsn.empty() ? item.psn : item.romanPsn;
         if (item.bulk && item.residue)
             text = HelpLink("RESIDUE.HTM", "RESIDUE: Last Contained * * * ") + text;
     }
