@@ -1,10 +1,11 @@
 // velmora-check: checks truckloads from the command line.
 //
 //   velmora-check check FILE... [--json] [--dangerous-first]
-//                 [--no-id-on-placards] [--placard-all] [--ruleset N]
+//                 [--no-id-on-placards] [--placard-all]
+//                 [--ruleset N | --date YYYY-MM-DD]
 //                 [--pdf OUT.pdf [--paper letter|a4]]
-//   velmora-check search TEXT [--by name|class|id]
-//   velmora-check show ID|PID
+//   velmora-check search TEXT [--by name|class|id] [--date YYYY-MM-DD]
+//   velmora-check show ID|PID [--json] [--date YYYY-MM-DD]
 //
 // Exit status of check: 0 legal, 1 illegal, 2 cannot be determined (the
 // worst over all files), 3 bad input or a PDF that cannot be written.
@@ -40,9 +41,10 @@ constexpr int kBadInput = 3;
 
 const char kUsage[] =
     "usage: velmora-check check FILE... [--json] [--dangerous-first] [--no-id-on-placards]\n"
-    "                     [--placard-all] [--ruleset N] [--pdf OUT.pdf [--paper letter|a4]]\n"
-    "       velmora-check search TEXT [--by name|class|id]\n"
-    "       velmora-check show ID|PID\n"
+    "                     [--placard-all] [--ruleset N | --date YYYY-MM-DD]\n"
+    "                     [--pdf OUT.pdf [--paper letter|a4]]\n"
+    "       velmora-check search TEXT [--by name|class|id] [--date YYYY-MM-DD]\n"
+    "       velmora-check show ID|PID [--json] [--date YYYY-MM-DD]\n"
     "       velmora-check --help | --version\n";
 
 // A truckload is kilobytes; far more is a wrong file, or an endless one
@@ -130,6 +132,51 @@ std::optional<int> WholeNumberOption(const std::string &text, int low, int high)
     return value;
 }
 
+struct Day {
+    int year = 0, month = 0, day = 0;
+};
+
+// "YYYY-MM-DD", every field its digits; whether the day exists is the
+// library's to say.
+std::optional<Day> DayOption(const std::string &text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto year = WholeNumberOption(text.substr(0, 4), 0, 9999);
+    const auto month = WholeNumberOption(text.substr(5, 2), 0, 99);
+    const auto day = WholeNumberOption(text.substr(8, 2), 0, 99);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return Day{*year, *month, *day};
+}
+
+// Reads the value of --date at args[i + 1] into *day; false (with the
+// message written) when it is missing or not a date.
+bool ReadDateOption(const std::vector<std::string> &args, size_t &i, std::optional<Day> &day)
+{
+    day = i + 1 < args.size() ? DayOption(args[++i]) : std::nullopt;
+    if (!day) {
+        std::cerr << "velmora-check: --date takes a day as YYYY-MM-DD\n";
+        return false;
+    }
+    return true;
+}
+
+// Switches to the ruleset in force on the day; false (with the message
+// written) when there is none.
+bool UseRulesetOfDay(Engine *engine, const std::optional<Day> &day)
+{
+    if (!day)
+        return true;
+    if (SetRulesetInForce_Engine(engine, day->year, day->month, day->day) >= 0)
+        return true;
+    char text[11];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day->year, day->month, day->day);
+    std::cerr << "velmora-check: no ruleset is in force on " << text
+              << " (not a day of the calendar, or before the first ruleset)\n";
+    return false;
+}
+
 // Worse verdicts win: illegal over undetermined over legal.
 int Worse(int a, int b)
 {
@@ -141,6 +188,7 @@ int Check(const std::vector<std::string> &args)
 {
     bool json = false, dangerousFirst = false, noIds = false, placardAll = false;
     int ruleset = -1;
+    std::optional<Day> day;
     std::string pdf;
     bool a4 = false;
     std::vector<std::string> files;
@@ -157,6 +205,9 @@ int Check(const std::vector<std::string> &args)
                 return kBadInput;
             }
             ruleset = *n;
+        } else if (a == "--date") {
+            if (!ReadDateOption(args, i, day))
+                return kBadInput;
         } else if (a == "--pdf" && i + 1 < args.size()) {
             pdf = args[++i];
         } else if (a == "--paper" && i + 1 < args.size()) {
@@ -177,6 +228,10 @@ int Check(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return kBadInput;
     }
+    if (ruleset >= 0 && day) {
+        std::cerr << "velmora-check: give --ruleset or --date, not both\n";
+        return kBadInput;
+    }
 
     velmora::frontend::EngineHolder engine;   // destroyed on every way out
     ShowDangerousOptionFirst_Engine(engine.get(), dangerousFirst ? -1 : 0);
@@ -186,6 +241,8 @@ int Check(const std::vector<std::string> &args)
         std::cerr << "velmora-check: ruleset " << ruleset << " is not active today\n";
         return kBadInput;
     }
+    if (!UseRulesetOfDay(engine.get(), day))
+        return kBadInput;
 
     // Every file is read before anything is reported: bad input anywhere
     // stops the run with nothing half-computed.
@@ -277,9 +334,13 @@ int Check(const std::vector<std::string> &args)
 int SearchCommand(const std::vector<std::string> &args)
 {
     std::string text;
-    int mode = 0;
+    int mode = velmora::check::kSearchAny;
+    std::optional<Day> day;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--by" && i + 1 < args.size()) {
+        if (args[i] == "--date") {
+            if (!ReadDateOption(args, i, day))
+                return kBadInput;
+        } else if (args[i] == "--by" && i + 1 < args.size()) {
             const std::string by = args[++i];
             if (by == "name") mode = 0;
             else if (by == "class") mode = 1;
@@ -300,6 +361,8 @@ int SearchCommand(const std::vector<std::string> &args)
         return kBadInput;
     }
     velmora::frontend::EngineHolder engine;   // destroyed on every way out
+    if (!UseRulesetOfDay(engine.get(), day))
+        return kBadInput;
     bool found = false;
     std::cout << velmora::check::SearchEntries(text, mode, found);
     return found ? 0 : 1;
@@ -307,13 +370,34 @@ int SearchCommand(const std::vector<std::string> &args)
 
 int ShowCommand(const std::vector<std::string> &args)
 {
-    if (args.size() != 1) {
+    std::string entry;
+    bool json = false;
+    std::optional<Day> day;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--date") {
+            if (!ReadDateOption(args, i, day))
+                return kBadInput;
+        } else if (entry.empty() && !args[i].empty() && args[i][0] != '-') {
+            entry = args[i];
+        } else {
+            std::cerr << kUsage;
+            return kBadInput;
+        }
+    }
+    if (entry.empty()) {
         std::cerr << kUsage;
         return kBadInput;
     }
     velmora::frontend::EngineHolder engine;   // destroyed on every way out
+    if (!UseRulesetOfDay(engine.get(), day))
+        return kBadInput;
     bool found = false;
-    std::cout << velmora::check::ShowEntry(args[0], found);
+    if (json)
+        std::cout << velmora::check::ShowEntryJson(entry, found).dump(2) << "\n";
+    else
+        std::cout << velmora::check::ShowEntry(entry, found);
     return found ? 0 : 1;
 }
 

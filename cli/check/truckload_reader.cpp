@@ -3,6 +3,7 @@
 #include "check/entry_lookup.h"
 #include "frontend/entries.h"
 #include "frontend/holders.h"
+#include "frontend/quantity_facts.h"
 
 #include <nlohmann/json.hpp>
 
@@ -250,7 +251,7 @@ private:
             "excepted_quantity", "hazardous_substance", "hazardous_waste", "marine_pollutant",
             "severe_marine_pollutant", "residue", "elevated_temperature", "combustible", "non_odorized_lpg",
             "hazard_zone", "physical_state", "radiation", "transport_index", "csi", "lsa_placard",
-            "sco_placard", "exemptions"};
+            "sco_placard", "exemptions", "net_explosive_mass", "package_capacity_l", "bulk_capacity_gal"};
         for (auto it = obj.begin(); it != obj.end(); ++it)
             if (!kItemFields.count(it.key()))
                 throw InputError(Where(index, "") + ": unknown field \"" + it.key() + "\"");
@@ -375,7 +376,33 @@ private:
                 SetExemption_Hazmat(item, e, -1);
             }
         }
+        QuantityFacts(obj, where, item);
         Add_Load(load_, item);
+    }
+
+    // 49 CFR 385.403 turns on quantities the gross weight does not tell:
+    // net explosive mass ((b)), the largest package ((c)) and the bulk
+    // packaging's capacity ((e), (f)).
+    void QuantityFacts(const json &obj, const std::string &where, Hazmat *item) const
+    {
+        if (obj.contains("net_explosive_mass")) {
+            const double mass = Number(obj, "net_explosive_mass", where);
+            if (const std::string why = frontend::netExplosiveMassProblem(item, mass); !why.empty())
+                Fail(where, "net_explosive_mass", why);
+            SetNetExplosiveMass_Hazmat(item, mass, GetWeightUnit_Hazmat(item));
+        }
+        if (obj.contains("package_capacity_l")) {
+            const double litres = Number(obj, "package_capacity_l", where);
+            if (const std::string why = frontend::packageCapacityProblem(item, litres); !why.empty())
+                Fail(where, "package_capacity_l", why);
+            SetPackageCapacity_Hazmat(item, litres);
+        }
+        if (obj.contains("bulk_capacity_gal")) {
+            const double gallons = Number(obj, "bulk_capacity_gal", where);
+            if (const std::string why = frontend::bulkCapacityProblem(item, gallons); !why.empty())
+                Fail(where, "bulk_capacity_gal", why);
+            SetBulkCapacity_Hazmat(item, gallons);
+        }
     }
 
     // Transport index and CSI are entered with one decimal and kept in

@@ -182,6 +182,22 @@ constexpr MessageDef kTable[] = {
      "[%s] 49 CFR " SECT "172.322(d)(3): Except by vessel, the MARINE POLLUTANT mark is not required on a bulk "
      "packaging or transport vehicle that bears a placard; a CLASS 9 placard, if displayed, makes it unnecessary.",
      "49cfr172.322(d)(3)"},
+    {49, kMsgPermitRequired, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "385.403(b): This hazmat requires a safety permit: the vehicle carries more than 25 kg "
+     "(55 lb) net explosive mass of Division 1.1, 1.2 or 1.3 material.",
+     "49cfr385.403(b)"},
+    {50, kMsgPermitRequired, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "385.403(c): This hazmat requires a safety permit: there is more than one liter of "
+     "hazmat per package.",
+     "49cfr385.403(c)"},
+    {51, kMsgPermitRequired, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "385.403(e): This hazmat requires a safety permit: it is shipped in packaging having a "
+     "capacity equal to or greater than 13,248 L (3,500 gallons).",
+     "49cfr385.403(e)"},
+    {52, kMsgPermitRequired, MessageArgs::Item,
+     "[%s] 49 CFR " SECT "385.403(f): This hazmat requires a safety permit: it is shipped in bulk packaging "
+     "having a capacity equal to or greater than 13,248 L (3,500 gallons).",
+     "49cfr385.403(f)"},
 };
 
 #undef SECT

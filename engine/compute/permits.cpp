@@ -3,6 +3,7 @@
 #include "dravlen.h"
 
 #include "compute/item_facts.h"
+#include "items/quantity_facts.h"
 
 #include <cctype>
 #include <string>
@@ -10,8 +11,17 @@
 namespace dravlen {
 namespace {
 
-// 385.403(b): more than 25 kg (55 lb) of a Division 1.1, 1.2 or 1.3 material.
-constexpr long kExplosivePermitPounds = 55;
+// 385.403(b): "more than 25 kg (55 pounds) net weight" of a Division 1.1,
+// 1.2 or 1.3 material, in grams.
+constexpr uint64_t kExplosivePermitGrams = 25000;
+// 385.403(c): "more than one liter (1.08 quarts) per package", in mL.
+constexpr uint64_t kZoneAPackageMillilitres = 1000;
+// 385.403(e), (f): "a capacity equal to or greater than 13,248 L (3,500
+// gallons)"; the litres are the rule's own figure (171.10: the metric
+// units are the regulation's, the customary ones approximate).
+constexpr uint64_t kBulkPermitLitres = 13248;
+// One US gallon is 3.785411784 L: nanolitres per hundredth of a gallon.
+constexpr uint64_t kNanolitresPerHundredthGallon = 37854117;
 
 // UN1005 Ammonia, anhydrous, the domestic Division 2.2 entry (symbol D).
 constexpr int kPidAnhydrousAmmoniaDomestic = 472;
@@ -36,29 +46,82 @@ int MassExplosiveDivision(const Hazmat *item)
     return -1;
 }
 
-// 385.403(b) for Divisions 1.1-1.3: the item at which one of the three
-// per-division totals, summed in load order, first passes 55 pounds.
-bool FirstExplosiveCrossing(const Load *load, uint32_t i)
+// The gross weight in grams, with the item functions' 2.205 lb per kg.
+uint64_t GrossGrams(const Hazmat *item)
 {
-    long totals[3] = {0, 0, 0};
-    for (uint32_t k = 0; k <= i; ++k) {
+    const uint64_t w = GetWeight_Hazmat(item, GetWeightUnit_Hazmat(item));
+    return GetWeightUnit_Hazmat(item) == WEIGHT_KILOGRAMS ? w * 1000 : w * 1000000 / 2205;
+}
+
+// 385.403(b) for Divisions 1.1-1.3, one total per division summed in load
+// order.  The net explosive mass where the item gives it is the amount;
+// where it does not, the gross weight bounds it from above.  One item of
+// the truckload carries the answer: the item at which a known net total
+// first passes 25 kg needs the permit; failing that, the item at which an
+// upper bound first passes it may need one.
+int ExplosiveCode(const Load *load, uint32_t i)
+{
+    uint64_t known[3] = {0, 0, 0};
+    uint64_t bound[3] = {0, 0, 0};
+    int64_t boundCrossing = -1;
+    for (uint32_t k = 0; k < load->itemCount; ++k) {
         const Hazmat *item = &load->items[k];
-        const int div = MassExplosiveDivision(item);
-        if (div < 0)
+        const int division = MassExplosiveDivision(item);
+        if (division < 0)
             continue;
-        totals[div] += Pounds(item);
-        if (totals[div] > kExplosivePermitPounds)
-            return k == i;
+        uint32_t grams = 0;
+        if (NetExplosiveGrams(item, grams)) {
+            known[division] += grams;
+            bound[division] += grams;
+        } else {
+            bound[division] += GrossGrams(item);
+        }
+        if (known[division] > kExplosivePermitGrams)
+            return k == i ? int{PERMIT_EXPLOSIVES_NET_MASS} : int{PERMIT_NONE};
+        if (bound[division] > kExplosivePermitGrams && boundCrossing < 0)
+            boundCrossing = k;
     }
-    return false;
+    return boundCrossing == static_cast<int64_t>(i) ? PERMIT_EXPLOSIVES : PERMIT_NONE;
+}
+
+// The bulk packaging's capacity reaches 13,248 L: 1 yes, 0 no, -1 not given.
+int BulkCapacityReaches(const Hazmat *item, uint64_t litres)
+{
+    uint32_t hundredths = 0;
+    if (!BulkCapacityHundredthsOfGallon(item, hundredths))
+        return -1;
+    return uint64_t{hundredths} * kNanolitresPerHundredthGallon >= litres * 1000000000 ? 1 : 0;
+}
+
+// 385.403(c): 1 more than a litre in a package, 0 not, -1 not given.  The
+// capacity of a bulk packaging tells it as well as a package's.
+int ZoneAPackageExceeds(const Hazmat *item, bool bulk)
+{
+    uint32_t millilitres = 0;
+    if (PackageMillilitres(item, millilitres))
+        return millilitres > kZoneAPackageMillilitres ? 1 : 0;
+    if (!bulk)
+        return -1;
+    uint32_t hundredths = 0;
+    if (!BulkCapacityHundredthsOfGallon(item, hundredths))
+        return -1;
+    return uint64_t{hundredths} * kNanolitresPerHundredthGallon > kZoneAPackageMillilitres * 1000000 ? 1 : 0;
+}
+
+// A paragraph that applies when a fact holds: required when it does, none
+// when it does not, "may be" while the fact is missing.
+int Settled(int answer, int required, int mayBe)
+{
+    return answer > 0 ? required : answer == 0 ? PERMIT_NONE : mayBe;
 }
 
 } // namespace
 
-// Permit codes: 0 none; 1 required, 385.403(a); 2 may be required, (b)
-// (Divisions 1.1-1.3 by net explosive mass); 3 required, (b) (Division 1.5);
-// 4 may be required, (c); 5 required, (d); 6 may be required, (e);
-// 7 may be required, (f).
+// Permit codes (DravlenPermit, DravlenPermitRequired): 0 none; 1 required,
+// 385.403(a); 2 may be required, (b) Divisions 1.1-1.3, 8 required by their
+// net explosive mass; 3 required, (b) Division 1.5; 4 may be required, (c),
+// 9 required; 5 required, (d); 6 may be required, (e), 10 required; 7 may be
+// required, (f), 11 required.
 int PermitCode(const Load *load, uint32_t i)
 {
     if (load == nullptr || i >= load->itemCount)
@@ -78,27 +141,23 @@ int PermitCode(const Load *load, uint32_t i)
         return 0;
     // (c) poisonous by inhalation, hazard zone A: more than 1 L per package.
     if (zone == 'A')
-        return 4;
+        return Settled(ZoneAPackageExceeds(item, bulk), PERMIT_ZONE_A_PACKAGE, PERMIT_ZONE_A);
     // (d) hazard zone B in bulk packaging.
     if (zone == 'B' && bulk)
         return 5;
     // (e) hazard zone C or D in packaging of 13,248 L or more.
     if ((zone == 'C' || zone == 'D') && bulk)
-        return 6;
+        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK);
     // (f) methane or liquefied natural gas in packaging of 13,248 L or more.
     if (bulk && ContainsMethane(GetRomanPSN_Hazmat(item)))
-        return 7;
+        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK);
     // (b) "an amount of a Division 1.5 material requiring placarding":
     // Division 1.5 is placarded in any amount (172.504(e) Table 1), so the
     // permit is required unless the item is excepted from placarding.
     if (IsDivision(Hazard(item, 0), 1, 5))
-        return ExemptFromPlacarding_Hazmat(item) ? 0 : 3;
-    // (b) more than 25 kg (55 lb) of Division 1.1, 1.2 or 1.3: the limit
-    // is net explosive mass; the weight the truckload holds is gross, so a
-    // gross weight above it leaves the answer open.
-    if (MassExplosiveDivision(item) >= 0 && FirstExplosiveCrossing(load, i))
-        return 2;
-    return 0;
+        return ExemptFromPlacarding_Hazmat(item) ? 0 : PERMIT_DIVISION_1_5;
+    // (b) more than 25 kg (55 lb) net of Division 1.1, 1.2 or 1.3.
+    return MassExplosiveDivision(item) >= 0 ? ExplosiveCode(load, i) : PERMIT_NONE;
 }
 
 } // namespace dravlen
@@ -116,9 +175,13 @@ DRAVLEN_API const char *HazmatPermitString_Load(const Load *load, uint32_t i)
         return nullptr;
     switch (dravlen::PermitCode(load, i)) {
     case 0: return "No";
-    case 1:
-    case 3:
-    case 5: return "Yes";
+    case PERMIT_HRCQ:
+    case PERMIT_DIVISION_1_5:
+    case PERMIT_ZONE_B_BULK:
+    case PERMIT_EXPLOSIVES_NET_MASS:
+    case PERMIT_ZONE_A_PACKAGE:
+    case PERMIT_ZONE_C_D_CAPACITY:
+    case PERMIT_METHANE_CAPACITY: return "Yes";
     default: return "Maybe";
     }
 }

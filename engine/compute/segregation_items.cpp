@@ -40,6 +40,10 @@ int PermitMessage(int permit)
     case 5: return 44;  // 385.403(d)
     case 6: return 45;  // 385.403(e)
     case 7: return 46;  // 385.403(f)
+    case 8: return 49;  // 385.403(b), Divisions 1.1-1.3 by net explosive mass
+    case 9: return 50;  // 385.403(c) by the package
+    case 10: return 51; // 385.403(e) by the bulk capacity
+    case 11: return 52; // 385.403(f) by the bulk capacity
     default: return 0;
     }
 }

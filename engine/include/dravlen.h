@@ -1231,6 +1231,74 @@ DRAVLEN_API int GetQuestionReference_Violation(const Violation *v);
  * with qv_free. */
 DRAVLEN_API char *GetSPAElement_Vehicle(Load *load, int item, int layout, int element);
 
+/* ======================================================================
+ * Hazmat quantity facts: what a safety permit turns on
+ *
+ * Three optional facts of an item that its gross weight does not tell,
+ * read by the hazmat safety permit rules (49 CFR 385.403, HazmatNeedsPermit_
+ * Load):
+ *  - net explosive mass, of a Division 1.1, 1.2 or 1.3 item: (b) "more than
+ *    25 kg (55 pounds) net weight";
+ *  - the capacity of the largest package (for a combination packaging, of
+ *    the largest inner packaging) in litres, of an inhalation hazard zone A
+ *    item: (c) "more than one liter per package";
+ *  - the capacity of the bulk packaging in US gallons, of a bulk item of
+ *    zone C or D or methane: (e), (f) "13,248 L (3,500 gallons)".
+ * Each is absent until set; an absent fact leaves the paragraph's answer at
+ * "Maybe" where the rest of the item cannot settle it.  The facts live in
+ * the item's dictionary, so they travel with Copy_Hazmat, item records and
+ * saved truckloads; an item or truckload written before has none.  Stored
+ * precision: 1 g, 1 mL, 0.01 gallon.
+ *
+ * The setters answer 1 when stored and 0 (nothing changes) for a value that
+ * is not a number, negative, or too large to store (above about 4.29
+ * million kg, 4.29 million L, 42.9 million gallons).  The getters answer 1
+ * and write the value (when the out pointer is not null), or 0 when the
+ * fact is absent (the out value untouched).
+ * ====================================================================== */
+
+/* unit: a DravlenWeightUnit (0 pounds, 1 kilograms). */
+DRAVLEN_API int SetNetExplosiveMass_Hazmat(Hazmat *item, double mass, int unit);
+DRAVLEN_API int GetNetExplosiveMass_Hazmat(const Hazmat *item, int unit, double *mass);
+DRAVLEN_API void ClearNetExplosiveMass_Hazmat(Hazmat *item);
+DRAVLEN_API int SetPackageCapacity_Hazmat(Hazmat *item, double litres);
+DRAVLEN_API int GetPackageCapacity_Hazmat(const Hazmat *item, double *litres);
+DRAVLEN_API void ClearPackageCapacity_Hazmat(Hazmat *item);
+DRAVLEN_API int SetBulkCapacity_Hazmat(Hazmat *item, double gallons);
+DRAVLEN_API int GetBulkCapacity_Hazmat(const Hazmat *item, double *gallons);
+DRAVLEN_API void ClearBulkCapacity_Hazmat(Hazmat *item);
+
+/* HazmatNeedsPermit_Load codes beyond DravlenPermit: a "may be" paragraph
+ * that the facts above settle as required, and Division 1.5, which is
+ * always settled.  HazmatPermitString_Load answers "Yes" for each. */
+typedef enum DravlenPermitRequired {
+    PERMIT_DIVISION_1_5 = 3,         /* (b) Division 1.5 requiring placarding */
+    PERMIT_EXPLOSIVES_NET_MASS = 8,  /* (b) more than 25 kg net of Division 1.1-1.3 */
+    PERMIT_ZONE_A_PACKAGE = 9,       /* (c) zone A, more than 1 L in a package */
+    PERMIT_ZONE_C_D_CAPACITY = 10,   /* (e) zone C or D, capacity of 13,248 L or more */
+    PERMIT_METHANE_CAPACITY = 11     /* (f) methane, capacity of 13,248 L or more */
+} DravlenPermitRequired;
+
+/* ======================================================================
+ * Rulesets by date
+ *
+ * SetRuleset_Engine chooses among the rulesets active today.  To check a
+ * truckload against the rules of another day (a past inspection), the
+ * ruleset in force on that day is chosen by its date, whether or not it is
+ * still active.  Days are calendar days of UTC: year 1970-9999, month 1-12,
+ * day 1 to the month's last.
+ * ====================================================================== */
+
+/* The ruleset in force on the day: the highest index whose compliance date
+ * (when it became mandatory) falls on or before that day.  -1 for a day
+ * that does not exist or that comes before every compliance date. */
+DRAVLEN_API int GetRulesetInForce_HazData(int year, int month, int day);
+/* Makes that ruleset current as SetRuleset_Engine does (items it cannot
+ * represent are removed) and answers its index; -1 (nothing changes) as
+ * above or for a null engine.  The choice is process-wide like every
+ * ruleset: it stays until the next switch. */
+DRAVLEN_API int SetRulesetInForce_Engine(Engine *engine, int year, int month, int day);
+
 #ifdef __cplusplus
 }
 #endif

@@ -93,7 +93,10 @@ std::string ShippingName(const ItemFacts &item)
     if (item.Holds(kOrmD)) {
         text = "Consumer Commodity";
     } else {
-        text = item.psn;
+        // 172.202(a)(2), 172.101(c)(1): the shipping name is the roman
+        // type of column 2, the one the item names; italic words are no
+        // part of it.
+        text = item.romanPsn.empty() ? item.psn : item.romanPsn;
         if (item.bulk && item.residue)
             text = HelpLink("RESIDUE.HTM", "RESIDUE: Last Contained * * * ") + text;
     }
@@ -420,7 +423,7 @@ std::string Notes(const ItemFacts &item, const LoadItemFacts &load)
     }
     // 385.403: hazmat safety permits.
     switch (load.permitCode) {
-    case 1: case 3: case 5:
+    case 1: case 3: case 5: case 8: case 9: case 10: case 11:
         text += "<p>A " + HelpLink("PERMIT1.HTM", "permit") + " is required to carry this hazmat.</p>";
         break;
     case 2: case 4: case 6: case 7: {

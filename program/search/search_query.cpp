@@ -9,14 +9,6 @@ namespace velmora {
 
 namespace {
 
-// Upper-case words of a text, markup and punctuation removed.
-QStringList words(QString text)
-{
-    text.remove(QStringLiteral("<I>"), Qt::CaseInsensitive).remove(QStringLiteral("</I>"), Qt::CaseInsensitive);
-    static const QRegularExpression separators(QStringLiteral("[^A-Za-z0-9]+"));
-    return text.toUpper().split(separators, Qt::SkipEmptyParts);
-}
-
 // The primary class of an entry's class text: before the first comma.
 QString primaryClass(const QString &entryClass)
 {
@@ -51,29 +43,6 @@ bool classMatches(const QString &query, const QString &entryClass)
         return c == q;
     // a division: with any compatibility group, never a longer number
     return c.startsWith(q) && (c.size() == q.size() || !c.at(q.size()).isDigit());
-}
-
-int nameRank(const QString &query, const QString &shippingName)
-{
-    const QStringList q = words(query), n = words(shippingName);
-    if (q.isEmpty())
-        return 4;
-    if (q == n)
-        return 0;
-    // the name begins with the words, the last of them perhaps unfinished
-    bool begins = n.size() >= q.size();
-    for (qsizetype i = 0; begins && i < q.size(); ++i)
-        begins = i + 1 < q.size() ? n[i] == q[i] : n[i].startsWith(q[i]);
-    if (begins)
-        return 1;
-    bool allStart = true, allOccur = true;
-    const QString joined = n.join(QLatin1Char(' '));
-    for (const QString &w : q) {
-        const bool starts = std::any_of(n.begin(), n.end(), [&](const QString &x) { return x.startsWith(w); });
-        allStart = allStart && starts;
-        allOccur = allOccur && (starts || joined.contains(w));
-    }
-    return allStart ? 2 : allOccur ? 3 : 4;
 }
 
 int compareCaseInsensitive(const QString &a, const QString &b)

@@ -1,6 +1,6 @@
 // What a search text asks for, before the library is asked: an ID number,
 // a hazard class or division, or words of a shipping name; how a listed
-// entry's class answers a class query; and the order of name matches.
+// entry's class answers a class query; the order of list texts.
 #pragma once
 
 #include <QString>
@@ -24,12 +24,6 @@ RecognisedQuery recogniseQuery(const QString &text);
 // matches every division of class 2; "1.4" matches "1.4S"; "1.4S" matches
 // only "1.4S".  Case does not matter.
 bool classMatches(const QString &query, const QString &entryClass);
-
-// The rank of a shipping name for name words (smaller first): 0 the name
-// is the words, 1 it starts with them, 2 every word starts a word of the
-// name, 3 the words occur elsewhere, 4 they do not all occur.  Case, the
-// italic markup and punctuation do not count.
-int nameRank(const QString &query, const QString &shippingName);
 
 // Case-insensitive order of two list texts (<0, 0, >0), ties broken by the
 // exact texts so that the order is total.

@@ -2,6 +2,8 @@
 
 #include "search/search_listing.h"
 
+#include "frontend/name_search.h"
+
 #include <algorithm>
 #include <set>
 
@@ -37,22 +39,14 @@ QString kindName(QueryKind kind)
 
 void rankByName(std::vector<SearchRow> &rows, const QString &query)
 {
-    std::vector<std::pair<int, size_t>> keys;
-    for (size_t i = 0; i < rows.size(); ++i)
-        keys.emplace_back(nameRank(query, QString::fromUtf8(rows[i].psn.c_str())), i);
-    std::stable_sort(keys.begin(), keys.end(), [&](const auto &a, const auto &b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        // of names matching alike, the shorter says less besides the words
-        const size_t la = rows[a.second].psn.size(), lb = rows[b.second].psn.size();
-        if (a.first >= 2 && la != lb)
-            return la < lb;
-        return compareCaseInsensitive(displayPsn(rows[a.second].psn), displayPsn(rows[b.second].psn)) < 0;
-    });
+    std::vector<int> pids;
+    pids.reserve(rows.size());
+    for (const SearchRow &row : rows)
+        pids.push_back(row.pid);
     std::vector<SearchRow> ordered;
     ordered.reserve(rows.size());
-    for (const auto &k : keys)
-        ordered.push_back(std::move(rows[k.second]));
+    for (const std::size_t i : frontend::nameMatchOrder(pids, query.toStdString()))
+        ordered.push_back(std::move(rows[i]));
     rows = std::move(ordered);
 }
 

@@ -30,8 +30,8 @@ SearchOutcome findEntries(HazmatLibrary &lib, const QString &text, LookIn lookIn
                           const std::function<void(int percent)> &progress = {},
                           const std::function<bool()> &stop = {});
 
-// Orders name matches: by nameRank for `query`; names whose words merely
-// occur, shorter first; then by shipping name ignoring case.  This is the one place ranking is decided.
+// Orders name matches as velmora-check does (frontend::nameMatchOrder):
+// exact names, then names starting with the words, then word matches.
 void rankByName(std::vector<SearchRow> &rows, const QString &query);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "truckload/add_item.h"
 #include "frontend/entries.h"
 #include "frontend/holders.h"
+#include "frontend/quantity_facts.h"
 
 #include "dravlen.h"
 #include "settings/do_not_ship.h"
@@ -14,12 +15,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <set>
@@ -177,6 +180,34 @@ void AddItemDialog::buildForm()
     residueCheck = box("&Residue", "residueCheck", 5, 0);
     reverseLogisticsCheck = box("Reverse &Logistics", "reverseLogisticsCheck", 5, 1);
     exceptedQuantityCheck = box("Excepted &Quantity", "exceptedQuantityCheck", 5, 2);
+    const auto *decimalValidator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}([.][0-9]{0,3})?")), this);
+    auto fact = [&](const char *caption, const char *name, const char *tip, int column, QLabel *&label) {
+        label = new QLabel(QString::fromLatin1(caption), more);
+        auto *edit = new QLineEdit(more);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setValidator(decimalValidator);
+        edit->setPlaceholderText(QStringLiteral("not given"));
+        edit->setToolTip(QString::fromLatin1(tip));
+        label->setBuddy(edit);
+        auto *cell = new QHBoxLayout;
+        cell->addWidget(label);
+        cell->addWidget(edit, 1);
+        mg->addLayout(cell, 6, column);
+        return edit;
+    };
+    netExplosiveMassEdit = fact("Net Explosive Mass", "netExplosiveMassEdit",
+                                "Net explosive mass in the weight's unit: more than 25 kg (55 lb) of Division 1.1, "
+                                "1.2 or 1.3 needs a hazmat safety permit (49 CFR 385.403(b)).",
+                                0, netExplosiveMassLabel);
+    packageCapacityEdit = fact("Largest Package (L)", "packageCapacityEdit",
+                               "Capacity of the largest package or inner package in litres: more than 1 L of a "
+                               "hazard zone A material needs a hazmat safety permit (49 CFR 385.403(c)).",
+                               1, packageCapacityLabel);
+    bulkCapacityEdit = fact("Bulk Capacity (gal)", "bulkCapacityEdit",
+                            "Capacity of the bulk packaging in gallons: 13,248 L (3,500 gallons) or more of a hazard "
+                            "zone C or D material or of methane needs a hazmat safety permit (49 CFR 385.403(e), (f)).",
+                            2, bulkCapacityLabel);
     top->addWidget(more);
 
     questionCountLabel = new QLabel(QStringLiteral("Specific Questions: 0"), this);
@@ -291,6 +322,8 @@ void AddItemDialog::clearDialog()
         w->setVisible(false);
     transportIndexEdit->clear();
     criticalitySafetyIndexEdit->clear();
+    for (QLineEdit *e : {netExplosiveMassEdit, packageCapacityEdit, bulkCapacityEdit})
+        e->clear();
     for (QCheckBox *b : {limitedQuantityCheck, bulkCheck, hazardousSubstanceCheck, elevatedTemperatureCheck, hazardousWasteCheck, marinePollutantCheck,
                          residueCheck, reverseLogisticsCheck, exceptedQuantityCheck}) {
         b->setChecked(false);
@@ -682,6 +715,65 @@ void AddItemDialog::updateBoxes()
     } else {
         marinePollutantCheck->setEnabled(chosen_);
     }
+    updateQuantityFacts();
+}
+
+void AddItemDialog::updateQuantityFacts()
+{
+    // The work item follows the boxes, so bulk packaging decides between
+    // the package and the bulk capacity.
+    const Hazmat *item = work();
+    const bool bulk = bulkCheck->isChecked();
+    const struct {
+        QLabel *label;
+        QLineEdit *edit;
+        bool shown;
+    } facts[] = {
+        {netExplosiveMassLabel, netExplosiveMassEdit, chosen_ && frontend::takesNetExplosiveMass(item)},
+        {packageCapacityLabel, packageCapacityEdit, chosen_ && !bulk && GetPID_Hazmat(item) != 0},
+        {bulkCapacityLabel, bulkCapacityEdit, chosen_ && bulk && GetPID_Hazmat(item) != 0},
+    };
+    for (const auto &f : facts) {
+        f.label->setVisible(f.shown);
+        f.edit->setVisible(f.shown);
+    }
+}
+
+// Stores the quantity facts of the shown fields in item (an empty field:
+// not given); false, with the reason shown, when a value is refused.
+bool AddItemDialog::applyQuantityFacts(Hazmat *item)
+{
+    ClearNetExplosiveMass_Hazmat(item);
+    ClearPackageCapacity_Hazmat(item);
+    ClearBulkCapacity_Hazmat(item);
+    const struct {
+        QLineEdit *edit;
+        const char *name;
+        std::string (*problem)(const Hazmat *, double);
+        int (*set)(Hazmat *, double, int);
+    } facts[] = {
+        {netExplosiveMassEdit, "net explosive mass", frontend::netExplosiveMassProblem,
+         [](Hazmat *h, double v, int unit) { return SetNetExplosiveMass_Hazmat(h, v, unit); }},
+        {packageCapacityEdit, "largest package", frontend::packageCapacityProblem,
+         [](Hazmat *h, double v, int) { return SetPackageCapacity_Hazmat(h, v); }},
+        {bulkCapacityEdit, "bulk capacity", frontend::bulkCapacityProblem,
+         [](Hazmat *h, double v, int) { return SetBulkCapacity_Hazmat(h, v); }},
+    };
+    for (const auto &f : facts) {
+        const QString text = f.edit->text().trimmed();
+        if (f.edit->isHidden() || text.isEmpty())
+            continue;
+        bool ok = false;
+        const double value = QLocale::c().toDouble(text, &ok);
+        const std::string why = ok ? f.problem(item, value) : std::string("expected a number");
+        if (!why.empty()) {
+            ctx_.prompts->error(QStringLiteral("The %1: %2.").arg(QLatin1String(f.name), QString::fromStdString(why)));
+            f.edit->setFocus();
+            return false;
+        }
+        f.set(item, value, GetWeightUnit_Hazmat(item));
+    }
+    return true;
 }
 
 void AddItemDialog::boxClicked(QCheckBox *box, bool on)
@@ -772,6 +864,14 @@ void AddItemDialog::loadRemainingFields()
     const uint32_t weight = GetWeight_Hazmat(g, unit);
     weightEdit->setText(weight ? QString::number(weight) : QString());
     weightUnitCombo->setCurrentIndex(unit);
+    const auto number = [](double v) { return QLocale::c().toString(v, 'g', 12); };
+    double fact = 0;
+    if (GetNetExplosiveMass_Hazmat(g, unit, &fact))
+        netExplosiveMassEdit->setText(number(std::round(fact * 1000) / 1000));
+    if (GetPackageCapacity_Hazmat(g, &fact))
+        packageCapacityEdit->setText(number(fact));
+    if (GetBulkCapacity_Hazmat(g, &fact))
+        bulkCapacityEdit->setText(number(fact));
     if (!transportIndexEdit->isHidden())
         transportIndexEdit->setText(tenthsText(GetTransportIndex_Hazmat(g)));
     if (!criticalitySafetyIndexEdit->isHidden())
@@ -871,6 +971,8 @@ void AddItemDialog::acceptIfValid()
     SetExemption_Hazmat(g, 16, slots_.answerOf(20) == QuestionSlots::Answer::Yes ? -1 : 0);
     SetTransportIndex_Hazmat(g, !transportIndexEdit->isHidden() ? tenthsFromText(transportIndexEdit->text()) : 0);
     SetCSI_Hazmat(g, !criticalitySafetyIndexEdit->isHidden() ? tenthsFromText(criticalitySafetyIndexEdit->text()) : 0);
+    if (!applyQuantityFacts(g))
+        return;
     accept();
 }
 

@@ -112,6 +112,14 @@ public:
     QCheckBox *residueCheck = nullptr;
     QCheckBox *reverseLogisticsCheck = nullptr;
     QCheckBox *exceptedQuantityCheck = nullptr;
+    // Optional quantities for the hazmat safety permit (49 CFR 385.403);
+    // each shown only for the items it applies to, empty = not given.
+    QLabel *netExplosiveMassLabel = nullptr;
+    QLineEdit *netExplosiveMassEdit = nullptr;
+    QLabel *packageCapacityLabel = nullptr;
+    QLineEdit *packageCapacityEdit = nullptr;
+    QLabel *bulkCapacityLabel = nullptr;
+    QLineEdit *bulkCapacityEdit = nullptr;
     QLabel *questionCountLabel = nullptr;
     QPushButton *okButton = nullptr;
 
@@ -143,6 +151,8 @@ private:
     void boxClicked(QCheckBox *box, bool on);
     void weightEdited();
     void normaliseTenths(QLineEdit *field);
+    void updateQuantityFacts();
+    bool applyQuantityFacts(Hazmat *item);
 
     Hazmat *given_;
     AddItemContext ctx_;

@@ -64,6 +64,9 @@ void openShippingPaperAuditor(MainWindow &window, Prompts &prompts,
         runWindow(auditor);
     else
         auditor.exec();
+    // What the officer saw may have been answered or recorded against the
+    // truckload: the views show it as it now stands.
+    window.showCompliance();
 }
 
 void runShowMe(MainWindow &window, Prompts &prompts, const QString &libraryPath)

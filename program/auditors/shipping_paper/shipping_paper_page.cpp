@@ -4,6 +4,8 @@
 
 #include "dravlen.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace velmora::shipping_paper {
@@ -49,13 +51,35 @@ QString tableHead()
            QStringLiteral("</th>\r\n</tr>\r\n");
 }
 
+} // namespace
+
+QString acceptableNames(const Hazmat *item)
+{
+    const CTRec *row = item ? GetCTRec_HazData(GetPID_Hazmat(item)) : nullptr;
+    const int n = row ? GetNumElements_CTRec(row, SLOT_ROW, CT_COL_SHIPPING_NAMES) : 0;
+    if (n < 2)
+        return {};
+    QStringList names;
+    for (int i = 0; i < n; ++i)
+        if (const char *name = GetElement_CTRec(row, SLOT_ROW, CT_COL_SHIPPING_NAMES, i))
+            names << QStringLiteral("<i>") + fromLibraryText(name).toHtmlEscaped() + QStringLiteral("</i>");
+    return QStringLiteral("<br>Any one of these names is acceptable (<a href=\"quarvel cite=49cfr172.101(c)(1)\">"
+                          "49 CFR 172.101(c)(1)</a>): ") +
+           names.join(QStringLiteral("; "));
+}
+
+namespace {
+
 QString itemRows(Load *load, int item)
 {
     QString rows;
     rows += QStringLiteral("<tr>\r\n\t<td align=\"center\" width=\"3%\">") + orSpace(element(load, item, 0)) +
             QStringLiteral("</td>\r\n");
     rows += QStringLiteral("\t<td align=\"center\">") + orSpace(element(load, item, 1)) + QStringLiteral("</td>\r\n");
-    rows += QStringLiteral("\t<td>") + orSpace(element(load, item, 2)) + QStringLiteral("</td>\r\n");
+    // 172.202(a)(2): the shipping name, and every other roman name the
+    // entry allows in its place.
+    rows += QStringLiteral("\t<td>") + orSpace(element(load, item, 2)) +
+            acceptableNames(GetHazmat_Load(load, static_cast<uint32_t>(item))) + QStringLiteral("</td>\r\n");
     rows += QStringLiteral("\t<td align=\"center\">") + orSpace(element(load, item, 3)) + QStringLiteral("</td>\r\n");
     rows += QStringLiteral("\t<td align=\"center\">") + orSpace(element(load, item, 4)) + QStringLiteral("</td>\r\n");
     rows += QStringLiteral("\t<td>") + orSpace(element(load, item, 5)) + QStringLiteral("</td>\r\n");

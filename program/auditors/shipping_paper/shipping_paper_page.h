@@ -6,6 +6,7 @@
 
 #include <QString>
 
+struct Hazmat;
 struct Load;
 
 namespace velmora::shipping_paper {
@@ -14,5 +15,11 @@ namespace velmora::shipping_paper {
 // changes nothing in it; every element text the library returns is released
 // here.
 QString shippingPaperPage(Load *load, const QString &truckId);
+
+// 172.101(c)(1): where the table gives an entry several shipping names in
+// roman type ("Petroleum gases, liquefied or Liquefied petroleum gas"),
+// any one of them may stand on the shipping paper.  The line listing them,
+// to follow the shipping name in its cell; empty for an entry with one.
+QString acceptableNames(const Hazmat *item);
 
 } // namespace velmora::shipping_paper

@@ -8,10 +8,22 @@
 namespace velmora_test {
 namespace {
 
+// A quantity fact the item gives; a negative value leaves it absent.
+struct Facts {
+    double netExplosiveMass = -1;  // in the item's weight unit
+    double packageLitres = -1;
+    double bulkGallons = -1;
+};
+
 struct PermitItem {
     ItemSpec spec;
     char radiation = 0;  // 'H' highway route controlled quantity
+    Facts facts = {};
 };
+
+Facts Net(double mass) { return {mass, -1, -1}; }
+Facts Package(double litres) { return {-1, litres, -1}; }
+Facts Capacity(double gallons) { return {-1, -1, gallons}; }
 
 struct PermitCase {
     const char *paragraph;
@@ -32,6 +44,10 @@ ItemSpec W(const char *id, uint32_t weight, int unit = 0)
 }
 
 const ItemSpec ZoneB{"UN1017", nullptr, -1, 'B'};
+const ItemSpec ZoneA{"UN1076", nullptr, -1, 'A'};
+const ItemSpec ZoneABulk{"UN1076", nullptr, -1, 'A', 0, true};
+const ItemSpec ZoneCBulk{"UN1079", nullptr, -1, 'C', 0, true};
+const ItemSpec MethaneBulk{"UN1971", nullptr, -1, 0, 0, true};
 const ItemSpec ZoneBBulk{"UN1017", nullptr, -1, 'B', 0, true};
 
 const PermitCase kCases[] = {
@@ -57,6 +73,33 @@ const PermitCase kCases[] = {
     {"385.403(f) methane in bulk", {{{"UN1971", nullptr, -1, 0, 0, true}}}, {7}, {"Maybe"}, {46}},
     {"385.403(f) liquefied natural gas in bulk", {{{"UN1972", nullptr, -1, 0, 0, true}}}, {7}, {"Maybe"}, {46}},
     {"385.403(f) methane not in bulk", {{{"UN1971"}}}, {0}, {"No"}, {0}},
+    // 385.403(b) "more than 25 kg (55 pounds) net weight": the net
+    // explosive mass, where given, settles what the gross weight leaves open.
+    {"385.403(b) net mass over 25 kg", {{W("UN0081", 80), 0, Net(56)}}, {8}, {"Yes"}, {49}},
+    {"385.403(b) net mass of 25 kg is not more", {{W("UN0081", 80, 1), 0, Net(25)}}, {0}, {"No"}, {0}},
+    {"385.403(b) net mass of 25.001 kg is more", {{W("UN0081", 80, 1), 0, Net(25.001)}}, {8}, {"Yes"}, {49}},
+    {"385.403(b) net masses add up per division",
+     {{W("UN0081", 40), 0, Net(30)}, {W("UN0161", 40), 0, Net(30)}, {W("UN0048", 40), 0, Net(30)}}, {0, 0, 8},
+     {"No", "No", "Yes"}, {0, 0, 49}},
+    {"385.403(b) a known net mass with a gross weight that may pass",
+     {{W("UN0081", 40), 0, Net(30)}, {W("UN0048", 40)}}, {0, 2}, {"No", "Maybe"}, {0, 41}},
+    {"385.403(b) the known net mass passes after a gross weight that may",
+     {{W("UN0081", 60)}, {W("UN0048", 70), 0, Net(60)}}, {0, 8}, {"No", "Yes"}, {0, 49}},
+    {"385.403(b) a small net mass in a heavy package", {{W("UN0081", 500), 0, Net(20)}}, {0}, {"No"}, {0}},
+    {"385.403(c) zone A, 1 L per package is not more", {{ZoneA, 0, Package(1)}}, {0}, {"No"}, {0}},
+    {"385.403(c) zone A, more than 1 L per package", {{ZoneA, 0, Package(1.2)}}, {9}, {"Yes"}, {50}},
+    {"385.403(c) zone A in a bulk packaging of known capacity", {{ZoneABulk, 0, Capacity(1000)}}, {9}, {"Yes"},
+     {50}},
+    {"385.403(e) zone C in bulk of 3,500 gallons", {{ZoneCBulk, 0, Capacity(3500)}}, {10}, {"Yes"}, {51}},
+    // 13,248 L is 3,499.7 gallons: the litres are the rule's figure.
+    {"385.403(e) zone C in bulk of 3,499.8 gallons", {{ZoneCBulk, 0, Capacity(3499.8)}}, {10}, {"Yes"}, {51}},
+    {"385.403(e) zone C in bulk of 3,499.6 gallons", {{ZoneCBulk, 0, Capacity(3499.6)}}, {0}, {"No"}, {0}},
+    {"385.403(e) a package capacity does not settle a bulk capacity", {{ZoneCBulk, 0, Package(20000)}}, {6},
+     {"Maybe"}, {45}},
+    {"385.403(f) methane in bulk of 11,000 gallons", {{MethaneBulk, 0, Capacity(11000)}}, {11}, {"Yes"}, {52}},
+    {"385.403(f) methane in bulk of 1,000 gallons", {{MethaneBulk, 0, Capacity(1000)}}, {0}, {"No"}, {0}},
+    {"385.403(d) zone B in bulk is required whatever the capacity", {{ZoneBBulk, 0, Capacity(100)}}, {5}, {"Yes"},
+     {44}},
     {"385.403 gasoline needs no permit", {{{"UN1203", nullptr, -1, 0, 0, true}}}, {0}, {"No"}, {0}},
     // 385.403(d), (e): anhydrous ammonia shipped domestically as Division
     // 2.2 is not a material poisonous by inhalation for these paragraphs
@@ -77,6 +120,15 @@ TEST_P(SafetyPermit, CodeTextAndMessage)
         ASSERT_NE(item, nullptr);
         if (p.radiation)
             SetRadiationClassification_Hazmat(item, p.radiation);
+        if (p.facts.netExplosiveMass >= 0) {
+            ASSERT_EQ(SetNetExplosiveMass_Hazmat(item, p.facts.netExplosiveMass, p.spec.unit), 1);
+        }
+        if (p.facts.packageLitres >= 0) {
+            ASSERT_EQ(SetPackageCapacity_Hazmat(item, p.facts.packageLitres), 1);
+        }
+        if (p.facts.bulkGallons >= 0) {
+            ASSERT_EQ(SetBulkCapacity_Hazmat(item, p.facts.bulkGallons), 1);
+        }
     }
     const auto all = Calculate();
     for (uint32_t i = 0; i < c.items.size(); ++i) {
@@ -85,9 +137,13 @@ TEST_P(SafetyPermit, CodeTextAndMessage)
         const char *id = GetID_Hazmat(GetHazmat_Load(load(), i));
         int found = 0;
         for (const HazSeg &m : all) {
-            if (m.msg >= 40 && m.msg <= 46 && std::strcmp(m.id1, id) == 0) {
+            if (m.type != MESSAGE_PERMIT_REQUIRED && m.type != MESSAGE_PERMIT_MAY_BE_REQUIRED)
+                continue;
+            if (std::strcmp(m.id1, id) == 0) {
+                EXPECT_EQ(found, 0) << "item " << i << ": a second permit message " << m.msg;
                 found = m.msg;
-                EXPECT_EQ(m.type, (m.msg == 40 || m.msg == 42 || m.msg == 44) ? 5 : 6);
+                const bool required = std::strcmp(c.texts[i], "Yes") == 0;
+                EXPECT_EQ(m.type, required ? MESSAGE_PERMIT_REQUIRED : MESSAGE_PERMIT_MAY_BE_REQUIRED);
             }
         }
         EXPECT_EQ(found, c.messages[i]) << "item " << i;

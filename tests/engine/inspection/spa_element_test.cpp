@@ -131,6 +131,8 @@ TEST(SpaElement, ExportedLayoutsAndRanges)
     EXPECT_STREQ(id, "UN1203");
     EXPECT_STREQ(idLayout1, id);
     EXPECT_STREQ(nameLayout1, name);
+    // 172.101(c)(1): the italic words of UN1203 are no part of its name.
+    EXPECT_STREQ(name, "Gasoline");
     EXPECT_STREQ(paragraph, "");
     EXPECT_EQ(GetSPAElement_Vehicle(load, 1, 0, 1), nullptr);
     EXPECT_EQ(GetSPAElement_Vehicle(load, 0, 0, 9), nullptr);

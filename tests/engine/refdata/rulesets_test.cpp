@@ -196,3 +196,49 @@ TEST(RuleInterface, HoldsNoRules)
 }
 
 } // namespace
+
+namespace {
+
+// The ruleset in force on a day, whatever today is: the latest one whose
+// compliance date falls on or before it.
+TEST_F(RulesetClock, RulesetInForceOnADay)
+{
+    At(Utc(2024, 4, 10));  // today plays no part
+    const struct {
+        int y, m, d;
+        int expected;
+    } cases[] = {
+        {2020, 8, 23, 34},   // the day before ruleset 33's compliance date: 34 (2019-10-18) is newer
+        {2020, 8, 24, 34},
+        {2024, 5, 9, 41},    // the day before ruleset 42 becomes mandatory
+        {2024, 5, 10, 42},   // its compliance day
+        {2099, 1, 1, 42},
+        {1970, 1, 1, -1},    // before every compliance date
+        {2005, 2, 29, -1},   // no such day
+        {2024, 2, 29, 40},   // a leap day
+        {2020, 13, 1, -1},
+        {2020, 0, 1, -1},
+        {2020, 4, 31, -1},
+        {1969, 12, 31, -1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(GetRulesetInForce_HazData(c.y, c.m, c.d), c.expected) << c.y << "-" << c.m << "-" << c.d;
+}
+
+// A retired ruleset is chosen by its date and the engine switches to it.
+TEST_F(RulesetClock, SwitchingToTheRulesetOfAPastDay)
+{
+    At(Utc(2024, 4, 10));
+    Engine engine;
+    Init_Engine(&engine);
+    const int index = SetRulesetInForce_Engine(&engine, 2015, 1, 1);
+    EXPECT_GE(index, 0);
+    EXPECT_EQ(GetRuleset_Engine(&engine), index);
+    EXPECT_EQ(SetRuleset_Engine(&engine, index), 0) << "not active today";
+    EXPECT_EQ(SetRulesetInForce_Engine(&engine, 2015, 2, 30), -1);
+    EXPECT_EQ(GetRuleset_Engine(&engine), index) << "a refused day changes nothing";
+    EXPECT_EQ(SetRulesetInForce_Engine(nullptr, 2015, 1, 1), -1);
+    Destroy_Engine(&engine);
+}
+
+} // namespace

@@ -66,28 +66,6 @@ private slots:
         QCOMPARE(classMatches(query, entryClass), matches);
     }
 
-    void nameRanking_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("rank");
-        QTest::newRow("the name itself") << "gasoline" << "Gasoline" << 0;
-        QTest::newRow("markup and punctuation") << "diesel fuel" << "<I>Diesel fuel</I>" << 0;
-        QTest::newRow("the start") << "sulfuric acid" << "Sulfuric acid, fuming" << 1;
-        QTest::newRow("an unfinished last word") << "sulfuric ac" << "Sulfuric acid" << 1;
-        QTest::newRow("words starting words") << "acid sulf" << "Sulfuric acid" << 2;
-        QTest::newRow("inside a word") << "oline" << "Gasoline" << 3;
-        QTest::newRow("a word missing") << "acid fuel" << "Sulfuric acid" << 4;
-        QTest::newRow("no words") << " , " << "Gasoline" << 4;
-    }
-    void nameRanking()
-    {
-        QFETCH(QString, query);
-        QFETCH(QString, name);
-        QFETCH(int, rank);
-        QCOMPARE(nameRank(query, name), rank);
-    }
-
     void sortingIgnoresCase()
     {
         QStringList names = {"acetone", "Benzene", "ACETYLENE", "benzene", "Acetone"};

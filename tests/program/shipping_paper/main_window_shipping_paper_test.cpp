@@ -9,6 +9,7 @@
 #include "support/truckload_items.h"
 #include "app/dravlen_library.h"
 #include "app/main_window.h"
+#include "compliance/compliance_view.h"
 #include "documents/documents.h"
 #include "refviews/table_entry_view.h"
 
@@ -76,6 +77,9 @@ private slots:
         QVERIFY(!popupAuditor->isEnabled());
         addItem(w.engine(), "UN1203", 2, 3000);
         addItem(w.engine(), "UN1017", 0, 500);
+        // Added behind the window's back: the compliance view still shows
+        // the empty truckload until something refreshes it.
+        QCOMPARE(w.complianceView()->optionCount(), 0);
         emit w.auditingMenu()->aboutToShow();
         emit w.popupMenu()->aboutToShow();
         QVERIFY(menuAuditor->isEnabled());
@@ -98,6 +102,14 @@ private slots:
         QCOMPARE(title, QStringLiteral("HazMat Shipping Paper Auditor"));
         QVERIFY(page.contains(QStringLiteral(">UN1203</td>")));
         QVERIFY(page.contains(QStringLiteral(">UN1017</td>")));
+        // Closing the auditor refreshes the views: they show the truckload
+        // as a fresh computation does.
+        const QString shownAfterAudit = w.complianceView()->infoText();
+        const int optionsAfterAudit = w.complianceView()->optionCount();
+        QVERIFY(optionsAfterAudit > 0);
+        w.showCompliance();
+        QCOMPARE(w.complianceView()->infoText(), shownAfterAudit);
+        QCOMPARE(w.complianceView()->optionCount(), optionsAfterAudit);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");

@@ -161,6 +161,48 @@ private slots:
             QVERIFY2(!page.contains(u), qPrintable(u + QStringLiteral("\n") + page));
     }
 
+    // 172.202(a)(2) with 172.101(c)(1): the cell holds the item's roman
+    // shipping name, and where the entry gives several, each acceptable one.
+    void shippingNameCell_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("roman");   // SetRomanIndex_Hazmat; 0 keeps the first
+        QTest::addColumn<QString>("cell");
+        const QString any = QStringLiteral(
+            "<br>Any one of these names is acceptable (<a href=\"quarvel cite=49cfr172.101(c)(1)\">"
+            "49 CFR 172.101(c)(1)</a>): ");
+        QTest::newRow("one roman name, italic words left out")
+            << QStringLiteral("UN1203") << 0 << QStringLiteral("\t<td>Gasoline</td>\r\n");
+        QTest::newRow("two names, the first chosen")
+            << QStringLiteral("UN1075") << 0
+            << QStringLiteral("\t<td>Petroleum gases, liquefied") + any +
+                   QStringLiteral("<i>Petroleum gases, liquefied</i>; <i>Liquefied petroleum gas</i></td>\r\n");
+        QTest::newRow("two names, the second chosen")
+            << QStringLiteral("UN1075") << 2
+            << QStringLiteral("\t<td>Liquefied petroleum gas") + any +
+                   QStringLiteral("<i>Petroleum gases, liquefied</i>; <i>Liquefied petroleum gas</i></td>\r\n");
+        QTest::newRow("refrigerated liquid names")
+            << QStringLiteral("UN1972") << 0
+            << QStringLiteral("\t<td>Methane, refrigerated liquid") + any +
+                   QStringLiteral("<i>Methane, refrigerated liquid</i>; <i>Natural gas, refrigerated liquid</i></td>\r\n");
+    }
+    void shippingNameCell()
+    {
+        QFETCH(QString, id);
+        QFETCH(int, roman);
+        QFETCH(QString, cell);
+        TestEngine engine;
+        add(engine.get(), id.toLatin1().constData(), 3000, [&](Hazmat *h) {
+            if (HasPackingGroup_Hazmat(h, 2))
+                SetPackingGroup_Hazmat(h, 2);
+            if (roman)
+                QVERIFY(SetRomanIndex_Hazmat(h, roman));
+        });
+        const QString page = shippingPaperPage(engine.load(), QStringLiteral("T 1"));
+        QVERIFY2(page.contains(QStringLiteral("\t<td align=\"center\">") + id + QStringLiteral("</td>\r\n") + cell),
+                 qPrintable(page));
+    }
+
     // A mixed truckload: each item gets its own row group, in truckload
     // order; an excepted quantity among them gets none.
     void mixedTruckload()

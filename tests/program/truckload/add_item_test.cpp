@@ -416,6 +416,63 @@ private slots:
         QVERIFY(has(shown(d.questions()), 3));
     }
 
+    // The quantities of 49 CFR 385.403: shown for the items they apply to,
+    // stored when given, refused with the reason when out of range.
+    void permitQuantities()
+    {
+        const struct {
+            const char *id;
+            bool bulk;
+            QLineEdit *AddItemDialog::*field;
+            const char *text;
+            const char *error;  // null: accepted
+        } cases[] = {
+            {"UN0081", false, &AddItemDialog::netExplosiveMassEdit, "60", nullptr},
+            {"UN0081", false, &AddItemDialog::netExplosiveMassEdit, "100.5",
+             "The net explosive mass: expected a value from 0 to the item's weight (100 lb)."},
+            {"UN0081", false, &AddItemDialog::packageCapacityEdit, "451",
+             "The largest package: expected more than 0 and at most 450 litres (a non-bulk package)."},
+            {"UN1971", true, &AddItemDialog::bulkCapacityEdit, "3500", nullptr},
+            {"UN1971", true, &AddItemDialog::bulkCapacityEdit, "0",
+             "The bulk capacity: expected more than 0 and at most 50,000 gallons."},
+        };
+        for (const auto &c : cases) {
+            const QByteArray tag = QByteArray(c.id) + " " + c.text;
+            init();
+            Item given;
+            AddItemDialog d(given.get(), false, context());
+            d.idNumberEdit->setText(QString::fromLatin1(c.id));
+            if (d.nameEntries().size() > 1)
+                d.choosePSN(0);
+            QVERIFY2(d.idChosen(), tag);
+            QCOMPARE(d.netExplosiveMassEdit->isHidden(), std::strncmp(c.id, "UN00", 4) != 0);
+            if (c.bulk)
+                d.bulkCheck->click();
+            QCOMPARE(d.packageCapacityEdit->isHidden(), c.bulk);
+            QCOMPARE(d.bulkCapacityEdit->isHidden(), !c.bulk);
+            d.weightEdit->setText(QStringLiteral("100"));
+            d.weightEdit->textEdited(d.weightEdit->text());
+            (d.*c.field)->setText(QString::fromLatin1(c.text));
+            for (int i = 0; i < d.questions().count(); ++i)
+                if (d.questions().answer(i) == QuestionSlots::Answer::None)
+                    d.answerQuestion(d.questions().question(i), false);
+            d.acceptIfValid();
+            double value = -1;
+            if (c.error) {
+                QCOMPARE(prompts_.texts(), QStringList{QString::fromLatin1(c.error)});
+                QVERIFY2(d.result() != QDialog::Accepted, tag);
+                continue;
+            }
+            QVERIFY2(d.result() == QDialog::Accepted, tag + " " + prompts_.texts().join('|').toLatin1());
+            if (c.field == &AddItemDialog::netExplosiveMassEdit)
+                QVERIFY(GetNetExplosiveMass_Hazmat(given.get(), WEIGHT_POUNDS, &value));
+            else
+                QVERIFY(GetBulkCapacity_Hazmat(given.get(), &value));
+            // Stored to the gram: pounds come back within a thousandth.
+            QVERIFY2(std::abs(value - QString::fromLatin1(c.text).toDouble()) < 0.001, tag);
+        }
+    }
+
     // An item confirmed in the dialog, opened again for an edit, comes back
     // unchanged when the user just presses OK.
     void editingRoundTrip()
@@ -442,6 +499,10 @@ private slots:
                     d.transportIndexEdit->setText(QStringLiteral("2.5"));
                 if (!d.criticalitySafetyIndexEdit->isHidden())
                     d.criticalitySafetyIndexEdit->setText(QStringLiteral("1.5"));
+                // The permit quantities come back too.
+                QVERIFY2(d.packageCapacityEdit->isHidden() == c.bulk, tag);
+                QVERIFY2(d.bulkCapacityEdit->isHidden() == !c.bulk, tag);
+                (c.bulk ? d.bulkCapacityEdit : d.packageCapacityEdit)->setText(QString::fromLatin1(c.bulk ? "3600.25" : "0.75"));
                 bool yes = true;
                 for (int i = 0; i < d.questions().count(); ++i, yes = !yes)
                     if (d.questions().answer(i) == QuestionSlots::Answer::None)
@@ -460,6 +521,8 @@ private slots:
             QCOMPARE(edit.weightEdit->text(), QStringLiteral("500"));
             QCOMPARE(edit.weightUnitCombo->currentText(), QStringLiteral("kgs."));
             QCOMPARE(edit.bulkCheck->isChecked(), c.bulk);
+            QCOMPARE((c.bulk ? edit.bulkCapacityEdit : edit.packageCapacityEdit)->text(),
+                     QString::fromLatin1(c.bulk ? "3600.25" : "0.75"));
             QCOMPARE(edit.questions().firstUnanswered(), -1);
             edit.acceptIfValid();
             QVERIFY2(edit.result() == QDialog::Accepted, tag);
