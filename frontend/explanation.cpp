@@ -20,6 +20,7 @@ std::vector<ReasonLine> explainOption(Engine *engine, int index)
         line.citation = GetCitation_Explanation(e.get(), i);
         for (int n = 0; n < GetItemCount_Explanation(e.get(), i); ++n)
             line.items.push_back(GetItem_Explanation(e.get(), i, n));
+        line.placard = GetPlacard_Explanation(e.get(), i);
         lines.push_back(std::move(line));
     }
     return lines;
@@ -45,6 +46,15 @@ std::vector<ReasonLine> reasonsAbout(const std::vector<ReasonLine> &lines, int i
     std::vector<ReasonLine> about;
     for (const ReasonLine &line : lines)
         if (std::find(line.items.begin(), line.items.end(), item) != line.items.end())
+            about.push_back(line);
+    return about;
+}
+
+std::vector<ReasonLine> reasonsOfPlacard(const std::vector<ReasonLine> &lines, int placard)
+{
+    std::vector<ReasonLine> about;
+    for (const ReasonLine &line : lines)
+        if (placard >= 0 && line.placard == placard)
             about.push_back(line);
     return about;
 }

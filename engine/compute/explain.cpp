@@ -89,4 +89,10 @@ DRAVLEN_API int GetItem_Explanation(const DravlenExplanation *explanation, int i
     return static_cast<int>(r->items[static_cast<size_t>(n)]);
 }
 
+DRAVLEN_API int GetPlacard_Explanation(const DravlenExplanation *explanation, int i)
+{
+    const dravlen::Reason *r = Line(explanation, i);
+    return r ? r->placard : -1;
+}
+
 } // extern "C"

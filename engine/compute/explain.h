@@ -19,6 +19,7 @@ struct Reason {
     std::string text;       // UTF-8, one line
     std::string citation;   // "49 CFR 172.504(c)", or ""
     std::vector<uint32_t> items;
+    int placard = -1;       // the option's placard the line is about
 };
 
 // The explanation of option `index` of the engine's output; empty when there

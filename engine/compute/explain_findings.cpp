@@ -124,7 +124,7 @@ void ExplainMarkings(Engine *engine, const PlacOp &option, std::vector<Reason> &
         const auto [why, citation] = NumberRule(load, p.marking.type, items);
         out.push_back({REASON_IDENTIFICATION_NUMBER,
                        IdText(p.marking.idNumber) + " on the " + PlacardName(p) + " placard: " + why,
-                       citation + ", 172.334", items});
+                       citation + ", 172.334", items, k});
     }
     for (int k = 0; k < option.markingCount; ++k) {
         const Marking &m = option.markings[k];

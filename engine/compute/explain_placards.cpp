@@ -71,6 +71,26 @@ bool BatteryExceptionOnly(const Load *load)
     return true;
 }
 
+// Why a material of neither table of 172.504(e), or of a class the
+// placarding exceptions name, needs no placard; empty when none says.
+Rule ClassRule(const Hazmat *item)
+{
+    HazDiv d{};
+    Init_HazDiv(&d, GetHazDivString_Hazmat(item, 0));
+    if (CodeIs(item, 0, "COMB") && !IsBulkPackaging_Hazmat(item))
+        return {"combustible liquid in non-bulk packaging: the placarding rules do not apply", "49 CFR 172.500(b)(5)"};
+    if (d.hazClass == 9)
+        return {"Class 9: no CLASS 9 placard is required in domestic transportation", "49 CFR 172.504(f)(9)"};
+    if (d.hazClass == 6 && d.division == 2)
+        return {"infectious substance: the placarding rules do not apply", "49 CFR 172.500(b)(1)"};
+    if (d.hazClass == 7)
+        return {"Class 7 without the RADIOACTIVE YELLOW-III label or an LSA/SCO placard need: no placard",
+                "49 CFR 172.504(e) Table 1"};
+    if (d.hazClass == 1 && d.division == 4 && d.compatGroup == 'S')
+        return {"Division 1.4S not required to be labeled 1.4S: no EXPLOSIVES 1.4 placard", "49 CFR 172.504(f)(6)"};
+    return {};
+}
+
 // Why a material excepted from placarding needs no placard.
 Rule ExceptionRule(const Hazmat *item)
 {
@@ -80,31 +100,27 @@ Rule ExceptionRule(const Hazmat *item)
         return {"excepted quantity: the placarding rules do not apply", "49 CFR 172.500(b)(4)"};
     if (IsOrmD_Hazmat(item))
         return {"ORM-D: the placarding rules do not apply", "49 CFR 172.500(b)(2)"};
-    if (IsResidue_Hazmat(item) && !IsBulkPackaging_Hazmat(item))
-        return {"only the residue of a Table 2 material in non-bulk packaging: not counted for placarding",
-                "49 CFR 172.504(d)"};
     std::string claimed;
     for (unsigned n = EXEMPTION_FIRST; n <= EXEMPTION_LAST; ++n)
         if (HasExemption_Hazmat(item, n))
             claimed += (claimed.empty() ? "" : ", ") + std::to_string(n);
-    return {"an exception claimed for it lifts placarding" + (claimed.empty() ? "" : " (exemption " + claimed + ")"),
-            "49 CFR 172.500(b)"};
+    Rule byClass = ClassRule(item);
+    if (!byClass.text.empty())
+        return byClass;
+    if (IsResidue_Hazmat(item) && !IsBulkPackaging_Hazmat(item))
+        return {"only the residue of a Table 2 material in non-bulk packaging: not counted for placarding",
+                "49 CFR 172.504(d)"};
+    if (!claimed.empty())
+        return {"an exception claimed for it lifts placarding (exemption " + claimed + ")", "49 CFR 172.500(b)"};
+    return {"excepted from placarding in highway transportation by its table entry", "49 CFR 172.500(b)"};
 }
 
 // Why a material of neither table of 172.504(e) needs no placard.
 Rule NoTableRule(const Hazmat *item)
 {
-    HazDiv d{};
-    Init_HazDiv(&d, GetHazDivString_Hazmat(item, 0));
-    if (CodeIs(item, 0, "COMB"))
-        return {"combustible liquid in non-bulk packaging: the placarding rules do not apply", "49 CFR 172.500(b)(5)"};
-    if (d.hazClass == 9)
-        return {"Class 9: no CLASS 9 placard is required in domestic transportation", "49 CFR 172.504(f)(9)"};
-    if (d.hazClass == 6 && d.division == 2)
-        return {"infectious substance: the placarding rules do not apply", "49 CFR 172.500(b)(1)"};
-    if (d.hazClass == 7)
-        return {"Class 7 without the RADIOACTIVE YELLOW-III label or an LSA/SCO placard need: no placard",
-                "49 CFR 172.504(e) Table 1"};
+    Rule byClass = ClassRule(item);
+    if (!byClass.text.empty())
+        return byClass;
     return {"in neither table of 172.504(e): no placard", "49 CFR 172.504(e)"};
 }
 
@@ -393,7 +409,7 @@ void ExplainPlacards(Engine *engine, const PlacOp &option, std::vector<Reason> &
             out.push_back({REASON_PLACARD,
                            "DANGEROUS: in place of the Table 2 placards of " + categories +
                                ", each category below 2,205 lb loaded at one facility",
-                           "49 CFR 172.504(b)", covered});
+                           "49 CFR 172.504(b)", covered, k});
             continue;
         }
         auto &groups = lines[static_cast<size_t>(k)].groups;
@@ -408,21 +424,21 @@ void ExplainPlacards(Engine *engine, const PlacOp &option, std::vector<Reason> &
             out.push_back({REASON_PLACARD,
                            name + ": uranium hexafluoride " + PoundsText(uf6) + " ≥ 1,001 lb also bears " +
                                PlacardName(p),
-                           "49 CFR 172.505(b)", items});
+                           "49 CFR 172.505(b)", items, k});
             continue;
         }
         for (const auto &[rule, items] : groups)
             out.push_back({REASON_PLACARD, name + " for " + ItemList(load, items) + ": " + rule.text, rule.citation,
-                           items});
+                           items, k});
         if (groups.empty())
             out.push_back({REASON_PLACARD, name + ": one of the placards this option's materials call for",
-                           "49 CFR 172.504(e)", {}});
+                           "49 CFR 172.504(e)", {}, k});
         const Rule wording = WordingRule(p);
         if (!wording.text.empty()) {
             std::vector<uint32_t> items;
             for (const auto &g : groups)
                 items.insert(items.end(), g.second.begin(), g.second.end());
-            out.push_back({REASON_PLACARD, wording.text, wording.citation, items});
+            out.push_back({REASON_PLACARD, wording.text, wording.citation, items, k});
         }
     }
     if (option.placardCount == 0 && omissions.empty())

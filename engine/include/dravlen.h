@@ -1277,6 +1277,10 @@ DRAVLEN_API const char *GetCitation_Explanation(const DravlenExplanation *explan
  * n-th (-1 outside the ranges). */
 DRAVLEN_API int GetItemCount_Explanation(const DravlenExplanation *explanation, int i);
 DRAVLEN_API int GetItem_Explanation(const DravlenExplanation *explanation, int i, int n);
+/* The index of the option's placard (as GetPlacardPointer_Output counts
+ * them) that line i explains or whose number it explains; -1 for any other
+ * line or outside 0..count-1. */
+DRAVLEN_API int GetPlacard_Explanation(const DravlenExplanation *explanation, int i);
 
 #ifdef __cplusplus
 }

@@ -19,12 +19,23 @@ constexpr int kCorrosiveWaterReactive = 2076; // UN3094, 8 with 4.3 subsidiary
 constexpr int kChlorine = 482;           // UN1017, 2.3 (5.1, 8), zone B
 constexpr int kDimethylSulfate = 927;    // UN1595, 6.1 (8), zone B
 constexpr int kGasoline = 631;           // UN1203
+constexpr int kHydrogen = 509;           // UN1049, 2.1
+constexpr int kNitrogen = 524;           // UN1066, 2.2
+constexpr int kOxygen = 529;             // UN1072, 2.2 (5.1)
+constexpr int kBlastingA = 151;          // UN0081, 1.1D
+constexpr int kFireworks = 306;          // UN0336, 1.4G
+constexpr int kAmmoniumNitrate = 1220;   // UN1942, 5.1 PG III
+constexpr int kToxicSolid = 1883;        // UN2811, 6.1 PG I-III
+constexpr int kUraniumHexafluoride = 1988; // UN2978, 7 (6.1, 8)
+constexpr int kFuelOil = 58;             // NA1993 fuel oil
+constexpr int kElevatedTempLiquid = 2241;  // UN3257, 9
 
 struct Line {
     int kind;
     std::string text;
     std::string citation;
     std::vector<int> items;
+    int placard;
 };
 
 // A line the explanation must hold: of this kind, with this citation, its
@@ -51,7 +62,8 @@ std::vector<Line> Explain(Engine *engine, int option)
     DravlenExplanation *e = Explain_Engine(engine, option);
     EXPECT_NE(e, nullptr);
     for (int i = 0; i < GetCount_Explanation(e); ++i) {
-        Line line{GetKind_Explanation(e, i), GetText_Explanation(e, i), GetCitation_Explanation(e, i), {}};
+        Line line{GetKind_Explanation(e, i), GetText_Explanation(e, i), GetCitation_Explanation(e, i), {},
+                  GetPlacard_Explanation(e, i)};
         for (int n = 0; n < GetItemCount_Explanation(e, i); ++n)
             line.items.push_back(GetItem_Explanation(e, i, n));
         lines.push_back(line);
@@ -64,7 +76,7 @@ std::string Dump(const std::vector<Line> &lines)
 {
     std::string s;
     for (const Line &l : lines) {
-        s += "  [" + std::to_string(l.kind) + "] " + l.text + "  {" + l.citation + "} items";
+        s += "  [" + std::to_string(l.kind) + " p" + std::to_string(l.placard) + "] " + l.text + "  {" + l.citation + "} items";
         for (int i : l.items)
             s += " " + std::to_string(i);
         s += "\n";
@@ -198,14 +210,62 @@ TEST(ExplanationCoverage, EveryPlacardAndMarkingOfEveryOptionIsExplained)
     ASSERT_GE(options.size(), 2u);
     for (int o = 0; o < static_cast<int>(options.size()); ++o) {
         const std::vector<Line> lines = Explain(t.engine(), o);
-        size_t placardLines = 0, numberLines = 0;
+        size_t numberLines = 0;
         for (const Line &l : lines) {
             EXPECT_FALSE(l.citation.empty()) << l.text;
-            placardLines += l.kind == REASON_PLACARD;
-            numberLines += l.kind == REASON_IDENTIFICATION_NUMBER || l.kind == REASON_MARKING;
+            numberLines += l.kind == REASON_IDENTIFICATION_NUMBER && l.placard < 0;
+            numberLines += l.kind == REASON_MARKING;
         }
-        EXPECT_GE(placardLines, options[static_cast<size_t>(o)].placards.size()) << Dump(lines);
-        EXPECT_GE(numberLines, options[static_cast<size_t>(o)].markings.size()) << Dump(lines);
+        const OptionText &shown = options[static_cast<size_t>(o)];
+        for (size_t k = 0; k < shown.placards.size(); ++k) {
+            bool named = false;
+            for (const Line &l : lines)
+                named = named || (l.kind == REASON_PLACARD && l.placard == static_cast<int>(k));
+            EXPECT_TRUE(named) << "option " << o << " placard " << shown.placards[k] << "\n" << Dump(lines);
+        }
+        EXPECT_EQ(numberLines, shown.markings.size()) << Dump(lines);
+    }
+}
+
+// Loads where one placard stands for another, a wording replaces another,
+// OXIDIZER gives way to EXPLOSIVES or uranium hexafluoride adds placards:
+// every placard of every option is tied to the material and rule behind it,
+// and every material needing a placard finds it.
+TEST(ExplanationCoverage, EveryPlacardIsTiedToItsMaterialAndRule)
+{
+    const struct {
+        const char *name;
+        std::vector<ItemRow> items;
+        Switches switches;
+    } loads[] = {
+        {"FlammableGasForNonFlammable", {{kHydrogen, -1, 600}, {kNitrogen, -1, 600}}, {}},
+        {"PoisonGasForInhalationHazard", {{kChlorine, -1, 100}, {kDimethylSulfate, -1, 100}}, {}},
+        {"ExplosivesLowerDivisionAndOxidizer", {{kBlastingA, -1, 100}, {kFireworks, -1, 100}, {kAmmoniumNitrate, -1, 2000}}, {}},
+        {"OxygenWording", {{kOxygen, -1, 1500}}, {}},
+        {"PoisonPackingGroupIII", {{kToxicSolid, 3, 1500}}, {}},
+        {"UraniumHexafluoride", {{kUraniumHexafluoride, -1, 1200}}, {}},
+        {"FuelOilCargoTank", {{kFuelOil, -1, 4000, kBulk}}, {.vehicle = "MC/TC 306"}},
+        {"HotBulkNumbersOnPanels", {{kElevatedTempLiquid, -1, 4000, kBulk}}, {.bulkPlacards = false}},
+    };
+    for (const auto &load : loads) {
+        Truckload t;
+        for (const ItemRow &row : load.items)
+            t.Add(row);
+        t.Apply(load.switches);
+        Calculate_Engine(t.engine());
+        const std::vector<OptionText> options = t.Options();
+        for (int o = 0; o < static_cast<int>(options.size()); ++o) {
+            const std::vector<Line> lines = Explain(t.engine(), o);
+            for (size_t k = 0; k < options[static_cast<size_t>(o)].placards.size(); ++k) {
+                bool tied = false;
+                for (const Line &l : lines)
+                    tied = tied || (l.kind == REASON_PLACARD && l.placard == static_cast<int>(k) && !l.items.empty());
+                EXPECT_TRUE(tied) << load.name << " option " << o << " placard "
+                                  << options[static_cast<size_t>(o)].placards[k] << "\n" << Dump(lines);
+            }
+            for (const Line &l : lines)
+                EXPECT_EQ(l.text.find("yet no placard"), std::string::npos) << load.name << "\n" << Dump(lines);
+        }
     }
 }
 
