@@ -5,6 +5,7 @@
 #include "compliance/pictures.h"
 #include "compliance/placard_art.h"
 #include "compliance/verdict_bar.h"
+#include "compliance/why_pane.h"
 
 #include "dravlen.h"
 
@@ -286,6 +287,9 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     messageScroll->setWidgetResizable(true);
     lower->addWidget(messageScroll, 1);
     v->addLayout(lower, 55);
+    whyPane_ = new WhyPane(this);
+    v->addWidget(whyPane_, 30);
+    connect(whyPane_, &WhyPane::citationClicked, this, [this](const QString &key) { citationClicked(key); });
 
     connect(previousButton_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
@@ -334,6 +338,7 @@ void ComplianceView::showOption(int n)
     placards_.setPlacards(results.placards);
     markings_.setMarkings(results.markings);
     messages_.setMessages(results.messages);
+    whyPane_->setReasons(frontend::explainOption(engine_, n - 1));
 
     const bool several = optionCount_ >= 2;
     multipleNote_->setVisible(several);
@@ -371,6 +376,10 @@ void ComplianceView::showPlacardInfo(int i)
     const bool valid = i >= 0 && i < static_cast<int>(all.size());
     const PlacardPicture *picture = valid ? FindPlacardPictureByKey(all[static_cast<size_t>(i)].pictureKey) : nullptr;
     showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"), placards_.hoverText(i));
+    // Why the placard is there: its reasons as the tooltip, its rows
+    // marked in the Why? pane.
+    placardArea_->setToolTip(whyPane_->placardReasonsText(i).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    whyPane_->markPlacard(i);
     if (!picture)
         return;
     const QString resource = QString::fromLatin1(picture->resource);
@@ -383,6 +392,8 @@ void ComplianceView::showPlacardInfo(int i)
 
 void ComplianceView::resetInfo()
 {
+    placardArea_->setToolTip(QString());
+    whyPane_->markPlacard(-1);
     infoIcon_->setPixmap(QIcon(QStringLiteral(":/icons/compliance.svg")).pixmap(32, 32));
     infoIconResource_.clear();
     infoTitle_->setText(QStringLiteral("Compliance"));

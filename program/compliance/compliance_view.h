@@ -24,6 +24,7 @@ namespace velmora {
 
 class PlacardArea;
 class VerdictBar;
+class WhyPane;
 class MarkingStrip;
 class MessageGrid;
 
@@ -58,6 +59,7 @@ public:
     // The picture the information panel shows: its resource name.
     QString infoIcon() const { return infoIconResource_; }
     VerdictBar *verdictBar() const { return verdictBar_; }
+    WhyPane *whyPane() const { return whyPane_; }
     QString infoText() const;   // as the vocabulary gives it (CR LF breaks)
     QString navigatorText() const;
     bool navigatorVisible() const;
@@ -98,6 +100,7 @@ private:
     QLabel *infoIcon_ = nullptr;
     QString infoIconResource_;
     VerdictBar *verdictBar_ = nullptr;
+    WhyPane *whyPane_ = nullptr;
     QScrollArea *messageScroll_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;
