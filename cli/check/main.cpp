@@ -15,6 +15,7 @@
 #include "check/truckload_reader.h"
 
 #include "report_reader.h"
+#include "report_reasons.h"
 
 #include "dravlen.h"
 #include "frontend/holders.h"
@@ -251,6 +252,8 @@ int Check(const std::vector<std::string> &args)
         }
         if (!pdf.empty()) {
             printed.push_back(velmora::reports::readTruckloadReport(engine.get()));
+            if (explain)
+                velmora::reports::readAllReasons(engine.get(), printed.back());
             if (printed.back().truckId.isEmpty())
                 printed.back().truckId = QString::fromStdString(file);
         }
