@@ -13,16 +13,18 @@ void optionReasons(QStringList &page, const TruckloadReport &report, int n)
     const std::vector<ReportReason> &reasons = report.options[static_cast<size_t>(n)].reasons;
     if (reasons.empty())
         return;
-    page << QStringLiteral("<P><B>Placarding option ") + QString::number(n + 1) + QStringLiteral(" of ") +
-                QString::number(report.options.size()) + QStringLiteral("</B></P>")
-         << QStringLiteral("<TABLE WIDTH=\"95%\" BORDER=1 CELLSPACING=0 CELLPADDING=3>")
+    // The option's title is the table's first row: a paragraph right after
+    // the previous table would not be laid out.
+    page << QStringLiteral("<TABLE WIDTH=\"95%\" BORDER=1 CELLSPACING=0 CELLPADDING=3>")
+         << QStringLiteral("<TR><TD COLSPAN=3><B>Placarding option ") + QString::number(n + 1) + QStringLiteral(" of ") +
+                QString::number(report.options.size()) + QStringLiteral("</B></TD></TR>")
          << QStringLiteral("<TR><TH ALIGN=\"LEFT\">About</TH><TH ALIGN=\"LEFT\">Reason</TH>"
                            "<TH ALIGN=\"LEFT\">Citation</TH></TR>");
     for (const ReportReason &r : reasons)
         page << QStringLiteral("<TR><TD><FONT SIZE=-1>") + esc(r.about) + QStringLiteral("</FONT></TD><TD><FONT SIZE=-1>") +
                     esc(r.text) + QStringLiteral("</FONT></TD><TD><FONT SIZE=-1>") + esc(r.citation) +
                     QStringLiteral("</FONT></TD></TR>");
-    page << QStringLiteral("</TABLE>");
+    page << QStringLiteral("</TABLE>") << QStringLiteral("<BR>");
 }
 
 } // namespace
