@@ -1,5 +1,6 @@
 #include "compliance/why_pane.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
@@ -36,6 +37,10 @@ WhyPane::WhyPane(QWidget *parent) : QWidget(parent)
     list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     list_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Reasons wrap within their column: rows are measured again whenever a
+    // column changes width.
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->viewport()->installEventFilter(this);
     v->addWidget(list_, 1);
     connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
         const QString key = reasonCitationKey(item->text(2));
@@ -54,6 +59,28 @@ void WhyPane::setReasons(std::vector<frontend::ReasonLine> reasons)
         row->setText(1, QString::fromStdString(line.text));
         row->setText(2, QString::fromStdString(line.citation));
         row->setToolTip(1, row->text(1));
+    }
+    measureRows();
+}
+
+bool WhyPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        measureRows();
+    return QWidget::eventFilter(watched, event);
+}
+
+void WhyPane::measureRows()
+{
+    // The Reason column takes what the other two leave of the viewport.
+    const int width = list_->viewport()->width() - list_->columnWidth(0) - list_->columnWidth(2) - 8;
+    if (width <= 0)
+        return;
+    const QFontMetrics metrics = list_->fontMetrics();
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = list_->topLevelItem(i);
+        const QRect text = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, row->text(1));
+        row->setSizeHint(1, QSize(width, text.height() + 4));
     }
 }
 

@@ -37,7 +37,13 @@ public:
 signals:
     void citationClicked(const QString &key);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Row heights that hold each reason wrapped to the Reason column.
+    void measureRows();
+
     std::vector<frontend::ReasonLine> reasons_;
     QTreeWidget *list_ = nullptr;
 };

@@ -86,6 +86,15 @@ private slots:
                         QStringLiteral("49 CFR 172.504(b)")),
                  qPrintable(rows(why, 1).join('\n')));
         QVERIFY(!rows(why, 1).join('\n').contains(QStringLiteral("FLAMMABLE for")));
+        QTest::qWait(20);   // the rows are measured once laid out
+        // Long reasons wrap within their column rather than end in "...".
+        QTreeWidget *list = why->list();
+        const int oneLine = list->fontMetrics().height();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *row = list->topLevelItem(i);
+            if (list->fontMetrics().horizontalAdvance(row->text(1)) > list->columnWidth(1))
+                QVERIFY2(list->visualItemRect(row).height() >= 2 * oneLine, qPrintable(row->text(1) + QStringLiteral(" w=%1 h=%2 hint=%3").arg(list->columnWidth(1)).arg(list->visualItemRect(row).height()).arg(row->sizeHint(1).height())));
+        }
         if (!qEnvironmentVariableIsEmpty("VELMORA_SNAPSHOT_DIR"))
             view.grab().save(qEnvironmentVariable("VELMORA_SNAPSHOT_DIR") + QStringLiteral("/why-pane.png"));
 
