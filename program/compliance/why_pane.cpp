@@ -1,6 +1,7 @@
 #include "compliance/why_pane.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
@@ -73,7 +74,14 @@ bool WhyPane::eventFilter(QObject *watched, QEvent *event)
 void WhyPane::measureRows()
 {
     // The Reason column takes what the other two leave of the viewport.
-    const int width = list_->viewport()->width() - list_->columnWidth(0) - list_->columnWidth(2) - 8;
+    // The other two fit their contents, which may not be laid out yet.
+    const auto taken = [this](int column) {
+        int widest = list_->header()->sectionSizeHint(column);
+        for (int i = 0; i < list_->topLevelItemCount(); ++i)
+            widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->topLevelItem(i)->text(column)) + 12);
+        return std::max(list_->columnWidth(column), widest);
+    };
+    const int width = list_->viewport()->width() - taken(0) - taken(2) - 8;
     if (width <= 0)
         return;
     const QFontMetrics metrics = list_->fontMetrics();
