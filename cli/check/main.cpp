@@ -3,18 +3,20 @@
 //   velmora-check check FILE... [--json] [--dangerous-first]
 //                 [--no-id-on-placards] [--placard-all]
 //                 [--ruleset N | --date YYYY-MM-DD]
-//                 [--pdf OUT.pdf [--paper letter|a4]]
+//                 [--pdf OUT.pdf [--paper letter|a4]] [--explain]
 //   velmora-check search TEXT [--by name|class|id] [--date YYYY-MM-DD]
 //   velmora-check show ID|PID [--json] [--date YYYY-MM-DD]
 //
 // Exit status of check: 0 legal, 1 illegal, 2 cannot be determined (the
 // worst over all files), 3 bad input or a PDF that cannot be written.
 #include "check/compliance_report.h"
+#include "check/explain_report.h"
 #include "check/pdf_report.h"
 #include "check/table_report.h"
 #include "check/truckload_reader.h"
 
 #include "report_reader.h"
+#include "report_reasons.h"
 
 #include "dravlen.h"
 #include "frontend/holders.h"
@@ -42,7 +44,7 @@ constexpr int kBadInput = 3;
 const char kUsage[] =
     "usage: velmora-check check FILE... [--json] [--dangerous-first] [--no-id-on-placards]\n"
     "                     [--placard-all] [--ruleset N | --date YYYY-MM-DD]\n"
-    "                     [--pdf OUT.pdf [--paper letter|a4]]\n"
+    "                     [--pdf OUT.pdf [--paper letter|a4]] [--explain]\n"
     "       velmora-check search TEXT [--by name|class|id] [--date YYYY-MM-DD]\n"
     "       velmora-check show ID|PID [--json] [--date YYYY-MM-DD]\n"
     "       velmora-check --help | --version\n";
@@ -186,7 +188,7 @@ int Worse(int a, int b)
 
 int Check(const std::vector<std::string> &args)
 {
-    bool json = false, dangerousFirst = false, noIds = false, placardAll = false;
+    bool json = false, dangerousFirst = false, noIds = false, placardAll = false, explain = false;
     int ruleset = -1;
     std::optional<Day> day;
     std::string pdf;
@@ -198,6 +200,7 @@ int Check(const std::vector<std::string> &args)
         else if (a == "--dangerous-first") dangerousFirst = true;
         else if (a == "--no-id-on-placards") noIds = true;
         else if (a == "--placard-all") placardAll = true;
+        else if (a == "--explain") explain = true;
         else if (a == "--ruleset") {
             const std::optional<int> n = i + 1 < args.size() ? WholeNumberOption(args[++i], 0, 42) : std::nullopt;
             if (!n) {
@@ -285,6 +288,8 @@ int Check(const std::vector<std::string> &args)
         nlohmann::json report = velmora::check::DescribeTruckload(engine.get(), file);
         if (named)
             report["name"] = name;   // as given, UTF-8
+        if (explain)
+            velmora::check::AddReasons(engine.get(), report);
         verdict = Worse(verdict, velmora::check::LegalityOf(report));
         if (json) {
             // A file name that is not UTF-8 is shown with replacement
@@ -301,10 +306,12 @@ int Check(const std::vector<std::string> &args)
             }
             put(text);
         } else {
-            put(velmora::check::FormatTruckload(report));
+            put(velmora::check::FormatTruckload(report) + velmora::check::FormatReasons(report));
         }
         if (!pdf.empty()) {
             printed.push_back(velmora::reports::readTruckloadReport(engine.get()));
+            if (explain)
+                velmora::reports::readAllReasons(engine.get(), printed.back());
             if (printed.back().truckId.isEmpty())
                 printed.back().truckId = QString::fromStdString(file);
         }

@@ -37,7 +37,8 @@ std::string WritePdfReport(const std::vector<reports::TruckloadReport> &truckloa
     reports::PrintJob job;
     for (const reports::TruckloadReport &truckload : truckloads) {
         const QString footer = truckload.truckId.isEmpty() ? QString() : QStringLiteral("Truck ID: ") + truckload.truckId;
-        job.push_back({reports::truckloadReportHtml(truckload, {true, false, true}, printedAt),
+        // The reasons page appears when --explain read the reasons.
+        job.push_back({reports::truckloadReportHtml(truckload, {true, false, true, true}, printedAt),
                        reports::truckloadPictures(truckload), footer, {}});
     }
     const QString error =

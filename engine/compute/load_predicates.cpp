@@ -4,14 +4,42 @@
 // are read in pounds.
 #include "dravlen.h"
 
+#include "compute/load_figures.h"
+
 namespace {
 
-// 172.504(c): below 1,000 kg (2,205 lb) aggregate gross weight.
+// 172.504(b): 1,000 kg (2,205 lb) aggregate gross weight of one category.
 constexpr uint32_t kDangerousLimit = 2205;
-// 172.504(c)(1)(ii) and 172.313(c): the "8,820 pounds" of one material.
-constexpr uint32_t k8820 = 8820;
 
 } // namespace
+
+namespace dravlen {
+
+uint64_t SingleMaterialPounds(const Load *load)
+{
+    uint64_t total = 0;
+    for (uint32_t i = 0; i < load->itemCount; ++i)
+        if (!ExemptFromMarking_Hazmat(&load->items[i]))
+            total += GetWeight_Hazmat(&load->items[i], 0);
+    return total;
+}
+
+uint64_t InhalationMaterialPounds(const Load *load, uint32_t p)
+{
+    const Hazmat *item = &load->items[p];
+    uint64_t total = 0;
+    bool bulk = false;
+    for (uint32_t k = 0; k < load->itemCount; ++k) {
+        const Hazmat *same = &load->items[k];
+        if (same->pid != item->pid || IsLimitedQuantity_Hazmat(same))
+            continue;
+        total += GetWeight_Hazmat(same, 0);
+        bulk = bulk || IsBulkPackaging_Hazmat(same);
+    }
+    return bulk ? 0 : total;  // a bulk PIH package shows its own ID number
+}
+
+} // namespace dravlen
 
 extern "C" {
 
@@ -23,7 +51,6 @@ DRAVLEN_API int Is8820Allowed_Load(const Load *load)
     if (load->itemCount == 0)
         return 0;
     const int firstPid = load->items[0].pid;
-    uint64_t total = 0;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const Hazmat *item = &load->items[i];
         if (item->pid != firstPid)
@@ -31,10 +58,8 @@ DRAVLEN_API int Is8820Allowed_Load(const Load *load)
         if (IsBulkPackaging_Hazmat(item) || IsLimitedQuantity_Hazmat(item) ||
             IsExceptedQuantity_Hazmat(item))
             return 0;
-        if (!ExemptFromMarking_Hazmat(item))
-            total += GetWeight_Hazmat(item, 0);
     }
-    return total >= k8820 ? 1 : 0;
+    return dravlen::SingleMaterialPounds(load) >= dravlen::kSingleMaterialPounds ? 1 : 0;
 }
 
 // 172.504(b): DANGEROUS may replace the placards of two or more Table 2
@@ -70,18 +95,8 @@ DRAVLEN_API int GetGreatestPIH_Vehicle(const Load *load)
         const char zone = GetHazardZone_Hazmat(item);
         if (!GetPIH_Hazmat(item) || (zone != 'A' && zone != 'B'))
             continue;
-        uint64_t total = 0;
-        bool bulk = false;
-        for (uint32_t k = 0; k < load->itemCount; ++k) {
-            const Hazmat *same = &load->items[k];
-            if (same->pid != item->pid || IsLimitedQuantity_Hazmat(same))
-                continue;
-            total += GetWeight_Hazmat(same, 0);
-            bulk = bulk || IsBulkPackaging_Hazmat(same);
-        }
-        if (bulk)
-            total = 0;  // a bulk PIH package shows its own ID number
-        if (total < kDangerousLimit)
+        const uint64_t total = dravlen::InhalationMaterialPounds(load, p);
+        if (total < dravlen::kInhalationMaterialPounds)
             continue;
         if (held < 0 || (zone == 'A' && heldZone == 'B')) {
             heldZone = zone;

@@ -20,12 +20,6 @@ namespace dravlen {
 
 namespace {
 
-// 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
-constexpr uint64_t kTable2Aggregate = 1001;
-// 172.504(b): DANGEROUS may not stand for a category of 1,000 kg (2,205
-// pounds) or more loaded at one facility.
-constexpr uint64_t kDangerousCategoryLimit = 2205;
-
 // Marking types of the identification numbers.
 constexpr int kMarkSingleMaterial = 1; // 172.301(a)(3)
 constexpr int kMarkInhalation = 2;     // 172.313(c)
@@ -230,20 +224,6 @@ void CoverWithDangerous(Output *out, const Hazmat *item)
     }
 }
 
-// 172.301(a)(3): the single material whose number the vehicle shows, when
-// the shipper declared 8,820 pounds or more of one material.
-int FindSingleMaterialItem(Engine *engine)
-{
-    Load *load = &engine->load;
-    if (!Has8820Criteria_Load(load) || !Is8820Allowed_Load(load))
-        return -1;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (!ExemptFromMarking_Hazmat(Item(engine, i)))
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 // An identification number either on the placard itself or, with ID
 // placards off, on a separate orange panel beside a placard without it.
 void PlacardWithNumber(Engine *engine, const Hazmat *item, int markingType)
@@ -330,6 +310,44 @@ void CheckRadioactive(Engine *engine)
 }
 
 } // namespace
+
+int FindSingleMaterialItem(Engine *engine)
+{
+    Load *load = &engine->load;
+    if (!Has8820Criteria_Load(load) || !Is8820Allowed_Load(load))
+        return -1;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (!ExemptFromMarking_Hazmat(Item(engine, i)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+uint64_t UraniumHexafluoridePounds(Engine *engine)
+{
+    uint64_t total = 0;
+    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
+        const Hazmat *item = Item(engine, i);
+        if (IdIs(item, "UN2977") || IdIs(item, "UN2978"))
+            total += Pounds(item);
+    }
+    return total;
+}
+
+Table2Figures ReadTable2Figures(Engine *engine)
+{
+    const std::vector<Table2Item> items = ReadTable2(engine);
+    Table2Figures f;
+    f.aggregate = Table2Pounds(items);
+    for (uint32_t i = 0; i < items.size(); ++i) {
+        f.placardable.push_back(items[i].placardable);
+        f.subsidiary.push_back(items[i].subsidiary);
+        f.bulk.push_back(items[i].bulk);
+        f.category.push_back(items[i].category);
+        f.categoryPounds.push_back(CategoryPounds(items, i));
+    }
+    return f;
+}
 
 void AddPlacard(Output *out, const Hazmat *item, int markingType)
 {
@@ -505,12 +523,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
     const std::vector<Table2Item> table2Items = ReadTable2(engine);
     const std::map<int, uint64_t> categoryTotals = CategoryTotals(table2Items);
     const uint64_t table2 = Table2Pounds(table2Items);
-    uint64_t fissileUf6 = 0;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IdIs(item, "UN2977") || IdIs(item, "UN2978"))
-            fissileUf6 += Pounds(item);
-    }
+    const uint64_t fissileUf6 = UraniumHexafluoridePounds(engine);
 
     // 172.504(e) Table 1: any quantity.
     for (uint32_t i = 0; i < load->itemCount; ++i) {

@@ -4,7 +4,39 @@
 
 #include "dravlen.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace dravlen {
+
+// 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
+constexpr uint64_t kTable2Aggregate = 1001;
+// 172.504(b): DANGEROUS may not stand for a category of 1,000 kg (2,205
+// pounds) or more loaded at one facility.
+constexpr uint64_t kDangerousCategoryLimit = 2205;
+
+// The 172.504(b) and (c) figures exactly as the placarding reads them: for
+// each item, whether it is a Table 2 material not excepted from placarding,
+// whether it has a placardable subsidiary hazard, its category (primary
+// class * 256 + division; -1 without a row) and the total weight of the
+// placardable Table 2 materials of that category; and the aggregate of the
+// placardable Table 2 materials without a placardable subsidiary.
+struct Table2Figures {
+    uint64_t aggregate = 0;
+    std::vector<bool> placardable;
+    std::vector<bool> subsidiary;
+    std::vector<bool> bulk;
+    std::vector<int> category;
+    std::vector<uint64_t> categoryPounds;
+};
+Table2Figures ReadTable2Figures(Engine *engine);
+
+// 172.505(b): the weight of uranium hexafluoride (UN2977, UN2978) aboard.
+uint64_t UraniumHexafluoridePounds(Engine *engine);
+
+// 172.301(a)(3): the item whose number the vehicle shows as the single
+// material of 8,820 pounds or more the shipper declared, or -1.
+int FindSingleMaterialItem(Engine *engine);
 
 // Recomputes the truckload's summary flags (all gasoline, all fuel oil, all
 // one PID, any bulk, any bulk inhalation hazard).

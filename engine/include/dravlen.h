@@ -1299,6 +1299,57 @@ DRAVLEN_API int GetRulesetInForce_HazData(int year, int month, int day);
  * ruleset: it stays until the next switch. */
 DRAVLEN_API int SetRulesetInForce_Engine(Engine *engine, int year, int month, int day);
 
+/* ======================================================================
+ * Explanation: why a computed truckload needs what it needs
+ *
+ * On request, after Calculate_Engine, the engine explains one placarding
+ * option: for each placard the rule and the figures that required or
+ * allowed it, for each material without a placard why none is needed,
+ * whether DANGEROUS is offered, each identification number display and
+ * marking, each segregation finding and the hazmat safety permit.  Each line
+ * has a kind, a one-line UTF-8 text with its figures ("Table 2 aggregate
+ * 1,200 lb ≥ 1,001 lb"), a citation ("49 CFR 172.504(c)") and the indexes of
+ * the items it is about.  Calculate_Engine never builds explanations.
+ * ====================================================================== */
+
+/* GetKind_Explanation. */
+typedef enum DravlenReasonKind {
+    REASON_PLACARD = 1,             /* a placard of the option and what requires or allows it */
+    REASON_NO_PLACARD = 2,          /* a material that needs no placard, and why */
+    REASON_DANGEROUS = 3,           /* DANGEROUS offered or not (172.504(b)) */
+    REASON_IDENTIFICATION_NUMBER = 4, /* an identification number on a placard or orange panel */
+    REASON_MARKING = 5,             /* any other marking of the option */
+    REASON_SEGREGATION = 6,         /* a finding of 177.848 or another loading rule */
+    REASON_PERMIT = 7,              /* the hazmat safety permit (385.403) */
+    REASON_NOTICE = 8               /* any other message of the calculation */
+} DravlenReasonKind;
+
+typedef struct DravlenExplanation DravlenExplanation;
+
+/* Explains option index (0-based) of the engine's last Calculate_Engine,
+ * which the caller must not have changed the truckload since.  The current
+ * option is left as it was.  Caller frees with Free_Explanation; null when
+ * index is not an option or memory runs out. */
+DRAVLEN_API DravlenExplanation *Explain_Engine(Engine *engine, int index);
+/* Releases an explanation; null is accepted. */
+DRAVLEN_API void Free_Explanation(DravlenExplanation *explanation);
+/* The number of lines; 0 for null. */
+DRAVLEN_API int GetCount_Explanation(const DravlenExplanation *explanation);
+/* Line i's DravlenReasonKind; 0 outside 0..count-1. */
+DRAVLEN_API int GetKind_Explanation(const DravlenExplanation *explanation, int i);
+/* Line i's text and citation ("" when it has none): library-owned, valid
+ * until Free_Explanation; null outside 0..count-1. */
+DRAVLEN_API const char *GetText_Explanation(const DravlenExplanation *explanation, int i);
+DRAVLEN_API const char *GetCitation_Explanation(const DravlenExplanation *explanation, int i);
+/* The items line i is about: their number, and the truckload index of the
+ * n-th (-1 outside the ranges). */
+DRAVLEN_API int GetItemCount_Explanation(const DravlenExplanation *explanation, int i);
+DRAVLEN_API int GetItem_Explanation(const DravlenExplanation *explanation, int i, int n);
+/* The index of the option's placard (as GetPlacardPointer_Output counts
+ * them) that line i explains or whose number it explains; -1 for any other
+ * line or outside 0..count-1. */
+DRAVLEN_API int GetPlacard_Explanation(const DravlenExplanation *explanation, int i);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,5 +1,7 @@
 #include "report_html.h"
 
+#include "report_reasons.h"
+
 #include <QStringList>
 
 namespace velmora::reports {
@@ -219,6 +221,13 @@ QString truckloadReportHtml(const TruckloadReport &report, const TruckloadReport
         }
     } else if (report.currentOption >= 0 && report.currentOption < count) {
         optionBlock(page, report, report.currentOption, style);
+    }
+    if (style.reasons) {
+        // The reasons start a new page: a spacing line left at the foot of
+        // the last one would otherwise make a page of its own.
+        while (!page.isEmpty() && page.last() == QLatin1String("<BR>"))
+            page.removeLast();
+        page << reasonsSection(report, style.allOptions);
     }
     wrap(page);
     return page.join(QLatin1Char('\n'));

@@ -16,6 +16,7 @@ struct TruckloadReportStyle {
     bool allOptions = false;     // every placarding option, else the current one
     bool showAllowed = false;    // the "Allowed Placards" column
     bool detailed = false;       // vehicle, rules, legality, permit, citations
+    bool reasons = false;        // the reasons page of the options shown (report_reasons.h)
 };
 
 // The two first lines of every report's header.

@@ -33,11 +33,19 @@ struct ReportMessage {
     QString citation;        // citation key, empty when none
 };
 
+// One line of the explanation of an option (the reasons page).
+struct ReportReason {
+    QString about;           // "placard", "no placard", "permit", ...
+    QString text;            // the rule with its figures
+    QString citation;        // "49 CFR 172.504(c)", or empty
+};
+
 struct PlacardingOption {
     std::vector<ReportPlacard> placards;
     std::vector<ReportPlacard> allowed;
     std::vector<ReportMarking> markings;
     std::vector<ReportMessage> messages;
+    std::vector<ReportReason> reasons;   // filled on request (report_reasons.h)
 };
 
 // Manifest columns: ID, PSN, Class, PG, Permit, Weight, Packaging, PIH.

@@ -9,6 +9,7 @@
 #include "compliance/placard_board.h"
 #include "compliance/placard_picture.h"
 #include "compliance/verdict_bar.h"
+#include "compliance/why_pane.h"
 
 #include "dravlen.h"
 
@@ -195,6 +196,9 @@ ComplianceView::ComplianceView(QWidget *parent) : QWidget(parent)
     findingsScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lower->addWidget(findingsScroll_, 1);
     v->addLayout(lower, 55);
+    whyPane_ = new WhyPane(this);
+    v->addWidget(whyPane_, 30);
+    connect(whyPane_, &WhyPane::citationClicked, this, [this](const QString &key) { citationClicked(key); });
 
     connect(previousButton_, &QPushButton::clicked, this, [this] { showOption(option_ - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showOption(option_ + 1); });
@@ -257,6 +261,7 @@ void ComplianceView::showOption(int n)
     markings_.setMarkings(results.markings);
     messages_ = results.messages;
     findings_->setFindings(messages_);
+    whyPane_->setReasons(frontend::explainOption(engine_, n - 1));
 
     const bool several = optionCount_ >= 2;
     multipleNote_->setVisible(several);
@@ -292,6 +297,10 @@ void ComplianceView::showPlacardInfo(int i)
     const PlacardPicture *picture = valid ? FindPlacardPictureByKey(all[static_cast<size_t>(i)].pictureKey) : nullptr;
     showInfo(QStringLiteral("IDI_CPD_PLACARD"), QStringLiteral("Placard"),
              valid ? placardHoverText(all[static_cast<size_t>(i)]) : QString());
+    // Why the placard is there: its reasons as the tooltip, its rows
+    // marked in the Why? pane.
+    board_->setToolTip(whyPane_->placardReasonsText(i));
+    whyPane_->markPlacard(i);
     if (!picture)
         return;
     const QString resource = QString::fromLatin1(picture->resource);
@@ -312,6 +321,8 @@ void ComplianceView::showFindingInfo(const MessageEntry *finding)
 
 void ComplianceView::resetInfo()
 {
+    board_->setToolTip(QString());
+    whyPane_->markPlacard(-1);
     infoIcon_->setPixmap(QIcon(QStringLiteral(":/icons/compliance.svg")).pixmap(32, 32));
     infoIconResource_.clear();
     infoTitle_->setText(QStringLiteral("Compliance"));

@@ -25,6 +25,7 @@ namespace velmora {
 
 class FindingsPanel;
 class VerdictBar;
+class WhyPane;
 class MarkingStrip;
 
 class ComplianceView : public QWidget {
@@ -59,6 +60,7 @@ public:
     // The picture the information panel shows: its resource name.
     QString infoIcon() const { return infoIconResource_; }
     VerdictBar *verdictBar() const { return verdictBar_; }
+    WhyPane *whyPane() const { return whyPane_; }
     QString infoText() const;   // as the vocabulary gives it ("\n" line breaks)
     QString navigatorText() const;
     bool navigatorVisible() const;
@@ -96,6 +98,7 @@ private:
     QLabel *infoIcon_ = nullptr;
     QString infoIconResource_;
     VerdictBar *verdictBar_ = nullptr;
+    WhyPane *whyPane_ = nullptr;
     QScrollArea *findingsScroll_ = nullptr;
     QLabel *infoTitle_ = nullptr;
     QLabel *infoText_ = nullptr;

@@ -6,6 +6,7 @@
 #include "report_document.h"
 #include "report_html.h"
 #include "report_reader.h"
+#include "report_reasons.h"
 
 #include "check/truckload_reader.h"
 
@@ -51,7 +52,9 @@ TruckloadReport sampleReport(const QString &sample)
     ReportEngine engine;
     velmora::check::ReadTruckloadJson(engine.get(), file.readAll().toStdString(), sample.toStdString());
     Calculate_Engine(engine.get());
-    return readTruckloadReport(engine.get());
+    TruckloadReport report = readTruckloadReport(engine.get());
+    readAllReasons(engine.get(), report);
+    return report;
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -119,6 +122,8 @@ class ReportPagesTest : public QObject {
 private slots:
     void truckloadReport_data();
     void truckloadReport();
+    void reasonsPage_data();
+    void reasonsPage();
     void certificationPage_data();
     void certificationPage();
     void longTruckloadBreaksAcrossPages_data();
@@ -191,6 +196,62 @@ void ReportPagesTest::truckloadReport()
     const QStringList images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(images.size(), 2);   // the two heading lines of the listing
+}
+
+// The reasons page: asked for, it starts on a page of its own after the
+// options, with the rule, figures and citation of each reason of the options
+// shown; not asked for, nothing of it is printed.
+void ReportPagesTest::reasonsPage_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<bool>("allOptions");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("mixed freight, every option")
+        << "mixed-table2" << true
+        << QStringList{"Placarding option 1 of 2", "Placarding option 2 of 2",
+                       "FLAMMABLE for UN1993 (Class 3): Table 2 aggregate 1,400 lb ≥ 1,001 lb",
+                       "DANGEROUS: in place of the Table 2 placards of Class 8 800 lb, Class 3 600 lb", "49 CFR 172.504(b)",
+                       "177.848(d) table, 2.3 (UN1017) with 8 (UN1830)"}
+        << QStringList{};
+    QTest::newRow("under 1,001 pounds, current option")
+        << "under-1001" << false
+        << QStringList{"Placarding option 1 of 1", "no placard",
+                       "UN1830 (Class 8), 500 lb: Table 2 aggregate 900 lb < 1,001 lb", "No hazmat safety permit"}
+        << QStringList{};
+    QTest::newRow("gasoline, current option only")
+        << "gasoline-cargo-tank" << false
+        << QStringList{"Placarding option 1 of 3", "1203 on the FLAMMABLE placard: in bulk packaging (3,000 lb)"}
+        << QStringList{"Placarding option 2 of 3"};
+}
+
+void ReportPagesTest::reasonsPage()
+{
+    QFETCH(QString, sample);
+    QFETCH(bool, allOptions);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, absent);
+    const TruckloadReport report = sampleReport(sample);
+    const QString tag = fileTag(QString::fromLatin1(QTest::currentDataTag()));
+    const QString without = writeJob({truckloadDocument(report, {allOptions, false, true})}, dir_, tag + "-plain");
+    const QString with = writeJob({truckloadDocument(report, {allOptions, false, true, true})}, dir_, tag);
+    const auto squeezed = [](QString t) { return t.remove(QRegularExpression(QStringLiteral("\\s+"))); };
+    QVERIFY(!pdfText(without).contains(QStringLiteral("Why:")));
+    const int pages = pdfPages(with);
+    QVERIFY(pages >= 2);
+    // A page of its own, and no page left blank before it.
+    const QString last = squeezed(pdfText(with, pages));
+    QVERIFY2(last.startsWith(squeezed(QStringLiteral("Why: the rules and figures behind this report"))), qPrintable(last));
+    QString text;
+    for (int page = 1; page <= pages; ++page) {
+        const QString pageText = squeezed(pdfText(with, page));
+        QVERIFY2(pageText.size() > 60, qPrintable(QStringLiteral("page %1 is blank").arg(page)));
+        text += pageText;
+    }
+    for (const QString &e : expected)
+        QVERIFY2(last.contains(squeezed(e)), qPrintable(e + QStringLiteral(" missing from: ") + last));
+    for (const QString &a : absent)
+        QVERIFY2(!last.contains(squeezed(a)), qPrintable(a + QStringLiteral(" should not be printed")));
 }
 
 void ReportPagesTest::certificationPage_data()
