@@ -106,10 +106,16 @@ def blocks(lines):
 
 # ---- groff -man -----------------------------------------------------------
 
+def non_ascii(text):
+    """Characters beyond ASCII as groff's Unicode escapes ("≥" as \\[u2265]):
+    groff reads its input as Latin-1 unless told otherwise."""
+    return "".join(c if ord(c) < 128 else "\\[u%04X]" % ord(c) for c in text)
+
+
 def roff_text(text):
     """Escapes plain text for groff: backslashes, and lines that begin with
     a control character."""
-    text = text.replace("\\", "\\e")
+    text = non_ascii(text.replace("\\", "\\e"))
     return "\n".join(("\\&" + l) if l.startswith((".", "'")) else l for l in text.split("\n"))
 
 
@@ -135,7 +141,7 @@ def roff_inline(text):
 
 
 def roff_code_line(line):
-    line = line.replace("\\", "\\e").replace("-", "\\-")
+    line = non_ascii(line.replace("\\", "\\e").replace("-", "\\-"))
     return ("\\&" + line) if line.startswith((".", "'")) else line
 
 

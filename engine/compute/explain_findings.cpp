@@ -203,8 +203,12 @@ void ExplainPermit(Engine *engine, std::vector<Reason> &out)
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const Hazmat *item = &load->items[i];
         const HazDiv d = Hazard(item, 0);
+        // 385.403(b) counts net explosive mass: the item's own figure when
+        // it is given, its gross weight (an upper bound) otherwise.
+        double net = 0;
         if (d.hazClass == 1 && d.division >= 1 && d.division <= 3)
-            divisionPounds[d.division - 1] += Pounds(item);
+            divisionPounds[d.division - 1] +=
+                GetNetExplosiveMass_Hazmat(item, 0, &net) ? static_cast<long>(net + 0.5) : Pounds(item);
         const std::string name = ItemName(item);
         const std::string zone(1, static_cast<char>(GetHazardZone_Hazmat(item)));
         std::string text;
@@ -238,10 +242,31 @@ void ExplainPermit(Engine *engine, std::vector<Reason> &out)
                    ", in bulk packaging: permit may be required (capacity of 13,248 L or more)";
             citation = "49 CFR 385.403(e)";
             break;
-        default:
+        case 7:
             text = name + ": methane in bulk packaging: permit may be required (capacity of 13,248 L or more)";
             citation = "49 CFR 385.403(f)";
             break;
+        // The item's quantity facts settle the paragraphs above.
+        case PERMIT_EXPLOSIVES_NET_MASS:
+            text = name + ": Division " + std::to_string(d.hazClass) + "." + std::to_string(d.division) +
+                   " net explosive mass above 25 kg (55 lb): permit required";
+            citation = "49 CFR 385.403(b)";
+            break;
+        case PERMIT_ZONE_A_PACKAGE:
+            text = name + ": poisonous by inhalation, hazard zone A, more than 1 L per package: permit required";
+            citation = "49 CFR 385.403(c)";
+            break;
+        case PERMIT_ZONE_C_D_CAPACITY:
+            text = name + ": poisonous by inhalation, hazard zone " + zone +
+                   ", bulk packaging of 13,248 L (3,500 gallons) or more: permit required";
+            citation = "49 CFR 385.403(e)";
+            break;
+        case PERMIT_METHANE_CAPACITY:
+            text = name + ": methane in bulk packaging of 13,248 L (3,500 gallons) or more: permit required";
+            citation = "49 CFR 385.403(f)";
+            break;
+        default:
+            continue;
         }
         any = true;
         out.push_back({REASON_PERMIT, text, citation, {i}});

@@ -337,6 +337,7 @@ uint64_t UraniumHexafluoridePounds(Engine *engine)
 Table2Figures ReadTable2Figures(Engine *engine)
 {
     const std::vector<Table2Item> items = ReadTable2(engine);
+    const std::map<int, uint64_t> totals = CategoryTotals(items);
     Table2Figures f;
     f.aggregate = Table2Pounds(items);
     for (uint32_t i = 0; i < items.size(); ++i) {
@@ -344,7 +345,7 @@ Table2Figures ReadTable2Figures(Engine *engine)
         f.subsidiary.push_back(items[i].subsidiary);
         f.bulk.push_back(items[i].bulk);
         f.category.push_back(items[i].category);
-        f.categoryPounds.push_back(CategoryPounds(items, i));
+        f.categoryPounds.push_back(CategoryPounds(totals, items, i));
     }
     return f;
 }

@@ -16,6 +16,7 @@ SOURCE = """# tool(1) -- does a thing
 ## Description
 
 Reads `a-b` files.
+Totals ≥ 1,001 lb.
 .dot at a line start, a back\\\\slash, 'quote start.
 
 - `--fast`: goes fast.
@@ -56,6 +57,7 @@ class ManPageTest(unittest.TestCase):
             (".SH SYNOPSIS", "sections in capitals"),
             ("tool run FILE... [\\-\\-fast]", "code: hyphens are minus signs"),
             ("Reads \\fB\\%a\\-b\\fR files.", "inline code bold, unhyphenated"),
+            ("Totals \\[u2265] 1,001 lb.", "beyond ASCII as a Unicode escape"),
             ("\\&.dot at a line start, a back\\e\\eslash, 'quote start.", "control character and backslash"),
             (".TP", "a term becomes a tagged paragraph"),
             ("\\fB\\%\\-\\-fast\\fR", "the term"),

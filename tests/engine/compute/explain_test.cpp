@@ -162,6 +162,17 @@ const Case kCases[] = {
     {"NoPermit_TheFactsItLacks", {{kAcetone, -1, 500}}, {}, 0,
      {{REASON_PERMIT, "49 CFR 385.403", {"No hazmat safety permit"}, {}}},
      {}},
+    // 385.403(b) turns on net explosive mass: 100 lb gross leaves it open
+    // until the item's net figure settles it either way.
+    {"PermitExplosives_GrossOnly", {{kBlastingA, -1, 100}}, {}, 0,
+     {{REASON_PERMIT, "49 CFR 385.403(b)", {"UN0081", "100 lb", "permit may be required"}, {0}}},
+     {}},
+    {"PermitExplosives_NetAbove25kg", {{kBlastingA, -1, 100, 0, {}, 0, 0, 30.0}}, {}, 0,
+     {{REASON_PERMIT, "49 CFR 385.403(b)", {"UN0081", "net explosive mass above 25 kg", "permit required"}, {0}}},
+     {}},
+    {"PermitExplosives_NetAt20kg", {{kBlastingA, -1, 100, 0, {}, 0, 0, 20.0}}, {}, 0,
+     {{REASON_PERMIT, "49 CFR 385.403", {"No hazmat safety permit", "Division 1.1 44 lb ≤ 55 lb"}, {}}},
+     {"49 CFR 385.403(b)"}},
 };
 
 class Explanation : public ::testing::TestWithParam<Case> {};

@@ -34,6 +34,7 @@ struct ItemRow {
     std::vector<unsigned> exemptions = {};
     char radiation = 0;     // 'N', '1', '2', '3', 'H'; 0 leaves it
     uint32_t transportIndex = 0; // tenths
+    double netExplosiveKg = 0;   // net explosive mass given for the item; 0: absent
 };
 
 struct Switches {
@@ -130,6 +131,9 @@ public:
             ASSERT_EQ(GetRadiationClassification_Hazmat(&item), row.radiation);
         }
         SetTransportIndex_Hazmat(&item, row.transportIndex);
+        if (row.netExplosiveKg > 0) {
+            ASSERT_EQ(SetNetExplosiveMass_Hazmat(&item, row.netExplosiveKg, 1), 1) << "PID " << row.pid;
+        }
         Add_Load(load(), &item);
         Reset_Hazmat(&item, 0);
     }

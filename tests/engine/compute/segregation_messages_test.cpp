@@ -67,6 +67,10 @@ const CodeCase kCodes[] = {
     {46, 6, "49cfr385.403(f)", "13,248 L (3,500 gallons).", 1},
     {47, 1, "49cfr177.835(g)", "No detonator assembly or booster with detonator may be transported", 1},
     {48, 4, "49cfr172.322(d)(3)", "a CLASS 9 placard, if displayed, makes it unnecessary.", 1},
+    {49, 5, "49cfr385.403(b)", "the vehicle carries more than 25 kg (55 lb) net explosive mass", 1},
+    {50, 5, "49cfr385.403(c)", "there is more than one liter of hazmat per package.", 1},
+    {51, 5, "49cfr385.403(e)", "it is shipped in packaging having a capacity equal to or greater than 13,248 L", 1},
+    {52, 5, "49cfr385.403(f)", "it is shipped in bulk packaging having a capacity equal to or greater", 1},
 };
 
 class MessageCode : public ::testing::TestWithParam<CodeCase> {};
@@ -105,7 +109,7 @@ TEST(MessageTable, ListsEveryCodeOnceAndNothingElse)
     ASSERT_EQ(n, static_cast<int>(std::size(kCodes)));
     for (int i = 0; i < n; ++i)
         EXPECT_EQ(t[i].code, kCodes[i].code);
-    for (int code : {0, 3, 4, 5, 30, 31, 39, 49})
+    for (int code : {0, 3, 4, 5, 30, 31, 39, 53})
         EXPECT_EQ(FindMessageDef(code), nullptr) << code;
     HazSeg m;
     EXPECT_FALSE(BuildSegregationMessage(MessageSubject{}, kNoFinding, &m));
