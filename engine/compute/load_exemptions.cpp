@@ -60,7 +60,7 @@ DRAVLEN_API int ExemptFromSegregationForLoad_Hazmat(const Hazmat *item, const Lo
     // 173.159(d) and 173.320 exceptions.
     if (Has(item, 1) || Has(item, 3))
         return 1;
-    // Regulated only by air or vessel (172.102(b)(2), (b)(8)), unless a
+    // Regulated only by air or vessel (172.101(b)(2), (b)(6)), unless a
     // hazardous substance or hazardous waste.
     if ((Has(item, 4) || Has(item, 5) || Has(item, 6)) && !IsHazardousSubstance_Hazmat(item) &&
         !IsHazardousWaste_Hazmat(item))

@@ -43,8 +43,8 @@ bool ExemptionAllowedForLoad(const Hazmat *item, const Load *load, unsigned n)
     case 3:                                                   // 173.320
         return IDIsOneOf(id, {"UN1003", "UN1073", "UN1913", "UN1951", "UN1963", "UN1970",
                          "UN1977", "UN2591"});
-    case 4: return HasSymbol(item, "A");                      // 172.102(b)(2)
-    case 5: return HasSymbol(item, "W");                      // 172.102(b)(8)
+    case 4: return HasSymbol(item, "A");                      // 172.101(b)(2)
+    case 5: return HasSymbol(item, "W");                      // 172.101(b)(6)
     case 6: return HasSymbol(item, "A") && HasSymbol(item, "W");
     case 7: return IDIsOneOf(id, {"UN1044"});                      // 173.309
     case 8: return true;                                      // ORM-D

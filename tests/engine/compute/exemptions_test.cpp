@@ -159,9 +159,9 @@ TEST_F(Truckload, SegregationExemptionRules)
         int exempt;
     };
     const Case cases[] = {
-        {"172.102(b)(2) not regulated but by aircraft", {"UN1910"}, 4, false, 1},
-        {"172.102(b)(2) unless a hazardous substance", {"UN1910"}, 4, true, 0},
-        {"172.102(b)(2) exemption not claimed", {"UN1910"}, 0, false, 0},
+        {"172.101(b)(2) not regulated but by aircraft", {"UN1910"}, 4, false, 1},
+        {"172.101(b)(2) unless a hazardous substance", {"UN1910"}, 4, true, 0},
+        {"172.101(b)(2) exemption not claimed", {"UN1910"}, 0, false, 0},
         {"172.102(30) sulfur not in bulk", {"UN1350"}, 0, false, 1},
         {"172.102(30) sulfur in bulk", {"UN1350", nullptr, -1, 0, 0, true}, 0, false, 0},
         {"172.102(30) sulfur in bulk formed to a shape", {"UN1350", nullptr, -1, 0, 0, true}, 9, false, 1},
