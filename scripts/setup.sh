@@ -12,7 +12,7 @@ packages=(
   poppler-utils
   clang libclang-rt-dev
   python3 groff-base
-  dpkg-dev librsvg2-bin desktop-file-utils appstream imagemagick x11-utils xdotool
+  dpkg-dev file librsvg2-bin desktop-file-utils appstream imagemagick x11-utils xdotool
 )
 
 missing=()
