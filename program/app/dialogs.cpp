@@ -26,6 +26,8 @@ QString Dialogs::fileName(FileDialogMode mode, const QString &filter, const QStr
     QFileDialog dialog(parent, QString(), startPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(filter.contains(QLatin1String("csv")) ? QStringLiteral("csv") : QStringLiteral("vlm"));
+    if (mode == FileDialogMode::SaveTruckload)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                  : QString();
 }

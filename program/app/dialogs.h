@@ -24,7 +24,9 @@ struct TruckIdQuestion {
     bool offerDefaultId = false;   // an empty field takes the date-time stamp
 };
 
-enum class FileDialogMode { Open, Save };
+// Save asks before replacing a file; SaveTruckload leaves that question to
+// the caller, which asks it in the program's own words.
+enum class FileDialogMode { Open, Save, SaveTruckload };
 
 class Dialogs {
 public:

@@ -2,7 +2,10 @@
 
 #include "dravlen.h"
 #include "frontend/file_io.h"
+#include "saved/saved_list.h"
+#include "saved/truck_id_dialog.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -113,6 +116,16 @@ QString SavedStore::pathFor(const QString &name) const
     return savePath() + name + QLatin1String(kTruckloadExtension);
 }
 
+QString SavedStore::filePath() const
+{
+    if (file_.isEmpty())
+        return pathFor(name_);
+    const QFileInfo file(file_);
+    if (savedRowName(file.fileName()) == name_)
+        return file_;
+    return file.absolutePath() + QLatin1Char('/') + name_ + QLatin1String(kTruckloadExtension);
+}
+
 bool SavedStore::writeTruckloadFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -135,17 +148,29 @@ bool SavedStore::writeTruckloadFile(const QString &path)
 
 bool SavedStore::saveAs()
 {
-    const std::optional<QString> chosen = askTruckId ? askTruckId(name_, false) : std::nullopt;
-    if (!chosen) {
-        setName(QString());
+    QString stem = name_;
+    if (stem.isEmpty() && settings_.enableDefaultID)
+        stem = dateTimeStampId(QDateTime::currentDateTime());
+    const QString proposed = QFileInfo(filePath()).absolutePath() + QLatin1Char('/') + stem +
+                             QLatin1String(kTruckloadExtension);
+    const std::optional<QString> chosen = askSavePath ? askSavePath(proposed) : std::nullopt;
+    if (!chosen || chosen->isEmpty())
+        return false;
+    // The truck ID is the file's name without its ".vlm" (in any case); a
+    // name typed without the extension gets it.
+    QString path = *chosen;
+    if (!path.endsWith(QLatin1String(kTruckloadExtension), Qt::CaseInsensitive))
+        path += QLatin1String(kTruckloadExtension);
+    const QFileInfo target(path);
+    const QString folder = target.absolutePath() + QLatin1Char('/');
+    const QString name = savedRowName(target.fileName());
+    if (const QString problem = truckIdProblem(folder, name); !problem.isEmpty()) {
+        prompts_.error(problem);
         return false;
     }
-    if (*chosen != name_)
-        markDirty(true);
-    setName(*chosen);
-    const QString path = pathFor(name_);
+    path = folder + target.fileName();
     if (QFileInfo::exists(path) &&
-        prompts_.show(PromptType::Confirmation, overwriteQuestion(name_), PromptButtons::YesNo) != PromptAnswer::Yes)
+        prompts_.show(PromptType::Confirmation, overwriteQuestion(name), PromptButtons::YesNo) != PromptAnswer::Yes)
         return false;
 
     Load *l = load();
@@ -159,15 +184,15 @@ bool SavedStore::saveAs()
         qv_free(image);
     if (!image || size == 0) {
         prompts_.error(unusualCharactersText());
-        setName(QString());
         return false;
     }
-    if (!writeTruckloadFile(path)) {
-        setName(QString());
+    if (!writeTruckloadFile(path))
         return false;
-    }
+    file_ = path;
     markDirty(false);
-    setName(name_);
+    setName(name);
+    if (status)
+        status(QStringLiteral("Saved the truckload \"") + name_ + QStringLiteral("\""));
     if (savedFilesChanged)
         savedFilesChanged();
     return true;
@@ -208,13 +233,14 @@ bool SavedStore::save()
 {
     if (name_.isEmpty())
         return saveAs();
-    const QString path = pathFor(name_);
+    const QString path = filePath();
     Load *l = load();
     SetName_Load(l, localPath(path).constData());
     SetValue_Vehicle(l, "Saved_Version", (QStringLiteral("\"") + kProgramVersion + QStringLiteral("\"")).toLatin1().constData());
     SetValue_Vehicle(l, "Saved_Edition", kSavedEdition);
     if (!writeTruckloadFile(path))
         return false;
+    file_ = path;
     markDirty(false);
     if (status)
         status(QStringLiteral("Saved the truckload \"") + name_ + QStringLiteral("\""));
@@ -228,6 +254,7 @@ bool SavedStore::newTruckload()
     if (!offerToSave())
         return false;
     Reset_Load(load());
+    file_.clear();
     setName(QString());
     markDirty(false);
     if (truckloadReplaced)
@@ -241,7 +268,7 @@ SavedStore::OpenResult SavedStore::open(const QString &path)
 {
     if (!offerToSave())
         return OpenResult::Declined;
-    const QString name = QFileInfo(path).completeBaseName();
+    const QString name = savedRowName(QFileInfo(path).fileName());
     const std::optional<QByteArray> bytes = readWhole(path);
     // A file that cannot be read, or that the engine finds malformed, is
     // refused before anything of the current truckload changes.
@@ -266,12 +293,14 @@ SavedStore::OpenResult SavedStore::open(const QString &path)
         // The trial read accepted these very bytes; should the real read
         // disagree the truckload is left empty rather than half-read.
         Reset_Load(load());
+        file_.clear();
         setName(QString());
         if (truckloadReplaced)
             truckloadReplaced(false);
         return refuse();
     }
     SetName_Load(load(), name.toUtf8().constData());
+    file_ = QFileInfo(path).absoluteFilePath();
     setName(name);
     if (status)
         status(QStringLiteral("Loaded the saved truckload \"") + name + QStringLiteral("\""));
@@ -294,17 +323,21 @@ SavedStore::OpenResult SavedStore::importFile(const QString &path)
     if (QFileInfo(target).canonicalFilePath() == source.canonicalFilePath())
         return result;
     if (QFileInfo::exists(target)) {
-        if (prompts_.show(PromptType::Confirmation, overwriteQuestion(source.completeBaseName()),
+        if (prompts_.show(PromptType::Confirmation, overwriteQuestion(savedRowName(source.fileName())),
                           PromptButtons::YesNo) != PromptAnswer::Yes)
             return result;
     }
     // Copied through a temporary file renamed over the target, so a failed
     // copy leaves a saved truckload of that name as it was.
     const int error = copyFileAtomically(path, target);
-    if (error)
+    if (error) {
         prompts_.error(saveFailureText(error, QFileInfo::exists(target)));
-    else if (savedFilesChanged)
-        savedFilesChanged();
+    } else {
+        // From now on the truckload is the saved copy.
+        file_ = QFileInfo(target).absoluteFilePath();
+        if (savedFilesChanged)
+            savedFilesChanged();
+    }
     return result;
 }
 

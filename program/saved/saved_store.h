@@ -44,6 +44,10 @@ public:
     // The truck ID dialog: the accepted name, or nothing when cancelled.
     // `rename` captions it "Rename Truck ID".
     std::function<std::optional<QString>(const QString &initial, bool rename)> askTruckId;
+    // The file dialog of "Save Truckload As", opened on `proposed` (folder,
+    // truck ID and ".vlm"): the chosen path, or nothing when cancelled.  It
+    // does not ask before replacing a file: the store does.
+    std::function<std::optional<QString>(const QString &proposed)> askSavePath;
     // The window's dirty flag.
     std::function<bool()> isDirty;
     std::function<void(bool)> setDirty;
@@ -62,8 +66,14 @@ public:
     void setName(const QString &name);
     QString savePath() const;
     QString pathFor(const QString &name) const;
+    // The file "Save" writes: the one the truckload was opened from or last
+    // saved to while its truck ID is unchanged; otherwise the truck ID's file
+    // in that file's folder, or in the saved-truckloads folder.
+    QString filePath() const;
 
-    // "Save Truckload As": true when the truckload was written.
+    // "Save Truckload As": asks for a file (any folder; the truck ID becomes
+    // its name) and writes the truckload there; true when it was written.
+    // Cancelled or failed, the truckload keeps its name and file.
     bool saveAs();
     // "Save": writes the truckload under its truck ID, or asks for one
     // first (Save As) when it has none; true when it was written.
@@ -102,6 +112,7 @@ private:
     Prompts &prompts_;
     const Settings &settings_;
     QString name_;
+    QString file_;   // the file opened or last saved, or ""
 };
 
 } // namespace velmora

@@ -60,6 +60,12 @@ SavedTruckloads::SavedTruckloads(const Context &context, SavedView &view, QObjec
                                           context_.settings->enableDefaultID},
                                          context_.window);
     };
+    store_->askSavePath = [this](const QString &proposed) -> std::optional<QString> {
+        const QString path = context_.dialogs->fileName(FileDialogMode::SaveTruckload,
+                                                        QStringLiteral("HazMat files (*.vlm)"), proposed,
+                                                        context_.window);
+        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    };
     store_->isDirty = [window] { return window->isWindowModified(); };
     store_->setDirty = [window](bool on) { window->setWindowModified(on); };
     store_->nameChanged = [this] { emit nameChanged(store_->name()); };

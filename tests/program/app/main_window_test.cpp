@@ -572,12 +572,13 @@ void ShellWindowsTest::closeWithUnsavedChanges()
         ScriptedPrompts prompts;
         ScriptedDialogs dialogs;
         MainWindow w(lib, prompts, foldersIn(dir), &dialogs);
-        // Saving a truckload without a name asks for its truck ID first;
+        // Saving a truckload without a name asks where to save it first;
         // cancelling that cancels the save.
         int saves = 0;
-        dialogs.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
+        dialogs.saveAsDialog = [&](const QString &proposed) -> std::optional<QString> {
             ++saves;
-            return c.saveSucceeds ? std::optional<QString>(QStringLiteral("Kept")) : std::nullopt;
+            return c.saveSucceeds ? std::optional<QString>(QFileInfo(proposed).absolutePath() + "/Kept.vlm")
+                                  : std::nullopt;
         };
         w.setDirty(c.dirty);
         w.show();

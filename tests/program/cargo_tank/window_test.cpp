@@ -72,6 +72,7 @@ struct Fixture {
     {
         settings.savePath = withTrailingSeparator(dir.path().toStdString());
         store.askTruckId = scriptedTruckIds(truckIds);
+        store.askSavePath = scriptedSaveNames(truckIds);
         store.isDirty = [this] { return dirty; };
         store.setDirty = [this](bool on) { dirty = on; };
     }

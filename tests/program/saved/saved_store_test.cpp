@@ -51,6 +51,7 @@ struct Fixture {
     Settings settings;
     SavedStore store;
     std::deque<std::optional<QString>> truckIds;
+    QStringList proposals;   // the files the Save As dialog was opened on
     bool dirty = false;
     int replaced = 0;
     QString status;
@@ -59,6 +60,10 @@ struct Fixture {
     {
         settings.savePath = withTrailingSeparator(dir.path().toStdString());
         store.askTruckId = scriptedTruckIds(truckIds);
+        store.askSavePath = [this](const QString &proposed) {
+            proposals << proposed;
+            return scriptedSaveNames(truckIds)(proposed);
+        };
         store.isDirty = [this] { return dirty; };
         store.setDirty = [this](bool on) { dirty = on; };
         store.truckloadReplaced = [this](bool) { ++replaced; };
@@ -143,14 +148,14 @@ private slots:
         QCOMPARE(GetItemCount_Load(f.load()), 1u);
     }
 
-    void cancelledTruckIdSavesNothing()
+    void cancelledSaveAsSavesNothingAndKeepsTheName()
     {
         Fixture f;
         f.store.setName(QStringLiteral("Old"));
         f.dirty = true;
         f.truckIds = {std::nullopt};
         QVERIFY(!f.store.saveAs());
-        QVERIFY(f.store.name().isEmpty());
+        QCOMPARE(f.store.name(), QStringLiteral("Old"));
         QVERIFY(f.dirty);
         QVERIFY(QDir(f.folder()).entryList({QStringLiteral("*.vlm")}).isEmpty());
     }
@@ -267,7 +272,83 @@ private slots:
         QCOMPARE(f.prompts.texts().last(),
                  QStringLiteral("Velmora - Commercial was unable to save your truckload. This file is read-only."));
         QCOMPARE(fileBytes(path), before);
-        QVERIFY(f.store.name().isEmpty());
+        QCOMPARE(f.store.name(), QStringLiteral("Locked"));
+    }
+
+    // Save As writes where the user points the file dialog; the truck ID is
+    // the file's name, and Save then writes that same file.
+    void saveAsGoesWhereTheUserChooses()
+    {
+        Fixture f;
+        QTemporaryDir elsewhere;
+        const QString other = elsewhere.path() + QLatin1Char('/');
+        addItem(f.lib.engine(), "UN1203", 2, 3000);
+        f.dirty = true;
+        f.settings.enableDefaultID = false;
+
+        // Unnamed: the dialog opens on the saved-truckloads folder.
+        f.store.askSavePath = [&](const QString &proposed) -> std::optional<QString> {
+            f.proposals << proposed;
+            return other + QStringLiteral("Trip 4");   // typed without the extension
+        };
+        QVERIFY(f.store.saveAs());
+        QCOMPARE(f.proposals.last(), f.folder() + QStringLiteral(".vlm"));
+        QCOMPARE(f.store.name(), QStringLiteral("Trip 4"));
+        QCOMPARE(f.store.filePath(), other + QStringLiteral("Trip 4.vlm"));
+        QVERIFY(QFile::exists(other + QStringLiteral("Trip 4.vlm")));
+        QVERIFY(!QFile::exists(f.folder() + QStringLiteral("Trip 4.vlm")));
+        QVERIFY(!f.dirty);
+        QCOMPARE(f.status, QStringLiteral("Saved the truckload \"Trip 4\""));
+
+        // Save writes the same file, not one in the saved-truckloads folder.
+        addItem(f.lib.engine(), "UN1830", 2, 500);
+        const QByteArray before = fileBytes(other + QStringLiteral("Trip 4.vlm"));
+        QVERIFY(f.store.save());
+        QVERIFY(fileBytes(other + QStringLiteral("Trip 4.vlm")).size() > before.size());
+        QVERIFY(QDir(f.folder()).entryList({QStringLiteral("*.vlm")}).isEmpty());
+
+        // A second Save As opens on that file.
+        f.store.askSavePath = [&](const QString &proposed) -> std::optional<QString> {
+            f.proposals << proposed;
+            return std::nullopt;
+        };
+        QVERIFY(!f.store.saveAs());
+        QCOMPARE(f.proposals.last(), other + QStringLiteral("Trip 4.vlm"));
+
+        // A file whose extension is in capitals keeps its own name when
+        // opened and saved again.
+        QVERIFY(QFile::rename(other + QStringLiteral("Trip 4.vlm"), other + QStringLiteral("T.VLM")));
+        f.dirty = false;
+        QCOMPARE(f.store.open(other + QStringLiteral("T.VLM")), SavedStore::OpenResult::Opened);
+        QCOMPARE(f.store.name(), QStringLiteral("T"));
+        QVERIFY(f.store.save());
+        QCOMPARE(QDir(other).entryList({QStringLiteral("*")}, QDir::Files), QStringList{QStringLiteral("T.VLM")});
+
+        // A name no truck ID may have is refused with its message; nothing
+        // is written and the truckload keeps its name and file.
+        f.store.askSavePath = [&](const QString &) -> std::optional<QString> {
+            return other + QStringLiteral("a|b.vlm");
+        };
+        f.prompts.shown.clear();
+        QVERIFY(!f.store.saveAs());
+        QCOMPARE(f.prompts.shown.size(), size_t(1));
+        QCOMPARE(f.prompts.shown[0].type, PromptType::Error);
+        QVERIFY(!QFile::exists(other + QStringLiteral("a|b.vlm")));
+        QCOMPARE(f.store.name(), QStringLiteral("T"));
+        QCOMPARE(f.store.filePath(), other + QStringLiteral("T.VLM"));
+
+        // New forgets the file: the next Save As opens on the saved folder
+        // with the date-time stamp when default IDs are on.
+        f.store.newTruckload();
+        f.settings.enableDefaultID = true;
+        f.store.askSavePath = [&](const QString &proposed) -> std::optional<QString> {
+            f.proposals << proposed;
+            return std::nullopt;
+        };
+        QVERIFY(!f.store.saveAs());
+        QVERIFY(f.proposals.last().startsWith(f.folder()));
+        QVERIFY(f.proposals.last().endsWith(QStringLiteral(".vlm")));
+        QVERIFY(f.proposals.last().size() > f.folder().size() + 4 + 10);
     }
 
     void importCopiesOnlyAnOpenedFileAndAsksBeforeReplacing()
@@ -493,14 +574,7 @@ private slots:
         QVERIFY(w.started());
         QVERIFY(w.savedStore());
         std::deque<std::optional<QString>> ids{std::nullopt, QStringLiteral("Closing")};
-        dialogs.truckIdDialog = [&](const QString &, bool) -> std::optional<QString> {
-            const bool cancelled = !ids.front().has_value();
-            const QString text = cancelled ? QString() : *ids.front();
-            ids.pop_front();
-            if (cancelled)
-                return std::nullopt;
-            return text;
-        };
+        dialogs.saveAsDialog = scriptedSaveNames(ids);
         addItem(lib.engine(), "UN1203", 2, 3000);
         w.setDirty(true);
 

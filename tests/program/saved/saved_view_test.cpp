@@ -52,6 +52,7 @@ private slots:
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
         dialogs.truckIdDialog = scriptedTruckIds(ids);
+        dialogs.saveAsDialog = scriptedSaveNames(ids);
         QString chosenFile;
         dialogs.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
         const QString savePath = QString::fromStdString(withTrailingSeparator(w.settings().savePath));
@@ -153,6 +154,7 @@ private slots:
         QVERIFY(w.started());
         std::deque<std::optional<QString>> ids;
         dialogs.truckIdDialog = scriptedTruckIds(ids);
+        dialogs.saveAsDialog = scriptedSaveNames(ids);
         QString chosenFile;
         dialogs.fileDialog = [&](bool, const QString &, const QString &) { return chosenFile; };
         const QString savePath = QString::fromStdString(folder);

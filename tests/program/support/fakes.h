@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <deque>
 #include <functional>
@@ -54,6 +55,9 @@ public:
     std::function<std::optional<QString>(const QString &initial, bool rename)> truckIdDialog;
     // `save`: a file to save to; `start` the file proposed.
     std::function<QString(bool save, const QString &filter, const QString &start)> fileDialog;
+    // The file dialog of "Save Truckload As" (`start` the proposed file);
+    // without a script it falls to `fileDialog`.
+    std::function<std::optional<QString>(const QString &start)> saveAsDialog;
     // Information and auditor windows.
     std::function<void(QDialog &window)> runWindow;
 
@@ -67,8 +71,14 @@ public:
     }
     QString fileName(FileDialogMode mode, const QString &filter, const QString &startPath, QWidget *parent) override
     {
-        return fileDialog ? fileDialog(mode == FileDialogMode::Save, filter, startPath)
-                    : Dialogs::fileName(mode, filter, startPath, parent);
+        if (mode == FileDialogMode::SaveTruckload && saveAsDialog)
+            return saveAsDialog(startPath).value_or(QString());
+        if (fileDialog)
+            return fileDialog(mode != FileDialogMode::Open, filter, startPath);
+        // A real file dialog would wait for a user who is not there.
+        QTest::qFail("a file dialog opened that the test did not script", __FILE__, __LINE__);
+        (void)parent;
+        return QString();
     }
     void exec(QDialog &shown) override
     {

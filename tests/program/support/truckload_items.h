@@ -28,6 +28,8 @@ inline void addItem(Engine *engine, const char *id, int packingGroup, uint32_t w
 
 #include <QString>
 
+#include <QFileInfo>
+
 #include <cstdlib>
 #include <deque>
 #include <functional>
@@ -49,6 +51,23 @@ scriptedTruckIds(std::deque<std::optional<QString>> &answers)
         const std::optional<QString> next = answers.front();
         answers.pop_front();
         return next;
+    };
+}
+
+// A scripted "Save Truckload As" file dialog: each call takes the next
+// truck ID and answers that file in the proposed folder (nullopt =
+// cancelled); with no answer left it accepts the file proposed.
+inline std::function<std::optional<QString>(const QString &)>
+scriptedSaveNames(std::deque<std::optional<QString>> &answers)
+{
+    return [&answers](const QString &proposed) -> std::optional<QString> {
+        if (answers.empty())
+            return proposed;
+        const std::optional<QString> next = answers.front();
+        answers.pop_front();
+        if (!next)
+            return std::nullopt;
+        return QFileInfo(proposed).absolutePath() + QLatin1Char('/') + *next + QStringLiteral(".vlm");
     };
 }
 
