@@ -23,7 +23,8 @@ QString Dialogs::fileName(FileDialogMode mode, const QString &filter, const QStr
 {
     if (mode == FileDialogMode::Open)
         return QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
-    QFileDialog dialog(parent, QString(), startPath, filter);
+    QFileDialog dialog(parent, mode == FileDialogMode::SaveTruckload ? QStringLiteral("Save Truckload As") : QString(),
+                       startPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(filter.contains(QLatin1String("csv")) ? QStringLiteral("csv") : QStringLiteral("vlm"));
     if (mode == FileDialogMode::SaveTruckload)

@@ -32,7 +32,11 @@ SavedTruckloads::SavedTruckloads(const Context &context, SavedView &view, QObjec
     new_ = make("&New", QKeySequence(QKeySequence::New), "New", &SavedTruckloads::newTruckload);
     open_ = make("&Open...", QKeySequence(QKeySequence::Open), "Open a truckload file", &SavedTruckloads::openFile);
     save_ = make("&Save", QKeySequence(QKeySequence::Save), "Save the truckload", &SavedTruckloads::save);
-    saveAs_ = make("Save Truckload &As...", QKeySequence(QKeySequence::SaveAs), "Save Truckload As",
+    // Desktops without a Save As key of their own get the common one.
+    const QKeySequence saveAsKeys = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                        ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                                        : QKeySequence(QKeySequence::SaveAs);
+    saveAs_ = make("Save Truckload &As...", saveAsKeys, "Save Truckload As",
                    &SavedTruckloads::saveAs);
     import_ = make("Import Truckload...", QKeySequence(), nullptr, &SavedTruckloads::importFile);
     export_ = make("Export Truckload...", QKeySequence(), nullptr, &SavedTruckloads::exportTruckload);

@@ -9,6 +9,7 @@
 #include "search/search_view.h"
 #include "settings/password_dialog.h"
 #include "settings/preferences_dialog.h"
+#include "saved/saved_truckloads.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +30,8 @@
 #include <QtTest>
 
 #include <fstream>
+#include <functional>
+#include <map>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -91,6 +95,7 @@ private slots:
     void doNotShipFolderChangeWritesAtShutdown();
     void closeWithUnsavedChanges();
     void helpMissing();
+    void menuShortcutsAreDistinct();
 };
 
 void ShellWindowsTest::firstRunInEmptyProgramFolder()
@@ -605,6 +610,35 @@ void ShellWindowsTest::helpMissing()
     MainWindow w(lib, prompts, foldersIn(dir));
     w.showHelpContents();
     QCOMPARE(prompts.texts(), QStringList{"Unable to open the help file."});
+}
+
+// Two actions with one key sequence make Qt call the key ambiguous and run
+// neither; the file commands users reach for by key must have one.
+void ShellWindowsTest::menuShortcutsAreDistinct()
+{
+    QTemporaryDir dir;
+    DravlenLibrary lib;
+    ScriptedPrompts prompts;
+    ScriptedDialogs dialogs;
+    MainWindow w(lib, prompts, foldersIn(dir), &dialogs);
+    QVERIFY(w.started());
+    std::map<QString, QString> owner;   // key sequence -> action text
+    std::function<void(const QList<QAction *> &)> walk = [&](const QList<QAction *> &actions) {
+        for (QAction *a : actions) {
+            if (a->menu())
+                walk(a->menu()->actions());
+            for (const QKeySequence &keys : a->shortcuts()) {
+                const QString text = keys.toString();
+                const auto [it, fresh] = owner.emplace(text, a->text());
+                QVERIFY2(fresh || it->second == a->text(),
+                         qPrintable(text + " belongs to both " + it->second + " and " + a->text()));
+            }
+        }
+    };
+    walk(w.menuBar()->actions());
+    for (QAction *a : {w.savedTruckloads()->newAction(), w.savedTruckloads()->openAction(),
+                       w.savedTruckloads()->saveAction(), w.savedTruckloads()->saveAsAction()})
+        QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
 }
 
 QTEST_MAIN(ShellWindowsTest)
