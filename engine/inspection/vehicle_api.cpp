@@ -7,6 +7,7 @@
 #include "inspection/catalogue.h"
 #include "inspection/inspection.h"
 #include "inspection/item_facts.h"
+#include "inspection/paper_tally.h"
 #include "inspection/question.h"
 #include "inspection/vehicles.h"
 #include "items/answer_mirror.h"
@@ -48,19 +49,27 @@ void RestoreAnswers(QuestionList *list, const Dict *dict)
         q->answer = SavedAnswer(dict, q->id);
 }
 
+bool IsRadioactive(const Hazmat *item)
+{
+    const int n = GetNumHazDivs_Hazmat(item);
+    for (int d = 0; d < n; ++d) {
+        const char *code = GetHazDivString_Hazmat(item, d);
+        if (code && std::strcmp(code, "7") == 0)
+            return true;
+    }
+    return false;
+}
+
 bool AllItemsRadioactive(const Load *load)
 {
     if (load->itemCount == 0)
         return false;
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = &load->items[i];
-        bool radioactive = false;
-        const int n = GetNumHazDivs_Hazmat(item);
-        for (int d = 0; d < n && !radioactive; ++d) {
-            const char *code = GetHazDivString_Hazmat(item, d);
-            radioactive = code && std::strcmp(code, "7") == 0;
-        }
-        if (!radioactive)
+    // The last item first: after an append it is the one most likely to
+    // settle the answer without reading the others.
+    if (!IsRadioactive(&load->items[load->itemCount - 1]))
+        return false;
+    for (uint32_t i = 0; i + 1 < load->itemCount; ++i) {
+        if (!IsRadioactive(&load->items[i]))
             return false;
     }
     return true;
@@ -221,14 +230,14 @@ void RebuildLoadPaperList(Load *load)
 // far, bases from the lists before: one walk over the items.
 void RebuildItemLists(Load *load)
 {
-    std::unordered_map<std::string, int> names;
-    uint32_t base = load->spaQuestions.count;
+    PaperTally tally;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        RebuildItemList(load, i, names, base);
+        RebuildItemList(load, i, tally.names, load->spaQuestions.count + tally.questions);
         if (const char *name = GetRomanPSN_Hazmat(&load->items[i]))
-            ++names[name];
-        base += load->items[i].questions.count;
+            ++tally.names[name];
+        tally.questions += load->items[i].questions.count;
     }
+    RecordTally(load, std::move(tally));
 }
 
 } // namespace
@@ -249,35 +258,16 @@ void UpdateQuestionsForAppendedItem(Load *load)
     if (load->spaQuestions.count != loadLevel) {
         RebuildItemLists(load);
     } else {
+        // The questions and names of the earlier items come from the
+        // load's tally, which the append keeps up to date: no walk.
         const uint32_t last = load->itemCount - 1;
-        const Hazmat *added = &load->items[last];
-        const char *found = GetRomanPSN_Hazmat(added);
-        const char *name = found ? found : "";  // as ItemFacts reads it
-        int same = 0;
-        uint32_t base = load->spaQuestions.count;
-        // An item's name depends on its entry and name choice only: each
-        // pair is read and compared once, however many items share it.
-        std::unordered_map<uint64_t, bool> sameName;
-        for (uint32_t j = 0; j < last; ++j) {
-            const Hazmat *x = &load->items[j];
-            base += x->questions.count;
-            // One entry and one name choice: the same name, unread.
-            if (found && x->pid == added->pid && x->nameIndex == added->nameIndex) {
-                ++same;
-                continue;
-            }
-            const uint64_t choice = uint64_t{static_cast<uint32_t>(x->pid)} << 32 | x->nameIndex;
-            auto [at, first] = sameName.try_emplace(choice, false);
-            if (first) {
-                const char *other = GetRomanPSN_Hazmat(x);
-                at->second = other && other[0] == name[0] && std::strcmp(name, other) == 0;
-            }
-            if (at->second)
-                ++same;
-        }
+        const char *found = GetRomanPSN_Hazmat(&load->items[last]);
+        const std::string name = found ? found : "";  // as ItemFacts reads it
+        const TallyAnswer before = LookUpTally(load, last, name);
         std::unordered_map<std::string, int> names;
-        names[name] = same;
-        RebuildItemList(load, last, names, base);
+        names[name] = before.sameName;
+        RebuildItemList(load, last, names, load->spaQuestions.count + before.questions);
+        CountAppendedItem(load);
     }
     ApplyDefaultLinks(&load->spaQuestions, LoadPaperDefaultLink);
     load->spaStale = 1;
@@ -346,8 +336,10 @@ DRAVLEN_API int SetAnswer_Vehicle(Load *load, uint32_t index, int answer, int mo
     PaperPosition where;
     if (!ResolvePaperIndex(load, index, &where))
         return 0;
-    if (where.item >= 0)
+    if (where.item >= 0) {
         load->items[where.item].spaStale = 1; // set even when the answer is refused
+        NoteStaleItem(load);
+    }
     if (answer < kNo || answer > kUnanswered)
         return 0;
     QuestionList &list = where.item < 0 ? load->spaQuestions : load->items[where.item].questions;

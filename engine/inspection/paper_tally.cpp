@@ -1,0 +1,142 @@
+// The tallies of the truckloads' items, kept in a small table keyed by the
+// truckload's address (see paper_tally.h).
+#include "inspection/paper_tally.h"
+
+#include <functional>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace dravlen {
+
+namespace {
+
+// A program holds a handful of truckloads at once (the one being edited,
+// one being read for a list, an item being edited); a truckload that falls
+// out of the table only costs one walk at its next append.
+constexpr std::size_t kKeptTallies = 8;
+
+struct Entry {
+    const Load *load = nullptr;
+    // The item array and item count the tally counts; an item replaced in
+    // place inside that range makes it untrustworthy.
+    const Hazmat *items = nullptr;
+    uint32_t count = 0;
+    bool counted = false;
+    bool noStaleItems = false;
+    PaperTally tally;
+};
+
+std::mutex g_lock;
+std::vector<Entry> g_entries;
+
+Entry *Find(const Load *load)
+{
+    for (Entry &e : g_entries)
+        if (e.load == load)
+            return &e;
+    return nullptr;
+}
+
+Entry &FindOrAdd(const Load *load)
+{
+    if (Entry *e = Find(load))
+        return *e;
+    if (g_entries.size() >= kKeptTallies)
+        g_entries.erase(g_entries.begin()); // the oldest
+    g_entries.emplace_back();
+    g_entries.back().load = load;
+    return g_entries.back();
+}
+
+bool Counts(const Entry &e, const Hazmat *item)
+{
+    const std::less<const Hazmat *> before;
+    return e.counted && e.count > 0 && !before(item, e.items) && before(item, e.items + e.count);
+}
+
+} // namespace
+
+TallyAnswer LookUpTally(Load *load, uint32_t count, const std::string &name)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    Entry &e = FindOrAdd(load);
+    if (!e.counted || e.items != load->items || e.count != count) {
+        PaperTally walked;
+        for (uint32_t i = 0; i < count && i < load->itemCount; ++i) {
+            walked.questions += load->items[i].questions.count;
+            if (const char *other = GetRomanPSN_Hazmat(&load->items[i]))
+                ++walked.names[other];
+        }
+        e.tally = std::move(walked);
+        e.items = load->items;
+        e.count = count;
+        e.counted = true;
+    }
+    const auto same = e.tally.names.find(name);
+    return {e.tally.questions, same == e.tally.names.end() ? 0 : same->second};
+}
+
+void RecordTally(Load *load, PaperTally &&tally)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    Entry &e = FindOrAdd(load);
+    e.tally = std::move(tally);
+    e.items = load->items;
+    e.count = load->itemCount;
+    e.counted = true;
+}
+
+void CountAppendedItem(Load *load)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    Entry *e = Find(load);
+    if (!e || !e->counted || load->itemCount == 0 || e->items != load->items || e->count + 1 != load->itemCount)
+        return;
+    const Hazmat *added = &load->items[load->itemCount - 1];
+    e->tally.questions += added->questions.count;
+    if (const char *name = GetRomanPSN_Hazmat(added))
+        ++e->tally.names[name];
+    e->count = load->itemCount;
+}
+
+void ForgetItemTally(const Hazmat *item)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    for (Entry &e : g_entries)
+        if (Counts(e, item))
+            e.counted = false;
+}
+
+void DropTally(const Load *load)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    for (auto it = g_entries.begin(); it != g_entries.end(); ++it) {
+        if (it->load == load) {
+            g_entries.erase(it);
+            return;
+        }
+    }
+}
+
+void NoteStaleItem(const Load *load)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    if (Entry *e = Find(load))
+        e->noStaleItems = false;
+}
+
+bool MayHaveStaleItems(const Load *load)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    const Entry *e = Find(load);
+    return !e || !e->noStaleItems;
+}
+
+void NoteNoStaleItems(const Load *load)
+{
+    std::lock_guard<std::mutex> hold(g_lock);
+    FindOrAdd(load).noStaleItems = true;
+}
+
+} // namespace dravlen
