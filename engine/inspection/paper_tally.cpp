@@ -2,6 +2,9 @@
 // truckload's address (see paper_tally.h).
 #include "inspection/paper_tally.h"
 
+#include "refdata/rulesets.h"
+
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <utility>
@@ -22,6 +25,7 @@ struct Entry {
     // place inside that range makes it untrustworthy.
     const Hazmat *items = nullptr;
     uint32_t count = 0;
+    int ruleset = -1;  // names and hazard codes are read through it
     bool counted = false;
     bool noStaleItems = false;
     PaperTally tally;
@@ -57,24 +61,38 @@ bool Counts(const Entry &e, const Hazmat *item)
 
 } // namespace
 
+bool IsRadioactiveItem(const Hazmat *item)
+{
+    const int n = GetNumHazDivs_Hazmat(item);
+    for (int d = 0; d < n; ++d) {
+        const char *code = GetHazDivString_Hazmat(item, d);
+        if (code && std::strcmp(code, "7") == 0)
+            return true;
+    }
+    return false;
+}
+
 TallyAnswer LookUpTally(Load *load, uint32_t count, const std::string &name)
 {
     std::lock_guard<std::mutex> hold(g_lock);
     Entry &e = FindOrAdd(load);
-    if (!e.counted || e.items != load->items || e.count != count) {
+    if (!e.counted || e.items != load->items || e.count != count || e.ruleset != CurrentRuleset()) {
         PaperTally walked;
         for (uint32_t i = 0; i < count && i < load->itemCount; ++i) {
-            walked.questions += load->items[i].questions.count;
-            if (const char *other = GetRomanPSN_Hazmat(&load->items[i]))
+            const Hazmat *item = &load->items[i];
+            walked.questions += item->questions.count;
+            if (const char *other = GetRomanPSN_Hazmat(item))
                 ++walked.names[other];
+            walked.allRadioactive = walked.allRadioactive && IsRadioactiveItem(item);
         }
         e.tally = std::move(walked);
         e.items = load->items;
         e.count = count;
+        e.ruleset = CurrentRuleset();
         e.counted = true;
     }
     const auto same = e.tally.names.find(name);
-    return {e.tally.questions, same == e.tally.names.end() ? 0 : same->second};
+    return {e.tally.questions, same == e.tally.names.end() ? 0 : same->second, e.tally.allRadioactive};
 }
 
 void RecordTally(Load *load, PaperTally &&tally)
@@ -84,6 +102,7 @@ void RecordTally(Load *load, PaperTally &&tally)
     e.tally = std::move(tally);
     e.items = load->items;
     e.count = load->itemCount;
+    e.ruleset = CurrentRuleset();
     e.counted = true;
 }
 
@@ -91,12 +110,14 @@ void CountAppendedItem(Load *load)
 {
     std::lock_guard<std::mutex> hold(g_lock);
     Entry *e = Find(load);
-    if (!e || !e->counted || load->itemCount == 0 || e->items != load->items || e->count + 1 != load->itemCount)
+    if (!e || !e->counted || load->itemCount == 0 || e->items != load->items || e->count + 1 != load->itemCount ||
+        e->ruleset != CurrentRuleset())
         return;
     const Hazmat *added = &load->items[load->itemCount - 1];
     e->tally.questions += added->questions.count;
     if (const char *name = GetRomanPSN_Hazmat(added))
         ++e->tally.names[name];
+    e->tally.allRadioactive = e->tally.allRadioactive && IsRadioactiveItem(added);
     e->count = load->itemCount;
 }
 

@@ -8,8 +8,9 @@
 // The public Load record has no room for this, and its layout is fixed, so
 // the tallies live in a small table of their own keyed by the truckload's
 // address.  A tally is only a shortcut: whenever it cannot be trusted (no
-// entry, another item array, another item count, an item of the truckload
-// replaced or renamed in place) it is rebuilt by one walk over the items,
+// entry, another item array, another item count, another ruleset, an item
+// of the truckload replaced, renamed or given another packing group in
+// place) it is rebuilt by one walk over the items,
 // which gives what the walk without a tally would have given.
 #pragma once
 
@@ -24,7 +25,13 @@ namespace dravlen {
 struct PaperTally {
     uint32_t questions = 0;                    // questions of the counted items
     std::unordered_map<std::string, int> names; // plain shipping name -> items
+    bool allRadioactive = true;                // true for no items
 };
+
+// An item with a class 7 hazard code.  It depends on the item's entry,
+// packing group and qualifiers only, and of these only a new entry or
+// packing group can take the code away or bring it.
+bool IsRadioactiveItem(const Hazmat *item);
 
 // What items [0, count) of the load hold: their questions, and how many of
 // them carry the plain shipping name `name`.  From the kept tally when it
@@ -32,6 +39,7 @@ struct PaperTally {
 struct TallyAnswer {
     uint32_t questions = 0;
     int sameName = 0;
+    bool allRadioactive = true;
 };
 TallyAnswer LookUpTally(Load *load, uint32_t count, const std::string &name);
 
@@ -43,8 +51,8 @@ void RecordTally(Load *load, PaperTally &&tally);
 // tally that covers the items before it.
 void CountAppendedItem(Load *load);
 
-// The item was re-bound, replaced or renamed: a tally counting it is
-// forgotten.  Cheap for items outside any truckload.
+// The item was re-bound, replaced, renamed or given another packing group:
+// a tally counting it is forgotten.  Cheap for items outside any truckload.
 void ForgetItemTally(const Hazmat *item);
 
 // The load was emptied, reset or is new storage: its tally is dropped.

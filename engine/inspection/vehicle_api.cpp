@@ -49,27 +49,12 @@ void RestoreAnswers(QuestionList *list, const Dict *dict)
         q->answer = SavedAnswer(dict, q->id);
 }
 
-bool IsRadioactive(const Hazmat *item)
-{
-    const int n = GetNumHazDivs_Hazmat(item);
-    for (int d = 0; d < n; ++d) {
-        const char *code = GetHazDivString_Hazmat(item, d);
-        if (code && std::strcmp(code, "7") == 0)
-            return true;
-    }
-    return false;
-}
-
 bool AllItemsRadioactive(const Load *load)
 {
     if (load->itemCount == 0)
         return false;
-    // The last item first: after an append it is the one most likely to
-    // settle the answer without reading the others.
-    if (!IsRadioactive(&load->items[load->itemCount - 1]))
-        return false;
-    for (uint32_t i = 0; i + 1 < load->itemCount; ++i) {
-        if (!IsRadioactive(&load->items[i]))
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (!IsRadioactiveItem(&load->items[i]))
             return false;
     }
     return true;
@@ -217,11 +202,11 @@ void RestoreLoadPaperAnswers(Load *load)
 
 namespace {
 
-void RebuildLoadPaperList(Load *load)
+void RebuildLoadPaperList(Load *load, bool allRadioactive)
 {
     MirrorAnswers(&load->spaQuestions, &load->dict);
     FreeQuestionList(&load->spaQuestions);
-    BuildLoadPaperList(&load->spaQuestions, AllItemsRadioactive(load));
+    BuildLoadPaperList(&load->spaQuestions, allRadioactive);
     RestoreAnswers(&load->spaQuestions, &load->dict);
     load->spaStale = 1;
 }
@@ -236,6 +221,7 @@ void RebuildItemLists(Load *load)
         if (const char *name = GetRomanPSN_Hazmat(&load->items[i]))
             ++tally.names[name];
         tally.questions += load->items[i].questions.count;
+        tally.allRadioactive = tally.allRadioactive && IsRadioactiveItem(&load->items[i]);
     }
     RecordTally(load, std::move(tally));
 }
@@ -246,8 +232,14 @@ void UpdateQuestionsForAppendedItem(Load *load)
 {
     if (load->itemCount == 0)
         return;
+    // The questions, names and radioactivity of the earlier items come
+    // from the load's tally, which the append keeps up to date: no walk.
+    const uint32_t last = load->itemCount - 1;
+    const char *found = GetRomanPSN_Hazmat(&load->items[last]);
+    const std::string name = found ? found : "";  // as ItemFacts reads it
+    const TallyAnswer before = LookUpTally(load, last, name);
     const uint32_t loadLevel = load->spaQuestions.count;
-    RebuildLoadPaperList(load);
+    RebuildLoadPaperList(load, before.allRadioactive && IsRadioactiveItem(&load->items[last]));
     EvaluateLoadPaperViolations(load);
     // An earlier item's list depends on its own facts, the items before it
     // (its label), the vehicle and where it starts in the index space.
@@ -258,12 +250,6 @@ void UpdateQuestionsForAppendedItem(Load *load)
     if (load->spaQuestions.count != loadLevel) {
         RebuildItemLists(load);
     } else {
-        // The questions and names of the earlier items come from the
-        // load's tally, which the append keeps up to date: no walk.
-        const uint32_t last = load->itemCount - 1;
-        const char *found = GetRomanPSN_Hazmat(&load->items[last]);
-        const std::string name = found ? found : "";  // as ItemFacts reads it
-        const TallyAnswer before = LookUpTally(load, last, name);
         std::unordered_map<std::string, int> names;
         names[name] = before.sameName;
         RebuildItemList(load, last, names, load->spaQuestions.count + before.questions);
@@ -280,7 +266,7 @@ uint32_t UpdateQuestions(Load *load, int mode)
         BuildMctiList(&load->mctiQuestions, load->vehicleCode);
         load->mctiStale = 1;
     } else if (mode == kModeShippingPaper) {
-        RebuildLoadPaperList(load);
+        RebuildLoadPaperList(load, AllItemsRadioactive(load));
         EvaluateLoadPaperViolations(load);
         RebuildItemLists(load);
     }

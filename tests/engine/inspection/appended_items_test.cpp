@@ -198,6 +198,22 @@ TEST_F(InPlace, RenamedItemCountsUnderItsNewName)
     }
 }
 
+TEST_F(InPlace, ReplacedItemEndsAnAllRadioactiveTruckload)
+{
+    for (int others = 0; others < 16; ++others) {
+        Reset_Load(load);
+        for (int i = 0; i <= others; ++i)
+            AddItem(kRadioactive);
+        ASSERT_EQ(load->spaQuestions.count, 19u);  // the exclusive use questions
+        Hazmat gasoline;
+        Init_Hazmat(&gasoline, kGasoline);
+        Copy_Hazmat(GetHazmat_Load(load, 0), &gasoline);
+        Reset_Hazmat(&gasoline, 0);
+        AddItem(kRadioactive);
+        EXPECT_EQ(load->spaQuestions.count, 17u) << "behind " << others;
+    }
+}
+
 TEST_F(InPlace, ThirdItemOfANameIsMarkedAgain)
 {
     // The mark itself: items 1 and 3 of a name plain, item 2 marked.
