@@ -31,12 +31,23 @@ struct Entry {
     PaperTally tally;
 };
 
-std::mutex g_lock;
-std::vector<Entry> g_entries;
+// Made on first use and never destroyed: a truckload may be filled by a
+// static constructor or reset by a static destructor of another file.
+std::mutex &Lock()
+{
+    static auto *lock = new std::mutex;
+    return *lock;
+}
+
+std::vector<Entry> &Entries()
+{
+    static auto *entries = new std::vector<Entry>;
+    return *entries;
+}
 
 Entry *Find(const Load *load)
 {
-    for (Entry &e : g_entries)
+    for (Entry &e : Entries())
         if (e.load == load)
             return &e;
     return nullptr;
@@ -46,11 +57,12 @@ Entry &FindOrAdd(const Load *load)
 {
     if (Entry *e = Find(load))
         return *e;
-    if (g_entries.size() >= kKeptTallies)
-        g_entries.erase(g_entries.begin()); // the oldest
-    g_entries.emplace_back();
-    g_entries.back().load = load;
-    return g_entries.back();
+    std::vector<Entry> &entries = Entries();
+    if (entries.size() >= kKeptTallies)
+        entries.erase(entries.begin()); // the oldest
+    entries.emplace_back();
+    entries.back().load = load;
+    return entries.back();
 }
 
 bool Counts(const Entry &e, const Hazmat *item)
@@ -74,7 +86,7 @@ bool IsRadioactiveItem(const Hazmat *item)
 
 TallyAnswer LookUpTally(Load *load, uint32_t count, const std::string &name)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     Entry &e = FindOrAdd(load);
     if (!e.counted || e.items != load->items || e.count != count || e.ruleset != CurrentRuleset()) {
         PaperTally walked;
@@ -97,7 +109,7 @@ TallyAnswer LookUpTally(Load *load, uint32_t count, const std::string &name)
 
 void RecordTally(Load *load, PaperTally &&tally)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     Entry &e = FindOrAdd(load);
     e.tally = std::move(tally);
     e.items = load->items;
@@ -108,7 +120,7 @@ void RecordTally(Load *load, PaperTally &&tally)
 
 void CountAppendedItem(Load *load)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     Entry *e = Find(load);
     if (!e || !e->counted || load->itemCount == 0 || e->items != load->items || e->count + 1 != load->itemCount ||
         e->ruleset != CurrentRuleset())
@@ -123,18 +135,19 @@ void CountAppendedItem(Load *load)
 
 void ForgetItemTally(const Hazmat *item)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
-    for (Entry &e : g_entries)
+    std::lock_guard<std::mutex> hold(Lock());
+    for (Entry &e : Entries())
         if (Counts(e, item))
             e.counted = false;
 }
 
 void DropTally(const Load *load)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
-    for (auto it = g_entries.begin(); it != g_entries.end(); ++it) {
+    std::lock_guard<std::mutex> hold(Lock());
+    std::vector<Entry> &entries = Entries();
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (it->load == load) {
-            g_entries.erase(it);
+            entries.erase(it);
             return;
         }
     }
@@ -142,21 +155,21 @@ void DropTally(const Load *load)
 
 void NoteStaleItem(const Load *load)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     if (Entry *e = Find(load))
         e->noStaleItems = false;
 }
 
 bool MayHaveStaleItems(const Load *load)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     const Entry *e = Find(load);
     return !e || !e->noStaleItems;
 }
 
 void NoteNoStaleItems(const Load *load)
 {
-    std::lock_guard<std::mutex> hold(g_lock);
+    std::lock_guard<std::mutex> hold(Lock());
     FindOrAdd(load).noStaleItems = true;
 }
 
