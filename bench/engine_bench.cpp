@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -253,49 +254,106 @@ void BM_FirstNameSearch(benchmark::State &state)
     }
 }
 
-// 10,000 items of the realistic mix: added one by one with Add_Load, read
-// back from the truckload image, and pasted (item records unserialized one
-// after another, each added).
-constexpr int kManyItems = 10000;
-
-void BM_AddManyItems(benchmark::State &state)
+// N items of the realistic mix (N = 1,000, 10,000 and 20,000, so that the
+// growth shows): added one by one with Add_Load, read back from the
+// truckload image, and pasted (item records unserialized one after
+// another, each added).  The counter ns_per_item is the CPU time per item.
+void CountPerItem(benchmark::State &state, std::clock_t cpu, uint32_t items)
 {
+    state.counters["items"] = items;
+    if (items)
+        state.counters["ns_per_item"] =
+            1e9 * static_cast<double>(cpu) / CLOCKS_PER_SEC / static_cast<double>(items) / state.iterations();
+}
+
+// Fills a fresh engine per iteration: fill(load) is timed (CPU time), the
+// engine's setup and teardown are not.
+template <typename Fill>
+void FillFreshEngines(benchmark::State &state, Fill fill)
+{
+    std::clock_t cpu = 0;
+    uint32_t items = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto f = std::make_unique<EngineFixture>();
-        const std::vector<int> &pids = CommonPids();  // needs a live reference store
-        Draw draw(7);
+        CommonPids();  // read through a live reference store, outside the timing
         state.ResumeTiming();
+        const std::clock_t began = std::clock();
         Load *load = GetLoad_Engine(&f->engine);
-        for (int i = 0; i < kManyItems; ++i) {
-            Hazmat item;
-            if (MakeItem(&item, pids[draw.next(static_cast<uint32_t>(pids.size()))], 10 + draw.next(4991)))
-                Add_Load(load, &item);
-            Reset_Hazmat(&item, 0);
-        }
+        fill(load);
+        cpu += std::clock() - began;
         state.PauseTiming();
-        state.counters["items"] = GetItemCount_Load(load);
+        items = GetItemCount_Load(load);
         f.reset();
         state.ResumeTiming();
     }
+    CountPerItem(state, cpu, items);
+}
+
+// Adds count items one by one, item i of PID pid(i) and weight weight(i).
+template <typename Pid, typename Weight>
+void AddOneByOne(Load *load, int count, Pid pid, Weight weight)
+{
+    for (int i = 0; i < count; ++i) {
+        Hazmat item;
+        if (MakeItem(&item, pid(i), weight(i)))
+            Add_Load(load, &item);
+        Reset_Hazmat(&item, 0);
+    }
+}
+
+void BM_AddManyItems(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    FillFreshEngines(state, [&](Load *load) {
+        const std::vector<int> &pids = CommonPids();
+        Draw draw(7);
+        // The PID is drawn first, then the weight.
+        uint32_t weight = 0;
+        AddOneByOne(
+            load, count,
+            [&](int) {
+                const int pid = pids[draw.next(static_cast<uint32_t>(pids.size()))];
+                weight = 10 + draw.next(4991);
+                return pid;
+            },
+            [&](int) { return weight; });
+    });
+}
+
+// The same with every item radioactive (UN2915): the load-level questions
+// differ for an all-radioactive truckload, so every append asks whether
+// the truckload still is one.
+void BM_AddManyRadioactiveItems(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    FillFreshEngines(state, [&](Load *load) {
+        const int pid = SearchCT_HazData("UN2915", 2, 0);
+        AddOneByOne(
+            load, count, [&](int) { return pid; }, [](int i) { return 10 + static_cast<uint32_t>(i % 500); });
+    });
 }
 
 void BM_ReadManyItems(benchmark::State &state)
 {
     EngineFixture f, g;
-    FillRealisticMix(&f.engine, kManyItems, 7);
+    FillRealisticMix(&f.engine, static_cast<int>(state.range(0)), 7);
     uint32_t size = 0;
     void *image = Serialize_Load(GetLoad_Engine(&f.engine), &size);
-    for (auto _ : state)
+    std::clock_t cpu = 0;
+    for (auto _ : state) {
+        const std::clock_t began = std::clock();
         benchmark::DoNotOptimize(Unserialize_Load(GetLoad_Engine(&g.engine), image, size, 0));
+        cpu += std::clock() - began;
+    }
     qv_free(image);
-    state.counters["items"] = GetItemCount_Load(GetLoad_Engine(&g.engine));
+    CountPerItem(state, cpu, GetItemCount_Load(GetLoad_Engine(&g.engine)));
 }
 
 void BM_PasteManyItems(benchmark::State &state)
 {
     EngineFixture f;
-    FillRealisticMix(&f.engine, kManyItems, 7);
+    FillRealisticMix(&f.engine, static_cast<int>(state.range(0)), 7);
     Load *source = GetLoad_Engine(&f.engine);
     const uint32_t version = GetLatestSerialHazmatVersion();
     std::vector<std::vector<unsigned char>> records;
@@ -305,11 +363,7 @@ void BM_PasteManyItems(benchmark::State &state)
         Serialize_Hazmat(item, record.data());
         records.push_back(std::move(record));
     }
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto g = std::make_unique<EngineFixture>();
-        state.ResumeTiming();
-        Load *load = GetLoad_Engine(&g->engine);
+    FillFreshEngines(state, [&](Load *load) {
         for (const auto &record : records) {
             Hazmat item;
             Init_Hazmat(&item, 0);
@@ -317,11 +371,7 @@ void BM_PasteManyItems(benchmark::State &state)
                 Add_Load(load, &item);
             Reset_Hazmat(&item, 0);
         }
-        state.PauseTiming();
-        state.counters["items"] = GetItemCount_Load(load);
-        g.reset();
-        state.ResumeTiming();
-    }
+    });
 }
 
 // The saved-truckloads scan with the library alone: 10,000 files of 1-20
@@ -374,9 +424,10 @@ BENCHMARK(BM_Calculate)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond
 BENCHMARK(BM_CalculateRealisticMix)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateDistinct)->Arg(1)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FirstNameSearch)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_AddManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_ReadManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_PasteManyItems)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AddManyItems)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AddManyRadioactiveItems)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReadManyItems)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PasteManyItems)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ScanSavedFiles)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SerializeLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnserializeLoad)->Unit(benchmark::kMicrosecond);

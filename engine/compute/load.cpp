@@ -7,6 +7,7 @@
 #include "compute/load_inspection.h"
 #include "compute/load_items.h"
 #include "inspection/inspection.h"
+#include "inspection/paper_tally.h"
 #include "inspection/vehicles.h"
 
 #include <cstdlib>
@@ -99,6 +100,7 @@ DRAVLEN_API void Init_Load(Load *load)
     // included: fresh storage must not carry an arbitrary code into the
     // inspection model.
     std::memset(load, 0, sizeof *load);
+    DropTally(load);
 }
 
 DRAVLEN_API void Reset_Load(Load *load)
@@ -118,6 +120,7 @@ DRAVLEN_API void Reset_Load(Load *load)
     // evaluation notices a change of vehicle.
     const int32_t lastInspected = load->lastInspectedVehicle;
     std::memset(load, 0, sizeof *load);
+    DropTally(load);
     load->lastInspectedVehicle = lastInspected;
 }
 
@@ -143,6 +146,7 @@ DRAVLEN_API int Remove_Load(Load *load, uint32_t i)
     if (i >= load->itemCount)
         return 0;
     Reset_Hazmat(&load->items[i], 0);
+    DropTally(load);  // the next append counts the items again
     // The later records move down as they are, their lists with them.
     std::memmove(&load->items[i], &load->items[i + 1], sizeof(Hazmat) * (load->itemCount - i - 1));
     --load->itemCount;

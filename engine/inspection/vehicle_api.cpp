@@ -7,6 +7,7 @@
 #include "inspection/catalogue.h"
 #include "inspection/inspection.h"
 #include "inspection/item_facts.h"
+#include "inspection/paper_tally.h"
 #include "inspection/question.h"
 #include "inspection/vehicles.h"
 #include "items/answer_mirror.h"
@@ -53,14 +54,7 @@ bool AllItemsRadioactive(const Load *load)
     if (load->itemCount == 0)
         return false;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = &load->items[i];
-        bool radioactive = false;
-        const int n = GetNumHazDivs_Hazmat(item);
-        for (int d = 0; d < n && !radioactive; ++d) {
-            const char *code = GetHazDivString_Hazmat(item, d);
-            radioactive = code && std::strcmp(code, "7") == 0;
-        }
-        if (!radioactive)
+        if (!IsRadioactiveItem(&load->items[i]))
             return false;
     }
     return true;
@@ -208,11 +202,11 @@ void RestoreLoadPaperAnswers(Load *load)
 
 namespace {
 
-void RebuildLoadPaperList(Load *load)
+void RebuildLoadPaperList(Load *load, bool allRadioactive)
 {
     MirrorAnswers(&load->spaQuestions, &load->dict);
     FreeQuestionList(&load->spaQuestions);
-    BuildLoadPaperList(&load->spaQuestions, AllItemsRadioactive(load));
+    BuildLoadPaperList(&load->spaQuestions, allRadioactive);
     RestoreAnswers(&load->spaQuestions, &load->dict);
     load->spaStale = 1;
 }
@@ -221,14 +215,15 @@ void RebuildLoadPaperList(Load *load)
 // far, bases from the lists before: one walk over the items.
 void RebuildItemLists(Load *load)
 {
-    std::unordered_map<std::string, int> names;
-    uint32_t base = load->spaQuestions.count;
+    PaperTally tally;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        RebuildItemList(load, i, names, base);
+        RebuildItemList(load, i, tally.names, load->spaQuestions.count + tally.questions);
         if (const char *name = GetRomanPSN_Hazmat(&load->items[i]))
-            ++names[name];
-        base += load->items[i].questions.count;
+            ++tally.names[name];
+        tally.questions += load->items[i].questions.count;
+        tally.allRadioactive = tally.allRadioactive && IsRadioactiveItem(&load->items[i]);
     }
+    RecordTally(load, std::move(tally));
 }
 
 } // namespace
@@ -237,8 +232,14 @@ void UpdateQuestionsForAppendedItem(Load *load)
 {
     if (load->itemCount == 0)
         return;
+    // The questions, names and radioactivity of the earlier items come
+    // from the load's tally, which the append keeps up to date: no walk.
+    const uint32_t last = load->itemCount - 1;
+    const char *found = GetRomanPSN_Hazmat(&load->items[last]);
+    const std::string name = found ? found : "";  // as ItemFacts reads it
+    const TallyAnswer before = LookUpTally(load, last, name);
     const uint32_t loadLevel = load->spaQuestions.count;
-    RebuildLoadPaperList(load);
+    RebuildLoadPaperList(load, before.allRadioactive && IsRadioactiveItem(&load->items[last]));
     EvaluateLoadPaperViolations(load);
     // An earlier item's list depends on its own facts, the items before it
     // (its label), the vehicle and where it starts in the index space.
@@ -249,35 +250,10 @@ void UpdateQuestionsForAppendedItem(Load *load)
     if (load->spaQuestions.count != loadLevel) {
         RebuildItemLists(load);
     } else {
-        const uint32_t last = load->itemCount - 1;
-        const Hazmat *added = &load->items[last];
-        const char *found = GetRomanPSN_Hazmat(added);
-        const char *name = found ? found : "";  // as ItemFacts reads it
-        int same = 0;
-        uint32_t base = load->spaQuestions.count;
-        // An item's name depends on its entry and name choice only: each
-        // pair is read and compared once, however many items share it.
-        std::unordered_map<uint64_t, bool> sameName;
-        for (uint32_t j = 0; j < last; ++j) {
-            const Hazmat *x = &load->items[j];
-            base += x->questions.count;
-            // One entry and one name choice: the same name, unread.
-            if (found && x->pid == added->pid && x->nameIndex == added->nameIndex) {
-                ++same;
-                continue;
-            }
-            const uint64_t choice = uint64_t{static_cast<uint32_t>(x->pid)} << 32 | x->nameIndex;
-            auto [at, first] = sameName.try_emplace(choice, false);
-            if (first) {
-                const char *other = GetRomanPSN_Hazmat(x);
-                at->second = other && other[0] == name[0] && std::strcmp(name, other) == 0;
-            }
-            if (at->second)
-                ++same;
-        }
         std::unordered_map<std::string, int> names;
-        names[name] = same;
-        RebuildItemList(load, last, names, base);
+        names[name] = before.sameName;
+        RebuildItemList(load, last, names, load->spaQuestions.count + before.questions);
+        CountAppendedItem(load);
     }
     ApplyDefaultLinks(&load->spaQuestions, LoadPaperDefaultLink);
     load->spaStale = 1;
@@ -290,7 +266,7 @@ uint32_t UpdateQuestions(Load *load, int mode)
         BuildMctiList(&load->mctiQuestions, load->vehicleCode);
         load->mctiStale = 1;
     } else if (mode == kModeShippingPaper) {
-        RebuildLoadPaperList(load);
+        RebuildLoadPaperList(load, AllItemsRadioactive(load));
         EvaluateLoadPaperViolations(load);
         RebuildItemLists(load);
     }
@@ -346,8 +322,10 @@ DRAVLEN_API int SetAnswer_Vehicle(Load *load, uint32_t index, int answer, int mo
     PaperPosition where;
     if (!ResolvePaperIndex(load, index, &where))
         return 0;
-    if (where.item >= 0)
+    if (where.item >= 0) {
         load->items[where.item].spaStale = 1; // set even when the answer is refused
+        NoteStaleItem(load);
+    }
     if (answer < kNo || answer > kUnanswered)
         return 0;
     QuestionList &list = where.item < 0 ? load->spaQuestions : load->items[where.item].questions;

@@ -5,6 +5,7 @@
 #include "inspection/catalogue.h"
 #include "inspection/inspection.h"
 #include "inspection/item_facts.h"
+#include "inspection/paper_tally.h"
 #include "inspection/question.h"
 #include "inspection/violation.h"
 
@@ -44,6 +45,11 @@ void PostPaperViolation(ViolationList *list, const Question *q, int32_t ref)
 
 void EvaluateStaleItems(Load *load)
 {
+    // Items turn stale only through an answer (which notes it) or a
+    // rebuild of their list (which evaluates them at once): unless an
+    // answer came since the last walk, there is nothing to walk for.
+    if (!MayHaveStaleItems(load))
+        return;
     // The bases in one walk: item k's questions follow those of the load
     // and of every earlier item.
     uint32_t base = load->spaQuestions.count;
@@ -52,6 +58,7 @@ void EvaluateStaleItems(Load *load)
             EvaluateItemPaperViolations(load, k, base);
         base += load->items[k].questions.count;
     }
+    NoteNoStaleItems(load);
 }
 
 void UpdateMctiViolations(Load *load)

@@ -4,6 +4,7 @@
 
 #include "compute/dict.h"
 #include "compute/load_inspection.h"
+#include "inspection/paper_tally.h"
 #include "items/answer_mirror.h"
 #include "items/hazmat_internal.h"
 
@@ -44,6 +45,7 @@ DRAVLEN_API int Init_Hazmat(Hazmat *item, int pid)
 
 DRAVLEN_API int Reset_Hazmat(Hazmat *item, int pid)
 {
+    dravlen::ForgetItemTally(item);  // an item of a truckload changes in place
     dravlen::ReleaseItemLists(item);
     std::memset(item, 0, sizeof *item);
     return dravlen::BindHazmat(item, pid) ? 1 : 0;

@@ -2,6 +2,7 @@
 // column 2: the proper shipping name in roman type with the italic
 // descriptive words marked "<I>", and the selectable roman names), related
 // CAS numbers and the Emergency Response Guidebook guide.
+#include "inspection/paper_tally.h"
 #include "items/hazmat_internal.h"
 
 namespace dravlen {
@@ -41,6 +42,7 @@ DRAVLEN_API int SetRomanIndex_Hazmat(Hazmat *item, int n)
     if (n < 1 || n > NameCount(item))
         return 0;
     item->nameIndex = static_cast<uint32_t>(n);
+    dravlen::ForgetItemTally(item);  // its plain shipping name may differ now
     return 1;
 }
 

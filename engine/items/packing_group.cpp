@@ -2,6 +2,7 @@
 // packing-group slot.  Choosing a group re-checks the qualifiers that depend
 // on it and settles the hazard zone that the group's special provisions
 // allow (172.102(c)(1) provisions 1-6).
+#include "inspection/paper_tally.h"
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
 
@@ -53,6 +54,7 @@ DRAVLEN_API int SetPackingGroup_Hazmat(Hazmat *item, int slot)
     if (ItemSlot(item) == slot)
         return 1;
     item->wordA = (item->wordA & ~bits::kPackingGroupMask) | static_cast<uint32_t>(slot + 1);
+    dravlen::ForgetItemTally(item);  // its hazard codes may differ now
     if ((item->wordA & bits::kLimitedQuantity) && !IsLimitedQuantityAllowed_Hazmat(item))
         item->wordA &= ~bits::kLimitedQuantity;
     if ((item->wordA & bits::kBulk) && !IsBulkPackagingAllowed_Hazmat(item))

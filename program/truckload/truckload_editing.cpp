@@ -217,35 +217,90 @@ int TruckloadEditor::paste(const QByteArray &block)
         prompts_.error(unreadableClipboardText());
         return -1;
     }
-    // Each item is asked about as it is added, but the truckload's legality
-    // before an item is the one after the item before it: one calculation
-    // per item while the truckload may still become illegal, none once it
-    // is illegal (no question follows then), and the views refresh once.
+    // Each item that changes the truckload's legality is asked about as it
+    // is added.  Adding an item never makes a truckload more legal (every
+    // finding is about an item, a pair of items or a total that only
+    // grows), so the legality after each item climbs from legal through
+    // "cannot be determined" to illegal: when it is the same after the
+    // last item as before the first, no item in between changes it.  The
+    // item that does is found by halving the run (a few calculations
+    // instead of one per item), asked about, and the search goes on after
+    // it.  Once the truckload is illegal nothing more is asked.
     Load *l = load();
-    Calculate_Engine(engine_);
-    int legality = GetLegality_Engine(engine_);
-    int kept = 0;
-    for (const RecordSpan &s : *spans) {
+    const auto addRecord = [&](size_t r) {
         frontend::ItemHolder scratch;
-        Unserialize_Hazmat(scratch.get(), block.constData() + s.offset, version);
-        const int index = Add_Load(l, scratch.get());
-        if (index < 0)
-            continue;
-        if (legality != 1) {
-            Calculate_Engine(engine_);
-            const int after = GetLegality_Engine(engine_);
-            const QString question =
-                legalityQuestion(ItemChange::Paste, legality, after, fromLibraryText(GetPSN_Hazmat(scratch.get())));
-            if (!question.isEmpty() &&
-                prompts_.show(PromptType::Confirmation, question, PromptButtons::YesNo) != PromptAnswer::Yes) {
-                Remove_Load(l, static_cast<uint32_t>(index));
-                continue;
-            }
+        Unserialize_Hazmat(scratch.get(), block.constData() + (*spans)[r].offset, version);
+        return Add_Load(l, scratch.get());
+    };
+    const auto legalityNow = [&] {
+        Calculate_Engine(engine_);
+        return GetLegality_Engine(engine_);
+    };
+    int legality = legalityNow();
+    int kept = 0;
+    size_t lastKept = spans->size();
+    size_t next = 0;
+    while (next < spans->size()) {
+        // The rest of the block, added; run[k] is the record of the k-th
+        // item added after `start`.
+        const uint32_t start = GetItemCount_Load(l);
+        std::vector<size_t> run;
+        for (size_t r = next; r < spans->size(); ++r)
+            if (addRecord(r) >= 0)
+                run.push_back(r);
+        next = spans->size();
+        if (run.empty())
+            break;
+        int after = legality == 1 ? 1 : legalityNow();
+        if (after == legality) {
+            kept += static_cast<int>(run.size());
+            lastKept = run.back();
+            break;
+        }
+        // Keeps the first `count` items of the run in the truckload.
+        const auto keepFirst = [&](size_t count) {
+            while (GetItemCount_Load(l) > start + count)
+                Remove_Load(l, GetItemCount_Load(l) - 1);
+            while (GetItemCount_Load(l) < start + count)
+                if (addRecord(run[GetItemCount_Load(l) - start]) < 0)
+                    break;  // it was added before: cannot happen
+        };
+        // The first item after which the legality differs: the last one
+        // does.
+        size_t lo = 0, hi = run.size() - 1;
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            keepFirst(mid + 1);
+            if (legalityNow() != legality)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        keepFirst(lo + 1);
+        after = legalityNow();
+        kept += static_cast<int>(lo);
+        if (lo > 0)
+            lastKept = run[lo - 1];
+        const Hazmat *added = GetHazmat_Load(l, start + static_cast<uint32_t>(lo));
+        if (!added)
+            break;
+        const QString question =
+            legalityQuestion(ItemChange::Paste, legality, after, fromLibraryText(GetPSN_Hazmat(added)));
+        if (!question.isEmpty() &&
+            prompts_.show(PromptType::Confirmation, question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+            Remove_Load(l, start + static_cast<uint32_t>(lo));
+        } else {
+            ++kept;
+            lastKept = run[lo];
             legality = after;
         }
-        ++kept;
+        next = run[lo] + 1;
+    }
+    if (kept > 0) {
         dirty_ = true;
-        status_ = fromLibraryText(GetID_Hazmat(scratch.get())) + QStringLiteral(" added to truckload");
+        frontend::ItemHolder last;
+        Unserialize_Hazmat(last.get(), block.constData() + (*spans)[lastKept].offset, version);
+        status_ = fromLibraryText(GetID_Hazmat(last.get())) + QStringLiteral(" added to truckload");
     }
     if (!spans->empty()) {
         // Nothing shows or prints the results of a rejected item.

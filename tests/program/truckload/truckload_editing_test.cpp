@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <deque>
 #include <cstring>
 
 using namespace velmora;
@@ -296,6 +297,91 @@ private slots:
         QCOMPARE(pids(load()), (std::vector<int>{kGasoline, kHydrogenCyanide, kChlorine, kAmmonia}));
         QCOMPARE(GetLegality_Engine(engine_), 1);
         QCOMPARE(ed.statusText(), QStringLiteral("UN1005 added to truckload"));
+    }
+
+    // A paste asks exactly what asking after every single item would ask,
+    // wherever in a long block the legality changes and whatever the
+    // answers: the reference below adds the items one at a time and
+    // calculates after each.
+    void pasteAsksWhatAskingAfterEveryItemAsks()
+    {
+        const auto repeat = [](std::vector<int> pids, int pid, int n) {
+            pids.insert(pids.end(), static_cast<size_t>(n), pid);
+            return pids;
+        };
+        const std::vector<int> longRun = repeat(repeat(repeat({}, kGasoline, 30), kHydrogenCyanide, 1), kGasoline, 5);
+        std::vector<int> climbing = repeat({}, kAmmonia, 3);
+        climbing.push_back(kChlorine);
+        climbing = repeat(climbing, kAmmonia, 4);
+        climbing.push_back(kPhosgene);
+        climbing = repeat(climbing, kChlorine, 3);
+        climbing.push_back(kGasoline);
+        climbing = repeat(climbing, kAmmonia, 2);
+        const struct {
+            const char *name;
+            std::vector<int> before, block;
+            std::vector<PromptAnswer> answers;
+            size_t questions;   // asked by the reference
+        } cases[] = {
+            {"poison late in a long legal run, refused", {kGasoline}, longRun, {PromptAnswer::No}, 1},
+            {"poison late in a long legal run, kept", {kGasoline}, longRun, {PromptAnswer::Yes}, 1},
+            {"undeterminable, then illegal", {}, climbing, {PromptAnswer::Yes, PromptAnswer::Yes}, 2},
+            {"undeterminable kept, illegal refused", {}, climbing, {PromptAnswer::Yes, PromptAnswer::No}, 2},
+            {"undeterminable refused, the rest legal", {}, climbing, {PromptAnswer::No, PromptAnswer::No}, 1},
+            {"already illegal", {kGasoline, kHydrogenCyanide}, longRun, {}, 0},
+        };
+        for (const auto &c : cases) {
+            QByteArray block;
+            for (int pid : c.block) {
+                Item it(pid);
+                block += record(it.get());
+            }
+            // The reference: one item at a time, a calculation after each.
+            Reset_Load(load());
+            for (int pid : c.before) {
+                Item it(pid);
+                QVERIFY(Add_Load(load(), it.get()) >= 0);
+            }
+            std::deque<PromptAnswer> answers(c.answers.begin(), c.answers.end());
+            QStringList asked;
+            Calculate_Engine(engine_);
+            int legality = GetLegality_Engine(engine_);
+            for (int pid : c.block) {
+                Item it(pid);
+                const int index = Add_Load(load(), it.get());
+                QVERIFY(index >= 0);
+                Calculate_Engine(engine_);
+                const int after = GetLegality_Engine(engine_);
+                const QString q = legalityQuestion(ItemChange::Paste, legality, after,
+                                                   QString::fromLatin1(GetPSN_Hazmat(it.get())));
+                if (!q.isEmpty()) {
+                    asked << q;
+                    const PromptAnswer a = answers.empty() ? PromptAnswer::Yes : answers.front();
+                    if (!answers.empty())
+                        answers.pop_front();
+                    if (a != PromptAnswer::Yes) {
+                        Remove_Load(load(), static_cast<uint32_t>(index));
+                        continue;
+                    }
+                }
+                legality = after;
+            }
+            const std::vector<int> expected = pids(load());
+            QVERIFY2(static_cast<size_t>(asked.size()) == c.questions, c.name);   // the case is what it claims
+
+            Reset_Load(load());
+            TruckloadEditor ed(engine_, prompts_);
+            for (int pid : c.before) {
+                Item it(pid);
+                QVERIFY(Add_Load(load(), it.get()) >= 0);
+            }
+            prompts_.shown.clear();
+            prompts_.answers.assign(c.answers.begin(), c.answers.end());
+            const int kept = ed.paste(block);
+            QVERIFY2(prompts_.texts() == asked, c.name);
+            QVERIFY2(pids(load()) == expected, c.name);
+            QCOMPARE(kept, static_cast<int>(expected.size() - c.before.size()));
+        }
     }
 
     // Any program can post data under the format: a block that breaks off,
