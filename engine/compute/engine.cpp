@@ -5,6 +5,7 @@
 #include "compute/explosives.h"
 #include "compute/load_markings.h"
 #include "compute/output_build.h"
+#include "compute/placard_kinds.h"
 #include "compute/placarding.h"
 #include "compute/segregation.h"
 #include "refdata/store.h"
@@ -59,16 +60,18 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     // 1-3: fresh output, load summary, allowed placards.
     Reset_Output(out);
     AnalyzeLoad(engine);
-    DoAllPossiblePlacards(engine);
+    // The placarding answers of each kind of item, read once for every pass.
+    const PlacardKinds kinds(&engine->load);
+    DoAllPossiblePlacards(engine, kinds);
 
     // 4: the placarding options; appending one makes it current and the
     // builder works on the current option.
     bool order[2];
     const int options = PlacardingOptionOrder(engine->dangerousFirst != 0,
-                                              IsDangerousPossible(engine), order);
+                                              IsDangerousPossible(engine, kinds), order);
     for (int i = 0; i < options; ++i) {
         if (AppendPlacOp(out) >= 0)
-            BuildPlacardOption(engine, order[i]);
+            BuildPlacardOption(engine, order[i], kinds);
     }
 
     // 5: explosives present in the load.
