@@ -122,8 +122,17 @@ int Settled(int answer, int required, int mayBe)
 // net explosive mass; 3 required, (b) Division 1.5; 4 may be required, (c),
 // 9 required; 5 required, (d); 6 may be required, (e), 10 required; 7 may be
 // required, (f), 11 required.
-int PermitCode(const Load *load, uint32_t i)
+int PermitCode(const Load *load, uint32_t i, bool *readsItem)
 {
+    // Whether the answer reads more than the item's kind (SameKind): its
+    // quantities, its weight or the other items.
+    auto fromItem = [readsItem](int code) {
+        if (readsItem)
+            *readsItem = true;
+        return code;
+    };
+    if (readsItem)
+        *readsItem = false;
     if (load == nullptr || i >= load->itemCount)
         return 0;
     const Hazmat *item = &load->items[i];
@@ -141,24 +150,28 @@ int PermitCode(const Load *load, uint32_t i)
         return 0;
     // (c) poisonous by inhalation, hazard zone A: more than 1 L per package.
     if (zone == 'A')
-        return Settled(ZoneAPackageExceeds(item, bulk), PERMIT_ZONE_A_PACKAGE, PERMIT_ZONE_A);
+        return fromItem(Settled(ZoneAPackageExceeds(item, bulk), PERMIT_ZONE_A_PACKAGE, PERMIT_ZONE_A));
     // (d) hazard zone B in bulk packaging.
     if (zone == 'B' && bulk)
         return 5;
     // (e) hazard zone C or D in packaging of 13,248 L or more.
     if ((zone == 'C' || zone == 'D') && bulk)
-        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK);
+        return fromItem(
+            Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK));
     // (f) methane or liquefied natural gas in packaging of 13,248 L or more.
     if (bulk && ContainsMethane(GetRomanPSN_Hazmat(item)))
-        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK);
+        return fromItem(
+            Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK));
     // (b) "an amount of a Division 1.5 material requiring placarding":
     // Division 1.5 is placarded in any amount (172.504(e) Table 1), so the
     // permit is required unless the item is excepted from placarding.
     if (IsDivision(Hazard(item, 0), 1, 5))
         return ExemptFromPlacarding_Hazmat(item) ? 0 : PERMIT_DIVISION_1_5;
     // (b) more than 25 kg (55 lb) net of Division 1.1, 1.2 or 1.3.
-    return MassExplosiveDivision(item) >= 0 ? ExplosiveCode(load, i) : PERMIT_NONE;
+    return MassExplosiveDivision(item) >= 0 ? fromItem(ExplosiveCode(load, i)) : PERMIT_NONE;
 }
+
+int PermitCode(const Load *load, uint32_t i) { return PermitCode(load, i, nullptr); }
 
 } // namespace dravlen
 

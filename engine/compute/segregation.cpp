@@ -287,6 +287,7 @@ public:
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
+    int KindCount() const { return static_cast<int>(kinds_.size()); }
     int KindOf(uint32_t i) const { return kind_[i]; }
 
     // Calls visit(j, outcome) for the pairs (i, j) that are the last
@@ -335,9 +336,33 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
     const Load *load = ctx.load;
     const uint64_t csi = TotalCsi(load);
     std::vector<std::vector<int>> singles(load->itemCount);
-    for (uint32_t i = 0; i < load->itemCount; ++i)
-        if (!plan.IsSkipped(i))
-            singles[i] = SingleItemChecks(load, i, csi);
+    // Items of one kind share every finding but the permit, whose answer
+    // may read the item's own quantities: the shared part is read from
+    // the kind's first item, the permit again only where it read more.
+    struct KindSingles {
+        int item = -1;
+        int permit = 0;
+        bool permitReadsItem = false;
+    };
+    std::vector<KindSingles> byKind(plan.KindCount());
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (plan.IsSkipped(i))
+            continue;
+        KindSingles &k = byKind[plan.KindOf(i)];
+        int permit = 0;
+        if (k.item < 0) {
+            k.item = static_cast<int>(i);
+            singles[i] = KindChecks(load, i, csi);
+            k.permit = PermitFinding(load, i, &k.permitReadsItem);
+            permit = k.permit;
+        } else {
+            const std::vector<int> &first = singles[k.item];
+            singles[i].assign(first.begin(), first.end() - (k.permit ? 1 : 0));
+            permit = k.permitReadsItem ? PermitFinding(load, i, nullptr) : k.permit;
+        }
+        if (permit)
+            singles[i].push_back(permit);
+    }
     return singles;
 }
 
