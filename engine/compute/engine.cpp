@@ -3,6 +3,7 @@
 #include "dravlen.h"
 
 #include "compute/explosives.h"
+#include "compute/kind_facts.h"
 #include "compute/load_markings.h"
 #include "compute/output_build.h"
 #include "compute/placard_kinds.h"
@@ -61,7 +62,8 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     Reset_Output(out);
     AnalyzeLoad(engine);
     // The placarding answers of each kind of item, read once for every pass.
-    const PlacardKinds kinds(&engine->load);
+    const LoadKinds loadKinds(&engine->load);
+    const PlacardKinds kinds(loadKinds);
     DoAllPossiblePlacards(engine, kinds);
 
     // 4: the placarding options; appending one makes it current and the
@@ -86,7 +88,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     AddPlacardAlternatives(engine, explosives.division11or12,
                            explosives.division15Pounds >= kDivision15Aggregate);
     ApplyOrganicPeroxideTransition(engine);
-    CheckSegregation(engine);
+    CheckSegregation(engine, loadKinds);
     return 1;
 }
 

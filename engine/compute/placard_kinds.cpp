@@ -1,7 +1,7 @@
 // The placarding answers of each kind of item, read once per calculation.
 #include "compute/placard_kinds.h"
 
-#include "compute/item_kinds.h"
+#include "compute/kind_facts.h"
 #include "compute/placard_rules.h"
 #include "items/hazmat_internal.h"
 
@@ -46,21 +46,22 @@ PlacardKind ReadPlacardKind(const Hazmat *item)
     return k;
 }
 
-PlacardKinds::PlacardKinds(const Load *load) : load_(load)
+PlacardKinds::PlacardKinds(const Load *load) : load_(load) { Read(LoadKinds(load)); }
+
+PlacardKinds::PlacardKinds(const LoadKinds &kinds) : load_(kinds.TheLoad()) { Read(kinds); }
+
+void PlacardKinds::Read(const LoadKinds &kinds)
 {
-    const uint32_t n = load->itemCount;
-    const std::vector<uint32_t> first = FirstOfKind(load);
+    const uint32_t n = kinds.ItemCount();
     kindOf_.resize(n);
     pounds_.resize(n);
     for (uint32_t i = 0; i < n; ++i) {
-        pounds_[i] = GetWeight_Hazmat(&load->items[i], 0);
-        if (first[i] != i) {
-            kindOf_[i] = kindOf_[first[i]];
-            continue;
-        }
-        kindOf_[i] = static_cast<int>(kinds_.size());
-        kinds_.push_back(ReadPlacardKind(&load->items[i]));
+        kindOf_[i] = kinds.KindOf(i);
+        pounds_[i] = GetWeight_Hazmat(&load_->items[i], 0);
     }
+    kinds_.reserve(kinds.KindCount());
+    for (int k = 0; k < kinds.KindCount(); ++k)
+        kinds_.push_back(ReadPlacardKind(&load_->items[kinds.FirstItem(k)]));
 }
 
 const Placard &PlacardKind::PrimaryPlacard(int markingType) const

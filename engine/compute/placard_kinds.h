@@ -17,6 +17,8 @@
 
 namespace dravlen {
 
+class LoadKinds;
+
 struct PlacardKind {
     const Hazmat *item = nullptr;  // the first item of the kind
     bool exempt = false;           // ExemptFromPlacarding_Hazmat
@@ -48,6 +50,8 @@ PlacardKind ReadPlacardKind(const Hazmat *item);
 class PlacardKinds {
 public:
     explicit PlacardKinds(const Load *load);
+    // The kinds as the calculation's LoadKinds found them.
+    explicit PlacardKinds(const LoadKinds &kinds);
 
     uint32_t ItemCount() const { return static_cast<uint32_t>(kindOf_.size()); }
     int KindCount() const { return static_cast<int>(kinds_.size()); }
@@ -58,6 +62,8 @@ public:
     uint64_t Pounds(uint32_t i) const { return pounds_[i]; }
 
 private:
+    void Read(const LoadKinds &kinds);
+
     const Load *load_;
     std::vector<int> kindOf_;
     std::vector<uint64_t> pounds_;

@@ -433,11 +433,12 @@ SegregationFindings FindSegregationViolations(Load *load)
     return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
-void CheckSegregation(Engine *engine)
+void CheckSegregation(Engine *engine) { CheckSegregation(engine, LoadKinds(&engine->load)); }
+
+void CheckSegregation(Engine *engine, const LoadKinds &kinds)
 {
     Load *load = &engine->load;
     MessageBook out(&engine->output);
-    const LoadKinds kinds(load);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);

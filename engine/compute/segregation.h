@@ -7,9 +7,13 @@
 
 namespace dravlen {
 
+class LoadKinds;
+
 // Pair and single-item checks, explosives compatibility groups, duplicate
 // removal, and the segregation violation kept in step with the findings.
 void CheckSegregation(Engine *engine);
+// The same with the kinds of the truckload read once by the calculation.
+void CheckSegregation(Engine *engine, const LoadKinds &kinds);
 
 // The findings of the pass that become the load's segregation violation,
 // worked out again without posting any message: per-load limits and the
