@@ -77,7 +77,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     }
 
     // 5: explosives present in the load.
-    const ExplosivesSummary explosives = SummarizeExplosives(&engine->load);
+    const ExplosivesSummary explosives = SummarizeExplosives(loadKinds);
 
     // 6: the passes over every option that exists at that moment.
     MarkCompressedGasNames(engine);

@@ -3,6 +3,7 @@
 
 #include "compute/kind_facts.h"
 #include "compute/placard_rules.h"
+#include "compute/placarding.h"
 #include "items/hazmat_internal.h"
 
 #include <cstring>
@@ -59,6 +60,8 @@ void PlacardKinds::Read(const LoadKinds &kinds)
         kindOf_[i] = kinds.KindOf(i);
         pounds_[i] = GetWeight_Hazmat(&load_->items[i], 0);
     }
+    pih_ = GetGreatestPIH_Vehicle(load_);
+    single_ = FindSingleMaterialItem(load_);
     kinds_.reserve(kinds.KindCount());
     for (int k = 0; k < kinds.KindCount(); ++k)
         kinds_.push_back(ReadPlacardKind(&load_->items[kinds.FirstItem(k)]));

@@ -60,11 +60,17 @@ public:
     int KindOf(uint32_t i) const { return kindOf_[i]; }
     bool IsFirstOfKind(uint32_t i) const { return kinds_[kindOf_[i]].item == &load_->items[i]; }
     uint64_t Pounds(uint32_t i) const { return pounds_[i]; }
+    // GetGreatestPIH_Vehicle and FindSingleMaterialItem, read once: every
+    // placarding option asks for them.
+    int GreatestInhalationItem() const { return pih_; }
+    int SingleMaterialItem() const { return single_; }
 
 private:
     void Read(const LoadKinds &kinds);
 
     const Load *load_;
+    int pih_ = -1;
+    int single_ = -1;
     std::vector<int> kindOf_;
     std::vector<uint64_t> pounds_;
     std::vector<PlacardKind> kinds_;

@@ -102,14 +102,25 @@ bool TwoCategories(const PlacardKinds &kinds, bool onlyWithSubsidiary)
     return false;
 }
 
+bool SameFields(const Placard &a, const Placard &b)
+{
+    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
+           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
+           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
+           a.letter == b.letter;
+}
+
 // Merges a new placard into the current option, or inserts it by key.
-void MergeOrInsertPlacard(Output *out, Placard added)
+// Returns whether the option's placards changed.
+bool MergeOrInsertPlacard(Output *out, Placard added)
 {
     PlacOp *op = out->current;
     if (!op)
-        return;
+        return false;
     int found = -1;
+    Placard before{};
     for (int i = 0; i < op->placardCount; ++i) {
+        before = op->placards[i];
         // Either the new placard replaces the one shown, or the one shown
         // already stands for it.
         if (MergePlacard(&op->placards[i], &added) || MergePlacard(&added, &op->placards[i])) {
@@ -118,6 +129,7 @@ void MergeOrInsertPlacard(Output *out, Placard added)
         }
     }
     if (found >= 0) {
+        const int count = op->placardCount;
         // The merged placard may now stand for later ones as well.
         for (int j = found + 1; j < op->placardCount;) {
             if (MergePlacard(&op->placards[j], &op->placards[found]))
@@ -125,14 +137,17 @@ void MergeOrInsertPlacard(Output *out, Placard added)
             else
                 ++j;
         }
-        return;
+        return count != op->placardCount || !SameFields(before, op->placards[found]);
     }
     const uint32_t key = GetHash_Placard(&added);
     int at = 0;
     while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
         ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
+    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at)) {
         *slot = added;
+        return true;
+    }
+    return false;
 }
 
 // Inserts a placard by key without merging.
@@ -263,17 +278,18 @@ void CheckRadioactive(Engine *engine, const PlacardKinds &kinds)
 
 } // namespace
 
-int FindSingleMaterialItem(Engine *engine)
+int FindSingleMaterialItem(const Load *load)
 {
-    Load *load = &engine->load;
     if (!Has8820Criteria_Load(load) || !Is8820Allowed_Load(load))
         return -1;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (!ExemptFromMarking_Hazmat(Item(engine, i)))
+        if (!ExemptFromMarking_Hazmat(&load->items[i]))
             return static_cast<int>(i);
     }
     return -1;
 }
+
+int FindSingleMaterialItem(Engine *engine) { return FindSingleMaterialItem(&engine->load); }
 
 uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds)
 {
@@ -303,32 +319,36 @@ Table2Figures ReadTable2Figures(Engine *engine)
     return f;
 }
 
-void AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
 {
     if (!out->current)
-        return;
+        return false;
     bool numberWanted = false;
+    // A marking added counts as a change (only placards without a number
+    // are added again and again).
+    bool changed = false;
     if (markingType != 0) {
         // 172.334(a): EXPLOSIVES and RADIOACTIVE placards never show a
         // number; it goes on a separate orange panel.
         if (kind.noIds) {
             AddMarking(out, kind.item, markingType);
             markingType = 0;
+            changed = true;
         } else {
             numberWanted = true;
         }
     }
     if (kind.exempt) {
         if (!numberWanted)
-            return;
+            return changed;
         // Division 6.2 shows its number without a placard (172.504(e) has
         // no placard for it).
         if (kind.division62) {
             AddMarking(out, kind.item, markingType);
-            return;
+            return true;
         }
     }
-    MergeOrInsertPlacard(out, kind.PrimaryPlacard(markingType));
+    return MergeOrInsertPlacard(out, kind.PrimaryPlacard(markingType)) || changed;
 }
 
 void AddPlacard(Output *out, const Hazmat *item, int markingType)
@@ -438,6 +458,41 @@ bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds)
 
 bool IsDangerousPossible(Engine *engine) { return IsDangerousPossible(engine, PlacardKinds(&engine->load)); }
 
+namespace {
+
+// Adds the primary placards without a number of item after item.  Adding a
+// placard is a function of the placards shown and the one added: once the
+// placard of a kind left the option as it was, it leaves it so again until
+// something else changes the option, and the kind's later items are not
+// added again.  Long truckloads repeat a few kinds.
+class PlainPlacards {
+public:
+    PlainPlacards(Output *out, const PlacardKinds &kinds)
+        : out_(out), kinds_(kinds), unchangedAt_(kinds.KindCount(), kNever)
+    {
+    }
+
+    void Add(uint32_t item)
+    {
+        const int k = kinds_.KindOf(item);
+        if (unchangedAt_[k] == version_)
+            return;
+        if (AddKindPlacard(out_, kinds_.Kind(k), 0))
+            ++version_;
+        else
+            unchangedAt_[k] = version_;
+    }
+
+private:
+    static constexpr uint64_t kNever = ~uint64_t{0};
+    Output *out_;
+    const PlacardKinds &kinds_;
+    std::vector<uint64_t> unchangedAt_;
+    uint64_t version_ = 0;
+};
+
+} // namespace
+
 void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds)
 {
     Load *load = &engine->load;
@@ -445,8 +500,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     if (load->itemCount == 0 || !out->current)
         return;
 
-    const int pih = GetGreatestPIH_Vehicle(load);
-    const int single = FindSingleMaterialItem(engine);
+    const int pih = kinds.GreatestInhalationItem();
+    const int single = kinds.SingleMaterialItem();
 
     if (BatteryExceptionOnly(engine, kinds))
         return;
@@ -481,10 +536,11 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
+    PlainPlacards table1Placards(out, kinds);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (k.table1 && !k.exempt && !k.bulk)
-            AddKindPlacard(out, k, 0);
+            table1Placards.Add(i);
     }
 
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
@@ -512,7 +568,9 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
 
     // 172.504(e) Table 2: from the 1,001-pound aggregate, or always when the
     // material also needs a subsidiary placard, or when every Table 2
-    // material is to be placarded.
+    // material is to be placarded.  Covering with DANGEROUS changes no
+    // placard.
+    PlainPlacards table2Placards(out, kinds);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (!k.placardable)
@@ -520,7 +578,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         if (!(table2 >= kTable2Aggregate || k.placardableSubsidiary || engine->placardAllHazmats))
             continue;
         if (!dangerous || CategoryPounds(categoryTotals, k) >= kDangerousCategoryLimit)
-            AddKindPlacard(out, k, 0);
+            table2Placards.Add(i);
         else
             CoverWithDangerous(out, Item(engine, i));
     }

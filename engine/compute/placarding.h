@@ -41,6 +41,7 @@ uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds);
 // 172.301(a)(3): the item whose number the vehicle shows as the single
 // material of 8,820 pounds or more the shipper declared, or -1.
 int FindSingleMaterialItem(Engine *engine);
+int FindSingleMaterialItem(const Load *load);
 
 // Recomputes the truckload's summary flags (all gasoline, all fuel oil, all
 // one PID, any bulk, any bulk inhalation hazard).
@@ -68,7 +69,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
 // shown.  A non-zero marking type asks for the identification number of
 // that type (1 single material, 2 inhalation hazard, 3 bulk) on the placard.
 void AddPlacard(Output *out, const Hazmat *item, int markingType);
-void AddKindPlacard(Output *out, const PlacardKind &kind, int markingType);
+// The same for a kind of item; returns whether the option changed.
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType);
 // Adds the placards the item's subsidiary hazards need (172.505).
 void AddSubsidiaryPlacards(Output *out, const Hazmat *item);
 // Adds a marking of the given type for the item, unless the item is
