@@ -58,7 +58,13 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
 {
     Output *out = &engine->output;
 
-    // 1-3: fresh output, load summary, allowed placards.
+    // 1-3: fresh output, load summary, allowed placards.  The message list
+    // of the calculation before is kept aside: the new messages are written
+    // into it when they fit (its count is its room, see MessageBook).
+    HazSeg *spareMessages = out->messages;
+    const size_t spareCount = static_cast<size_t>(out->messageCount > 0 ? out->messageCount : 0);
+    out->messages = nullptr;
+    out->messageCount = 0;
     Reset_Output(out);
     AnalyzeLoad(engine);
     // The placarding answers of each kind of item, read once for every pass.
@@ -88,7 +94,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     AddPlacardAlternatives(engine, explosives.division11or12,
                            explosives.division15Pounds >= kDivision15Aggregate);
     ApplyOrganicPeroxideTransition(engine);
-    CheckSegregation(engine, loadKinds);
+    CheckSegregation(engine, loadKinds, spareMessages, spareCount);
     return 1;
 }
 

@@ -90,17 +90,8 @@ MessageSubject MessageBook::SubjectOf(const Entry &e)
 
 std::pair<size_t, bool> MessageBook::Find(const Key &key)
 {
-    if ((entries_.size() + 1) * 2 > slots_.size()) {
-        std::vector<uint32_t> grown(std::max<size_t>(64, slots_.size() * 2), 0);
-        const size_t mask = grown.size() - 1;
-        for (size_t k = 0; k < entries_.size(); ++k) {
-            size_t at = Hash(entries_[k].key) & mask;
-            while (grown[at])
-                at = (at + 1) & mask;
-            grown[at] = static_cast<uint32_t>(k + 1);
-        }
-        slots_.swap(grown);
-    }
+    if ((entries_.size() + 1) * 2 > slots_.size())
+        Rehash(entries_.size() + 1);
     const size_t mask = slots_.size() - 1;
     for (size_t at = Hash(key) & mask;; at = (at + 1) & mask) {
         if (!slots_[at]) {
@@ -123,6 +114,40 @@ MessageBook::MessageBook(Output *out) : out_(out)
         if (Find(key).second)
             entries_.push_back({key, -1 - static_cast<int64_t>(i), i, Facts{}});
     }
+}
+
+MessageBook::~MessageBook() { std::free(spare_); }
+
+void MessageBook::OfferSpace(HazSeg *list, size_t capacity)
+{
+    std::free(spare_);
+    spare_ = list;
+    spareCapacity_ = list ? capacity : 0;
+    // The calculation before kept that many messages: the same truckload
+    // calculated again posts about as many, so the book is sized for them
+    // at once instead of growing (and moving its entries) step by step.
+    if (spareCapacity_ > entries_.capacity()) {
+        entries_.reserve(spareCapacity_ + spareCapacity_ / 8);
+        Rehash(entries_.capacity());
+    }
+}
+
+void MessageBook::Rehash(size_t entries)
+{
+    size_t size = std::max<size_t>(64, slots_.size());
+    while ((entries + 1) * 2 > size)
+        size *= 2;
+    if (size == slots_.size())
+        return;
+    std::vector<uint32_t> grown(size, 0);
+    const size_t mask = grown.size() - 1;
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        size_t at = Hash(entries_[k].key) & mask;
+        while (grown[at])
+            at = (at + 1) & mask;
+        grown[at] = static_cast<uint32_t>(k + 1);
+    }
+    slots_.swap(grown);
 }
 
 void MessageBook::Post(const MessageSubject &posted, int code)
@@ -212,17 +237,35 @@ void MessageBook::Publish()
     std::sort(doNotLoad.begin(), doNotLoad.end(), PairBefore);
     doNotLoad.erase(std::unique(doNotLoad.begin(), doNotLoad.end()), doNotLoad.end());
 
+    auto dropped = [&doNotLoad](const Entry *e) {
+        return e->key.type == kMsgSeparate &&
+               std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore);
+    };
+    // The list is sized to the messages kept, so that its count is also its
+    // room when a later calculation offers it back (OfferSpace).
+    std::vector<char> keep(order.size());
+    size_t kept = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+        keep[k] = dropped(order[k]) ? 0 : 1;
+        kept += keep[k];
+    }
+
     HazSeg *list = nullptr;
     int count = 0;
-    if (!order.empty()) {
-        list = AllocateMessages(order.size());
-        if (!list)
-            return;  // the output keeps the list it had
+    if (kept > 0) {
+        if (spare_ && spareCapacity_ >= kept) {
+            list = spare_;
+            spare_ = nullptr;
+        } else {
+            list = AllocateMessages(kept);
+            if (!list)
+                return;  // the output keeps the list it had
+        }
     }
-    for (const Entry *e : order) {
-        if (e->key.type == kMsgSeparate &&
-            std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore))
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (!keep[k])
             continue;
+        const Entry *e = order[k];
         HazSeg &slot = list[count];
         if (e->seeded >= 0)
             slot = seeded_[e->seeded];

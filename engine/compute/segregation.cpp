@@ -345,6 +345,9 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
         bool permitReadsItem = false;
     };
     std::vector<KindSingles> byKind(plan.KindCount());
+    // The explosives of the whole truckload settle one item's permit: read
+    // once, not once per item.
+    const ExplosivePermit explosives = FindExplosivePermit(load);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;
@@ -353,12 +356,12 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
         if (k.item < 0) {
             k.item = static_cast<int>(i);
             singles[i] = KindChecks(load, i, csi);
-            k.permit = PermitFinding(load, i, &k.permitReadsItem);
+            k.permit = PermitFinding(load, i, &k.permitReadsItem, &explosives);
             permit = k.permit;
         } else {
             const std::vector<int> &first = singles[k.item];
             singles[i].assign(first.begin(), first.end() - (k.permit ? 1 : 0));
-            permit = k.permitReadsItem ? PermitFinding(load, i, nullptr) : k.permit;
+            permit = k.permitReadsItem ? PermitFinding(load, i, nullptr, &explosives) : k.permit;
         }
         if (permit)
             singles[i].push_back(permit);
@@ -435,10 +438,11 @@ SegregationFindings FindSegregationViolations(Load *load)
 
 void CheckSegregation(Engine *engine) { CheckSegregation(engine, LoadKinds(&engine->load)); }
 
-void CheckSegregation(Engine *engine, const LoadKinds &kinds)
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount)
 {
     Load *load = &engine->load;
     MessageBook out(&engine->output);
+    out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "dravlen.h"
+
+#include <cstddef>
 #include "compute/violation_posting.h"
 
 namespace dravlen {
@@ -13,7 +15,9 @@ class LoadKinds;
 // removal, and the segregation violation kept in step with the findings.
 void CheckSegregation(Engine *engine);
 // The same with the kinds of the truckload read once by the calculation.
-void CheckSegregation(Engine *engine, const LoadKinds &kinds);
+// spare, when given, is the message list of the calculation before (room for
+// spareCount records), taken over by the pass (MessageBook::OfferSpace).
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare = nullptr, size_t spareCount = 0);
 
 // The findings of the pass that become the load's segregation violation,
 // worked out again without posting any message: per-load limits and the

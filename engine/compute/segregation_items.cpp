@@ -66,14 +66,14 @@ std::vector<int> SingleItemChecks(const Load *load, uint32_t i)
 std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCsi)
 {
     std::vector<int> codes = KindChecks(load, i, totalCsi);
-    if (const int m = PermitFinding(load, i, nullptr))
+    if (const int m = PermitFinding(load, i, nullptr, nullptr))
         codes.push_back(m);
     return codes;
 }
 
-int PermitFinding(const Load *load, uint32_t i, bool *readsItem)
+int PermitFinding(const Load *load, uint32_t i, bool *readsItem, const ExplosivePermit *explosives)
 {
-    return PermitMessage(PermitCode(load, i, readsItem));
+    return PermitMessage(PermitCode(load, i, readsItem, explosives));
 }
 
 std::vector<int> KindChecks(const Load *load, uint32_t i, uint64_t totalCsi)
