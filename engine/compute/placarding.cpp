@@ -411,11 +411,10 @@ void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds)
         const Hazmat *item = kinds.Kind(k).item;
         const int count = GetNumHazDivs_Hazmat(item);
         for (int h = 0; h < count; ++h) {
-            for (int variant = 0; variant <= 2; ++variant) {
-                Placard p{};
-                MakePlacard(&p, item, h, 0, variant);
+            Placard variants[3]{};
+            MakePlacardVariants(variants, item, h);
+            for (const Placard &p : variants)
                 InsertAllowedPlacard(&engine->output, p);
-            }
         }
     }
 }
