@@ -80,11 +80,11 @@ ExplosivePermit FindExplosivePermit(const Load *load)
             bound[division] += GrossGrams(item);
         }
         if (known[division] > kExplosivePermitGrams)
-            return {static_cast<int64_t>(k), PERMIT_EXPLOSIVES_NET_MASS};
+            return {true, static_cast<int64_t>(k), PERMIT_EXPLOSIVES_NET_MASS};
         if (bound[division] > kExplosivePermitGrams && boundCrossing < 0)
             boundCrossing = k;
     }
-    return {boundCrossing, PERMIT_EXPLOSIVES};
+    return {true, boundCrossing, PERMIT_EXPLOSIVES};
 }
 
 namespace {
@@ -127,7 +127,7 @@ int Settled(int answer, int required, int mayBe)
 // net explosive mass; 3 required, (b) Division 1.5; 4 may be required, (c),
 // 9 required; 5 required, (d); 6 may be required, (e), 10 required; 7 may be
 // required, (f), 11 required.
-int PermitCode(const Load *load, uint32_t i, bool *readsItem, const ExplosivePermit *explosives)
+int PermitCode(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *explosives)
 {
     // Whether the answer reads more than the item's kind (SameKind): its
     // quantities, its weight or the other items.
@@ -175,7 +175,10 @@ int PermitCode(const Load *load, uint32_t i, bool *readsItem, const ExplosivePer
     // (b) more than 25 kg (55 lb) net of Division 1.1, 1.2 or 1.3.
     if (MassExplosiveDivision(item) < 0)
         return PERMIT_NONE;
-    const ExplosivePermit found = explosives ? *explosives : FindExplosivePermit(load);
+    ExplosivePermit own;
+    ExplosivePermit &found = explosives ? *explosives : own;
+    if (!found.found)
+        found = FindExplosivePermit(load);
     return fromItem(found.item == static_cast<int64_t>(i) ? found.code : int{PERMIT_NONE});
 }
 

@@ -191,19 +191,6 @@ void CoverWithDangerous(Output *out, const Hazmat *item)
     }
 }
 
-// An identification number either on the placard itself or, with ID
-// placards off, on a separate orange panel beside a placard without it.
-void PlacardWithNumber(Engine *engine, const PlacardKind &kind, int markingType)
-{
-    Output *out = &engine->output;
-    if (engine->bulkPlacards) {
-        AddKindPlacard(out, kind, markingType);
-    } else {
-        AddKindPlacard(out, kind, 0);
-        AddMarking(out, kind.item, markingType);
-    }
-}
-
 // 173.159(e): batteries under the exception travel without placards when
 // nothing else is on the vehicle.  Returns true when the exception applies.
 bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
@@ -459,28 +446,32 @@ bool IsDangerousPossible(Engine *engine) { return IsDangerousPossible(engine, Pl
 
 namespace {
 
-// Adds the primary placards without a number of item after item.  Adding a
+// Adds the primary placards of item after item to one option.  Adding a
 // placard is a function of the placards shown and the one added: once the
-// placard of a kind left the option as it was, it leaves it so again until
-// something else changes the option, and the kind's later items are not
-// added again.  Long truckloads repeat a few kinds.
-class PlainPlacards {
+// placard of a kind (and marking type) left the option as it was, it leaves
+// it so again until something else changes the option's placards, and the
+// kind's later items are not added again.  Long truckloads repeat a few
+// kinds.
+class OptionPlacards {
 public:
-    PlainPlacards(Output *out, const PlacardKinds &kinds)
-        : out_(out), kinds_(kinds), unchangedAt_(kinds.KindCount(), kNever)
+    OptionPlacards(Output *out, const PlacardKinds &kinds)
+        : out_(out), kinds_(kinds), unchangedAt_(static_cast<size_t>(kinds.KindCount()) * 4, kNever)
     {
     }
 
-    void Add(uint32_t item)
+    void Add(int kind, int markingType)
     {
-        const int k = kinds_.KindOf(item);
-        if (unchangedAt_[k] == version_)
+        uint64_t &unchanged = unchangedAt_[static_cast<size_t>(kind) * 4 + static_cast<size_t>(markingType)];
+        if (unchanged == version_)
             return;
-        if (AddKindPlacard(out_, kinds_.Kind(k), 0))
+        if (AddKindPlacard(out_, kinds_.Kind(kind), markingType))
             ++version_;
         else
-            unchangedAt_[k] = version_;
+            unchanged = version_;
     }
+    void AddItem(uint32_t item, int markingType) { Add(kinds_.KindOf(item), markingType); }
+    // The option's placards were changed by other means.
+    void Changed() { ++version_; }
 
 private:
     static constexpr uint64_t kNever = ~uint64_t{0};
@@ -489,6 +480,19 @@ private:
     std::vector<uint64_t> unchangedAt_;
     uint64_t version_ = 0;
 };
+
+// An identification number either on the placard itself or, with ID
+// placards off, on a separate orange panel beside a placard without it.
+void PlacardWithNumber(Engine *engine, OptionPlacards &placards, const PlacardKinds &kinds, uint32_t item,
+                       int markingType)
+{
+    if (engine->bulkPlacards) {
+        placards.AddItem(item, markingType);
+    } else {
+        placards.AddItem(item, 0);
+        AddMarking(&engine->output, kinds.OfItem(item).item, markingType);
+    }
+}
 
 } // namespace
 
@@ -506,6 +510,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         return;
     CheckSodiumBatteries(engine, kinds);
 
+    OptionPlacards placards(out, kinds);
+
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
@@ -515,31 +521,30 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
 
     // 172.301(a)(3): a single material of 8,820 pounds or more.
     if (single >= 0) {
-        PlacardWithNumber(engine, kinds.OfItem(static_cast<uint32_t>(single)), kMarkSingleMaterial);
+        PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(single), kMarkSingleMaterial);
         return;
     }
 
     // 172.302(a), 172.336: bulk packagings show their numbers.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (kinds.OfItem(i).bulk)
-            PlacardWithNumber(engine, kinds.OfItem(i), kMarkBulk);
+            PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
     }
 
     // 172.313(c): 1,000 kg or more of one poison-by-inhalation material in
     // non-bulk packages.
     if (pih >= 0)
-        PlacardWithNumber(engine, kinds.OfItem(static_cast<uint32_t>(pih)), kMarkInhalation);
+        PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(pih), kMarkInhalation);
 
     const std::map<int, uint64_t> categoryTotals = CategoryTotals(kinds);
     const uint64_t table2 = Table2Pounds(kinds);
     const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
-    PlainPlacards table1Placards(out, kinds);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (k.table1 && !k.exempt && !k.bulk)
-            table1Placards.Add(i);
+            placards.AddItem(i, 0);
     }
 
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
@@ -549,12 +554,14 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
             Placard corrosive{};
             corrosive.hazClass = 8;
             InsertPlacardByKey(out, corrosive);
+            placards.Changed();
         }
         if (!HasPlainPlacard(out->current, 6, 1)) {
             Placard poison{};
             poison.hazClass = 6;
             poison.division = 1;
             InsertPlacardByKey(out, poison);
+            placards.Changed();
         }
     }
 
@@ -563,13 +570,13 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         PlacOp *op = out->current;
         if (Placard *slot = InsertSlot(op->placards, op->placardCount, 0))
             slot->letter = kLetterDangerous;
+        placards.Changed();
     }
 
     // 172.504(e) Table 2: from the 1,001-pound aggregate, or always when the
     // material also needs a subsidiary placard, or when every Table 2
     // material is to be placarded.  Covering with DANGEROUS changes no
     // placard.
-    PlainPlacards table2Placards(out, kinds);
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (!k.placardable)
@@ -577,7 +584,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         if (!(table2 >= kTable2Aggregate || k.placardableSubsidiary || engine->placardAllHazmats))
             continue;
         if (!dangerous || CategoryPounds(categoryTotals, k) >= kDangerousCategoryLimit)
-            table2Placards.Add(i);
+            placards.AddItem(i, 0);
         else
             CoverWithDangerous(out, Item(engine, i));
     }

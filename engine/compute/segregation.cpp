@@ -346,8 +346,8 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
     };
     std::vector<KindSingles> byKind(plan.KindCount());
     // The explosives of the whole truckload settle one item's permit: read
-    // once, not once per item.
-    const ExplosivePermit explosives = FindExplosivePermit(load);
+    // once when first needed, not once per item.
+    ExplosivePermit explosives;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;

@@ -71,7 +71,7 @@ std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCs
     return codes;
 }
 
-int PermitFinding(const Load *load, uint32_t i, bool *readsItem, const ExplosivePermit *explosives)
+int PermitFinding(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *explosives)
 {
     return PermitMessage(PermitCode(load, i, readsItem, explosives));
 }
