@@ -266,22 +266,41 @@ public:
             kind_[i] = k;
         }
         const size_t kn = kinds_.size();
-        // lastFrom_[a][b]: the greatest item i of kind a with an item of kind
-        // b after it (-1: none); the pair's last occurrence is then
-        // (i, last item of kind b).
-        lastFrom_.assign(kn * kn, -1);
-        for (uint32_t i = 0; i < n; ++i) {
-            if (kind_[i] < 0)
-                continue;
-            for (size_t b = 0; b < kn; ++b)
-                if (kinds_[b].last > i)
-                    lastFrom_[kind_[i] * kn + b] = static_cast<int>(i);
-        }
         byLast_.resize(kn);
         for (size_t k = 0; k < kn; ++k)
             byLast_[k] = static_cast<int>(k);
         std::sort(byLast_.begin(), byLast_.end(),
                   [this](int a, int b) { return kinds_[a].last < kinds_[b].last; });
+        // The last occurrence of the kind pair (a, b) is (i, last item of
+        // kind b) with i the greatest item of kind a before that last item.
+        // Walking the items once, the items of each kind seen so far give
+        // it for every b whose last item is reached.
+        std::vector<int> from(kn * kn, -1);  // [a][b]: that i, or -1
+        std::vector<int> lastSeen(kn, -1);
+        size_t next = 0;
+        for (uint32_t i = 0; i < n && next < kn; ++i) {
+            for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
+                const size_t b = static_cast<size_t>(byLast_[next]);
+                for (size_t a = 0; a < kn; ++a)
+                    from[a * kn + b] = lastSeen[a];
+            }
+            if (kind_[i] >= 0)
+                lastSeen[kind_[i]] = static_cast<int>(i);
+        }
+        // Per item, the pairs it is the first item of, in increasing
+        // last item of the second kind: one list for all items.
+        visitStart_.assign(n + 1, 0);
+        for (size_t x = 0; x < kn * kn; ++x)
+            if (from[x] >= 0)
+                ++visitStart_[static_cast<size_t>(from[x]) + 1];
+        for (uint32_t i = 0; i < n; ++i)
+            visitStart_[i + 1] += visitStart_[i];
+        visits_.resize(visitStart_[n]);
+        std::vector<uint32_t> fill(visitStart_.begin(), visitStart_.end() - 1);
+        for (const int b : byLast_)
+            for (size_t a = 0; a < kn; ++a)
+                if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
+                    visits_[fill[static_cast<size_t>(i)]++] = b;
         outcomes_.resize(kn * kn);
         evaluated_.assign(kn * kn, 0);
     }
@@ -299,10 +318,9 @@ public:
         if (a < 0)
             return;
         const size_t kn = kinds_.size();
-        for (int b : byLast_) {
+        for (uint32_t v = visitStart_[i]; v < visitStart_[i + 1]; ++v) {
+            const int b = visits_[v];
             const uint32_t j = kinds_[b].last;
-            if (j <= i || lastFrom_[a * kn + b] != static_cast<int>(i))
-                continue;
             const size_t at = a * kn + b;
             if (!evaluated_[at]) {
                 outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
@@ -322,8 +340,9 @@ private:
     const LoadKinds &facts_;
     std::vector<int> kind_;       // per item; -1 when skipped
     std::vector<Kind> kinds_;
-    std::vector<int> lastFrom_;
     std::vector<int> byLast_;     // kinds in increasing last item
+    std::vector<uint32_t> visitStart_;  // per item, its pairs in visits_
+    std::vector<int> visits_;     // second kinds of the pairs, by first item
     std::vector<StoredOutcome> outcomes_;
     std::vector<HazardFinding> findings_;
     std::vector<char> evaluated_;
