@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <set>
+#include <string>
 #include <span>
 #include <utility>
 #include <vector>
@@ -210,6 +212,38 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
     return o;
 }
 
+// What the pair rules read of a kind (EvaluatePair): its parsed hazard
+// codes and whether each is "COMB", physical state, hazard zone, packing
+// group, the cyanide, acid, label 8 and ammonium nitrate answers, the name
+// words of 177.835(g), and the PID only where explosives meet (group L,
+// fireworks).  Kinds with one signature give one outcome against any other
+// kind of another entry, so the outcome is worked out once per pair of
+// signatures: a truckload of many entries has far fewer signatures.
+std::string PairSignature(const KindFacts &k)
+{
+    std::string sig;
+    bool explosive = false;
+    for (int c = 0; c < k.HazardCount(); ++c) {
+        const HazDiv &d = k.code[c];
+        explosive = explosive || d.hazClass == 1;
+        sig += static_cast<char>(d.hazClass);
+        sig += static_cast<char>(d.division);
+        sig += d.compatGroup;
+        sig += std::strcmp(k.codeText[c], "COMB") == 0 ? 'C' : '-';
+    }
+    sig += '|';
+    sig += k.physicalState;
+    sig += k.hazardZone;
+    sig += static_cast<char>(k.packingGroup + 2);
+    const bool flags[] = {k.cyanide, k.acid, k.corrosiveLabel, k.ammoniumNitrate, k.nameNos, k.nameDetonator,
+                          k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord};
+    for (bool f : flags)
+        sig += f ? '1' : '0';
+    if (explosive)
+        sig += std::to_string(k.pid);
+    return sig;
+}
+
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
 void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
 {
@@ -301,8 +335,14 @@ public:
             for (size_t a = 0; a < kn; ++a)
                 if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
                     visits_[fill[static_cast<size_t>(i)]++] = b;
-        outcomes_.resize(kn * kn);
-        evaluated_.assign(kn * kn, 0);
+        std::map<std::string, int> signatures;
+        signature_.resize(kn);
+        for (size_t k = 0; k < kn; ++k)
+            signature_[k] = signatures.emplace(PairSignature(*kinds_[k].facts), static_cast<int>(signatures.size()))
+                                .first->second;
+        signatureCount_ = signatures.size();
+        outcomes_.resize(signatureCount_ * signatureCount_);
+        evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
@@ -317,13 +357,19 @@ public:
         const int a = kind_[i];
         if (a < 0)
             return;
-        const size_t kn = kinds_.size();
+        const KindFacts &x = *kinds_[a].facts;
         for (uint32_t v = visitStart_[i]; v < visitStart_[i + 1]; ++v) {
             const int b = visits_[v];
             const uint32_t j = kinds_[b].last;
-            const size_t at = a * kn + b;
+            const KindFacts &y = *kinds_[b].facts;
+            if (x.pid == y.pid) {
+                // One entry never conflicts with itself (EvaluatePair).
+                visit(j, PairOutcome{});
+                continue;
+            }
+            const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
             if (!evaluated_[at]) {
-                outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
+                outcomes_[at] = EvaluatePair(x, y, findings_);
                 evaluated_[at] = 1;
             }
             const StoredOutcome &o = outcomes_[at];
@@ -343,7 +389,9 @@ private:
     std::vector<int> byLast_;     // kinds in increasing last item
     std::vector<uint32_t> visitStart_;  // per item, its pairs in visits_
     std::vector<int> visits_;     // second kinds of the pairs, by first item
-    std::vector<StoredOutcome> outcomes_;
+    std::vector<int> signature_;  // per kind (PairSignature)
+    size_t signatureCount_ = 0;
+    std::vector<StoredOutcome> outcomes_;  // per pair of signatures
     std::vector<HazardFinding> findings_;
     std::vector<char> evaluated_;
 };
