@@ -26,12 +26,6 @@ size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
 // Two items named by a message, in either order (interned IDs).
 using PairOfIds = std::pair<const char *, const char *>;
 
-bool PairBefore(const PairOfIds &x, const PairOfIds &y)
-{
-    const std::less<const char *> less;
-    return less(x.first, y.first) || (x.first == y.first && less(x.second, y.second));
-}
-
 PairOfIds Unordered(const char *a, const char *b)
 {
     return std::less<const char *>()(a, b) ? PairOfIds{a, b} : PairOfIds{b, a};
@@ -228,18 +222,37 @@ void MessageBook::Publish()
     const std::vector<const Entry *> order = Ordered();
 
     // 177.848(d): two materials that must not be loaded together need no
-    // message telling to separate them as well (a sorted list: one
-    // allocation, however many such pairs there are).
-    std::vector<PairOfIds> doNotLoad;
+    // message telling to separate them as well.  The do-not-load pairs go
+    // into an open-addressing set keyed by the interned IDs (one
+    // allocation, a look-up per separation, no sort).
+    size_t doNotLoadCount = 0;
     for (const Entry *e : order)
-        if (e->key.type == kMsgDoNotLoad)
-            doNotLoad.push_back(Unordered(e->key.id1, e->key.id2));
-    std::sort(doNotLoad.begin(), doNotLoad.end(), PairBefore);
-    doNotLoad.erase(std::unique(doNotLoad.begin(), doNotLoad.end()), doNotLoad.end());
-
-    auto dropped = [&doNotLoad](const Entry *e) {
-        return e->key.type == kMsgSeparate &&
-               std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore);
+        doNotLoadCount += e->key.type == kMsgDoNotLoad ? 1 : 0;
+    size_t setSize = 16;
+    while (setSize < doNotLoadCount * 2)
+        setSize *= 2;
+    std::vector<PairOfIds> doNotLoad(doNotLoadCount ? setSize : 0, PairOfIds{nullptr, nullptr});
+    const size_t setMask = setSize - 1;
+    auto slotOf = [setMask](const PairOfIds &p) {
+        return Mix(Address(p.first), Address(p.second)) * 0x9e3779b97f4a7c15ULL >> 17 & setMask;
+    };
+    for (const Entry *e : order) {
+        if (e->key.type != kMsgDoNotLoad)
+            continue;
+        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
+        size_t at = slotOf(p);
+        while (doNotLoad[at].first && doNotLoad[at] != p)
+            at = (at + 1) & setMask;
+        doNotLoad[at] = p;
+    }
+    auto dropped = [&doNotLoad, &slotOf, setMask](const Entry *e) {
+        if (e->key.type != kMsgSeparate || doNotLoad.empty())
+            return false;
+        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
+        for (size_t at = slotOf(p); doNotLoad[at].first; at = (at + 1) & setMask)
+            if (doNotLoad[at] == p)
+                return true;
+        return false;
     };
     // The list is sized to the messages kept, so that its count is also its
     // room when a later calculation offers it back (OfferSpace).
