@@ -215,17 +215,18 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
 // What the pair rules read of a kind (EvaluatePair): its parsed hazard
 // codes and whether each is "COMB", physical state, hazard zone, packing
 // group, the cyanide, acid, label 8 and ammonium nitrate answers, the name
-// words of 177.835(g), and the PID only where explosives meet (group L,
-// fireworks).  Kinds with one signature give one outcome against any other
+// words of 177.835(g), whether it is the fireworks entry of 177.848(g)(3)(v),
+// and the PID itself only for compatibility group L (which travels only with
+// its own entry).  Kinds with one signature give one outcome against any other
 // kind of another entry, so the outcome is worked out once per pair of
 // signatures: a truckload of many entries has far fewer signatures.
 std::string PairSignature(const KindFacts &k)
 {
     std::string sig;
-    bool explosive = false;
+    bool groupL = false;
     for (int c = 0; c < k.HazardCount(); ++c) {
         const HazDiv &d = k.code[c];
-        explosive = explosive || d.hazClass == 1;
+        groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
         sig += static_cast<char>(d.hazClass);
         sig += static_cast<char>(d.division);
         sig += d.compatGroup;
@@ -239,7 +240,8 @@ std::string PairSignature(const KindFacts &k)
                           k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord};
     for (bool f : flags)
         sig += f ? '1' : '0';
-    if (explosive)
+    sig += k.pid == kPidFireworks14S ? 'F' : '-';
+    if (groupL)
         sig += std::to_string(k.pid);
     return sig;
 }
