@@ -3,8 +3,10 @@
 #include "dravlen.h"
 
 #include "compute/explosives.h"
+#include "compute/kind_facts.h"
 #include "compute/load_markings.h"
 #include "compute/output_build.h"
+#include "compute/placard_kinds.h"
 #include "compute/placarding.h"
 #include "compute/segregation.h"
 #include "refdata/store.h"
@@ -56,23 +58,32 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
 {
     Output *out = &engine->output;
 
-    // 1-3: fresh output, load summary, allowed placards.
+    // 1-3: fresh output, load summary, allowed placards.  The message list
+    // of the calculation before is kept aside: the new messages are written
+    // into it when they fit (its count is its room, see MessageBook).
+    HazSeg *spareMessages = out->messages;
+    const size_t spareCount = static_cast<size_t>(out->messageCount > 0 ? out->messageCount : 0);
+    out->messages = nullptr;
+    out->messageCount = 0;
     Reset_Output(out);
     AnalyzeLoad(engine);
-    DoAllPossiblePlacards(engine);
+    // The placarding answers of each kind of item, read once for every pass.
+    const LoadKinds loadKinds(&engine->load);
+    const PlacardKinds kinds(loadKinds);
+    DoAllPossiblePlacards(engine, kinds);
 
     // 4: the placarding options; appending one makes it current and the
     // builder works on the current option.
     bool order[2];
     const int options = PlacardingOptionOrder(engine->dangerousFirst != 0,
-                                              IsDangerousPossible(engine), order);
+                                              IsDangerousPossible(engine, kinds), order);
     for (int i = 0; i < options; ++i) {
         if (AppendPlacOp(out) >= 0)
-            BuildPlacardOption(engine, order[i]);
+            BuildPlacardOption(engine, order[i], kinds);
     }
 
     // 5: explosives present in the load.
-    const ExplosivesSummary explosives = SummarizeExplosives(&engine->load);
+    const ExplosivesSummary explosives = SummarizeExplosives(loadKinds);
 
     // 6: the passes over every option that exists at that moment.
     MarkCompressedGasNames(engine);
@@ -83,7 +94,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     AddPlacardAlternatives(engine, explosives.division11or12,
                            explosives.division15Pounds >= kDivision15Aggregate);
     ApplyOrganicPeroxideTransition(engine);
-    CheckSegregation(engine);
+    CheckSegregation(engine, loadKinds, spareMessages, spareCount);
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "compute/explosives.h"
 
+#include "compute/kind_facts.h"
+
 namespace dravlen {
 
 namespace {
@@ -36,6 +38,18 @@ ExplosivesSummary SummarizeExplosives(const Load *load)
         uint32_t pounds = 0;
         if (PrimaryHazardAndPounds(load->items[i], primary, pounds))
             NoteExplosive(summary, primary, pounds);
+    }
+    return summary;
+}
+
+ExplosivesSummary SummarizeExplosives(const LoadKinds &kinds)
+{
+    ExplosivesSummary summary;
+    const Load *load = kinds.TheLoad();
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
+        const KindFacts &k = kinds.ItemFacts(i);
+        if (k.HazardCount() > 0)
+            NoteExplosive(summary, k.code[0], GetWeight_Hazmat(&load->items[i], 0));
     }
     return summary;
 }

@@ -9,6 +9,8 @@
 
 namespace dravlen {
 
+class LoadKinds;
+
 struct ExplosivesSummary {
     bool division11or12 = false; // Division 1.1 or 1.2, or a bare class 1
     uint32_t division15Pounds = 0;
@@ -19,5 +21,7 @@ void NoteExplosive(ExplosivesSummary &summary, const HazDiv &primary, uint32_t p
 
 // One pass over the truckload's items in load order.
 ExplosivesSummary SummarizeExplosives(const Load *load);
+// The same from the primary hazard codes of the calculation's kinds.
+ExplosivesSummary SummarizeExplosives(const LoadKinds &kinds);
 
 } // namespace dravlen

@@ -73,7 +73,7 @@ KindFacts ReadKindFacts(const Hazmat *item)
     return f;
 }
 
-LoadKinds::LoadKinds(const Load *load)
+LoadKinds::LoadKinds(const Load *load) : load_(load)
 {
     const std::vector<uint32_t> first = FirstOfKind(load);
     kindOf_.assign(load->itemCount, -1);

@@ -51,6 +51,7 @@ class LoadKinds {
 public:
     explicit LoadKinds(const Load *load);
 
+    const Load *TheLoad() const { return load_; }
     uint32_t ItemCount() const { return static_cast<uint32_t>(kindOf_.size()); }
     int KindCount() const { return static_cast<int>(kinds_.size()); }
     // Kinds are numbered in the order of their first item.
@@ -60,6 +61,7 @@ public:
     const KindFacts &ItemFacts(uint32_t item) const { return kinds_[kindOf_[item]]; }
 
 private:
+    const Load *load_;
     std::vector<int> kindOf_;
     std::vector<uint32_t> first_;
     std::vector<KindFacts> kinds_;

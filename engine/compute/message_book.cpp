@@ -26,12 +26,6 @@ size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
 // Two items named by a message, in either order (interned IDs).
 using PairOfIds = std::pair<const char *, const char *>;
 
-bool PairBefore(const PairOfIds &x, const PairOfIds &y)
-{
-    const std::less<const char *> less;
-    return less(x.first, y.first) || (x.first == y.first && less(x.second, y.second));
-}
-
 PairOfIds Unordered(const char *a, const char *b)
 {
     return std::less<const char *>()(a, b) ? PairOfIds{a, b} : PairOfIds{b, a};
@@ -69,7 +63,15 @@ size_t MessageBook::Hash(const Key &k)
     seed = Mix(seed, Address(k.id2));
     seed = Mix(seed, Address(k.class1));
     seed = Mix(seed, Address(k.class2));
-    return seed ^ (seed >> 29);
+    // Interned texts sit at regular addresses: the bits are mixed through
+    // (the 64-bit finalizer of MurmurHash3) so that neighbouring keys do not
+    // fill neighbouring slots and lengthen every probe.
+    seed ^= seed >> 33;
+    seed *= 0xff51afd7ed558ccdULL;
+    seed ^= seed >> 33;
+    seed *= 0xc4ceb9fe1a85ec53ULL;
+    seed ^= seed >> 33;
+    return seed;
 }
 
 MessageSubject MessageBook::SubjectOf(const Entry &e)
@@ -90,17 +92,8 @@ MessageSubject MessageBook::SubjectOf(const Entry &e)
 
 std::pair<size_t, bool> MessageBook::Find(const Key &key)
 {
-    if ((entries_.size() + 1) * 2 > slots_.size()) {
-        std::vector<uint32_t> grown(std::max<size_t>(64, slots_.size() * 2), 0);
-        const size_t mask = grown.size() - 1;
-        for (size_t k = 0; k < entries_.size(); ++k) {
-            size_t at = Hash(entries_[k].key) & mask;
-            while (grown[at])
-                at = (at + 1) & mask;
-            grown[at] = static_cast<uint32_t>(k + 1);
-        }
-        slots_.swap(grown);
-    }
+    if ((entries_.size() + 1) * 2 > slots_.size())
+        Rehash(entries_.size() + 1);
     const size_t mask = slots_.size() - 1;
     for (size_t at = Hash(key) & mask;; at = (at + 1) & mask) {
         if (!slots_[at]) {
@@ -123,6 +116,40 @@ MessageBook::MessageBook(Output *out) : out_(out)
         if (Find(key).second)
             entries_.push_back({key, -1 - static_cast<int64_t>(i), i, Facts{}});
     }
+}
+
+MessageBook::~MessageBook() { std::free(spare_); }
+
+void MessageBook::OfferSpace(HazSeg *list, size_t capacity)
+{
+    std::free(spare_);
+    spare_ = list;
+    spareCapacity_ = list ? capacity : 0;
+    // The calculation before kept that many messages: the same truckload
+    // calculated again posts about as many, so the book is sized for them
+    // at once instead of growing (and moving its entries) step by step.
+    if (spareCapacity_ > entries_.capacity()) {
+        entries_.reserve(spareCapacity_ + spareCapacity_ / 8);
+        Rehash(entries_.capacity());
+    }
+}
+
+void MessageBook::Rehash(size_t entries)
+{
+    size_t size = std::max<size_t>(64, slots_.size());
+    while ((entries + 1) * 2 > size)
+        size *= 2;
+    if (size == slots_.size())
+        return;
+    std::vector<uint32_t> grown(size, 0);
+    const size_t mask = grown.size() - 1;
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        size_t at = Hash(entries_[k].key) & mask;
+        while (grown[at])
+            at = (at + 1) & mask;
+        grown[at] = static_cast<uint32_t>(k + 1);
+    }
+    slots_.swap(grown);
 }
 
 void MessageBook::Post(const MessageSubject &posted, int code)
@@ -203,26 +230,63 @@ void MessageBook::Publish()
     const std::vector<const Entry *> order = Ordered();
 
     // 177.848(d): two materials that must not be loaded together need no
-    // message telling to separate them as well (a sorted list: one
-    // allocation, however many such pairs there are).
-    std::vector<PairOfIds> doNotLoad;
+    // message telling to separate them as well.  The do-not-load pairs go
+    // into an open-addressing set keyed by the interned IDs (one
+    // allocation, a look-up per separation, no sort).
+    size_t doNotLoadCount = 0;
     for (const Entry *e : order)
-        if (e->key.type == kMsgDoNotLoad)
-            doNotLoad.push_back(Unordered(e->key.id1, e->key.id2));
-    std::sort(doNotLoad.begin(), doNotLoad.end(), PairBefore);
-    doNotLoad.erase(std::unique(doNotLoad.begin(), doNotLoad.end()), doNotLoad.end());
+        doNotLoadCount += e->key.type == kMsgDoNotLoad ? 1 : 0;
+    size_t setSize = 16;
+    while (setSize < doNotLoadCount * 2)
+        setSize *= 2;
+    std::vector<PairOfIds> doNotLoad(doNotLoadCount ? setSize : 0, PairOfIds{nullptr, nullptr});
+    const size_t setMask = setSize - 1;
+    auto slotOf = [setMask](const PairOfIds &p) {
+        return Mix(Address(p.first), Address(p.second)) * 0x9e3779b97f4a7c15ULL >> 17 & setMask;
+    };
+    for (const Entry *e : order) {
+        if (e->key.type != kMsgDoNotLoad)
+            continue;
+        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
+        size_t at = slotOf(p);
+        while (doNotLoad[at].first && doNotLoad[at] != p)
+            at = (at + 1) & setMask;
+        doNotLoad[at] = p;
+    }
+    auto dropped = [&doNotLoad, &slotOf, setMask](const Entry *e) {
+        if (e->key.type != kMsgSeparate || doNotLoad.empty())
+            return false;
+        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
+        for (size_t at = slotOf(p); doNotLoad[at].first; at = (at + 1) & setMask)
+            if (doNotLoad[at] == p)
+                return true;
+        return false;
+    };
+    // The list is sized to the messages kept, so that its count is also its
+    // room when a later calculation offers it back (OfferSpace).
+    std::vector<char> keep(order.size());
+    size_t kept = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+        keep[k] = dropped(order[k]) ? 0 : 1;
+        kept += keep[k];
+    }
 
     HazSeg *list = nullptr;
     int count = 0;
-    if (!order.empty()) {
-        list = AllocateMessages(order.size());
-        if (!list)
-            return;  // the output keeps the list it had
+    if (kept > 0) {
+        if (spare_ && spareCapacity_ >= kept) {
+            list = spare_;
+            spare_ = nullptr;
+        } else {
+            list = AllocateMessages(kept);
+            if (!list)
+                return;  // the output keeps the list it had
+        }
     }
-    for (const Entry *e : order) {
-        if (e->key.type == kMsgSeparate &&
-            std::binary_search(doNotLoad.begin(), doNotLoad.end(), Unordered(e->key.id1, e->key.id2), PairBefore))
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (!keep[k])
             continue;
+        const Entry *e = order[k];
         HazSeg &slot = list[count];
         if (e->seeded >= 0)
             slot = seeded_[e->seeded];

@@ -101,7 +101,14 @@ public:
     MessageBook(const MessageBook &) = delete;
     MessageBook &operator=(const MessageBook &) = delete;
 
+    ~MessageBook();
+
     void Post(const MessageSubject &subject, int code);
+    // Hands the book a message list of an earlier calculation (allocated
+    // with malloc, room for capacity records) to write the messages into
+    // when they fit; the book frees it otherwise.  Writing into memory in
+    // use already spares the fresh pages a list of many megabytes costs.
+    void OfferSpace(HazSeg *list, size_t capacity);
     // Replaces the output's messages by the book's.
     void Publish();
 
@@ -131,9 +138,14 @@ private:
     static MessageSubject SubjectOf(const Entry &e);
     // The entry of key, or a new one (second: true) at the end of entries_.
     std::pair<size_t, bool> Find(const Key &key);
+    // Sizes the slots for that many entries (a power of two, under half
+    // full), placing the entries listed.
+    void Rehash(size_t entries);
     std::vector<const Entry *> Ordered() const;
 
     Output *out_;
+    HazSeg *spare_ = nullptr;
+    size_t spareCapacity_ = 0;
     int64_t next_ = 0;
     std::vector<Entry> entries_;
     std::vector<HazSeg> seeded_;

@@ -3,6 +3,7 @@
 #include "dravlen.h"
 
 #include "compute/item_facts.h"
+#include "compute/segregation_items.h"
 #include "items/quantity_facts.h"
 
 #include <cctype>
@@ -59,7 +60,9 @@ uint64_t GrossGrams(const Hazmat *item)
 // the truckload carries the answer: the item at which a known net total
 // first passes 25 kg needs the permit; failing that, the item at which an
 // upper bound first passes it may need one.
-int ExplosiveCode(const Load *load, uint32_t i)
+} // namespace
+
+ExplosivePermit FindExplosivePermit(const Load *load)
 {
     uint64_t known[3] = {0, 0, 0};
     uint64_t bound[3] = {0, 0, 0};
@@ -77,12 +80,14 @@ int ExplosiveCode(const Load *load, uint32_t i)
             bound[division] += GrossGrams(item);
         }
         if (known[division] > kExplosivePermitGrams)
-            return k == i ? int{PERMIT_EXPLOSIVES_NET_MASS} : int{PERMIT_NONE};
+            return {true, static_cast<int64_t>(k), PERMIT_EXPLOSIVES_NET_MASS};
         if (bound[division] > kExplosivePermitGrams && boundCrossing < 0)
             boundCrossing = k;
     }
-    return boundCrossing == static_cast<int64_t>(i) ? PERMIT_EXPLOSIVES : PERMIT_NONE;
+    return {true, boundCrossing, PERMIT_EXPLOSIVES};
 }
+
+namespace {
 
 // The bulk packaging's capacity reaches 13,248 L: 1 yes, 0 no, -1 not given.
 int BulkCapacityReaches(const Hazmat *item, uint64_t litres)
@@ -122,8 +127,17 @@ int Settled(int answer, int required, int mayBe)
 // net explosive mass; 3 required, (b) Division 1.5; 4 may be required, (c),
 // 9 required; 5 required, (d); 6 may be required, (e), 10 required; 7 may be
 // required, (f), 11 required.
-int PermitCode(const Load *load, uint32_t i)
+int PermitCode(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *explosives)
 {
+    // Whether the answer reads more than the item's kind (SameKind): its
+    // quantities, its weight or the other items.
+    auto fromItem = [readsItem](int code) {
+        if (readsItem)
+            *readsItem = true;
+        return code;
+    };
+    if (readsItem)
+        *readsItem = false;
     if (load == nullptr || i >= load->itemCount)
         return 0;
     const Hazmat *item = &load->items[i];
@@ -141,24 +155,34 @@ int PermitCode(const Load *load, uint32_t i)
         return 0;
     // (c) poisonous by inhalation, hazard zone A: more than 1 L per package.
     if (zone == 'A')
-        return Settled(ZoneAPackageExceeds(item, bulk), PERMIT_ZONE_A_PACKAGE, PERMIT_ZONE_A);
+        return fromItem(Settled(ZoneAPackageExceeds(item, bulk), PERMIT_ZONE_A_PACKAGE, PERMIT_ZONE_A));
     // (d) hazard zone B in bulk packaging.
     if (zone == 'B' && bulk)
         return 5;
     // (e) hazard zone C or D in packaging of 13,248 L or more.
     if ((zone == 'C' || zone == 'D') && bulk)
-        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK);
+        return fromItem(
+            Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK));
     // (f) methane or liquefied natural gas in packaging of 13,248 L or more.
     if (bulk && ContainsMethane(GetRomanPSN_Hazmat(item)))
-        return Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK);
+        return fromItem(
+            Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK));
     // (b) "an amount of a Division 1.5 material requiring placarding":
     // Division 1.5 is placarded in any amount (172.504(e) Table 1), so the
     // permit is required unless the item is excepted from placarding.
     if (IsDivision(Hazard(item, 0), 1, 5))
         return ExemptFromPlacarding_Hazmat(item) ? 0 : PERMIT_DIVISION_1_5;
     // (b) more than 25 kg (55 lb) net of Division 1.1, 1.2 or 1.3.
-    return MassExplosiveDivision(item) >= 0 ? ExplosiveCode(load, i) : PERMIT_NONE;
+    if (MassExplosiveDivision(item) < 0)
+        return PERMIT_NONE;
+    ExplosivePermit own;
+    ExplosivePermit &found = explosives ? *explosives : own;
+    if (!found.found)
+        found = FindExplosivePermit(load);
+    return fromItem(found.item == static_cast<int64_t>(i) ? found.code : int{PERMIT_NONE});
 }
+
+int PermitCode(const Load *load, uint32_t i) { return PermitCode(load, i, nullptr, nullptr); }
 
 } // namespace dravlen
 

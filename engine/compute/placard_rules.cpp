@@ -57,15 +57,19 @@ Marking MakeItemMarking(const Hazmat *item, int type)
     return m;
 }
 
-void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant)
+namespace {
+
+// The placard for hazard h before its variant is chosen; false (placard
+// untouched) when h is not a hazard index of the item.
+bool StartPlacard(Placard *placard, const Hazmat *item, int h, int markingType, const char **code)
 {
     if (h < 0 || h >= GetNumHazDivs_Hazmat(item))
-        return;
+        return false;
     std::memset(placard, 0, sizeof *placard);
 
-    const char *code = GetHazDivString_Hazmat(item, h);
+    *code = GetHazDivString_Hazmat(item, h);
     HazDiv hd{};
-    Init_HazDiv(&hd, code); // an unparsable code leaves class 0, no letter
+    Init_HazDiv(&hd, *code); // an unparsable code leaves class 0, no letter
     placard->hazClass = GetClass_HazDiv(&hd);
     placard->division = GetDivision_HazDiv(&hd);
     placard->letter = GetCompatGroup_HazDiv(&hd);
@@ -80,7 +84,11 @@ void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, i
     // 172.555: POISON INHALATION HAZARD for materials poisonous by inhalation.
     if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(item))
         placard->letter = kLetterInhalation;
+    return true;
+}
 
+void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h, int markingType, int variant)
+{
     const int pid = GetPID_Hazmat(item);
     if (variant == 1) {
         // 172.544(c): FUEL OIL may stand for COMBUSTIBLE on fuel oil.
@@ -101,6 +109,28 @@ void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, i
         if (markingType == 0 && Is(*placard, 6, 1) && placard->letter == 0)
             placard->letter = kLetterPoisonAlt;
     }
+}
+
+} // namespace
+
+void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant)
+{
+    const char *code = nullptr;
+    if (StartPlacard(placard, item, h, markingType, &code))
+        ApplyVariant(placard, item, code, h, markingType, variant);
+}
+
+bool MakePlacardVariants(Placard variants[3], const Hazmat *item, int h)
+{
+    Placard start;
+    const char *code = nullptr;
+    if (!StartPlacard(&start, item, h, 0, &code))
+        return false;
+    for (int variant = 0; variant <= 2; ++variant) {
+        variants[variant] = start;
+        ApplyVariant(&variants[variant], item, code, h, 0, variant);
+    }
+    return true;
 }
 
 bool SamePlacard(const Placard &a, const Placard &b)

@@ -44,6 +44,10 @@ inline bool IsIdPlacard(const Placard &p) { return p.marking.type != 0; }
 // alternative 6.1 placard.  When h is not a hazard index of the item the
 // placard is left as it is.
 void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant);
+// The three variants (0-2) of hazard h's placard without a number, as
+// MakePlacard makes them, reading the item once; false when h is not a
+// hazard index of the item.
+bool MakePlacardVariants(Placard variants[3], const Hazmat *item, int h);
 
 // The same placard: class, division, letter, flammableAllowed and equal
 // markings.

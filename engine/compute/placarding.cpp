@@ -4,9 +4,9 @@
 
 #include "compute/messages.h"
 #include "compute/output_build.h"
+#include "compute/placard_kinds.h"
 #include "compute/placard_rules.h"
 #include "compute/record_array.h"
-#include "compute/item_kinds.h"
 #include "items/hazmat_internal.h"
 
 #include <cstdint>
@@ -26,9 +26,6 @@ constexpr int kMarkInhalation = 2;     // 172.313(c)
 constexpr int kMarkBulk = 3;           // 172.302(a)
 constexpr int kMarkHot = 11;           // 172.325(a)
 
-// Exemption numbers used here.
-constexpr unsigned kExemptionBatteries = 2; // 173.159(e)
-
 // Message codes posted while placarding.
 constexpr int kMsgBatteryException = 23;  // 173.159(e)
 constexpr int kMsgSodiumSeparate = 24;    // 173.189(d)(4)(iii)
@@ -43,121 +40,87 @@ constexpr uint64_t kCombinedIndexLimit = 500;  // 50.0
 
 Hazmat *Item(Engine *engine, uint32_t i) { return &engine->load.items[i]; }
 
-uint64_t Pounds(const Hazmat *item) { return GetWeight_Hazmat(item, 0); }
-
 bool PrimaryCodeIs(const Hazmat *item, const char *text)
 {
     const char *code = GetHazDivString_Hazmat(item, 0);
     return code && std::strcmp(code, text) == 0;
 }
 
-bool IdIs(const Hazmat *item, const char *text)
-{
-    const char *id = GetID_Hazmat(item);
-    return id && std::strcmp(id, text) == 0;
-}
-
-// Table 2, not excepted from placarding: the materials the 1,001-pound
-// aggregate and the DANGEROUS placard speak of.
-bool IsPlacardableTable2(const Hazmat *item)
-{
-    return IsTable2_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item);
-}
-
-// What the 172.504(b) and (c) rules read of each item.  They compare every
-// item with every other (category totals), so each item is read once per
-// use into this table instead of through the item functions n times over.
-// It lives only during one call: items keep no table data.
-struct Table2Item {
-    bool placardable;     // IsPlacardableTable2
-    bool subsidiary;      // HasPlacardableSubsidiary_Hazmat
-    bool bulk;            // IsBulkPackaging_Hazmat
-    int category;         // primary class and division (SameCategory_Hazmat); -1 without a row
-    uint64_t pounds;
-};
-
-std::vector<Table2Item> ReadTable2(Engine *engine)
-{
-    std::vector<Table2Item> items(engine->load.itemCount);
-    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        Table2Item &t = items[i];
-        t.pounds = Pounds(item);
-        if (first[i] != i) {
-            // Only the weight differs from an item read before.
-            const uint64_t pounds = t.pounds;
-            t = items[first[i]];
-            t.pounds = pounds;
-            continue;
-        }
-        t.placardable = IsPlacardableTable2(item);
-        t.subsidiary = t.placardable && HasPlacardableSubsidiary_Hazmat(item);
-        t.bulk = IsBulkPackaging_Hazmat(item);
-        t.category = -1;
-        if (ItemRow(item)) {
-            const HazDiv d = HazardDiv(item, 0);
-            t.category = d.hazClass * 256 + d.division;
-        }
-    }
-    return items;
-}
+// The 172.504(b) and (c) rules compare every item with every other
+// (category totals); they read the placarding answers of each kind
+// (PlacardKinds) and each item's weight.
 
 // Total weight of the placardable Table 2 materials of each category,
 // added up in one walk.
-std::map<int, uint64_t> CategoryTotals(const std::vector<Table2Item> &items)
+std::map<int, uint64_t> CategoryTotals(const PlacardKinds &kinds)
 {
     std::map<int, uint64_t> totals;
-    for (const Table2Item &t : items)
-        if (t.placardable)
-            totals[t.category] += t.pounds;
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
+        const PlacardKind &k = kinds.OfItem(i);
+        if (k.placardable)
+            totals[k.category] += kinds.Pounds(i);
+    }
     return totals;
 }
 
-// Total weight of the placardable Table 2 materials of item i's category.
-uint64_t CategoryPounds(const std::map<int, uint64_t> &totals, const std::vector<Table2Item> &items, uint32_t i)
+// Total weight of the placardable Table 2 materials of a kind's category.
+uint64_t CategoryPounds(const std::map<int, uint64_t> &totals, const PlacardKind &kind)
 {
-    const auto it = totals.find(items[i].category);
+    const auto it = totals.find(kind.category);
     return it == totals.end() ? 0 : it->second;
 }
 
 // Total weight of the placardable Table 2 materials without a placardable
 // subsidiary hazard: the 172.504(c) aggregate.
-uint64_t Table2Pounds(const std::vector<Table2Item> &items)
+uint64_t Table2Pounds(const PlacardKinds &kinds)
 {
     uint64_t total = 0;
-    for (const Table2Item &t : items)
-        if (t.placardable && !t.subsidiary)
-            total += t.pounds;
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
+        const PlacardKind &k = kinds.OfItem(i);
+        if (k.placardable && !k.placardableSubsidiary)
+            total += kinds.Pounds(i);
+    }
     return total;
 }
 
 // Whether the candidates (placardable Table 2 items, restricted to those
 // with a placardable subsidiary when withSubsidiary) span two categories.
-bool TwoCategories(const std::vector<Table2Item> &items, bool onlyWithSubsidiary)
+bool TwoCategories(const PlacardKinds &kinds, bool onlyWithSubsidiary)
 {
-    const Table2Item *reference = nullptr;
-    for (const Table2Item &t : items) {
-        if (!t.placardable)
+    const PlacardKind *reference = nullptr;
+    for (int c = 0; c < kinds.KindCount(); ++c) {
+        const PlacardKind &k = kinds.Kind(c);
+        if (!k.placardable)
             continue;
-        if (onlyWithSubsidiary && !t.subsidiary)
+        if (onlyWithSubsidiary && !k.placardableSubsidiary)
             continue;
         if (!reference)
-            reference = &t;
-        else if (t.category != reference->category)
+            reference = &k;
+        else if (k.category != reference->category)
             return true;
     }
     return false;
 }
 
+bool SameFields(const Placard &a, const Placard &b)
+{
+    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
+           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
+           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
+           a.letter == b.letter;
+}
+
 // Merges a new placard into the current option, or inserts it by key.
-void MergeOrInsertPlacard(Output *out, Placard added)
+// Returns whether the option's placards changed.
+bool MergeOrInsertPlacard(Output *out, Placard added)
 {
     PlacOp *op = out->current;
     if (!op)
-        return;
+        return false;
     int found = -1;
+    Placard before{};
     for (int i = 0; i < op->placardCount; ++i) {
+        before = op->placards[i];
         // Either the new placard replaces the one shown, or the one shown
         // already stands for it.
         if (MergePlacard(&op->placards[i], &added) || MergePlacard(&added, &op->placards[i])) {
@@ -166,6 +129,7 @@ void MergeOrInsertPlacard(Output *out, Placard added)
         }
     }
     if (found >= 0) {
+        const int count = op->placardCount;
         // The merged placard may now stand for later ones as well.
         for (int j = found + 1; j < op->placardCount;) {
             if (MergePlacard(&op->placards[j], &op->placards[found]))
@@ -173,14 +137,17 @@ void MergeOrInsertPlacard(Output *out, Placard added)
             else
                 ++j;
         }
-        return;
+        return count != op->placardCount || !SameFields(before, op->placards[found]);
     }
     const uint32_t key = GetHash_Placard(&added);
     int at = 0;
     while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
         ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
+    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at)) {
         *slot = added;
+        return true;
+    }
+    return false;
 }
 
 // Inserts a placard by key without merging.
@@ -224,28 +191,15 @@ void CoverWithDangerous(Output *out, const Hazmat *item)
     }
 }
 
-// An identification number either on the placard itself or, with ID
-// placards off, on a separate orange panel beside a placard without it.
-void PlacardWithNumber(Engine *engine, const Hazmat *item, int markingType)
-{
-    Output *out = &engine->output;
-    if (engine->bulkPlacards) {
-        AddPlacard(out, item, markingType);
-    } else {
-        AddPlacard(out, item, 0);
-        AddMarking(out, item, markingType);
-    }
-}
-
 // 173.159(e): batteries under the exception travel without placards when
 // nothing else is on the vehicle.  Returns true when the exception applies.
-bool BatteryExceptionOnly(Engine *engine)
+bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
     bool batteryOnly = false;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
-        if (!HasExemption_Hazmat(item, kExemptionBatteries)) {
+        if (!kinds.OfItem(i).batteries) {
             batteryOnly = false;
         } else if (!engine->load.allSamePID) {
             AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgBatteryException);
@@ -257,16 +211,16 @@ bool BatteryExceptionOnly(Engine *engine)
 }
 
 // 173.189(d)(4)(iii): batteries containing sodium.
-void CheckSodiumBatteries(Engine *engine)
+void CheckSodiumBatteries(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
-        if (!IdIs(item, "UN3292"))
+        if (!kinds.OfItem(i).sodiumBatteries)
             continue;
         Hazmat *other = nullptr;
         for (uint32_t j = 0; j < engine->load.itemCount && !engine->load.allSamePID; ++j) {
-            if (!IdIs(Item(engine, j), "UN3292")) {
+            if (!kinds.OfItem(j).sodiumBatteries) {
                 other = Item(engine, j);
                 break;
             }
@@ -282,12 +236,12 @@ void CheckSodiumBatteries(Engine *engine)
 }
 
 // 172.507(a), 172.403(c), 177.842(a): Class 7 notices.
-void CheckRadioactive(Engine *engine)
+void CheckRadioactive(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
-        if (PrimaryCodeIs(item, "7") && GetRadiationClassification_Hazmat(item) == 'H') {
+        if (kinds.OfItem(i).class7 && GetRadiationClassification_Hazmat(item) == 'H') {
             AddSegregationMessage(out, engine, item, nullptr, 0, 0, kMsgHighwayRouteControlled);
             break;
         }
@@ -296,7 +250,7 @@ void CheckRadioactive(Engine *engine)
     bool combinedPosted = false;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
-        if (!PrimaryCodeIs(item, "7"))
+        if (!kinds.OfItem(i).class7)
             continue;
         const uint32_t index = GetTransportIndex_Hazmat(item);
         total += index;
@@ -311,73 +265,82 @@ void CheckRadioactive(Engine *engine)
 
 } // namespace
 
-int FindSingleMaterialItem(Engine *engine)
+int FindSingleMaterialItem(const Load *load)
 {
-    Load *load = &engine->load;
     if (!Has8820Criteria_Load(load) || !Is8820Allowed_Load(load))
         return -1;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (!ExemptFromMarking_Hazmat(Item(engine, i)))
+        if (!ExemptFromMarking_Hazmat(&load->items[i]))
             return static_cast<int>(i);
     }
     return -1;
 }
 
-uint64_t UraniumHexafluoridePounds(Engine *engine)
+int FindSingleMaterialItem(Engine *engine) { return FindSingleMaterialItem(&engine->load); }
+
+uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds)
 {
     uint64_t total = 0;
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IdIs(item, "UN2977") || IdIs(item, "UN2978"))
-            total += Pounds(item);
-    }
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i)
+        if (kinds.OfItem(i).uraniumHexafluoride)
+            total += kinds.Pounds(i);
     return total;
 }
 
+uint64_t UraniumHexafluoridePounds(Engine *engine) { return UraniumHexafluoridePounds(PlacardKinds(&engine->load)); }
+
 Table2Figures ReadTable2Figures(Engine *engine)
 {
-    const std::vector<Table2Item> items = ReadTable2(engine);
-    const std::map<int, uint64_t> totals = CategoryTotals(items);
+    const PlacardKinds kinds(&engine->load);
+    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
     Table2Figures f;
-    f.aggregate = Table2Pounds(items);
-    for (uint32_t i = 0; i < items.size(); ++i) {
-        f.placardable.push_back(items[i].placardable);
-        f.subsidiary.push_back(items[i].subsidiary);
-        f.bulk.push_back(items[i].bulk);
-        f.category.push_back(items[i].category);
-        f.categoryPounds.push_back(CategoryPounds(totals, items, i));
+    f.aggregate = Table2Pounds(kinds);
+    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
+        const PlacardKind &k = kinds.OfItem(i);
+        f.placardable.push_back(k.placardable);
+        f.subsidiary.push_back(k.placardableSubsidiary);
+        f.bulk.push_back(k.bulk);
+        f.category.push_back(k.category);
+        f.categoryPounds.push_back(CategoryPounds(totals, k));
     }
     return f;
 }
 
-void AddPlacard(Output *out, const Hazmat *item, int markingType)
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
 {
     if (!out->current)
-        return;
+        return false;
     bool numberWanted = false;
+    // A marking added counts as a change (only placards without a number
+    // are added again and again).
+    bool changed = false;
     if (markingType != 0) {
         // 172.334(a): EXPLOSIVES and RADIOACTIVE placards never show a
         // number; it goes on a separate orange panel.
-        if (NoIDsOnPlacards_Hazmat(item)) {
-            AddMarking(out, item, markingType);
+        if (kind.noIds) {
+            AddMarking(out, kind.item, markingType);
             markingType = 0;
+            changed = true;
         } else {
             numberWanted = true;
         }
     }
-    if (ExemptFromPlacarding_Hazmat(item)) {
+    if (kind.exempt) {
         if (!numberWanted)
-            return;
+            return changed;
         // Division 6.2 shows its number without a placard (172.504(e) has
         // no placard for it).
-        if (PrimaryCodeIs(item, "6.2")) {
-            AddMarking(out, item, markingType);
-            return;
+        if (kind.division62) {
+            AddMarking(out, kind.item, markingType);
+            return true;
         }
     }
-    Placard added{};
-    MakePlacard(&added, item, 0, markingType, 1);
-    MergeOrInsertPlacard(out, added);
+    return MergeOrInsertPlacard(out, kind.PrimaryPlacard(markingType)) || changed;
+}
+
+void AddPlacard(Output *out, const Hazmat *item, int markingType)
+{
+    AddKindPlacard(out, ReadPlacardKind(item), markingType);
 }
 
 void AddSubsidiaryPlacards(Output *out, const Hazmat *item)
@@ -427,110 +390,161 @@ void AnalyzeLoad(Engine *engine)
     load->anyBulkInhalation = anyBulkInhalation;
 }
 
-void DoAllPossiblePlacards(Engine *engine)
+void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds)
 {
     // An item of a kind met before offers the same placards, whose keys
     // are then all listed already.
-    const std::vector<uint32_t> first = FirstOfKind(&engine->load);
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        if (first[i] != i)
-            continue;
-        const Hazmat *item = Item(engine, i);
+    for (int k = 0; k < kinds.KindCount(); ++k) {
+        const Hazmat *item = kinds.Kind(k).item;
         const int count = GetNumHazDivs_Hazmat(item);
         for (int h = 0; h < count; ++h) {
-            for (int variant = 0; variant <= 2; ++variant) {
-                Placard p{};
-                MakePlacard(&p, item, h, 0, variant);
+            Placard variants[3]{};
+            MakePlacardVariants(variants, item, h);
+            for (const Placard &p : variants)
                 InsertAllowedPlacard(&engine->output, p);
-            }
         }
     }
 }
 
-bool IsDangerousPossible(Engine *engine)
+void DoAllPossiblePlacards(Engine *engine) { DoAllPossiblePlacards(engine, PlacardKinds(&engine->load)); }
+
+bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds)
 {
-    const std::vector<Table2Item> items = ReadTable2(engine);
     // 172.504(c): below the aggregate only materials with a placardable
     // subsidiary hazard need placards at all; DANGEROUS helps only if two
     // of them are of different categories.
-    if (Table2Pounds(items) < kTable2Aggregate && !TwoCategories(items, true))
+    if (Table2Pounds(kinds) < kTable2Aggregate && !TwoCategories(kinds, true))
         return false;
     // 172.504(b): two or more categories of Table 2 materials.
-    if (!TwoCategories(items, false))
+    if (!TwoCategories(kinds, false))
         return false;
-    const std::map<int, uint64_t> totals = CategoryTotals(items);
+    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
     // The numbers shown by the bulk packagings of each category.
     std::map<int, std::set<std::string_view>> bulkNumbers;
-    for (uint32_t j = 0; j < engine->load.itemCount; ++j)
-        if (items[j].bulk)
-            bulkNumbers[items[j].category].insert(ItemIdDigits(Item(engine, j)));
-    for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
-        const Table2Item &q = items[i];
+    for (int c = 0; c < kinds.KindCount(); ++c)
+        if (kinds.Kind(c).bulk)
+            bulkNumbers[kinds.Kind(c).category].insert(kinds.Kind(c).idDigits);
+    for (int c = 0; c < kinds.KindCount(); ++c) {
+        const PlacardKind &q = kinds.Kind(c);
         if (!q.placardable)
             continue;
-        if (CategoryPounds(totals, items, i) >= kDangerousCategoryLimit)
+        if (CategoryPounds(totals, q) >= kDangerousCategoryLimit)
             continue;
         // The category could be covered by DANGEROUS unless a bulk packaging
         // of it needs its own placard (with ID placards, one showing this
         // very number).
         const auto bulk = bulkNumbers.find(q.category);
         const bool fails = bulk != bulkNumbers.end() &&
-                           (!engine->bulkPlacards || bulk->second.count(ItemIdDigits(Item(engine, i))) > 0);
+                           (!engine->bulkPlacards || bulk->second.count(q.idDigits) > 0);
         if (!fails)
             return true;
     }
     return false;
 }
 
-void BuildPlacardOption(Engine *engine, bool dangerous)
+bool IsDangerousPossible(Engine *engine) { return IsDangerousPossible(engine, PlacardKinds(&engine->load)); }
+
+namespace {
+
+// Adds the primary placards of item after item to one option.  Adding a
+// placard is a function of the placards shown and the one added: once the
+// placard of a kind (and marking type) left the option as it was, it leaves
+// it so again until something else changes the option's placards, and the
+// kind's later items are not added again.  Long truckloads repeat a few
+// kinds.
+class OptionPlacards {
+public:
+    OptionPlacards(Output *out, const PlacardKinds &kinds)
+        : out_(out), kinds_(kinds), unchangedAt_(static_cast<size_t>(kinds.KindCount()) * 4, kNever)
+    {
+    }
+
+    void Add(int kind, int markingType)
+    {
+        uint64_t &unchanged = unchangedAt_[static_cast<size_t>(kind) * 4 + static_cast<size_t>(markingType)];
+        if (unchanged == version_)
+            return;
+        if (AddKindPlacard(out_, kinds_.Kind(kind), markingType))
+            ++version_;
+        else
+            unchanged = version_;
+    }
+    void AddItem(uint32_t item, int markingType) { Add(kinds_.KindOf(item), markingType); }
+    // The option's placards were changed by other means.
+    void Changed() { ++version_; }
+
+private:
+    static constexpr uint64_t kNever = ~uint64_t{0};
+    Output *out_;
+    const PlacardKinds &kinds_;
+    std::vector<uint64_t> unchangedAt_;
+    uint64_t version_ = 0;
+};
+
+// An identification number either on the placard itself or, with ID
+// placards off, on a separate orange panel beside a placard without it.
+void PlacardWithNumber(Engine *engine, OptionPlacards &placards, const PlacardKinds &kinds, uint32_t item,
+                       int markingType)
+{
+    if (engine->bulkPlacards) {
+        placards.AddItem(item, markingType);
+    } else {
+        placards.AddItem(item, 0);
+        AddMarking(&engine->output, kinds.OfItem(item).item, markingType);
+    }
+}
+
+} // namespace
+
+void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds)
 {
     Load *load = &engine->load;
     Output *out = &engine->output;
     if (load->itemCount == 0 || !out->current)
         return;
 
-    const int pih = GetGreatestPIH_Vehicle(load);
-    const int single = FindSingleMaterialItem(engine);
+    const int pih = kinds.GreatestInhalationItem();
+    const int single = kinds.SingleMaterialItem();
 
-    if (BatteryExceptionOnly(engine))
+    if (BatteryExceptionOnly(engine, kinds))
         return;
-    CheckSodiumBatteries(engine);
+    CheckSodiumBatteries(engine, kinds);
+
+    OptionPlacards placards(out, kinds);
 
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (HasPlacardableSubsidiary_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item))
-            AddSubsidiaryPlacards(out, item);
+        const PlacardKind &k = kinds.OfItem(i);
+        if (k.subsidiary && !k.exempt)
+            AddSubsidiaryPlacards(out, Item(engine, i));
     }
 
     // 172.301(a)(3): a single material of 8,820 pounds or more.
     if (single >= 0) {
-        PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(single)), kMarkSingleMaterial);
+        PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(single), kMarkSingleMaterial);
         return;
     }
 
     // 172.302(a), 172.336: bulk packagings show their numbers.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IsBulkPackaging_Hazmat(item))
-            PlacardWithNumber(engine, item, kMarkBulk);
+        if (kinds.OfItem(i).bulk)
+            PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
     }
 
     // 172.313(c): 1,000 kg or more of one poison-by-inhalation material in
     // non-bulk packages.
     if (pih >= 0)
-        PlacardWithNumber(engine, Item(engine, static_cast<uint32_t>(pih)), kMarkInhalation);
+        PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(pih), kMarkInhalation);
 
-    const std::vector<Table2Item> table2Items = ReadTable2(engine);
-    const std::map<int, uint64_t> categoryTotals = CategoryTotals(table2Items);
-    const uint64_t table2 = Table2Pounds(table2Items);
-    const uint64_t fissileUf6 = UraniumHexafluoridePounds(engine);
+    const std::map<int, uint64_t> categoryTotals = CategoryTotals(kinds);
+    const uint64_t table2 = Table2Pounds(kinds);
+    const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IsTable1_Hazmat(item) && !ExemptFromPlacarding_Hazmat(item) && !IsBulkPackaging_Hazmat(item))
-            AddPlacard(out, item, 0);
+        const PlacardKind &k = kinds.OfItem(i);
+        if (k.table1 && !k.exempt && !k.bulk)
+            placards.AddItem(i, 0);
     }
 
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
@@ -540,12 +554,14 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
             Placard corrosive{};
             corrosive.hazClass = 8;
             InsertPlacardByKey(out, corrosive);
+            placards.Changed();
         }
         if (!HasPlainPlacard(out->current, 6, 1)) {
             Placard poison{};
             poison.hazClass = 6;
             poison.division = 1;
             InsertPlacardByKey(out, poison);
+            placards.Changed();
         }
     }
 
@@ -554,31 +570,38 @@ void BuildPlacardOption(Engine *engine, bool dangerous)
         PlacOp *op = out->current;
         if (Placard *slot = InsertSlot(op->placards, op->placardCount, 0))
             slot->letter = kLetterDangerous;
+        placards.Changed();
     }
 
     // 172.504(e) Table 2: from the 1,001-pound aggregate, or always when the
     // material also needs a subsidiary placard, or when every Table 2
-    // material is to be placarded.
+    // material is to be placarded.  Covering with DANGEROUS changes no
+    // placard.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (!table2Items[i].placardable)
+        const PlacardKind &k = kinds.OfItem(i);
+        if (!k.placardable)
             continue;
-        if (!(table2 >= kTable2Aggregate || table2Items[i].subsidiary || engine->placardAllHazmats))
+        if (!(table2 >= kTable2Aggregate || k.placardableSubsidiary || engine->placardAllHazmats))
             continue;
-        if (!dangerous || CategoryPounds(categoryTotals, table2Items, i) >= kDangerousCategoryLimit)
-            AddPlacard(out, item, 0);
+        if (!dangerous || CategoryPounds(categoryTotals, k) >= kDangerousCategoryLimit)
+            placards.AddItem(i, 0);
         else
-            CoverWithDangerous(out, item);
+            CoverWithDangerous(out, Item(engine, i));
     }
 
-    CheckRadioactive(engine);
+    CheckRadioactive(engine, kinds);
 
     // 172.325(a): HOT on bulk packagings of elevated temperature materials.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const Hazmat *item = Item(engine, i);
-        if (IsElevatedTemperature_Hazmat(item) && IsBulkPackaging_Hazmat(item))
-            AddMarking(out, item, kMarkHot);
+        const PlacardKind &k = kinds.OfItem(i);
+        if (k.elevated && k.bulk)
+            AddMarking(out, Item(engine, i), kMarkHot);
     }
+}
+
+void BuildPlacardOption(Engine *engine, bool dangerous)
+{
+    BuildPlacardOption(engine, dangerous, PlacardKinds(&engine->load));
 }
 
 int PlacardingOptionOrder(bool dangerousFirst, bool dangerousPossible, bool order[2])

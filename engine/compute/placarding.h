@@ -9,6 +9,9 @@
 
 namespace dravlen {
 
+class PlacardKinds;
+struct PlacardKind;
+
 // 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
 constexpr uint64_t kTable2Aggregate = 1001;
 // 172.504(b): DANGEROUS may not stand for a category of 1,000 kg (2,205
@@ -33,10 +36,12 @@ Table2Figures ReadTable2Figures(Engine *engine);
 
 // 172.505(b): the weight of uranium hexafluoride (UN2977, UN2978) aboard.
 uint64_t UraniumHexafluoridePounds(Engine *engine);
+uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds);
 
 // 172.301(a)(3): the item whose number the vehicle shows as the single
 // material of 8,820 pounds or more the shipper declared, or -1.
 int FindSingleMaterialItem(Engine *engine);
+int FindSingleMaterialItem(const Load *load);
 
 // Recomputes the truckload's summary flags (all gasoline, all fuel oil, all
 // one PID, any bulk, any bulk inhalation hazard).
@@ -45,14 +50,18 @@ void AnalyzeLoad(Engine *engine);
 // Fills the output's allowed-placard list with every distinct placard any
 // item could legitimately show.
 void DoAllPossiblePlacards(Engine *engine);
+void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds);
 
 // Whether a DANGEROUS option is to be offered (172.504(b)).
 bool IsDangerousPossible(Engine *engine);
+bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds);
 
 // Builds the output's current option: its placards, its identification
 // number and HOT markings, and the messages that arise while placarding.
 // `dangerous` selects the option that uses the DANGEROUS placard.
 void BuildPlacardOption(Engine *engine, bool dangerous);
+// The same, reading the placarding answers of the calculation's kinds.
+void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds);
 
 // Operations on the output's current option; each does nothing when no
 // option is current.
@@ -60,6 +69,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous);
 // shown.  A non-zero marking type asks for the identification number of
 // that type (1 single material, 2 inhalation hazard, 3 bulk) on the placard.
 void AddPlacard(Output *out, const Hazmat *item, int markingType);
+// The same for a kind of item; returns whether the option changed.
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType);
 // Adds the placards the item's subsidiary hazards need (172.505).
 void AddSubsidiaryPlacards(Output *out, const Hazmat *item);
 // Adds a marking of the given type for the item, unless the item is

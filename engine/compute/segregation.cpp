@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <set>
+#include <string>
 #include <span>
 #include <utility>
 #include <vector>
@@ -210,6 +212,40 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
     return o;
 }
 
+// What the pair rules read of a kind (EvaluatePair): its parsed hazard
+// codes and whether each is "COMB", physical state, hazard zone, packing
+// group, the cyanide, acid, label 8 and ammonium nitrate answers, the name
+// words of 177.835(g), whether it is the fireworks entry of 177.848(g)(3)(v),
+// and the PID itself only for compatibility group L (which travels only with
+// its own entry).  Kinds with one signature give one outcome against any other
+// kind of another entry, so the outcome is worked out once per pair of
+// signatures: a truckload of many entries has far fewer signatures.
+std::string PairSignature(const KindFacts &k)
+{
+    std::string sig;
+    bool groupL = false;
+    for (int c = 0; c < k.HazardCount(); ++c) {
+        const HazDiv &d = k.code[c];
+        groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
+        sig += static_cast<char>(d.hazClass);
+        sig += static_cast<char>(d.division);
+        sig += d.compatGroup;
+        sig += std::strcmp(k.codeText[c], "COMB") == 0 ? 'C' : '-';
+    }
+    sig += '|';
+    sig += k.physicalState;
+    sig += k.hazardZone;
+    sig += static_cast<char>(k.packingGroup + 2);
+    const bool flags[] = {k.cyanide, k.acid, k.corrosiveLabel, k.ammoniumNitrate, k.nameNos, k.nameDetonator,
+                          k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord};
+    for (bool f : flags)
+        sig += f ? '1' : '0';
+    sig += k.pid == kPidFireworks14S ? 'F' : '-';
+    if (groupL)
+        sig += std::to_string(k.pid);
+    return sig;
+}
+
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
 void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
 {
@@ -266,27 +302,53 @@ public:
             kind_[i] = k;
         }
         const size_t kn = kinds_.size();
-        // lastFrom_[a][b]: the greatest item i of kind a with an item of kind
-        // b after it (-1: none); the pair's last occurrence is then
-        // (i, last item of kind b).
-        lastFrom_.assign(kn * kn, -1);
-        for (uint32_t i = 0; i < n; ++i) {
-            if (kind_[i] < 0)
-                continue;
-            for (size_t b = 0; b < kn; ++b)
-                if (kinds_[b].last > i)
-                    lastFrom_[kind_[i] * kn + b] = static_cast<int>(i);
-        }
         byLast_.resize(kn);
         for (size_t k = 0; k < kn; ++k)
             byLast_[k] = static_cast<int>(k);
         std::sort(byLast_.begin(), byLast_.end(),
                   [this](int a, int b) { return kinds_[a].last < kinds_[b].last; });
-        outcomes_.resize(kn * kn);
-        evaluated_.assign(kn * kn, 0);
+        // The last occurrence of the kind pair (a, b) is (i, last item of
+        // kind b) with i the greatest item of kind a before that last item.
+        // Walking the items once, the items of each kind seen so far give
+        // it for every b whose last item is reached.
+        std::vector<int> from(kn * kn, -1);  // [a][b]: that i, or -1
+        std::vector<int> lastSeen(kn, -1);
+        size_t next = 0;
+        for (uint32_t i = 0; i < n && next < kn; ++i) {
+            for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
+                const size_t b = static_cast<size_t>(byLast_[next]);
+                for (size_t a = 0; a < kn; ++a)
+                    from[a * kn + b] = lastSeen[a];
+            }
+            if (kind_[i] >= 0)
+                lastSeen[kind_[i]] = static_cast<int>(i);
+        }
+        // Per item, the pairs it is the first item of, in increasing
+        // last item of the second kind: one list for all items.
+        visitStart_.assign(n + 1, 0);
+        for (size_t x = 0; x < kn * kn; ++x)
+            if (from[x] >= 0)
+                ++visitStart_[static_cast<size_t>(from[x]) + 1];
+        for (uint32_t i = 0; i < n; ++i)
+            visitStart_[i + 1] += visitStart_[i];
+        visits_.resize(visitStart_[n]);
+        std::vector<uint32_t> fill(visitStart_.begin(), visitStart_.end() - 1);
+        for (const int b : byLast_)
+            for (size_t a = 0; a < kn; ++a)
+                if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
+                    visits_[fill[static_cast<size_t>(i)]++] = b;
+        std::map<std::string, int> signatures;
+        signature_.resize(kn);
+        for (size_t k = 0; k < kn; ++k)
+            signature_[k] = signatures.emplace(PairSignature(*kinds_[k].facts), static_cast<int>(signatures.size()))
+                                .first->second;
+        signatureCount_ = signatures.size();
+        outcomes_.resize(signatureCount_ * signatureCount_);
+        evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
+    int KindCount() const { return static_cast<int>(kinds_.size()); }
     int KindOf(uint32_t i) const { return kind_[i]; }
 
     // Calls visit(j, outcome) for the pairs (i, j) that are the last
@@ -297,14 +359,19 @@ public:
         const int a = kind_[i];
         if (a < 0)
             return;
-        const size_t kn = kinds_.size();
-        for (int b : byLast_) {
+        const KindFacts &x = *kinds_[a].facts;
+        for (uint32_t v = visitStart_[i]; v < visitStart_[i + 1]; ++v) {
+            const int b = visits_[v];
             const uint32_t j = kinds_[b].last;
-            if (j <= i || lastFrom_[a * kn + b] != static_cast<int>(i))
+            const KindFacts &y = *kinds_[b].facts;
+            if (x.pid == y.pid) {
+                // One entry never conflicts with itself (EvaluatePair).
+                visit(j, PairOutcome{});
                 continue;
-            const size_t at = a * kn + b;
+            }
+            const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
             if (!evaluated_[at]) {
-                outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
+                outcomes_[at] = EvaluatePair(x, y, findings_);
                 evaluated_[at] = 1;
             }
             const StoredOutcome &o = outcomes_[at];
@@ -321,9 +388,12 @@ private:
     const LoadKinds &facts_;
     std::vector<int> kind_;       // per item; -1 when skipped
     std::vector<Kind> kinds_;
-    std::vector<int> lastFrom_;
     std::vector<int> byLast_;     // kinds in increasing last item
-    std::vector<StoredOutcome> outcomes_;
+    std::vector<uint32_t> visitStart_;  // per item, its pairs in visits_
+    std::vector<int> visits_;     // second kinds of the pairs, by first item
+    std::vector<int> signature_;  // per kind (PairSignature)
+    size_t signatureCount_ = 0;
+    std::vector<StoredOutcome> outcomes_;  // per pair of signatures
     std::vector<HazardFinding> findings_;
     std::vector<char> evaluated_;
 };
@@ -335,9 +405,36 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
     const Load *load = ctx.load;
     const uint64_t csi = TotalCsi(load);
     std::vector<std::vector<int>> singles(load->itemCount);
-    for (uint32_t i = 0; i < load->itemCount; ++i)
-        if (!plan.IsSkipped(i))
-            singles[i] = SingleItemChecks(load, i, csi);
+    // Items of one kind share every finding but the permit, whose answer
+    // may read the item's own quantities: the shared part is read from
+    // the kind's first item, the permit again only where it read more.
+    struct KindSingles {
+        int item = -1;
+        int permit = 0;
+        bool permitReadsItem = false;
+    };
+    std::vector<KindSingles> byKind(plan.KindCount());
+    // The explosives of the whole truckload settle one item's permit: read
+    // once when first needed, not once per item.
+    ExplosivePermit explosives;
+    for (uint32_t i = 0; i < load->itemCount; ++i) {
+        if (plan.IsSkipped(i))
+            continue;
+        KindSingles &k = byKind[plan.KindOf(i)];
+        int permit = 0;
+        if (k.item < 0) {
+            k.item = static_cast<int>(i);
+            singles[i] = KindChecks(load, i, csi);
+            k.permit = PermitFinding(load, i, &k.permitReadsItem, &explosives);
+            permit = k.permit;
+        } else {
+            const std::vector<int> &first = singles[k.item];
+            singles[i].assign(first.begin(), first.end() - (k.permit ? 1 : 0));
+            permit = k.permitReadsItem ? PermitFinding(load, i, nullptr, &explosives) : k.permit;
+        }
+        if (permit)
+            singles[i].push_back(permit);
+    }
     return singles;
 }
 
@@ -408,11 +505,13 @@ SegregationFindings FindSegregationViolations(Load *load)
     return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
-void CheckSegregation(Engine *engine)
+void CheckSegregation(Engine *engine) { CheckSegregation(engine, LoadKinds(&engine->load)); }
+
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount)
 {
     Load *load = &engine->load;
     MessageBook out(&engine->output);
-    const LoadKinds kinds(load);
+    out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx);

@@ -3,13 +3,21 @@
 #pragma once
 
 #include "dravlen.h"
+
+#include <cstddef>
 #include "compute/violation_posting.h"
 
 namespace dravlen {
 
+class LoadKinds;
+
 // Pair and single-item checks, explosives compatibility groups, duplicate
 // removal, and the segregation violation kept in step with the findings.
 void CheckSegregation(Engine *engine);
+// The same with the kinds of the truckload read once by the calculation.
+// spare, when given, is the message list of the calculation before (room for
+// spareCount records), taken over by the pass (MessageBook::OfferSpace).
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare = nullptr, size_t spareCount = 0);
 
 // The findings of the pass that become the load's segregation violation,
 // worked out again without posting any message: per-load limits and the

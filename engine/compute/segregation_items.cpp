@@ -65,6 +65,19 @@ std::vector<int> SingleItemChecks(const Load *load, uint32_t i)
 
 std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCsi)
 {
+    std::vector<int> codes = KindChecks(load, i, totalCsi);
+    if (const int m = PermitFinding(load, i, nullptr, nullptr))
+        codes.push_back(m);
+    return codes;
+}
+
+int PermitFinding(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *explosives)
+{
+    return PermitMessage(PermitCode(load, i, readsItem, explosives));
+}
+
+std::vector<int> KindChecks(const Load *load, uint32_t i, uint64_t totalCsi)
+{
     std::vector<int> codes;
     if (load == nullptr || i >= load->itemCount)
         return codes;
@@ -94,9 +107,6 @@ std::vector<int> SingleItemChecks(const Load *load, uint32_t i, uint64_t totalCs
         codes.push_back(21);
     if (poison)
         codes.push_back(22);
-
-    if (const int m = PermitMessage(PermitCode(load, i)))
-        codes.push_back(m);
     return codes;
 }
 

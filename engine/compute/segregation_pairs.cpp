@@ -23,8 +23,6 @@ constexpr int kFireworks = 14;          // 177.848(g)(3)(v)
 constexpr int kSameClass = 19;          // 177.848(e)(6)
 constexpr int kUnknownExplosive = 32;
 
-constexpr int kPidFireworks14S = 307;  // UN0337, fireworks 1.4S
-
 struct Side {
     const KindFacts *item;
     HazDiv code;

@@ -8,6 +8,9 @@
 
 namespace dravlen {
 
+// UN0337, fireworks 1.4S: 177.848(g)(3)(v) names it.
+constexpr int kPidFireworks14S = 307;
+
 // The segregation table for hazard code a of item A and hazard code b of
 // item B.  Returns a message code, or 5 (kNoFinding) when the pair may
 // travel together (also for an invalid hazard index).

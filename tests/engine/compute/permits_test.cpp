@@ -63,6 +63,9 @@ const PermitCase kCases[] = {
      {{W("UN0081", 50)}, {W("UN0161", 50)}, {W("UN0048", 10)}}, {0, 0, 2}, {"No", "No", "Maybe"}, {0, 0, 41}},
     {"385.403(b) only the item where a total first passes 55 lb",
      {{W("UN0081", 60)}, {W("UN0048", 10)}, {W("UN0161", 60)}}, {2, 0, 0}, {"Maybe", "No", "No"}, {41, 0, 0}},
+    // Two items of one entry: the answer is each item's own, not its entry's.
+    {"385.403(b) the second of two items of one entry passes 55 lb",
+     {{W("UN0081", 30)}, {W("UN0081", 30)}}, {0, 2}, {"No", "Maybe"}, {41, 41}},
     {"385.403(b) 25 kg is 55 lb, not more", {{W("UN0081", 25, 1)}}, {0}, {"No"}, {0}},
     {"385.403(b) 26 kg is more than 25 kg", {{W("UN0081", 26, 1)}}, {2}, {"Maybe"}, {41}},
     {"385.403(c) inhalation hazard zone A", {{{"UN1076", nullptr, -1, 'A'}}}, {4}, {"Maybe"}, {43}},

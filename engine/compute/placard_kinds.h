@@ -1,0 +1,79 @@
+// What the placarding rules of 49 CFR 172.504-172.505 read of each kind of
+// item (SameKind), read once per calculation.
+//
+// Every placarding option walks the items several times (subsidiary,
+// bulk, Table 1 and Table 2 placards, the 172.504(b) categories), and each
+// walk used to ask the item functions afresh: the table row, the
+// exemptions held and the hazard codes, a few thousand instructions per
+// item and question.  Items of one kind give the same answers (only the
+// weight differs), so the answers are read once per kind here and the
+// passes read this table.  It lives only during one calculation.
+#pragma once
+
+#include "dravlen.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace dravlen {
+
+class LoadKinds;
+
+struct PlacardKind {
+    const Hazmat *item = nullptr;  // the first item of the kind
+    bool exempt = false;           // ExemptFromPlacarding_Hazmat
+    bool table1 = false;           // IsTable1_Hazmat
+    bool placardable = false;      // Table 2 and not excepted from placarding
+    bool subsidiary = false;       // HasPlacardableSubsidiary_Hazmat
+    bool placardableSubsidiary = false;  // placardable and subsidiary (the 172.504(c) reading)
+    bool bulk = false;             // IsBulkPackaging_Hazmat
+    bool elevated = false;         // IsElevatedTemperature_Hazmat
+    bool noIds = false;            // NoIDsOnPlacards_Hazmat (172.334(a))
+    bool division62 = false;       // primary hazard code "6.2"
+    bool class7 = false;           // primary hazard code "7"
+    bool batteries = false;        // holds the 173.159(e) battery exception
+    bool sodiumBatteries = false;  // UN3292
+    bool uraniumHexafluoride = false;  // UN2977, UN2978
+    int category = -1;             // primary class * 256 + division; -1 without a row
+    const char *idDigits = "";     // ItemIdDigits
+    // The primary placard MakePlacard(item, 0, type, 1) for marking types
+    // 0-3, made when first asked for.
+    mutable Placard placard[4]{};
+    mutable bool made[4]{};
+
+    // The primary placard for a marking type 0-3.
+    const Placard &PrimaryPlacard(int markingType) const;
+};
+
+PlacardKind ReadPlacardKind(const Hazmat *item);
+
+class PlacardKinds {
+public:
+    explicit PlacardKinds(const Load *load);
+    // The kinds as the calculation's LoadKinds found them.
+    explicit PlacardKinds(const LoadKinds &kinds);
+
+    uint32_t ItemCount() const { return static_cast<uint32_t>(kindOf_.size()); }
+    int KindCount() const { return static_cast<int>(kinds_.size()); }
+    const PlacardKind &Kind(int k) const { return kinds_[k]; }
+    const PlacardKind &OfItem(uint32_t i) const { return kinds_[kindOf_[i]]; }
+    int KindOf(uint32_t i) const { return kindOf_[i]; }
+    bool IsFirstOfKind(uint32_t i) const { return kinds_[kindOf_[i]].item == &load_->items[i]; }
+    uint64_t Pounds(uint32_t i) const { return pounds_[i]; }
+    // GetGreatestPIH_Vehicle and FindSingleMaterialItem, read once: every
+    // placarding option asks for them.
+    int GreatestInhalationItem() const { return pih_; }
+    int SingleMaterialItem() const { return single_; }
+
+private:
+    void Read(const LoadKinds &kinds);
+
+    const Load *load_;
+    int pih_ = -1;
+    int single_ = -1;
+    std::vector<int> kindOf_;
+    std::vector<uint64_t> pounds_;
+    std::vector<PlacardKind> kinds_;
+};
+
+} // namespace dravlen
