@@ -5,14 +5,13 @@
 
 #include "dravlen.h"
 #include "compliance/compliance_results.h"
-#include "compliance/placard_picture.h"
+#include "saved/legality_icon.h"
 #include "saved/saved_store.h"
 #include "truckload/truckload_editing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -48,45 +47,6 @@ bool readInto(Load *load, const QString &path)
     return Unserialize_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size()), 0) == 0;
 }
 
-
-QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int fontAdjust)
-{
-    const QColor background = legality == 0 ? QColor(Qt::white)
-                              : legality == 1 ? QColor(255, 0, 0)
-                                              : QColor(255, 255, 0);
-    QImage inner(75, 75, QImage::Format_ARGB32_Premultiplied);
-    inner.fill(background);
-    {
-        QPainter p(&inner);
-        if (placards.empty()) {
-            p.setPen(Qt::black);
-            p.drawRect(0, 0, 74, 74);
-            QFont f = p.font();
-            f.setBold(true);
-            f.setPointSize(std::max(1, 10 - fontAdjust));
-            p.setFont(f);
-            const int ascent = p.fontMetrics().ascent();
-            p.drawText(28, 2 + ascent, QStringLiteral("No"));
-            p.drawText(7, 17 + ascent, QStringLiteral("Placards"));
-        } else {
-            PlacardPainter picture;
-            picture.onError = [](const QString &) {};   // a summary icon shows no message boxes
-            picture.setFontAdjust(fontAdjust);
-            picture.setPlacards(placards);
-            const QImage drawn = picture.draw().scaled(75, 75, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            p.drawImage((75 - drawn.width()) / 2, (75 - drawn.height()) / 2, drawn);
-        }
-    }
-    QImage icon(77, 77, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(placards.empty() ? QColor(Qt::transparent) : background);
-    QPainter p(&icon);
-    p.drawImage(1, 1, inner);
-    if (!placards.empty()) {
-        p.setPen(Qt::black);
-        p.drawRect(0, 0, 76, 76);
-    }
-    return icon;
-}
 
 // Summarises the truckload just read: legality and the first option.
 void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
