@@ -57,13 +57,17 @@ void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
     row.legality = GetLegality_Engine(engine);
     row.legalityText = row.legality == 0 ? QStringLiteral("Yes") : row.legality == 1 ? QStringLiteral("No")
                                                                                      : QStringLiteral("???");
-    const OptionResults first = readOption(engine, 0);
-    row.placards = GetNumOutputs_Engine(engine) >= 2 ? QStringLiteral("Mult. Ops.")
-                                                     : QString::number(first.placards.size());
-    row.markings = QString::number(first.markings.size());
+    // The first option's placards (for the icon) and counts; the message
+    // texts are not read for a list.
     Output *out = GetOutput_Engine(engine, 0);
+    std::vector<PlacardEntry> placards;
+    for (Placard *p = out ? GetFirstPlacardPointer_Output(out) : nullptr; p; p = GetNextPlacardPointer_Output(out))
+        placards.push_back(placardEntry(p));
+    row.placards = GetNumOutputs_Engine(engine) >= 2 ? QStringLiteral("Mult. Ops.")
+                                                     : QString::number(placards.size());
+    row.markings = QString::number(out ? GetNumMarkings_Output(out) : 0);
     row.messages = QString::number(out ? GetNumSegregations_Output(out) : 0);
-    row.icon = legalityIcon(row.legality, first.placards, options.fontAdjust);
+    row.icon = legalityIcon(row.legality, std::move(placards), options.fontAdjust);
     SetBulkPlacards_Engine(engine, options.enableBulk ? -1 : 0);
 }
 

@@ -2,26 +2,16 @@
 // icon drawn at once and wrapped in a plain QIcon (at its own size, at the
 // report list's small size, selected), and rows that show different things
 // must never share a cached drawing.
-#include "frontend/compliance_vocabulary.h"
 #include "saved/legality_icon.h"
+#include "support/placard_entries.h"
 
 #include <QPixmap>
 #include <QtTest>
 
 using namespace velmora;
+using velmora::test::placard;
 
 namespace {
-
-PlacardEntry placard(unsigned key, int hazardClass, int idNumber = 0)
-{
-    PlacardEntry e;
-    e.key = key;
-    e.pictureKey = PlacardPictureKey(key, hazardClass, idNumber != 0, 0);
-    e.hazardClass = hazardClass;
-    e.idNumber = idNumber;
-    e.primary = true;
-    return e;
-}
 
 struct IconCase {
     const char *name;
@@ -37,9 +27,9 @@ std::vector<IconCase> iconCases()
         {"illegal, no placards, large fonts", 1, {}, 4},
         {"legal, flammable", 0, {placard(0x1300, 3)}, 0},
         {"illegal, flammable and corrosive", 1, {placard(0x1300, 3), placard(0x1800, 8)}, 0},
-        {"undetermined, numbered placard", 2, {placard(0x1300, 3, 1203)}, 0},
-        {"undetermined, other number", 2, {placard(0x1300, 3, 1993)}, 0},
-        {"undetermined, numbered placard, font adjusted", 2, {placard(0x1300, 3, 1203)}, 2},
+        {"undetermined, numbered placard", 2, {placard(0x1300, 3, 0, 1203)}, 0},
+        {"undetermined, other number", 2, {placard(0x1300, 3, 0, 1993)}, 0},
+        {"undetermined, numbered placard, font adjusted", 2, {placard(0x1300, 3, 0, 1203)}, 2},
         {"legal, four placards", 0, {placard(0x1300, 3), placard(0x1800, 8), placard(0x1520, 5), placard(0x3300, 3)}, 0},
     };
 }
