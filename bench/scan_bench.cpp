@@ -43,11 +43,11 @@ namespace {
 
 // Entries met on the road, classes 1 to 9, some that may not travel
 // together: the scan meets legal, illegal and many placard sets.
-const char *const kRoadIds[] = {"UN0336", "UN0012", "UN0081", "UN1203", "UN1993", "UN1202", "UN1263", "UN1090", "UN3475",
-                                "UN1075", "UN1978", "UN1072", "UN1017", "UN1005", "UN1950", "UN1066", "UN1013",
-                                "UN1325", "UN1428", "UN2813", "UN1479", "UN2014", "UN3109", "UN1593", "UN2810",
-                                "UN1710", "UN2915", "UN1830", "UN1789", "UN1805", "UN2794", "UN1760", "UN3082",
-                                "UN3077", "UN3480", "UN1845", "UN1942"};
+const char *const kRoadIds[] = {"UN0336", "UN0012", "UN0081", "UN1203", "UN1993", "UN1202", "UN1263", "UN1090",
+                                "UN3475", "UN1075", "UN1978", "UN1072", "UN1017", "UN1005", "UN1950", "UN1066",
+                                "UN1013", "UN1325", "UN1428", "UN2813", "UN1479", "UN2014", "UN3109", "UN1593",
+                                "UN2810", "UN1710", "UN2915", "UN1830", "UN1789", "UN1805", "UN2794", "UN1760",
+                                "UN3082", "UN3077", "UN3480", "UN1845", "UN1942"};
 
 // The folder of saved truckloads shared by the benchmarks, written once.
 class SavedFolder {
