@@ -49,8 +49,9 @@ package-check: package
 
 bench: setup
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target velmora_bench
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target velmora_bench velmora_scan_bench
 	@$(BUILD)-bench/bin/velmora_bench
+	@$(BUILD)-bench/bin/velmora_scan_bench
 
 # The readers under libFuzzer with ASan/UBSan, in a build of their own
 # (clang); each target runs FUZZ_SECONDS on a copy of its seed corpus.

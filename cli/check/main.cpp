@@ -296,11 +296,16 @@ int Check(const std::vector<std::string> &args)
             // characters: JSON text is UTF-8.
             std::string text = report.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
             if (files.size() > 1) {
-                // Indented as an element of the array.
-                std::string indented = "  ";
-                for (char c : text)
-                    indented += c == '\n' ? std::string("\n  ") : std::string(1, c);
-                text = indented + (n + 1 < files.size() ? ",\n" : "\n");
+                // Indented as an element of the array, a line at a time.
+                std::string indented;
+                indented.reserve(text.size() + text.size() / 8 + 4);
+                indented += "  ";
+                size_t from = 0;
+                for (size_t at; (at = text.find('\n', from)) != std::string::npos; from = at + 1)
+                    indented.append(text, from, at - from).append("\n  ");
+                indented.append(text, from, std::string::npos);
+                text = std::move(indented);
+                text += n + 1 < files.size() ? ",\n" : "\n";
             } else {
                 text += "\n";
             }

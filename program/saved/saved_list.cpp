@@ -5,14 +5,13 @@
 
 #include "dravlen.h"
 #include "compliance/compliance_results.h"
-#include "compliance/placard_picture.h"
+#include "saved/legality_icon.h"
 #include "saved/saved_store.h"
 #include "truckload/truckload_editing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -49,45 +48,6 @@ bool readInto(Load *load, const QString &path)
 }
 
 
-QImage legalityIcon(int legality, const std::vector<PlacardEntry> &placards, int fontAdjust)
-{
-    const QColor background = legality == 0 ? QColor(Qt::white)
-                              : legality == 1 ? QColor(255, 0, 0)
-                                              : QColor(255, 255, 0);
-    QImage inner(75, 75, QImage::Format_ARGB32_Premultiplied);
-    inner.fill(background);
-    {
-        QPainter p(&inner);
-        if (placards.empty()) {
-            p.setPen(Qt::black);
-            p.drawRect(0, 0, 74, 74);
-            QFont f = p.font();
-            f.setBold(true);
-            f.setPointSize(std::max(1, 10 - fontAdjust));
-            p.setFont(f);
-            const int ascent = p.fontMetrics().ascent();
-            p.drawText(28, 2 + ascent, QStringLiteral("No"));
-            p.drawText(7, 17 + ascent, QStringLiteral("Placards"));
-        } else {
-            PlacardPainter picture;
-            picture.onError = [](const QString &) {};   // a summary icon shows no message boxes
-            picture.setFontAdjust(fontAdjust);
-            picture.setPlacards(placards);
-            const QImage drawn = picture.draw().scaled(75, 75, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            p.drawImage((75 - drawn.width()) / 2, (75 - drawn.height()) / 2, drawn);
-        }
-    }
-    QImage icon(77, 77, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(placards.empty() ? QColor(Qt::transparent) : background);
-    QPainter p(&icon);
-    p.drawImage(1, 1, inner);
-    if (!placards.empty()) {
-        p.setPen(Qt::black);
-        p.drawRect(0, 0, 76, 76);
-    }
-    return icon;
-}
-
 // Summarises the truckload just read: legality and the first option.
 void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
 {
@@ -97,13 +57,17 @@ void summarise(SavedRow &row, Engine *engine, const ScanOptions &options)
     row.legality = GetLegality_Engine(engine);
     row.legalityText = row.legality == 0 ? QStringLiteral("Yes") : row.legality == 1 ? QStringLiteral("No")
                                                                                      : QStringLiteral("???");
-    const OptionResults first = readOption(engine, 0);
-    row.placards = GetNumOutputs_Engine(engine) >= 2 ? QStringLiteral("Mult. Ops.")
-                                                     : QString::number(first.placards.size());
-    row.markings = QString::number(first.markings.size());
+    // The first option's placards (for the icon) and counts; the message
+    // texts are not read for a list.
     Output *out = GetOutput_Engine(engine, 0);
+    std::vector<PlacardEntry> placards;
+    for (Placard *p = out ? GetFirstPlacardPointer_Output(out) : nullptr; p; p = GetNextPlacardPointer_Output(out))
+        placards.push_back(placardEntry(p));
+    row.placards = GetNumOutputs_Engine(engine) >= 2 ? QStringLiteral("Mult. Ops.")
+                                                     : QString::number(placards.size());
+    row.markings = QString::number(out ? GetNumMarkings_Output(out) : 0);
     row.messages = QString::number(out ? GetNumSegregations_Output(out) : 0);
-    row.icon = legalityIcon(row.legality, first.placards, options.fontAdjust);
+    row.icon = legalityIcon(row.legality, std::move(placards), options.fontAdjust);
     SetBulkPlacards_Engine(engine, options.enableBulk ? -1 : 0);
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <QDateTime>
-#include <QImage>
+#include <QIcon>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +24,7 @@ struct SavedRow {
     bool processed = false;
     int legality = 2;   // 0 legal, 1 illegal, 2 cannot be determined
     QString legalityText, placards, markings, messages;
-    QImage icon;        // 77 by 77
+    QIcon icon;         // 77 by 77 (legalityIcon), drawn when first shown
 
     QString path() const { return folder + fileName; }
     QString lastSavedText() const;   // "mm/dd/yyyy hh:nn:ss"

@@ -11,7 +11,46 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <map>
+
 namespace velmora {
+
+namespace {
+
+// A row of the report list.  The sort compares cell texts as the window's
+// other lists do; the texts are prepared once per column, not on each of
+// the n log n comparisons of a list of thousands.
+class SavedListRow : public QTreeWidgetItem {
+public:
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const auto *row = dynamic_cast<const SavedListRow *>(&other);
+        if (!row)
+            return compareCellTexts(text(column), other.text(column)) < 0;
+        return compareCellKeys(key(column), row->key(column)) < 0;
+    }
+
+    void setData(int column, int role, const QVariant &value) override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            keys_.erase(column);
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+private:
+    const CellSortKey &key(int column) const
+    {
+        auto at = keys_.find(column);
+        if (at == keys_.end())
+            at = keys_.emplace(column, cellSortKey(text(column))).first;
+        return at->second;
+    }
+
+    mutable std::map<int, CellSortKey> keys_;
+};
+
+} // namespace
 
 SavedView::SavedView(int fontAdjust, QWidget *parent) : QWidget(parent)
 {
@@ -120,9 +159,12 @@ void SavedView::setRows(const std::vector<SavedRow> &rows, const QString &hint)
     clear();
     const int folderColumn = legality_ ? 6 : 2;
     list_->setSortingEnabled(false);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
         const SavedRow &row = rows[i];
-        QTreeWidgetItem *item = newListRow(list_);
+        auto *item = new SavedListRow;
+        items << item;
         item->setText(0, row.name);
         item->setText(1, row.lastSavedText());
         if (legality_) {
@@ -136,13 +178,14 @@ void SavedView::setRows(const std::vector<SavedRow> &rows, const QString &hint)
             if (colour.isValid())
                 for (int c = 0; c < folderColumn; ++c)
                     item->setForeground(c, colour);
-            item->setIcon(0, QIcon(QPixmap::fromImage(row.icon)));
-            auto *icon = new QListWidgetItem(QIcon(QPixmap::fromImage(row.icon)), row.name, iconList_);
+            item->setIcon(0, row.icon);
+            auto *icon = new QListWidgetItem(row.icon, row.name, iconList_);
             icon->setData(Qt::UserRole, static_cast<qulonglong>(i));
         }
         item->setText(folderColumn, row.folder);
         item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     }
+    list_->addTopLevelItems(items);
     sortList();
     exportButton_->setEnabled(true);
     hint_->setText(hint);

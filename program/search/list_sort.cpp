@@ -61,26 +61,40 @@ QStringList runs(const QString &s)
 
 } // namespace
 
-int compareCellTexts(const QString &a, const QString &b)
+CellSortKey cellSortKey(const QString &text)
 {
-    if (a == b)
+    CellSortKey key;
+    key.text = text;
+    if (const auto when = asDateTime(text)) {
+        key.dateTime = true;
+        key.msecs = when->toMSecsSinceEpoch();
+    }
+    // case does not order a list: "acetone" sorts with "Acetone"
+    for (const QString &run : runs(text))
+        key.foldedRuns << run.toCaseFolded();
+    return key;
+}
+
+int compareCellKeys(const CellSortKey &a, const CellSortKey &b)
+{
+    if (a.text == b.text)
         return 0;
-    const auto da = asDateTime(a);
-    const auto db = asDateTime(b);
-    if (da && db) {
-        const double days = static_cast<double>(db->msecsTo(*da)) / 86400000.0;
+    if (a.dateTime && b.dateTime) {
+        const double days = static_cast<double>(a.msecs - b.msecs) / 86400000.0;
         const long rounded = std::lround(days);
         return rounded < 0 ? -1 : (rounded > 0 ? 1 : 0);
     }
-    const QStringList ra = runs(a);
-    const QStringList rb = runs(b);
-    for (qsizetype i = 0; i < ra.size() && i < rb.size(); ++i) {
-        // case does not order a list: "acetone" sorts with "Acetone"
-        const int c = QString::localeAwareCompare(ra[i].toCaseFolded(), rb[i].toCaseFolded());
+    for (qsizetype i = 0; i < a.foldedRuns.size() && i < b.foldedRuns.size(); ++i) {
+        const int c = QString::localeAwareCompare(a.foldedRuns[i], b.foldedRuns[i]);
         if (c != 0)
             return c;
     }
     return 0;
+}
+
+int compareCellTexts(const QString &a, const QString &b)
+{
+    return a == b ? 0 : compareCellKeys(cellSortKey(a), cellSortKey(b));
 }
 
 int compareRows(const QString &a, int imageA, const QString &b, int imageB, bool descending)

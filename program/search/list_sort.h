@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <map>
 
 namespace velmora {
@@ -28,6 +29,18 @@ private:
 // the locale's comparison with case ignored; the comparison ends "equal" when
 // either text runs out of runs.  <0, 0, >0.
 int compareCellTexts(const QString &a, const QString &b);
+
+// A cell text prepared for many comparisons (a long list sorts with n log n
+// of them): whether it reads as a date-time, and its runs case-folded.
+struct CellSortKey {
+    QString text;
+    bool dateTime = false;
+    qint64 msecs = 0;   // since the epoch, when dateTime
+    QStringList foldedRuns;
+};
+CellSortKey cellSortKey(const QString &text);
+// As compareCellTexts on the keys' texts.
+int compareCellKeys(const CellSortKey &a, const CellSortKey &b);
 
 // Full row order: the cell comparison, then the image index, then reversed
 // for a descending sort.

@@ -8,23 +8,14 @@
 #include "compliance/placard_layout.h"
 #include "compliance/placard_picture.h"
 
+#include "support/placard_entries.h"
+
 #include <QtTest>
 
 using namespace velmora;
+using velmora::test::placard;
 
 namespace {
-
-PlacardEntry placard(unsigned key, int hazardClass, int division = 0, int idNumber = 0, bool primary = true)
-{
-    PlacardEntry e;
-    e.key = key;
-    e.pictureKey = PlacardPictureKey(key, hazardClass, idNumber != 0, 0);
-    e.hazardClass = hazardClass;
-    e.division = division;
-    e.idNumber = idNumber;
-    e.primary = primary;
-    return e;
-}
 
 std::vector<PlacardEntry> flammables(int n)
 {

@@ -2,27 +2,15 @@
 // emphasised under the pointer; explosives show their compatibility group.
 #include "compliance/placard_board.h"
 #include "frontend/compliance_vocabulary.h"
+#include "support/placard_entries.h"
 #include "support/truckload_items.h"
 
 #include <QSignalSpy>
+
 #include <QtTest>
 
 using namespace velmora;
-
-namespace {
-
-PlacardEntry placard(unsigned key, int hazardClass, int idNumber = 0)
-{
-    PlacardEntry e;
-    e.key = key;
-    e.pictureKey = PlacardPictureKey(key, hazardClass, idNumber != 0, 0);
-    e.hazardClass = hazardClass;
-    e.idNumber = idNumber;
-    e.primary = true;
-    return e;
-}
-
-} // namespace
+using velmora::test::placard;
 
 class PlacardBoardTest : public QObject {
     Q_OBJECT
@@ -57,7 +45,7 @@ private slots:
     void pointerEmphasisesOnePlacard()
     {
         PlacardBoard board;
-        board.setPlacards({placard(0x1300, 3), placard(0x1800, 8), placard(0x3300, 3, 1203)});
+        board.setPlacards({placard(0x1300, 3), placard(0x1800, 8), placard(0x3300, 3, 0, 1203)});
         board.resize(700, board.heightForWidth(700));
         QSignalSpy hovered(&board, &PlacardBoard::placardHovered);
         const QRect second = board.grid().cells[1];

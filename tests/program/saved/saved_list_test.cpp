@@ -115,9 +115,9 @@ private slots:
         QCOMPARE(mix->legality, 1);
         QVERIFY(mix->messages.toInt() >= 1);
         // Icons: red for the illegal load, white with a frame otherwise.
-        QCOMPARE(mix->icon.size(), QSize(77, 77));
-        QCOMPARE(mix->icon.pixelColor(3, 3), QColor(255, 0, 0));
-        QCOMPARE(empty->icon.pixelColor(40, 60), QColor(Qt::white));
+        QCOMPARE(mix->icon.actualSize(QSize(100, 100)), QSize(77, 77));
+        QCOMPARE(mix->icon.pixmap(77, 77).toImage().pixelColor(3, 3), QColor(255, 0, 0));
+        QCOMPARE(empty->icon.pixmap(77, 77).toImage().pixelColor(40, 60), QColor(Qt::white));
         QCOMPARE(gas->folder, folder_);
         QVERIFY(QFileInfo(gas->path()).exists());
         QCOMPARE(scanStatusText(r, SavedFilter{}), QStringLiteral("3 saved truckloads found"));
