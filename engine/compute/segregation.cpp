@@ -220,9 +220,9 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
 // its own entry).  Kinds with one signature give one outcome against any other
 // kind of another entry, so the outcome is worked out once per pair of
 // signatures: a truckload of many entries has far fewer signatures.
-std::string PairSignature(const KindFacts &k)
+void PairSignature(const KindFacts &k, std::string &sig)
 {
-    std::string sig;
+    sig.clear();
     bool groupL = false;
     for (int c = 0; c < k.HazardCount(); ++c) {
         const HazDiv &d = k.code[c];
@@ -243,8 +243,44 @@ std::string PairSignature(const KindFacts &k)
     sig += k.pid == kPidFireworks14S ? 'F' : '-';
     if (groupL)
         sig += std::to_string(k.pid);
-    return sig;
 }
+
+// One kind of the plan: its first and last item and its facts.
+struct PlanKind {
+    uint32_t first;
+    uint32_t last;
+    const KindFacts *facts;
+};
+
+} // namespace
+
+// The plan's lists (PairPlan), kept by an engine from one calculation to
+// the next so that a calculation reuses their room instead of asking for
+// it anew; every list is refilled before it is read.
+struct SegregationScratch {
+    std::vector<int> kind;             // per item; -1 when skipped
+    std::vector<PlanKind> kinds;
+    std::vector<int> byLast;           // kinds in increasing last item
+    std::vector<uint32_t> visitStart;  // per item, its pairs in visits
+    std::vector<int> visits;           // second kinds of the pairs, by first item
+    std::vector<int> signature;        // per kind (PairSignature)
+    std::vector<StoredOutcome> outcomes;  // per pair of signatures
+    std::vector<HazardFinding> findings;
+    std::vector<char> evaluated;
+    // Working lists of the plan's construction.
+    std::vector<int> planKind;
+    std::vector<int> from;
+    std::vector<int> lastSeen;
+    std::vector<uint32_t> fill;
+    std::vector<std::string> signatureText;
+    std::vector<int> signatureOrder;
+};
+
+SegregationScratch *NewSegregationScratch() { return new SegregationScratch; }
+
+void DeleteSegregationScratch(SegregationScratch *scratch) { delete scratch; }
+
+namespace {
 
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
 void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
@@ -275,17 +311,24 @@ void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const 
 // the (i, j) order of the plain double loop; earlier occurrences post the
 // same records and are overtaken by it, and the list comes out identical.
 //
-// The plan lives only during one pass: items keep no table data.
+// The plan lives only during one pass: items keep no table data (its
+// lists may keep their room in the engine's SegregationScratch).
 class PairPlan {
 public:
-    explicit PairPlan(const PassContext &ctx) : facts_(ctx.kinds)
+    PairPlan(const PassContext &ctx, SegregationScratch &s)
+        : facts_(ctx.kinds), kind_(s.kind), kinds_(s.kinds), byLast_(s.byLast), visitStart_(s.visitStart),
+          visits_(s.visits), signature_(s.signature), outcomes_(s.outcomes), findings_(s.findings),
+          evaluated_(s.evaluated)
     {
         const Load *load = ctx.load;
         const uint32_t n = load->itemCount;
         kind_.assign(n, -1);
+        kinds_.clear();
+        findings_.clear();
         // The plan's kinds are those of the load not kept out of the rules,
         // numbered in the order of their first item.
-        std::vector<int> planKind(facts_.KindCount(), -1);
+        std::vector<int> &planKind = s.planKind;
+        planKind.assign(facts_.KindCount(), -1);
         for (int k = 0; k < facts_.KindCount(); ++k) {
             // Whether an item is kept out of the rules depends on its kind
             // and the load, not on its weight.
@@ -311,8 +354,10 @@ public:
         // kind b) with i the greatest item of kind a before that last item.
         // Walking the items once, the items of each kind seen so far give
         // it for every b whose last item is reached.
-        std::vector<int> from(kn * kn, -1);  // [a][b]: that i, or -1
-        std::vector<int> lastSeen(kn, -1);
+        std::vector<int> &from = s.from;  // [a][b]: that i, or -1
+        from.assign(kn * kn, -1);
+        std::vector<int> &lastSeen = s.lastSeen;
+        lastSeen.assign(kn, -1);
         size_t next = 0;
         for (uint32_t i = 0; i < n && next < kn; ++i) {
             for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
@@ -332,17 +377,33 @@ public:
         for (uint32_t i = 0; i < n; ++i)
             visitStart_[i + 1] += visitStart_[i];
         visits_.resize(visitStart_[n]);
-        std::vector<uint32_t> fill(visitStart_.begin(), visitStart_.end() - 1);
+        std::vector<uint32_t> &fill = s.fill;
+        fill.assign(visitStart_.begin(), visitStart_.end() - 1);
         for (const int b : byLast_)
             for (size_t a = 0; a < kn; ++a)
                 if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
                     visits_[fill[static_cast<size_t>(i)]++] = b;
-        std::map<std::string, int> signatures;
+        // Kinds with equal signatures share a number: the texts sorted,
+        // each run of equal texts numbered once.
+        std::vector<std::string> &text = s.signatureText;
+        if (text.size() < kn)
+            text.resize(kn);
+        std::vector<int> &order = s.signatureOrder;
+        order.resize(kn);
+        for (size_t k = 0; k < kn; ++k) {
+            PairSignature(*kinds_[k].facts, text[k]);
+            order[k] = static_cast<int>(k);
+        }
+        std::sort(order.begin(), order.end(), [&text](int a, int b) { return text[a] < text[b]; });
         signature_.resize(kn);
-        for (size_t k = 0; k < kn; ++k)
-            signature_[k] = signatures.emplace(PairSignature(*kinds_[k].facts), static_cast<int>(signatures.size()))
-                                .first->second;
-        signatureCount_ = signatures.size();
+        signatureCount_ = 0;
+        for (size_t r = 0; r < kn; ++r) {
+            if (r > 0 && text[order[r]] != text[order[r - 1]])
+                ++signatureCount_;
+            signature_[order[r]] = static_cast<int>(signatureCount_);
+        }
+        if (kn > 0)
+            ++signatureCount_;
         outcomes_.resize(signatureCount_ * signatureCount_);
         evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
@@ -380,22 +441,17 @@ public:
     }
 
 private:
-    struct Kind {
-        uint32_t first;
-        uint32_t last;
-        const KindFacts *facts;
-    };
     const LoadKinds &facts_;
-    std::vector<int> kind_;       // per item; -1 when skipped
-    std::vector<Kind> kinds_;
-    std::vector<int> byLast_;     // kinds in increasing last item
-    std::vector<uint32_t> visitStart_;  // per item, its pairs in visits_
-    std::vector<int> visits_;     // second kinds of the pairs, by first item
-    std::vector<int> signature_;  // per kind (PairSignature)
+    std::vector<int> &kind_;
+    std::vector<PlanKind> &kinds_;
+    std::vector<int> &byLast_;
+    std::vector<uint32_t> &visitStart_;
+    std::vector<int> &visits_;
+    std::vector<int> &signature_;
     size_t signatureCount_ = 0;
-    std::vector<StoredOutcome> outcomes_;  // per pair of signatures
-    std::vector<HazardFinding> findings_;
-    std::vector<char> evaluated_;
+    std::vector<StoredOutcome> &outcomes_;
+    std::vector<HazardFinding> &findings_;
+    std::vector<char> &evaluated_;
 };
 
 // The single-item findings of every item not skipped, worked out once for
@@ -501,20 +557,24 @@ SegregationFindings FindSegregationViolations(Load *load)
 {
     const LoadKinds kinds(load);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
-    PairPlan plan(ctx);
+    SegregationScratch scratch;
+    PairPlan plan(ctx, scratch);
     return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
 void CheckSegregation(Engine *engine) { CheckSegregation(engine, LoadKinds(&engine->load)); }
 
-void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount)
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount,
+                      SegregationScratch *scratch)
 {
+    SegregationScratch own;
+    SegregationScratch &lists = scratch ? *scratch : own;
     Load *load = &engine->load;
     MessageBook out(&engine->output);
     out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
-    PairPlan plan(ctx);
+    PairPlan plan(ctx, lists);
     const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
     const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
