@@ -513,42 +513,62 @@ std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::ve
     return post;
 }
 
-// The findings again, without posting, for the inspection violation.  Only
-// the last citation noted counts, so the pairs are read in the plan's order.
+// What the violation reads of the single-item findings of one item: the
+// per-load limits' citations.
+void NoteSingles(SegregationFindings &f, const std::vector<int> &codes)
+{
+    for (int code : codes) {
+        switch (code) {
+        case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
+        case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
+        case 35: f.otherCitation = "49 CFR 173.63(a)"; break;
+        case 37: f.otherCitation = "49 CFR 173.457(e)"; break;
+        default: break;
+        }
+    }
+}
+
+// What the violation reads of one pair's findings.
+void NotePair(SegregationFindings &f, const PairOutcome &o)
+{
+    if (o.itemRule == 6 || o.itemRule == 29)
+        f.otherCitation = "49 CFR 177.848(c)";
+    for (const HazardFinding &h : o.hazards) {
+        switch (h.code) {
+        case 1: f.tableConflict = true; break;
+        case 9: case 10: case 13: case 14: case 15: case 16: case 47:
+            f.explosivesConflict = true;
+            break;
+        case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
+        default: break;
+        }
+    }
+}
+
+// The violation's findings: those of every single item, then those of every
+// pair in the plan's order.  Only the last citation noted counts, so a pair's
+// citation wins over any item's.
+SegregationFindings Combine(const SegregationFindings &singles, const SegregationFindings &pairs)
+{
+    SegregationFindings f = pairs;
+    if (!f.otherCitation)
+        f.otherCitation = singles.otherCitation;
+    return f;
+}
+
+// The findings again, without posting, for the inspection violation.
 SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
 {
-    SegregationFindings f;
+    SegregationFindings fromSingles;
+    SegregationFindings fromPairs;
     const Load *load = ctx.load;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;
-        for (int code : singles[i]) {
-            switch (code) {
-            case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
-            case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
-            case 35: f.otherCitation = "49 CFR 173.63(a)"; break;
-            case 37: f.otherCitation = "49 CFR 173.457(e)"; break;
-            default: break;
-            }
-        }
+        NoteSingles(fromSingles, singles[i]);
+        plan.ForEachPair(i, [&fromPairs](uint32_t, const PairOutcome &o) { NotePair(fromPairs, o); });
     }
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        plan.ForEachPair(i, [&f](uint32_t, const PairOutcome &o) {
-            if (o.itemRule == 6 || o.itemRule == 29)
-                f.otherCitation = "49 CFR 177.848(c)";
-            for (const HazardFinding &h : o.hazards) {
-                switch (h.code) {
-                case 1: f.tableConflict = true; break;
-                case 9: case 10: case 13: case 14: case 15: case 16: case 47:
-                    f.explosivesConflict = true;
-                    break;
-                case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
-                default: break;
-                }
-            }
-        });
-    }
-    return f;
+    return Combine(fromSingles, fromPairs);
 }
 
 } // namespace
@@ -578,6 +598,9 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
     const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
+    // The violation's findings are noted in the same walk (Findings).
+    SegregationFindings fromSingles;
+    SegregationFindings fromPairs;
     for (uint32_t i = 0; i < n; ++i) {
         const KindFacts *x = &kinds.ItemFacts(i);
         if (plan.IsSkipped(i))
@@ -587,8 +610,11 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
             if (post[i][c])
                 AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
-        plan.ForEachPair(i,
-                         [&](uint32_t j, const PairOutcome &o) { PostPair(out, engine, x, &kinds.ItemFacts(j), o); });
+        NoteSingles(fromSingles, singles[i]);
+        plan.ForEachPair(i, [&](uint32_t j, const PairOutcome &o) {
+            PostPair(out, engine, x, &kinds.ItemFacts(j), o);
+            NotePair(fromPairs, o);
+        });
     }
 
     std::vector<char> part(n);
@@ -601,7 +627,7 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     // The list in code order, without repeats and without the separations
     // of two items that must not be loaded together.
     out.Publish();
-    PostSegregationViolations(load, Findings(ctx, plan, singles));
+    PostSegregationViolations(load, Combine(fromSingles, fromPairs));
 }
 
 } // namespace dravlen
