@@ -12,6 +12,9 @@
 #include "refdata/store.h"
 
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
 
 namespace dravlen {
 
@@ -21,6 +24,54 @@ namespace {
 // placards from an aggregate of 1,001 pounds (172.504(c)), and only then may
 // those placards stand for OXIDIZER (172.504(f)(5)).
 constexpr uint32_t kDivision15Aggregate = 1001;
+
+// What an engine keeps between its calculations besides its public fields:
+// room for the lists of the segregation pass, so that a calculation does not
+// ask for it again.  The engine structure is part of the interface and has no
+// field for it, so it is kept here by the engine's address, made by the first
+// calculation and freed by Destroy_Engine (a freed engine whose address is
+// taken again by a new one lends its room to that one: only room is kept,
+// never contents).
+struct EngineScratch {
+    struct Free {
+        void operator()(SegregationScratch *s) const { DeleteSegregationScratch(s); }
+    };
+    std::unique_ptr<SegregationScratch, Free> segregation{NewSegregationScratch()};
+};
+
+std::mutex &ScratchMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::unordered_map<const Engine *, std::unique_ptr<EngineScratch>> &ScratchByEngine()
+{
+    static auto *map = new std::unordered_map<const Engine *, std::unique_ptr<EngineScratch>>;
+    return *map;
+}
+
+// The engine's scratch, made on first use.  Engines on different threads
+// each have their own; one engine is calculated by one thread at a time.
+EngineScratch &ScratchOf(const Engine *engine)
+{
+    const std::lock_guard<std::mutex> lock(ScratchMutex());
+    std::unique_ptr<EngineScratch> &s = ScratchByEngine()[engine];
+    if (!s)
+        s = std::make_unique<EngineScratch>();
+    return *s;
+}
+
+void ForgetScratch(const Engine *engine)
+{
+    std::unique_ptr<EngineScratch> gone;
+    const std::lock_guard<std::mutex> lock(ScratchMutex());
+    const auto it = ScratchByEngine().find(engine);
+    if (it != ScratchByEngine().end()) {
+        gone = std::move(it->second);
+        ScratchByEngine().erase(it);
+    }
+}
 
 } // namespace
 
@@ -49,6 +100,7 @@ DRAVLEN_API void Destroy_Engine(Engine *engine)
 {
     Reset_Load(&engine->load);
     Reset_Output(&engine->output);
+    ForgetScratch(engine);
     ReleaseReferenceStore();
 }
 
@@ -94,7 +146,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     AddPlacardAlternatives(engine, explosives.division11or12,
                            explosives.division15Pounds >= kDivision15Aggregate);
     ApplyOrganicPeroxideTransition(engine);
-    CheckSegregation(engine, loadKinds, spareMessages, spareCount);
+    CheckSegregation(engine, loadKinds, spareMessages, spareCount, ScratchOf(engine).segregation.get());
     return 1;
 }
 

@@ -18,8 +18,11 @@ bool TextIs(const char *text, const char *expected) { return text && std::strcmp
 
 } // namespace
 
-PlacardKind ReadPlacardKind(const Hazmat *item)
+PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts)
 {
+    // The primary hazard code as the kind's facts hold it (read and parsed
+    // once per calculation), or from the item.
+    const bool known = facts && facts->HazardCount() > 0 && facts->codeText[0][0] != '\0';
     PlacardKind k;
     k.item = item;
     k.exempt = ExemptFromPlacarding_Hazmat(item) != 0;
@@ -32,7 +35,7 @@ PlacardKind ReadPlacardKind(const Hazmat *item)
     k.bulk = IsBulkPackaging_Hazmat(item) != 0;
     k.elevated = IsElevatedTemperature_Hazmat(item) != 0;
     k.noIds = NoIDsOnPlacards_Hazmat(item) != 0;
-    const char *primary = GetHazDivString_Hazmat(item, 0);
+    const char *primary = known ? facts->codeText[0] : GetHazDivString_Hazmat(item, 0);
     k.division62 = TextIs(primary, "6.2");
     k.class7 = TextIs(primary, "7");
     k.batteries = HasExemption_Hazmat(item, kExemptionBatteries) != 0;
@@ -40,7 +43,7 @@ PlacardKind ReadPlacardKind(const Hazmat *item)
     k.sodiumBatteries = TextIs(id, "UN3292");
     k.uraniumHexafluoride = TextIs(id, "UN2977") || TextIs(id, "UN2978");
     if (row) {
-        const HazDiv d = HazardDiv(item, 0);
+        const HazDiv d = known ? facts->code[0] : HazardDiv(item, 0);
         k.category = d.hazClass * 256 + d.division;
     }
     k.idDigits = ItemIdDigits(item);
@@ -64,7 +67,7 @@ void PlacardKinds::Read(const LoadKinds &kinds)
     single_ = FindSingleMaterialItem(load_);
     kinds_.reserve(kinds.KindCount());
     for (int k = 0; k < kinds.KindCount(); ++k)
-        kinds_.push_back(ReadPlacardKind(&load_->items[kinds.FirstItem(k)]));
+        kinds_.push_back(ReadPlacardKind(&load_->items[kinds.FirstItem(k)], &kinds.Facts(k)));
 }
 
 const Placard &PlacardKind::PrimaryPlacard(int markingType) const

@@ -45,7 +45,9 @@ struct PlacardKind {
     const Placard &PrimaryPlacard(int markingType) const;
 };
 
-PlacardKind ReadPlacardKind(const Hazmat *item);
+// facts, when given, are the facts of item's kind (LoadKinds).
+struct KindFacts;
+PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts = nullptr);
 
 class PlacardKinds {
 public:

@@ -141,6 +141,11 @@ bool SamePlacard(const Placard &a, const Placard &b)
 
 bool SupersedesPlacard(const Placard &a, const Placard &b)
 {
+    // Every rule below relates placards of one class, but for POISON GAS
+    // standing for POISON (class 2 for class 6): the placards of a truckload
+    // are compared pairwise, and most pairs differ in class.
+    if (a.hazClass != b.hazClass && !(a.hazClass == 6 && b.hazClass == 2))
+        return false;
     const bool aId = IsIdPlacard(a);
     const bool bId = IsIdPlacard(b);
     const bool sameNumber = a.marking.idNumber == b.marking.idNumber;

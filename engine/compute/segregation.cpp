@@ -220,9 +220,9 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
 // its own entry).  Kinds with one signature give one outcome against any other
 // kind of another entry, so the outcome is worked out once per pair of
 // signatures: a truckload of many entries has far fewer signatures.
-std::string PairSignature(const KindFacts &k)
+void PairSignature(const KindFacts &k, std::string &sig)
 {
-    std::string sig;
+    sig.clear();
     bool groupL = false;
     for (int c = 0; c < k.HazardCount(); ++c) {
         const HazDiv &d = k.code[c];
@@ -243,8 +243,44 @@ std::string PairSignature(const KindFacts &k)
     sig += k.pid == kPidFireworks14S ? 'F' : '-';
     if (groupL)
         sig += std::to_string(k.pid);
-    return sig;
 }
+
+// One kind of the plan: its first and last item and its facts.
+struct PlanKind {
+    uint32_t first;
+    uint32_t last;
+    const KindFacts *facts;
+};
+
+} // namespace
+
+// The plan's lists (PairPlan), kept by an engine from one calculation to
+// the next so that a calculation reuses their room instead of asking for
+// it anew; every list is refilled before it is read.
+struct SegregationScratch {
+    std::vector<int> kind;             // per item; -1 when skipped
+    std::vector<PlanKind> kinds;
+    std::vector<int> byLast;           // kinds in increasing last item
+    std::vector<uint32_t> visitStart;  // per item, its pairs in visits
+    std::vector<int> visits;           // second kinds of the pairs, by first item
+    std::vector<int> signature;        // per kind (PairSignature)
+    std::vector<StoredOutcome> outcomes;  // per pair of signatures
+    std::vector<HazardFinding> findings;
+    std::vector<char> evaluated;
+    // Working lists of the plan's construction.
+    std::vector<int> planKind;
+    std::vector<int> from;
+    std::vector<int> lastSeen;
+    std::vector<uint32_t> fill;
+    std::vector<std::string> signatureText;
+    std::vector<int> signatureOrder;
+};
+
+SegregationScratch *NewSegregationScratch() { return new SegregationScratch; }
+
+void DeleteSegregationScratch(SegregationScratch *scratch) { delete scratch; }
+
+namespace {
 
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
 void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
@@ -275,17 +311,24 @@ void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const 
 // the (i, j) order of the plain double loop; earlier occurrences post the
 // same records and are overtaken by it, and the list comes out identical.
 //
-// The plan lives only during one pass: items keep no table data.
+// The plan lives only during one pass: items keep no table data (its
+// lists may keep their room in the engine's SegregationScratch).
 class PairPlan {
 public:
-    explicit PairPlan(const PassContext &ctx) : facts_(ctx.kinds)
+    PairPlan(const PassContext &ctx, SegregationScratch &s)
+        : facts_(ctx.kinds), kind_(s.kind), kinds_(s.kinds), byLast_(s.byLast), visitStart_(s.visitStart),
+          visits_(s.visits), signature_(s.signature), outcomes_(s.outcomes), findings_(s.findings),
+          evaluated_(s.evaluated)
     {
         const Load *load = ctx.load;
         const uint32_t n = load->itemCount;
         kind_.assign(n, -1);
+        kinds_.clear();
+        findings_.clear();
         // The plan's kinds are those of the load not kept out of the rules,
         // numbered in the order of their first item.
-        std::vector<int> planKind(facts_.KindCount(), -1);
+        std::vector<int> &planKind = s.planKind;
+        planKind.assign(facts_.KindCount(), -1);
         for (int k = 0; k < facts_.KindCount(); ++k) {
             // Whether an item is kept out of the rules depends on its kind
             // and the load, not on its weight.
@@ -311,8 +354,10 @@ public:
         // kind b) with i the greatest item of kind a before that last item.
         // Walking the items once, the items of each kind seen so far give
         // it for every b whose last item is reached.
-        std::vector<int> from(kn * kn, -1);  // [a][b]: that i, or -1
-        std::vector<int> lastSeen(kn, -1);
+        std::vector<int> &from = s.from;  // [a][b]: that i, or -1
+        from.assign(kn * kn, -1);
+        std::vector<int> &lastSeen = s.lastSeen;
+        lastSeen.assign(kn, -1);
         size_t next = 0;
         for (uint32_t i = 0; i < n && next < kn; ++i) {
             for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
@@ -332,17 +377,33 @@ public:
         for (uint32_t i = 0; i < n; ++i)
             visitStart_[i + 1] += visitStart_[i];
         visits_.resize(visitStart_[n]);
-        std::vector<uint32_t> fill(visitStart_.begin(), visitStart_.end() - 1);
+        std::vector<uint32_t> &fill = s.fill;
+        fill.assign(visitStart_.begin(), visitStart_.end() - 1);
         for (const int b : byLast_)
             for (size_t a = 0; a < kn; ++a)
                 if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
                     visits_[fill[static_cast<size_t>(i)]++] = b;
-        std::map<std::string, int> signatures;
+        // Kinds with equal signatures share a number: the texts sorted,
+        // each run of equal texts numbered once.
+        std::vector<std::string> &text = s.signatureText;
+        if (text.size() < kn)
+            text.resize(kn);
+        std::vector<int> &order = s.signatureOrder;
+        order.resize(kn);
+        for (size_t k = 0; k < kn; ++k) {
+            PairSignature(*kinds_[k].facts, text[k]);
+            order[k] = static_cast<int>(k);
+        }
+        std::sort(order.begin(), order.end(), [&text](int a, int b) { return text[a] < text[b]; });
         signature_.resize(kn);
-        for (size_t k = 0; k < kn; ++k)
-            signature_[k] = signatures.emplace(PairSignature(*kinds_[k].facts), static_cast<int>(signatures.size()))
-                                .first->second;
-        signatureCount_ = signatures.size();
+        signatureCount_ = 0;
+        for (size_t r = 0; r < kn; ++r) {
+            if (r > 0 && text[order[r]] != text[order[r - 1]])
+                ++signatureCount_;
+            signature_[order[r]] = static_cast<int>(signatureCount_);
+        }
+        if (kn > 0)
+            ++signatureCount_;
         outcomes_.resize(signatureCount_ * signatureCount_);
         evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
@@ -380,22 +441,17 @@ public:
     }
 
 private:
-    struct Kind {
-        uint32_t first;
-        uint32_t last;
-        const KindFacts *facts;
-    };
     const LoadKinds &facts_;
-    std::vector<int> kind_;       // per item; -1 when skipped
-    std::vector<Kind> kinds_;
-    std::vector<int> byLast_;     // kinds in increasing last item
-    std::vector<uint32_t> visitStart_;  // per item, its pairs in visits_
-    std::vector<int> visits_;     // second kinds of the pairs, by first item
-    std::vector<int> signature_;  // per kind (PairSignature)
+    std::vector<int> &kind_;
+    std::vector<PlanKind> &kinds_;
+    std::vector<int> &byLast_;
+    std::vector<uint32_t> &visitStart_;
+    std::vector<int> &visits_;
+    std::vector<int> &signature_;
     size_t signatureCount_ = 0;
-    std::vector<StoredOutcome> outcomes_;  // per pair of signatures
-    std::vector<HazardFinding> findings_;
-    std::vector<char> evaluated_;
+    std::vector<StoredOutcome> &outcomes_;
+    std::vector<HazardFinding> &findings_;
+    std::vector<char> &evaluated_;
 };
 
 // The single-item findings of every item not skipped, worked out once for
@@ -457,42 +513,62 @@ std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::ve
     return post;
 }
 
-// The findings again, without posting, for the inspection violation.  Only
-// the last citation noted counts, so the pairs are read in the plan's order.
+// What the violation reads of the single-item findings of one item: the
+// per-load limits' citations.
+void NoteSingles(SegregationFindings &f, const std::vector<int> &codes)
+{
+    for (int code : codes) {
+        switch (code) {
+        case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
+        case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
+        case 35: f.otherCitation = "49 CFR 173.63(a)"; break;
+        case 37: f.otherCitation = "49 CFR 173.457(e)"; break;
+        default: break;
+        }
+    }
+}
+
+// What the violation reads of one pair's findings.
+void NotePair(SegregationFindings &f, const PairOutcome &o)
+{
+    if (o.itemRule == 6 || o.itemRule == 29)
+        f.otherCitation = "49 CFR 177.848(c)";
+    for (const HazardFinding &h : o.hazards) {
+        switch (h.code) {
+        case 1: f.tableConflict = true; break;
+        case 9: case 10: case 13: case 14: case 15: case 16: case 47:
+            f.explosivesConflict = true;
+            break;
+        case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
+        default: break;
+        }
+    }
+}
+
+// The violation's findings: those of every single item, then those of every
+// pair in the plan's order.  Only the last citation noted counts, so a pair's
+// citation wins over any item's.
+SegregationFindings Combine(const SegregationFindings &singles, const SegregationFindings &pairs)
+{
+    SegregationFindings f = pairs;
+    if (!f.otherCitation)
+        f.otherCitation = singles.otherCitation;
+    return f;
+}
+
+// The findings again, without posting, for the inspection violation.
 SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
 {
-    SegregationFindings f;
+    SegregationFindings fromSingles;
+    SegregationFindings fromPairs;
     const Load *load = ctx.load;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;
-        for (int code : singles[i]) {
-            switch (code) {
-            case 33: f.otherCitation = "49 CFR 173.170(b)"; break;
-            case 34: f.otherCitation = "49 CFR 173.171(b)"; break;
-            case 35: f.otherCitation = "49 CFR 173.63(a)"; break;
-            case 37: f.otherCitation = "49 CFR 173.457(e)"; break;
-            default: break;
-            }
-        }
+        NoteSingles(fromSingles, singles[i]);
+        plan.ForEachPair(i, [&fromPairs](uint32_t, const PairOutcome &o) { NotePair(fromPairs, o); });
     }
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        plan.ForEachPair(i, [&f](uint32_t, const PairOutcome &o) {
-            if (o.itemRule == 6 || o.itemRule == 29)
-                f.otherCitation = "49 CFR 177.848(c)";
-            for (const HazardFinding &h : o.hazards) {
-                switch (h.code) {
-                case 1: f.tableConflict = true; break;
-                case 9: case 10: case 13: case 14: case 15: case 16: case 47:
-                    f.explosivesConflict = true;
-                    break;
-                case 19: f.otherCitation = "49 CFR 177.848(e)(6)"; break;
-                default: break;
-                }
-            }
-        });
-    }
-    return f;
+    return Combine(fromSingles, fromPairs);
 }
 
 } // namespace
@@ -501,23 +577,30 @@ SegregationFindings FindSegregationViolations(Load *load)
 {
     const LoadKinds kinds(load);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
-    PairPlan plan(ctx);
+    SegregationScratch scratch;
+    PairPlan plan(ctx, scratch);
     return Findings(ctx, plan, SingleFindings(ctx, plan));
 }
 
 void CheckSegregation(Engine *engine) { CheckSegregation(engine, LoadKinds(&engine->load)); }
 
-void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount)
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, size_t spareCount,
+                      SegregationScratch *scratch)
 {
+    SegregationScratch own;
+    SegregationScratch &lists = scratch ? *scratch : own;
     Load *load = &engine->load;
     MessageBook out(&engine->output);
     out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
-    PairPlan plan(ctx);
+    PairPlan plan(ctx, lists);
     const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
     const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
 
+    // The violation's findings are noted in the same walk (Findings).
+    SegregationFindings fromSingles;
+    SegregationFindings fromPairs;
     for (uint32_t i = 0; i < n; ++i) {
         const KindFacts *x = &kinds.ItemFacts(i);
         if (plan.IsSkipped(i))
@@ -527,8 +610,11 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
             if (post[i][c])
                 AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
-        plan.ForEachPair(i,
-                         [&](uint32_t j, const PairOutcome &o) { PostPair(out, engine, x, &kinds.ItemFacts(j), o); });
+        NoteSingles(fromSingles, singles[i]);
+        plan.ForEachPair(i, [&](uint32_t j, const PairOutcome &o) {
+            PostPair(out, engine, x, &kinds.ItemFacts(j), o);
+            NotePair(fromPairs, o);
+        });
     }
 
     std::vector<char> part(n);
@@ -541,7 +627,7 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     // The list in code order, without repeats and without the separations
     // of two items that must not be loaded together.
     out.Publish();
-    PostSegregationViolations(load, Findings(ctx, plan, singles));
+    PostSegregationViolations(load, Combine(fromSingles, fromPairs));
 }
 
 } // namespace dravlen

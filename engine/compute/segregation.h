@@ -11,13 +11,22 @@ namespace dravlen {
 
 class LoadKinds;
 
+// Room for the lists of the segregation pass, kept by an engine between its
+// calculations (see Calculate_Engine); owned by the caller of New, given
+// back with Delete.
+struct SegregationScratch;
+SegregationScratch *NewSegregationScratch();
+void DeleteSegregationScratch(SegregationScratch *scratch);
+
 // Pair and single-item checks, explosives compatibility groups, duplicate
 // removal, and the segregation violation kept in step with the findings.
 void CheckSegregation(Engine *engine);
 // The same with the kinds of the truckload read once by the calculation.
 // spare, when given, is the message list of the calculation before (room for
 // spareCount records), taken over by the pass (MessageBook::OfferSpace).
-void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare = nullptr, size_t spareCount = 0);
+// scratch, when given, lends the pass its lists' room.
+void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare = nullptr, size_t spareCount = 0,
+                      SegregationScratch *scratch = nullptr);
 
 // The findings of the pass that become the load's segregation violation,
 // worked out again without posting any message: per-load limits and the

@@ -68,8 +68,25 @@ int AnyElement(const CTRec *row, int slot, int code, Test test)
         return 0;
     }
     const int n = Count(row, slot, code);
+    if (n <= 0)
+        return 0;
+    // The lists of a row are read in place: Element checks its bounds on
+    // every call, and these predicates are asked many times per calculation.
+    const char *const *list = nullptr;
+    switch (code) {
+    case kSymbols: list = row->symbols; break;
+    case kShippingNames: list = row->names; break;
+    case kDescriptions: list = row->descs; break;
+    case kCas: list = row->cas; break;
+    default:
+        if (code >= kFirstSlotCode && code <= kLastSlotCode)
+            list = Slot(row, slot)->list[code - kFirstSlotCode];
+        break;
+    }
+    if (list == nullptr)
+        return test(Element(row, slot, code, 0)) ? 1 : 0;
     for (int i = 0; i < n; ++i)
-        if (test(Element(row, slot, code, i)))
+        if (test(list[i]))
             return 1;
     return 0;
 }
@@ -115,7 +132,7 @@ DRAVLEN_API int HasElement_CTRec(const CTRec *row, int slot, int code, const cha
 {
     if (text == nullptr)
         return 0;
-    return AnyElement(row, slot, code, [text](const char *e) { return std::strcmp(e, text) == 0; });
+    return AnyElement(row, slot, code, [text](const char *e) { return e[0] == text[0] && std::strcmp(e, text) == 0; });
 }
 
 DRAVLEN_API int Query_CTRec(const CTRec *row, int slot, int code, const char *words)
