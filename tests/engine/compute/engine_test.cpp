@@ -4,9 +4,12 @@
 #include "refdata/store.h"
 
 #include "dravlen.h"
+#include "truckload_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -128,6 +131,54 @@ TEST(ExplosivesSummary, DivisionsAndTheDivision15Total)
         }
         EXPECT_EQ(summary.division11or12, c.division11or12);
         EXPECT_EQ(summary.division15Pounds, c.division15Pounds);
+    }
+}
+
+// An engine keeps room between its calculations: a short truckload after a
+// long one (fewer items, kinds and pair outcomes) must come out exactly as
+// on a fresh engine.
+using EngineReuse = velmora_test::Truckload;
+
+TEST_F(EngineReuse, ShortTruckloadAfterALongOneMatchesAFreshEngine)
+{
+    using velmora_test::ItemSpec;
+    const std::vector<ItemSpec> longLoad = {
+        {"UN1203", nullptr, 2}, {"UN1830", nullptr, 2}, {"UN1017"}, {"UN1479", nullptr, 2}, {"UN1325", nullptr, 2},
+        {"UN1993", nullptr, 3}, {"UN2794"}, {"UN1072"}, {"UN1005"}, {"UN1203", nullptr, 2}};
+    const std::vector<ItemSpec> shortLoad = {{"UN1017"}, {"UN1203", nullptr, 2}, {"UN1830", nullptr, 2}};
+    for (const ItemSpec &s : longLoad)
+        Add(s);
+    ASSERT_FALSE(Calculate().empty());
+    while (GetItemCount_Load(load()) > 0)
+        ASSERT_EQ(Remove_Load(load(), 0), 1);
+    for (const ItemSpec &s : shortLoad)
+        Add(s);
+    const std::vector<HazSeg> reused = Calculate();
+
+    Engine fresh;
+    Init_Engine(&fresh);
+    for (const ItemSpec &s : shortLoad) {
+        Hazmat item;
+        Bind(&item, s);
+        Add_Load(GetLoad_Engine(&fresh), &item);
+        Reset_Hazmat(&item, 0);
+    }
+    Calculate_Engine(&fresh);
+    std::vector<HazSeg> expected;
+    HazSeg m;
+    for (int ok = GetFirstSegregation_Output(GetOutput_Engine(&fresh, 0), &m); ok;
+         ok = GetNextSegregation_Output(GetOutput_Engine(&fresh, 0), &m))
+        expected.push_back(m);
+    EXPECT_EQ(Legality(), GetLegality_Engine(&fresh));
+    Destroy_Engine(&fresh);
+
+    ASSERT_FALSE(expected.empty());
+    ASSERT_EQ(reused.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(std::tie(reused[i].type, reused[i].msg, reused[i].pid1, reused[i].pid2),
+                  std::tie(expected[i].type, expected[i].msg, expected[i].pid1, expected[i].pid2));
+        EXPECT_EQ(std::string(reused[i].reason), std::string(expected[i].reason));
     }
 }
 
