@@ -117,7 +117,8 @@ void ReadSavedTruckload(Engine *engine, const std::string &path)
     const int test = Unserialize_Load(load, image.data(), length, -1);
     if (test == 2)
         throw InputError(path + ": some items cannot be represented in the current ruleset");
-    if (test != 0 || Unserialize_Load(load, image.data(), length, 0) != 0)
+    // Only calculated: the inspection questions are not built.
+    if (test != 0 || UnserializeForCalculation_Load(load, image.data(), length) != 0)
         throw InputError(path + ": not a saved truckload (the image is malformed)");
     SetName_Load(load, NameOfSavedFile(path).c_str());
 }

@@ -211,7 +211,7 @@ DravlenLoadFailure ImageFailureReason(const uint8_t *image, std::size_t length)
     return LOAD_FAILURE_MALFORMED;
 }
 
-int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test)
+int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test, bool inspection)
 {
     if (!load)
         return kImageMalformed;
@@ -253,7 +253,8 @@ int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool tes
     // As Add_Load after each item, once for all of them: the shipping-paper
     // questions depend on the whole truckload, and their answers come back
     // from the dictionaries at every rebuild.
-    if (anyAdded) {
+    // A truckload read only to be calculated skips them.
+    if (anyAdded && inspection) {
         RebuildLoadQuestions(load, 1);
         ReevaluateLoadPaperViolations(load);
     }
@@ -334,11 +335,16 @@ DRAVLEN_API int Unserialize_Load(Load *load, const void *image, uint32_t length,
     return UnserializeWithReason_Load(load, image, length, test, nullptr);
 }
 
+DRAVLEN_API int UnserializeForCalculation_Load(Load *load, const void *image, uint32_t length)
+{
+    return ReadLoadImage(load, static_cast<const uint8_t *>(image), length, false, false);
+}
+
 DRAVLEN_API int UnserializeWithReason_Load(Load *load, const void *image, uint32_t length, int test,
                                            DravlenLoadFailure *why)
 {
     const auto *bytes = static_cast<const uint8_t *>(image);
-    const int result = ReadLoadImage(load, bytes, length, test != 0);
+    const int result = ReadLoadImage(load, bytes, length, test != 0, true);
     if (why) {
         if (!load)
             *why = LOAD_FAILURE_ARGUMENT;

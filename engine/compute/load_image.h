@@ -54,7 +54,9 @@ bool IsLoadImageWellFormed(const uint8_t *image, std::size_t length);
 // then replaced by the image's content (a malformed image leaves it reset
 // and empty).  test true: nothing of the truckload changes; the result
 // says whether every item record can be read under the current ruleset.
-int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test);
+// `inspection` false: the shipping-paper questions of the items are not
+// built nor their violations evaluated (a truckload read to be calculated).
+int ReadLoadImage(Load *load, const uint8_t *image, std::size_t length, bool test, bool inspection = true);
 
 // Why `length` bytes at image are not a readable truckload image: too short
 // for a version field or a version far beyond any written (bytes of another

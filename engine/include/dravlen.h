@@ -910,6 +910,15 @@ DRAVLEN_API void *Serialize_Load(Load *load, uint32_t *size);
  * truckload is then left empty when test is 0); 2 (test only) some item
  * cannot be represented under the current ruleset. */
 DRAVLEN_API int Unserialize_Load(Load *load, const void *image, uint32_t length, int test);
+/* Reads an image as Unserialize_Load with test 0 does, answering as it
+ * does, for a truckload that is only calculated (a list of saved truckloads,
+ * the checker): the items' shipping-paper questions are not built and their
+ * violations not evaluated, so reading is faster; the question and violation
+ * lists of the items stay empty.  Calculate_Engine and every output answer as
+ * after Unserialize_Load.  Such a truckload is not for inspecting, editing or
+ * saving (its answers would be saved empty): read it with Unserialize_Load
+ * for that. */
+DRAVLEN_API int UnserializeForCalculation_Load(Load *load, const void *image, uint32_t length);
 /* Writes the image to path, replacing the file only once the new content
  * is complete on disk: a failure leaves the previous file intact.  1 on
  * success, 0 on failure. */

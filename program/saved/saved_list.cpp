@@ -44,7 +44,8 @@ bool readInto(Load *load, const QString &path)
     const std::optional<QByteArray> bytes = readImage(path);
     if (!bytes || bytes->isEmpty())
         return false;
-    return Unserialize_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size()), 0) == 0;
+    // Read for the list only: no inspection questions are built.
+    return UnserializeForCalculation_Load(load, bytes->constData(), static_cast<uint32_t>(bytes->size())) == 0;
 }
 
 
