@@ -56,7 +56,7 @@ HazSeg *AllocateMessages(size_t count)
 
 } // namespace
 
-size_t MessageBook::Hash(const Key &k)
+uint64_t MessageBook::Hash(const Key &k)
 {
     size_t seed = static_cast<size_t>(k.msg) * 131 + static_cast<size_t>(k.type);
     seed = Mix(seed, Address(k.id1));
@@ -66,12 +66,13 @@ size_t MessageBook::Hash(const Key &k)
     // Interned texts sit at regular addresses: the bits are mixed through
     // (the 64-bit finalizer of MurmurHash3) so that neighbouring keys do not
     // fill neighbouring slots and lengthen every probe.
-    seed ^= seed >> 33;
-    seed *= 0xff51afd7ed558ccdULL;
-    seed ^= seed >> 33;
-    seed *= 0xc4ceb9fe1a85ec53ULL;
-    seed ^= seed >> 33;
-    return seed;
+    uint64_t h = seed;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
+    return h;
 }
 
 MessageSubject MessageBook::SubjectOf(const Entry &e)
@@ -90,31 +91,55 @@ MessageSubject MessageBook::SubjectOf(const Entry &e)
     return s;
 }
 
-std::pair<size_t, bool> MessageBook::Find(const Key &key)
+namespace {
+
+constexpr uint64_t kIndexBits = 0xffffffffULL;
+
+uint64_t SlotValue(uint64_t hash, size_t index)
 {
-    if ((entries_.size() + 1) * 2 > slots_.size())
-        Rehash(entries_.size() + 1);
-    const size_t mask = slots_.size() - 1;
-    for (size_t at = Hash(key) & mask;; at = (at + 1) & mask) {
-        if (!slots_[at]) {
-            slots_[at] = static_cast<uint32_t>(entries_.size() + 1);
-            return {entries_.size(), true};
-        }
-        if (entries_[slots_[at] - 1].key == key)
-            return {slots_[at] - 1, false};
-    }
+    return (hash & ~kIndexBits) | (static_cast<uint64_t>(index) + 1);
 }
 
-MessageBook::MessageBook(Output *out) : out_(out)
+} // namespace
+
+void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Facts &facts)
 {
+    if ((current_ + 1) * 2 > slots_.size())
+        Rehash(current_ + 1);
+    const uint64_t tag = hash & ~kIndexBits;
+    const size_t mask = slots_.size() - 1;
+    size_t at = static_cast<size_t>(hash) & mask;
+    for (;; at = (at + 1) & mask) {
+        const uint64_t slot = slots_[at];
+        if (!slot) {
+            ++current_;
+            break;
+        }
+        if ((slot & ~kIndexBits) == tag) {
+            Entry &old = entries_[(slot & kIndexBits) - 1];
+            if (old.key == key) {
+                // The newer posting is the one kept, at the head of its code.
+                old.current = false;
+                break;
+            }
+        }
+    }
+    slots_[at] = SlotValue(hash, entries_.size());
+    entries_.push_back({key, seeded, true, facts});
+}
+
+MessageBook::MessageBook(Output *out, Room *room)
+    : out_(out), room_(room ? *room : own_), entries_(room_.entries), slots_(room_.slots)
+{
+    entries_.clear();
+    std::fill(slots_.begin(), slots_.end(), 0);
     // The output's list is ordered by code, newest first within a code: as
-    // postings, its first message is the latest of them.
+    // postings, its last message is the oldest, entered first.
     seeded_.assign(out->messages, out->messages + out->messageCount);
-    for (int i = 0; i < out->messageCount; ++i) {
+    for (int i = out->messageCount; i-- > 0;) {
         const HazSeg &m = seeded_[i];
         const Key key{m.type, m.msg, Interned(m.id1), Interned(m.id2), Interned(m.class1), Interned(m.class2)};
-        if (Find(key).second)
-            entries_.push_back({key, -1 - static_cast<int64_t>(i), i, Facts{}});
+        Enter(key, Hash(key), i, Facts{});
     }
 }
 
@@ -128,10 +153,10 @@ void MessageBook::OfferSpace(HazSeg *list, size_t capacity)
     // The calculation before kept that many messages: the same truckload
     // calculated again posts about as many, so the book is sized for them
     // at once instead of growing (and moving its entries) step by step.
-    if (spareCapacity_ > entries_.capacity()) {
+    if (spareCapacity_ > entries_.capacity())
         entries_.reserve(spareCapacity_ + spareCapacity_ / 8);
-        Rehash(entries_.capacity());
-    }
+    if (spareCapacity_ > current_)
+        Rehash(spareCapacity_ + spareCapacity_ / 8);
 }
 
 void MessageBook::Rehash(size_t entries)
@@ -141,13 +166,16 @@ void MessageBook::Rehash(size_t entries)
         size *= 2;
     if (size == slots_.size())
         return;
-    std::vector<uint32_t> grown(size, 0);
+    std::vector<uint64_t> grown(size, 0);
     const size_t mask = grown.size() - 1;
     for (size_t k = 0; k < entries_.size(); ++k) {
-        size_t at = Hash(entries_[k].key) & mask;
+        if (!entries_[k].current)
+            continue;
+        const uint64_t hash = Hash(entries_[k].key);
+        size_t at = static_cast<size_t>(hash) & mask;
         while (grown[at])
             at = (at + 1) & mask;
-        grown[at] = static_cast<uint32_t>(k + 1);
+        grown[at] = SlotValue(hash, k);
     }
     slots_.swap(grown);
 }
@@ -167,133 +195,135 @@ void MessageBook::Post(const MessageSubject &posted, int code)
         subject.interned = true;
     }
     const Key key{def->type, code, subject.id1, subject.id2, subject.class1, subject.class2};
-    const Facts facts{subject.pid1, subject.pid2, subject.index1, subject.index2, subject.vehicle};
-    const auto [at, added] = Find(key);
-    if (added) {
-        entries_.push_back({key, next_++, -1, facts});
-        return;
-    }
-    // The newer posting is the one kept, at the head of its code.
-    Entry &e = entries_[at];
-    e.order = next_++;
-    e.seeded = -1;
-    e.facts = facts;
+    const uint64_t hash = Hash(key);
+    if (!slots_.empty())
+        __builtin_prefetch(&slots_[static_cast<size_t>(hash) & (slots_.size() - 1)]);
+    pending_[pendingCount_++] = {key, hash, Facts{subject.pid1, subject.pid2, subject.index1, subject.index2, subject.vehicle}};
+    if (pendingCount_ == kBatch)
+        Flush();
 }
 
-// The entries in the order of the list InsertMessage leaves: by code, and
-// within a code the latest posting first.  Postings are numbered, so one
-// walk from the latest posting back to the oldest message of the output,
-// dealt out by code, gives that order without comparing entries.
-std::vector<const MessageBook::Entry *> MessageBook::Ordered() const
+void MessageBook::Flush()
 {
-    std::vector<const Entry *> newestFirst;
-    newestFirst.reserve(entries_.size());
-    std::vector<int32_t> atOrder(static_cast<size_t>(next_), -1);
-    for (size_t k = 0; k < entries_.size(); ++k)
-        if (entries_[k].order >= 0)
-            atOrder[static_cast<size_t>(entries_[k].order)] = static_cast<int32_t>(k);
-    for (size_t order = atOrder.size(); order-- > 0;)
-        if (atOrder[order] >= 0)
-            newestFirst.push_back(&entries_[static_cast<size_t>(atOrder[order])]);
-    // The messages of the output not posted again, newest (first listed)
-    // first: they were entered in list order.
-    for (const Entry &e : entries_)
-        if (e.order < 0)
-            newestFirst.push_back(&e);
-    if (newestFirst.empty())
-        return newestFirst;
+    for (size_t k = 0; k < pendingCount_; ++k)
+        Enter(pending_[k].key, pending_[k].hash, -1, pending_[k].facts);
+    pendingCount_ = 0;
+}
 
-    int32_t low = newestFirst.front()->key.msg, high = low;
-    for (const Entry *e : newestFirst) {
-        low = std::min(low, e->key.msg);
-        high = std::max(high, e->key.msg);
+// The current entries in the order of the list InsertMessage leaves: by
+// code, and within a code the latest posting first.  The entries stand in
+// the order of their latest posting, so one walk from the last back to the
+// first, dealt out by code, gives that order without comparing entries.
+const std::vector<uint32_t> &MessageBook::Ordered()
+{
+    std::vector<uint32_t> &order = room_.order;
+    order.clear();
+    if (current_ == 0)
+        return order;
+    int32_t low = 0, high = 0;
+    bool any = false;
+    for (const Entry &e : entries_) {
+        if (!e.current)
+            continue;
+        low = any ? std::min(low, e.key.msg) : e.key.msg;
+        high = any ? std::max(high, e.key.msg) : e.key.msg;
+        any = true;
     }
+    order.resize(current_);
     constexpr int64_t kCountingRange = 4096;
     if (int64_t{high} - low >= kCountingRange) {
-        std::stable_sort(newestFirst.begin(), newestFirst.end(),
-                         [](const Entry *a, const Entry *b) { return a->key.msg < b->key.msg; });
-        return newestFirst;
+        size_t at = 0;
+        for (size_t k = entries_.size(); k-- > 0;)
+            if (entries_[k].current)
+                order[at++] = static_cast<uint32_t>(k);
+        std::stable_sort(order.begin(), order.end(),
+                         [this](uint32_t a, uint32_t b) { return entries_[a].key.msg < entries_[b].key.msg; });
+        return order;
     }
-    std::vector<size_t> start(static_cast<size_t>(high - low) + 2, 0);
-    for (const Entry *e : newestFirst)
-        ++start[static_cast<size_t>(e->key.msg - low) + 1];
+    std::vector<uint32_t> &start = room_.start;
+    start.assign(static_cast<size_t>(high - low) + 2, 0);
+    for (const Entry &e : entries_)
+        if (e.current)
+            ++start[static_cast<size_t>(e.key.msg - low) + 1];
     for (size_t c = 1; c < start.size(); ++c)
         start[c] += start[c - 1];
-    std::vector<const Entry *> order(newestFirst.size());
-    for (const Entry *e : newestFirst)
-        order[start[static_cast<size_t>(e->key.msg - low)]++] = e;
+    for (size_t k = entries_.size(); k-- > 0;)
+        if (entries_[k].current)
+            order[start[static_cast<size_t>(entries_[k].key.msg - low)]++] = static_cast<uint32_t>(k);
     return order;
 }
 
 void MessageBook::Publish()
 {
-    const std::vector<const Entry *> order = Ordered();
-
+    Flush();
     // 177.848(d): two materials that must not be loaded together need no
     // message telling to separate them as well.  The do-not-load pairs go
     // into an open-addressing set keyed by the interned IDs (one
     // allocation, a look-up per separation, no sort).
     size_t doNotLoadCount = 0;
-    for (const Entry *e : order)
-        doNotLoadCount += e->key.type == kMsgDoNotLoad ? 1 : 0;
-    size_t setSize = 16;
-    while (setSize < doNotLoadCount * 2)
-        setSize *= 2;
-    std::vector<PairOfIds> doNotLoad(doNotLoadCount ? setSize : 0, PairOfIds{nullptr, nullptr});
-    const size_t setMask = setSize - 1;
-    auto slotOf = [setMask](const PairOfIds &p) {
-        return Mix(Address(p.first), Address(p.second)) * 0x9e3779b97f4a7c15ULL >> 17 & setMask;
-    };
-    for (const Entry *e : order) {
-        if (e->key.type != kMsgDoNotLoad)
-            continue;
-        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
-        size_t at = slotOf(p);
-        while (doNotLoad[at].first && doNotLoad[at] != p)
-            at = (at + 1) & setMask;
-        doNotLoad[at] = p;
-    }
-    auto dropped = [&doNotLoad, &slotOf, setMask](const Entry *e) {
-        if (e->key.type != kMsgSeparate || doNotLoad.empty())
-            return false;
-        const PairOfIds p = Unordered(e->key.id1, e->key.id2);
-        for (size_t at = slotOf(p); doNotLoad[at].first; at = (at + 1) & setMask)
-            if (doNotLoad[at] == p)
-                return true;
-        return false;
-    };
-    // The list is sized to the messages kept, so that its count is also its
-    // room when a later calculation offers it back (OfferSpace).
-    std::vector<char> keep(order.size());
-    size_t kept = 0;
-    for (size_t k = 0; k < order.size(); ++k) {
-        keep[k] = dropped(order[k]) ? 0 : 1;
-        kept += keep[k];
+    for (const Entry &e : entries_)
+        doNotLoadCount += e.current && e.key.type == kMsgDoNotLoad ? 1 : 0;
+    if (doNotLoadCount) {
+        size_t setSize = 16;
+        while (setSize < doNotLoadCount * 2)
+            setSize *= 2;
+        std::vector<PairOfIds> doNotLoad(setSize, PairOfIds{nullptr, nullptr});
+        const size_t setMask = setSize - 1;
+        auto slotOf = [setMask](const PairOfIds &p) {
+            return Mix(Address(p.first), Address(p.second)) * 0x9e3779b97f4a7c15ULL >> 17 & setMask;
+        };
+        for (const Entry &e : entries_) {
+            if (!e.current || e.key.type != kMsgDoNotLoad)
+                continue;
+            const PairOfIds p = Unordered(e.key.id1, e.key.id2);
+            size_t at = slotOf(p);
+            while (doNotLoad[at].first && doNotLoad[at] != p)
+                at = (at + 1) & setMask;
+            doNotLoad[at] = p;
+        }
+        // The separations dropped leave the book: it is not posted to after
+        // Publish.
+        for (Entry &e : entries_) {
+            if (!e.current || e.key.type != kMsgSeparate)
+                continue;
+            const PairOfIds p = Unordered(e.key.id1, e.key.id2);
+            for (size_t at = slotOf(p); doNotLoad[at].first; at = (at + 1) & setMask) {
+                if (doNotLoad[at] == p) {
+                    e.current = false;
+                    --current_;
+                    break;
+                }
+            }
+        }
     }
 
+    // The list is sized to the messages kept, so that its count is also its
+    // room when a later calculation offers it back (OfferSpace).
+    const std::vector<uint32_t> &order = Ordered();
     HazSeg *list = nullptr;
     int count = 0;
-    if (kept > 0) {
-        if (spare_ && spareCapacity_ >= kept) {
+    if (!order.empty()) {
+        if (spare_ && spareCapacity_ >= order.size()) {
             list = spare_;
             spare_ = nullptr;
         } else {
-            list = AllocateMessages(kept);
+            list = AllocateMessages(order.size());
             if (!list)
                 return;  // the output keeps the list it had
         }
     }
-    for (size_t k = 0; k < order.size(); ++k) {
-        if (!keep[k])
-            continue;
-        const Entry *e = order[k];
+    for (const uint32_t k : order) {
+        const Entry &e = entries_[k];
         HazSeg &slot = list[count];
-        if (e->seeded >= 0)
-            slot = seeded_[e->seeded];
-        else if (!BuildSegregationMessage(SubjectOf(*e), e->key.msg, &slot))
+        if (e.seeded >= 0) {
+            // A message of the output before this pass: its texts are
+            // terminated within their fields whatever the list held.
+            slot = seeded_[e.seeded];
+            slot.reason[sizeof slot.reason - 1] = '\0';
+            slot.citation[sizeof slot.citation - 1] = '\0';
+        } else if (!BuildSegregationMessage(SubjectOf(e), e.key.msg, &slot)) {
             continue;
-        slot.reason[sizeof slot.reason - 1] = '\0';
-        slot.citation[sizeof slot.citation - 1] = '\0';
+        }
         ++count;
     }
     std::free(out_->messages);

@@ -38,56 +38,71 @@ const char *Role(int32_t hazardIndex)
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
 
-// Appends text to [at, last), cut at last; returns the new end.
-char *Append(char *at, char *last, const char *text, size_t n)
-{
-    const size_t room = static_cast<size_t>(last - at);
-    if (n > room)
-        n = room;
-    std::memcpy(at, text, n);
-    return at + n;
-}
+// The reason text of each table entry cut at its "%s" marks, and the
+// length of its citation, worked out once: a message is then written a
+// piece and an argument at a time, straight into its record.
+struct Template {
+    std::vector<std::string_view> pieces;
+    size_t citationLength = 0;
+};
 
-// The reason text of each table entry cut at its "%s" marks, once: a
-// message is then written a piece and an argument at a time.
-using ReasonPieces = std::vector<std::string_view>;
-
-const ReasonPieces &PiecesOf(const MessageDef *def)
+const Template &TemplateOf(const MessageDef *def)
 {
-    static const std::vector<ReasonPieces> pieces = [] {
+    static const std::vector<Template> templates = [] {
         int n = 0;
         const MessageDef *table = MessageTable(&n);
-        std::vector<ReasonPieces> all(static_cast<size_t>(n));
+        std::vector<Template> all(static_cast<size_t>(n));
         for (int k = 0; k < n; ++k) {
             const char *p = table[k].reason;
             for (const char *mark = std::strstr(p, "%s"); mark; mark = std::strstr(p, "%s")) {
-                all[k].emplace_back(p, static_cast<size_t>(mark - p));
+                all[k].pieces.emplace_back(p, static_cast<size_t>(mark - p));
                 p = mark + 2;
             }
-            all[k].emplace_back(p);
+            all[k].pieces.emplace_back(p);
+            all[k].citationLength = std::min(std::strlen(table[k].citation), sizeof(HazSeg{}.citation) - 1);
         }
         return all;
     }();
     int n = 0;
     const MessageDef *table = MessageTable(&n);
-    return pieces[static_cast<size_t>(def - table)];
+    return templates[static_cast<size_t>(def - table)];
 }
+
+// Writes into [at, last), cutting at last.
+struct ReasonWriter {
+    char *at;
+    char *const last;
+
+    void Put(std::string_view piece)
+    {
+        const size_t n = std::min(piece.size(), static_cast<size_t>(last - at));
+        std::memcpy(at, piece.data(), n);
+        at += n;
+    }
+    // An argument: an ID number, a hazard code, a role or a vehicle name, a
+    // few characters, copied as they are measured.
+    void PutText(const char *text)
+    {
+        while (*text && at != last)
+            *at++ = *text++;
+    }
+};
 
 // The reason of def with each "%s", in order, replaced by the next
 // argument, written straight into out and cut to fit size bytes including
 // the terminator.  Returns its length.
-size_t FillReason(char *out, size_t size, const MessageDef *def, const char *const *args, size_t argCount)
+size_t FillReason(char *out, size_t size, const Template &t, const char *const *args, size_t argCount)
 {
-    const ReasonPieces &pieces = PiecesOf(def);
-    char *const last = out + size - 1;
-    char *at = out;
-    for (size_t k = 0; k < pieces.size(); ++k) {
+    ReasonWriter w{out, out + size - 1};
+    for (size_t k = 0; k < t.pieces.size(); ++k) {
         if (k > 0 && k - 1 < argCount && args[k - 1])
-            at = Append(at, last, args[k - 1], std::strlen(args[k - 1]));
-        at = Append(at, last, pieces[k].data(), pieces[k].size());
+            w.PutText(args[k - 1]);
+        w.Put(t.pieces[k]);
     }
     // A cut never splits a character.
-    const size_t length = Utf8CompleteLength(out, static_cast<size_t>(at - out));
+    size_t length = static_cast<size_t>(w.at - out);
+    if (w.at == w.last)
+        length = Utf8CompleteLength(out, length);
     out[length] = '\0';
     return length;
 }
@@ -100,8 +115,10 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
     if (def == nullptr || out == nullptr)
         return false;
 
-    // Every field is written below; the text fields are terminated and the
-    // bytes after their terminator cleared, as a zeroed record would have.
+    // Every field is written below.  The text fields are terminated; the
+    // bytes after a terminator are left as they are (a long truckload keeps
+    // tens of thousands of records, and clearing their unused room would
+    // double the memory written).
     out->type = def->type;
     out->msg = code;
     out->pid1 = s.pid1;
@@ -149,12 +166,10 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         args[n++] = s.vehicle ? s.vehicle : "";
         break;
     }
-    const size_t used = FillReason(out->reason, sizeof out->reason, def, args, n);
-    std::memset(out->reason + used, 0, sizeof out->reason - used);
-
-    const size_t c = std::min(std::strlen(def->citation), sizeof out->citation - 1);
-    std::memcpy(out->citation, def->citation, c);
-    std::memset(out->citation + c, 0, sizeof out->citation - c);
+    const Template &t = TemplateOf(def);
+    FillReason(out->reason, sizeof out->reason, t, args, n);
+    std::memcpy(out->citation, def->citation, t.citationLength);
+    out->citation[t.citationLength] = '\0';
     return true;
 }
 

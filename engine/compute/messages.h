@@ -87,32 +87,14 @@ bool MessageSubjectOf(const Engine *engine, const Hazmat *item1, const Hazmat *i
 // over (a truckload of a hundred items posts thousands that reduce to a
 // few).  The book keeps one entry per finding, keyed by what makes two
 // postings the same finding (SameMessage: severity, code, IDs and hazard
-// codes), with the subject and the order of its latest posting.  Publish
-// then writes the list InsertMessage would have left: ordered by code,
-// newer postings ahead of older ones of the same code, without the
-// separations of two items that must not be loaded together; only those
-// messages have their text built.
+// codes), with the subject of its latest posting.  Publish then writes the
+// list InsertMessage would have left: ordered by code, newer postings ahead
+// of older ones of the same code, without the separations of two items that
+// must not be loaded together; only those messages have their text built.
 //
 // The legality effect of each posting (InsertMessage) is applied at once.
 class MessageBook {
 public:
-    // Starts from the messages already in the output, as older postings.
-    explicit MessageBook(Output *out);
-    MessageBook(const MessageBook &) = delete;
-    MessageBook &operator=(const MessageBook &) = delete;
-
-    ~MessageBook();
-
-    void Post(const MessageSubject &subject, int code);
-    // Hands the book a message list of an earlier calculation (allocated
-    // with malloc, room for capacity records) to write the messages into
-    // when they fit; the book frees it otherwise.  Writing into memory in
-    // use already spares the fresh pages a list of many megabytes costs.
-    void OfferSpace(HazSeg *list, size_t capacity);
-    // Replaces the output's messages by the book's.
-    void Publish();
-
-private:
     // The texts of a key are interned (InternText): one text, one address,
     // so keys compare and hash by address.
     struct Key {
@@ -128,30 +110,82 @@ private:
         int32_t index1 = 0, index2 = 0;
         const char *vehicle = "";
     };
+    // Entries are kept in the order of their latest posting: a finding
+    // posted again is marked superseded where it stood and entered anew at
+    // the end.  The messages of the output before the pass come first, the
+    // last listed (the oldest) first of all.
     struct Entry {
         Key key;
-        int64_t order;         // of the latest posting; earlier messages of the output are negative
-        int seeded;            // index into seeded_, or -1 for a posted subject
+        int32_t seeded;        // index into seeded_, or -1 for a posted subject
+        bool current;          // false once posted again later
         Facts facts;
     };
-    static size_t Hash(const Key &k);
+    // The book's lists, which an engine may keep from one calculation to the
+    // next so that a long truckload does not ask for megabytes anew each
+    // time; every list is refilled before it is read.
+    struct Room {
+        std::vector<Entry> entries;
+        // Open addressing, a power of two in size kept under half full: per
+        // slot the entry index + 1 in the low half (0 when free) and the
+        // high half of the key's hash, so a probe rarely reads an entry
+        // that is not the one sought.
+        std::vector<uint64_t> slots;
+        std::vector<uint32_t> order;
+        std::vector<uint32_t> start;
+    };
+
+    // Starts from the messages already in the output, as older postings.
+    // room, when given, lends its lists to the book for the pass.
+    explicit MessageBook(Output *out, Room *room = nullptr);
+    MessageBook(const MessageBook &) = delete;
+    MessageBook &operator=(const MessageBook &) = delete;
+
+    ~MessageBook();
+
+    void Post(const MessageSubject &subject, int code);
+    // Hands the book a message list of an earlier calculation (allocated
+    // with malloc, room for capacity records) to write the messages into
+    // when they fit; the book frees it otherwise.  Writing into memory in
+    // use already spares the fresh pages a list of many megabytes costs.
+    void OfferSpace(HazSeg *list, size_t capacity);
+    // Replaces the output's messages by the book's.
+    void Publish();
+
+private:
+    static uint64_t Hash(const Key &k);
     static MessageSubject SubjectOf(const Entry &e);
-    // The entry of key, or a new one (second: true) at the end of entries_.
-    std::pair<size_t, bool> Find(const Key &key);
+    // Enters a posting at the end of the entries, superseding an entry of
+    // the same key (hash: Hash(key)).
+    void Enter(const Key &key, uint64_t hash, int32_t seeded, const Facts &facts);
+    // Enters the postings held back, in the order they were posted.
+    void Flush();
     // Sizes the slots for that many entries (a power of two, under half
-    // full), placing the entries listed.
+    // full), placing the current entries.
     void Rehash(size_t entries);
-    std::vector<const Entry *> Ordered() const;
+    // The current entries in the order of the list InsertMessage leaves
+    // (indexes into entries_).
+    const std::vector<uint32_t> &Ordered();
 
     Output *out_;
+    Room own_;
+    Room &room_;
+    std::vector<Entry> &entries_;
+    std::vector<uint64_t> &slots_;
     HazSeg *spare_ = nullptr;
     size_t spareCapacity_ = 0;
-    int64_t next_ = 0;
-    std::vector<Entry> entries_;
+    size_t current_ = 0;
     std::vector<HazSeg> seeded_;
-    // Open addressing: entry index + 1 per slot, 0 when free; a power of
-    // two in size, kept under half full.
-    std::vector<uint32_t> slots_;
+    // Postings are entered a few at a time: the slot of each is asked of
+    // the memory when it is posted, and has arrived when it is entered (a
+    // long truckload's slots are megabytes, each posting a miss otherwise).
+    struct Pending {
+        Key key;
+        uint64_t hash;
+        Facts facts;
+    };
+    static constexpr size_t kBatch = 16;
+    Pending pending_[kBatch];
+    size_t pendingCount_ = 0;
 };
 
 struct KindFacts;

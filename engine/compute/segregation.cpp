@@ -274,6 +274,7 @@ struct SegregationScratch {
     std::vector<uint32_t> fill;
     std::vector<std::string> signatureText;
     std::vector<int> signatureOrder;
+    MessageBook::Room book;
 };
 
 SegregationScratch *NewSegregationScratch() { return new SegregationScratch; }
@@ -590,7 +591,7 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     SegregationScratch own;
     SegregationScratch &lists = scratch ? *scratch : own;
     Load *load = &engine->load;
-    MessageBook out(&engine->output);
+    MessageBook out(&engine->output, &lists.book);
     out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
