@@ -220,30 +220,59 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
 // its own entry).  Kinds with one signature give one outcome against any other
 // kind of another entry, so the outcome is worked out once per pair of
 // signatures: a truckload of many entries has far fewer signatures.
-void PairSignature(const KindFacts &k, std::string &sig)
-{
-    sig.clear();
-    bool groupL = false;
-    for (int c = 0; c < k.HazardCount(); ++c) {
-        const HazDiv &d = k.code[c];
-        groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
-        sig += static_cast<char>(d.hazClass);
-        sig += static_cast<char>(d.division);
-        sig += d.compatGroup;
-        sig += std::strcmp(k.codeText[c], "COMB") == 0 ? 'C' : '-';
+struct PairSignature {
+    static constexpr int kMaxCodes = 6;
+    uint32_t code[kMaxCodes] = {};
+    int32_t codeCount = 0;
+    int32_t groupLPid = 0;      // the PID for a group L kind, else 0
+    char physicalState = 0;
+    char hazardZone = 0;
+    int16_t packingGroup = 0;
+    uint32_t flags = 0;
+
+    bool operator==(const PairSignature &) const = default;
+
+    // False for a kind of more hazard codes than a signature holds: it then
+    // shares its outcomes with no other kind.
+    bool Read(const KindFacts &k)
+    {
+        *this = PairSignature{};
+        if (k.HazardCount() > kMaxCodes)
+            return false;
+        bool groupL = false;
+        codeCount = k.HazardCount();
+        for (int c = 0; c < codeCount; ++c) {
+            const HazDiv &d = k.code[c];
+            groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
+            const bool comb = std::strcmp(k.codeText[c], "COMB") == 0;
+            code[c] = uint32_t{d.hazClass} << 24 | uint32_t{d.division} << 16 |
+                      uint32_t{static_cast<unsigned char>(d.compatGroup)} << 8 | (comb ? 1u : 0u);
+        }
+        physicalState = k.physicalState;
+        hazardZone = k.hazardZone;
+        packingGroup = static_cast<int16_t>(k.packingGroup);
+        const bool bits[] = {k.cyanide, k.acid, k.corrosiveLabel, k.ammoniumNitrate, k.nameNos, k.nameDetonator,
+                             k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord,
+                             k.pid == kPidFireworks14S};
+        for (size_t b = 0; b < std::size(bits); ++b)
+            flags |= bits[b] ? 1u << b : 0u;
+        groupLPid = groupL ? k.pid : 0;
+        return true;
     }
-    sig += '|';
-    sig += k.physicalState;
-    sig += k.hazardZone;
-    sig += static_cast<char>(k.packingGroup + 2);
-    const bool flags[] = {k.cyanide, k.acid, k.corrosiveLabel, k.ammoniumNitrate, k.nameNos, k.nameDetonator,
-                          k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord};
-    for (bool f : flags)
-        sig += f ? '1' : '0';
-    sig += k.pid == kPidFireworks14S ? 'F' : '-';
-    if (groupL)
-        sig += std::to_string(k.pid);
-}
+
+    uint64_t Hash() const
+    {
+        uint64_t h = 0x9e3779b97f4a7c15ULL;
+        auto mix = [&h](uint64_t v) { h = (h ^ v) * 0xff51afd7ed558ccdULL; h ^= h >> 29; };
+        for (int c = 0; c < codeCount; ++c)
+            mix(code[c]);
+        mix(static_cast<uint64_t>(codeCount) << 32 | static_cast<uint32_t>(groupLPid));
+        mix(uint64_t{static_cast<unsigned char>(physicalState)} << 40 |
+            uint64_t{static_cast<unsigned char>(hazardZone)} << 32 | uint64_t{static_cast<uint16_t>(packingGroup)} << 16);
+        mix(flags);
+        return h;
+    }
+};
 
 // One kind of the plan: its first and last item and its facts.
 struct PlanKind {
@@ -272,8 +301,8 @@ struct SegregationScratch {
     std::vector<int> from;
     std::vector<int> lastSeen;
     std::vector<uint32_t> fill;
-    std::vector<std::string> signatureText;
-    std::vector<int> signatureOrder;
+    std::vector<PairSignature> signatures;  // one per signature number
+    std::vector<int> signatureSlots;        // open addressing: signature number + 1, 0 when free
     MessageBook::Room book;
 };
 
@@ -372,9 +401,10 @@ public:
         // Per item, the pairs it is the first item of, in increasing
         // last item of the second kind: one list for all items.
         visitStart_.assign(n + 1, 0);
-        for (size_t x = 0; x < kn * kn; ++x)
-            if (from[x] >= 0)
-                ++visitStart_[static_cast<size_t>(from[x]) + 1];
+        for (size_t a = 0; a < kn; ++a)
+            for (size_t b = 0; b < kn; ++b)
+                if (Visited(from, a, b))
+                    ++visitStart_[static_cast<size_t>(from[a * kn + b]) + 1];
         for (uint32_t i = 0; i < n; ++i)
             visitStart_[i + 1] += visitStart_[i];
         visits_.resize(visitStart_[n]);
@@ -382,34 +412,41 @@ public:
         fill.assign(visitStart_.begin(), visitStart_.end() - 1);
         for (const int b : byLast_)
             for (size_t a = 0; a < kn; ++a)
-                if (const int i = from[a * kn + static_cast<size_t>(b)]; i >= 0)
-                    visits_[fill[static_cast<size_t>(i)]++] = b;
-        // Kinds with equal signatures share a number: the texts sorted,
-        // each run of equal texts numbered once.
-        std::vector<std::string> &text = s.signatureText;
-        if (text.size() < kn)
-            text.resize(kn);
-        std::vector<int> &order = s.signatureOrder;
-        order.resize(kn);
-        for (size_t k = 0; k < kn; ++k) {
-            PairSignature(*kinds_[k].facts, text[k]);
-            order[k] = static_cast<int>(k);
-        }
-        std::sort(order.begin(), order.end(), [&text](int a, int b) { return text[a] < text[b]; });
+                if (Visited(from, a, static_cast<size_t>(b)))
+                    visits_[fill[static_cast<size_t>(from[a * kn + static_cast<size_t>(b)])]++] = b;
+        // Kinds with equal signatures share a number, given in the order the
+        // signatures are first met.
+        std::vector<PairSignature> &known = s.signatures;
+        std::vector<int> &slots = s.signatureSlots;
+        known.clear();
+        size_t slotCount = 16;
+        while (slotCount < kn * 2)
+            slotCount *= 2;
+        slots.assign(slotCount, 0);
         signature_.resize(kn);
-        signatureCount_ = 0;
-        for (size_t r = 0; r < kn; ++r) {
-            if (r > 0 && text[order[r]] != text[order[r - 1]])
-                ++signatureCount_;
-            signature_[order[r]] = static_cast<int>(signatureCount_);
+        PairSignature sig;
+        for (size_t k = 0; k < kn; ++k) {
+            if (!sig.Read(*kinds_[k].facts)) {
+                signature_[k] = static_cast<int>(known.size());
+                known.push_back(PairSignature{});
+                continue;
+            }
+            size_t at = static_cast<size_t>(sig.Hash()) & (slotCount - 1);
+            while (slots[at] && !(known[static_cast<size_t>(slots[at] - 1)] == sig))
+                at = (at + 1) & (slotCount - 1);
+            if (!slots[at]) {
+                known.push_back(sig);
+                slots[at] = static_cast<int>(known.size());
+            }
+            signature_[k] = slots[at] - 1;
         }
-        if (kn > 0)
-            ++signatureCount_;
+        signatureCount_ = known.size();
         outcomes_.resize(signatureCount_ * signatureCount_);
         evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
+
     int KindCount() const { return static_cast<int>(kinds_.size()); }
     int KindOf(uint32_t i) const { return kind_[i]; }
 
@@ -426,15 +463,16 @@ public:
             const int b = visits_[v];
             const uint32_t j = kinds_[b].last;
             const KindFacts &y = *kinds_[b].facts;
-            if (x.pid == y.pid) {
-                // One entry never conflicts with itself (EvaluatePair).
-                visit(j, PairOutcome{});
-                continue;
-            }
             const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
             if (!evaluated_[at]) {
                 outcomes_[at] = EvaluatePair(x, y, findings_);
                 evaluated_[at] = 1;
+                const size_t reverse =
+                    static_cast<size_t>(signature_[b]) * signatureCount_ + static_cast<size_t>(signature_[a]);
+                if (!evaluated_[reverse]) {
+                    outcomes_[reverse] = Swapped(outcomes_[at]);
+                    evaluated_[reverse] = 1;
+                }
             }
             const StoredOutcome &o = outcomes_[at];
             visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count)});
@@ -442,6 +480,40 @@ public:
     }
 
 private:
+    // The outcome of (b, a) from that of (a, b): the pair rules do not
+    // depend on which item comes first, so the findings are those of (a, b)
+    // with the hazard indexes swapped, in the order EvaluatePair gives them
+    // (by the first item's index, then the second's).
+    StoredOutcome Swapped(const StoredOutcome &o)
+    {
+        StoredOutcome r{o.itemRule, static_cast<uint32_t>(findings_.size()), o.count};
+        for (uint32_t k = 0; k < o.count; ++k) {
+            const HazardFinding f = findings_[o.first + k];
+            findings_.push_back({f.b, f.a, f.code});
+        }
+        std::stable_sort(findings_.begin() + r.first, findings_.end(),
+                         [](const HazardFinding &p, const HazardFinding &q) { return p.a < q.a; });
+        return r;
+    }
+
+    // Whether the pair of kinds (a, b) is visited at from[a][b]: the last
+    // occurrence of the pair in the plain double loop, unless its reverse
+    // (b, a) occurs later.  The pair rules give (b, a) the findings of (a,
+    // b) with the items swapped, and a message names its two items in PID
+    // order whichever comes first in the pair: the later visit posts every
+    // message of the earlier one again, and overtakes it.  Two kinds of one
+    // entry find nothing (EvaluatePair): their pair is not visited at all.
+    bool Visited(const std::vector<int> &from, size_t a, size_t b) const
+    {
+        const size_t kn = kinds_.size();
+        const int at = from[a * kn + b];
+        if (at < 0 || kinds_[a].facts->pid == kinds_[b].facts->pid)
+            return false;
+        // The visits of item i come after those of every earlier item; an
+        // item is of one kind, so the two never fall on the same item.
+        return at > from[b * kn + a];
+    }
+
     const LoadKinds &facts_;
     std::vector<int> &kind_;
     std::vector<PlanKind> &kinds_;

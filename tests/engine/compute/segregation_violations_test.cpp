@@ -1,12 +1,15 @@
 // What the segregation pass hands to the inspection as the load's
 // segregation violation (which kind of conflict, which citation), and the
 // pair rules' refusal of hazard indexes an item does not have.
+#include "compute/kind_facts.h"
 #include "compute/segregation.h"
 #include "compute/segregation_pairs.h"
 
 #include "truckload_fixture.h"
 
+#include <deque>
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,6 +90,59 @@ TEST_F(Truckload, PairWithAnInvalidHazardIndexHasNoFinding)
     for (const auto &[a, b] : std::vector<std::pair<int, int>>{{1, 0}, {-1, 0}, {0, 2}, {0, -1}, {0, 99}})
         EXPECT_EQ(dravlen::CheckHazardPair(gasoline, phosgene, a, b), 5) << a << "," << b;
     EXPECT_EQ(dravlen::CheckItemPair(gasoline, gasoline), 5);
+}
+
+// The pass works out each pair of kinds once and reads the findings of
+// (b, a) off those of (a, b) with the items swapped, so the pair rules must
+// not depend on which item comes first.  Every table entry (also in zone A
+// or B, liquid or solid, where the entry takes it) against every other.
+TEST_F(Truckload, PairRulesDoNotDependOnWhichItemComesFirst)
+{
+    std::deque<Hazmat> items;
+    std::vector<dravlen::KindFacts> kinds;
+    std::set<std::string> seen;
+    auto keep = [&](Hazmat &item) {
+        const dravlen::KindFacts k = dravlen::ReadKindFacts(&item);
+        // Items the rules cannot tell apart are tried once.
+        std::string key = std::to_string(k.pid) + '|' + k.physicalState + k.hazardZone +
+                          std::to_string(k.packingGroup);
+        for (const char *text : k.codeText)
+            key += std::string("|") + text;
+        if (seen.insert(key).second)
+            kinds.push_back(k);
+    };
+    for (int pid = 1; pid < 20000; ++pid) {
+        if (!GetCTRec_HazData(pid))
+            continue;
+        for (const char variant : {'-', 'A', 'B', 'L', 'S'}) {
+            Hazmat &item = items.emplace_back();
+            if (!Init_Hazmat(&item, pid))
+                break;
+            if (variant == 'A' || variant == 'B')
+                SetHazardZone_Hazmat(&item, variant);
+            else if (variant != '-')
+                SetPhysicalState_Hazmat(&item, variant);
+            keep(item);
+        }
+    }
+    ASSERT_GT(kinds.size(), 1000u);
+
+    size_t pairs = 0;
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        for (size_t j = i + 1; j < kinds.size(); ++j) {
+            const dravlen::KindFacts &x = kinds[i];
+            const dravlen::KindFacts &y = kinds[j];
+            ASSERT_EQ(dravlen::CheckItemPair(x, y), dravlen::CheckItemPair(y, x)) << x.id << " " << y.id;
+            for (int a = 0; a < x.HazardCount(); ++a)
+                for (int b = 0; b < y.HazardCount(); ++b)
+                    ASSERT_EQ(dravlen::CheckHazardPair(x, y, a, b), dravlen::CheckHazardPair(y, x, b, a))
+                        << x.id << " " << x.Text(a) << " / " << y.id << " " << y.Text(b);
+            ++pairs;
+        }
+    }
+    EXPECT_GT(pairs, 500000u);
+    for (Hazmat &item : items)
+        Reset_Hazmat(&item, 0);
 }
 
 // Through the calculation: the finding is filed in the truckload's
