@@ -75,7 +75,7 @@ uint64_t MessageBook::Hash(const Key &k)
     return h;
 }
 
-MessageSubject MessageBook::SubjectOf(const Entry &e)
+MessageSubject MessageBook::SubjectOf(const Entry &e) const
 {
     MessageSubject s;
     s.pid1 = e.facts.pid1;
@@ -86,7 +86,7 @@ MessageSubject MessageBook::SubjectOf(const Entry &e)
     s.id2 = e.key.id2;
     s.class2 = e.key.class2;
     s.index2 = e.facts.index2;
-    s.vehicle = e.facts.vehicle;
+    s.vehicle = vehicle_;
     s.interned = true;
     return s;
 }
@@ -198,7 +198,7 @@ void MessageBook::Post(const MessageSubject &posted, int code)
     const uint64_t hash = Hash(key);
     if (!slots_.empty())
         __builtin_prefetch(&slots_[static_cast<size_t>(hash) & (slots_.size() - 1)]);
-    pending_[pendingCount_++] = {key, hash, Facts{subject.pid1, subject.pid2, subject.index1, subject.index2, subject.vehicle}};
+    pending_[pendingCount_++] = {key, hash, Facts{subject.pid1, subject.pid2, subject.index1, subject.index2}};
     if (pendingCount_ == kBatch)
         Flush();
 }

@@ -65,8 +65,7 @@ void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, cons
         InsertMessage(output, record);
 }
 
-void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *x, const KindFacts *y, int a,
-                           int b, int code)
+void AddSegregationMessage(MessageBook &book, const KindFacts *x, const KindFacts *y, int a, int b, int code)
 {
     if (x && y) {
         if (x->pid == y->pid)
@@ -91,8 +90,6 @@ void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFa
         s.index1 = a;
         s.index2 = b;
     }
-    if (engine)
-        s.vehicle = GetVehicle_Load(&engine->load);
     s.interned = true;  // the kinds' texts are interned (LoadKinds)
     book.Post(s, code);
 }

@@ -103,12 +103,12 @@ public:
         const char *id1, *id2, *class1, *class2;
         bool operator==(const Key &) const = default;
     };
-    // What a message is built from beside its key (MessageSubject), kept
-    // small: a long truckload posts hundreds of thousands.
+    // What a message is built from beside its key and the book's vehicle
+    // (MessageSubject), kept small: a long truckload posts hundreds of
+    // thousands.
     struct Facts {
         int32_t pid1 = 0, pid2 = 0;
         int32_t index1 = 0, index2 = 0;
-        const char *vehicle = "";
     };
     // Entries are kept in the order of their latest posting: a finding
     // posted again is marked superseded where it stood and entered anew at
@@ -142,6 +142,10 @@ public:
 
     ~MessageBook();
 
+    // The vehicle type name the messages of this pass name (code 38): the
+    // pass is about one truckload, so its postings share it.
+    void SetVehicle(const char *vehicle) { vehicle_ = vehicle ? vehicle : ""; }
+    // Files a finding; subject.vehicle is not read (SetVehicle).
     void Post(const MessageSubject &subject, int code);
     // Hands the book a message list of an earlier calculation (allocated
     // with malloc, room for capacity records) to write the messages into
@@ -153,7 +157,7 @@ public:
 
 private:
     static uint64_t Hash(const Key &k);
-    static MessageSubject SubjectOf(const Entry &e);
+    MessageSubject SubjectOf(const Entry &e) const;
     // Enters a posting at the end of the entries, superseding an entry of
     // the same key (hash: Hash(key)).
     void Enter(const Key &key, uint64_t hash, int32_t seeded, const Facts &facts);
@@ -167,6 +171,7 @@ private:
     const std::vector<uint32_t> &Ordered();
 
     Output *out_;
+    const char *vehicle_ = "";
     Room own_;
     Room &room_;
     std::vector<Entry> &entries_;
@@ -192,8 +197,8 @@ struct KindFacts;
 
 // AddSegregationMessage into a book, about items of kinds read by a
 // LoadKinds (kind_facts.h), whose texts are interned.
-void AddSegregationMessage(MessageBook &book, const Engine *engine, const KindFacts *item1,
-                           const KindFacts *item2, int a, int b, int code);
+void AddSegregationMessage(MessageBook &book, const KindFacts *item1, const KindFacts *item2, int a, int b,
+                           int code);
 
 // Builds and files one message (InsertMessage applies the legality effect of
 // its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)

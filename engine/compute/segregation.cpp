@@ -81,7 +81,7 @@ std::vector<ExplosiveCode> ExplosiveCodes(const LoadKinds &kinds, const std::vec
 
 // 177.848(g)(3)(ii)-(vi) and (h): groups that may travel together only
 // when reassigned, and articles of group G.
-void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const LoadKinds &kinds,
+void CheckCompatibilityGroups(MessageBook &out, const LoadKinds &kinds,
                               const std::vector<ExplosiveCode> &codes, const std::vector<char> &part)
 {
     bool c = false, d = false, e = false, g = false, n = false, s = false, other = false;
@@ -109,14 +109,14 @@ void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const Load
                     const KindFacts &y = kinds.ItemFacts(j);
                     const HazDiv p = y.HazardCount() > 0 ? y.code[0] : HazDiv{};
                     if (p.hazClass == 1 && p.compatGroup != 'G')
-                        AddSegregationMessage(out, engine, x.item, &y, x.index, 0, 16);
+                        AddSegregationMessage(out, x.item, &y, x.index, 0, 16);
                 }
             }
         } else {
             // (g)(3)(vi): fireworks or special stowage make the load illegal.
             for (const ExplosiveCode &x : codes)
                 if (x.code.compatGroup == 'G')
-                    AddSegregationMessage(out, engine, x.item, nullptr, x.index, 0, 15);
+                    AddSegregationMessage(out, x.item, nullptr, x.index, 0, 15);
         }
     }
 
@@ -126,19 +126,19 @@ void CheckCompatibilityGroups(MessageBook &out, const Engine *engine, const Load
             // (g)(3)(ii): C, D and E together are reassigned to group E.
             for (const ExplosiveCode &x : codes)
                 if (std::strchr("CDE", x.code.compatGroup) && x.code.compatGroup)
-                    AddSegregationMessage(out, engine, x.item, nullptr, x.index, 0, 11);
+                    AddSegregationMessage(out, x.item, nullptr, x.index, 0, 11);
         } else if (n && cde >= 1) {
             // (g)(3)(iii): N with C, D or E is reassigned to group D.
             for (const ExplosiveCode &x : codes)
                 if (std::strchr("NCDE", x.code.compatGroup) && x.code.compatGroup)
-                    AddSegregationMessage(out, engine, x.item, nullptr, x.index, 0, 12);
+                    AddSegregationMessage(out, x.item, nullptr, x.index, 0, 12);
         }
     }
 }
 
 // 177.848(i): explosives of one compatibility group but different divisions
 // are shipped as the lowest division; 1.5D with 1.2D as 1.1D.
-void CheckLowestDivisions(MessageBook &out, const Engine *engine, const std::vector<ExplosiveCode> &codes)
+void CheckLowestDivisions(MessageBook &out, const std::vector<ExplosiveCode> &codes)
 {
     bool has15D = false, has12D = false;
     for (const ExplosiveCode &x : codes) {
@@ -158,9 +158,9 @@ void CheckLowestDivisions(MessageBook &out, const Engine *engine, const std::vec
             if (x.code.compatGroup != letter)
                 continue;
             if (letter == 'D' && has15D && has12D)
-                AddSegregationMessage(out, engine, x.item, nullptr, x.index, 0, 18);
+                AddSegregationMessage(out, x.item, nullptr, x.index, 0, 18);
             else if (x.code.division > lowest->code.division)
-                AddSegregationMessage(out, engine, x.item, lowest->item, x.index, lowest->index, 17);
+                AddSegregationMessage(out, x.item, lowest->item, x.index, lowest->index, 17);
         }
     }
 }
@@ -313,17 +313,17 @@ void DeleteSegregationScratch(SegregationScratch *scratch) { delete scratch; }
 namespace {
 
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
-void PostPair(MessageBook &out, const Engine *engine, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
+void PostPair(MessageBook &out, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
 {
     if (o.itemRule != kNoFinding)
-        AddSegregationMessage(out, engine, x, y, 0, 0, o.itemRule);
+        AddSegregationMessage(out, x, y, 0, 0, o.itemRule);
     for (const HazardFinding &f : o.hazards) {
         if (f.code == 32) {
             // The item with the bare "1" subsidiary is the one in doubt.
             const KindFacts *about = (f.a == 1 && std::strcmp(x->Text(1), "1") == 0) ? x : y;
-            AddSegregationMessage(out, engine, about, nullptr, 0, 0, f.code);
+            AddSegregationMessage(out, about, nullptr, 0, 0, f.code);
         } else {
-            AddSegregationMessage(out, engine, x, y, f.a, f.b, f.code);
+            AddSegregationMessage(out, x, y, f.a, f.b, f.code);
         }
     }
 }
@@ -664,6 +664,7 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     SegregationScratch &lists = scratch ? *scratch : own;
     Load *load = &engine->load;
     MessageBook out(&engine->output, &lists.book);
+    out.SetVehicle(GetVehicle_Load(load));
     out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
@@ -681,11 +682,11 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
         for (size_t c = 0; c < singles[i].size(); ++c) {
             const int code = singles[i][c];
             if (post[i][c])
-                AddSegregationMessage(out, engine, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
+                AddSegregationMessage(out, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
         NoteSingles(fromSingles, singles[i]);
         plan.ForEachPair(i, [&](uint32_t j, const PairOutcome &o) {
-            PostPair(out, engine, x, &kinds.ItemFacts(j), o);
+            PostPair(out, x, &kinds.ItemFacts(j), o);
             NotePair(fromPairs, o);
         });
     }
@@ -694,8 +695,8 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     for (uint32_t i = 0; i < n; ++i)
         part[i] = plan.IsSkipped(i) ? 0 : 1;
     const std::vector<ExplosiveCode> explosives = ExplosiveCodes(kinds, part);
-    CheckCompatibilityGroups(out, engine, kinds, explosives, part);
-    CheckLowestDivisions(out, engine, explosives);
+    CheckCompatibilityGroups(out, kinds, explosives, part);
+    CheckLowestDivisions(out, explosives);
 
     // The list in code order, without repeats and without the separations
     // of two items that must not be loaded together.
