@@ -182,23 +182,28 @@ void MessageBook::Rehash(size_t entries)
 
 void MessageBook::Post(const MessageSubject &posted, int code)
 {
+    if (posted.interned) {
+        PostInterned(code, posted.id1, posted.id2, posted.class1, posted.class2,
+                     Facts{posted.pid1, posted.pid2, posted.index1, posted.index2});
+        return;
+    }
+    PostInterned(code, Interned(posted.id1), Interned(posted.id2), Interned(posted.class1), Interned(posted.class2),
+                 Facts{posted.pid1, posted.pid2, posted.index1, posted.index2});
+}
+
+void MessageBook::PostInterned(int code, const char *id1, const char *id2, const char *class1, const char *class2,
+                               const Facts &facts)
+{
     const MessageDef *def = FindMessageDef(code);
     if (def == nullptr)
         return;
     ApplyMessageLegality(out_, def->type);
-    MessageSubject subject = posted;
-    if (!subject.interned) {
-        subject.id1 = Interned(subject.id1);
-        subject.id2 = Interned(subject.id2);
-        subject.class1 = Interned(subject.class1);
-        subject.class2 = Interned(subject.class2);
-        subject.interned = true;
-    }
-    const Key key{def->type, code, subject.id1, subject.id2, subject.class1, subject.class2};
-    const uint64_t hash = Hash(key);
+    Pending &p = pending_[pendingCount_++];
+    p.key = Key{def->type, code, id1, id2, class1, class2};
+    p.hash = Hash(p.key);
+    p.facts = facts;
     if (!slots_.empty())
-        __builtin_prefetch(&slots_[static_cast<size_t>(hash) & (slots_.size() - 1)]);
-    pending_[pendingCount_++] = {key, hash, Facts{subject.pid1, subject.pid2, subject.index1, subject.index2}};
+        __builtin_prefetch(&slots_[static_cast<size_t>(p.hash) & (slots_.size() - 1)]);
     if (pendingCount_ == kBatch)
         Flush();
 }

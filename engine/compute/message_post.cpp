@@ -75,23 +75,24 @@ void AddSegregationMessage(MessageBook &book, const KindFacts *x, const KindFact
             std::swap(a, b);
         }
     }
-    MessageSubject s;
+    // The kinds' texts are interned (LoadKinds).
+    MessageBook::Facts facts;
+    const char *id1 = kNoText, *id2 = kNoText, *class1 = kNoText, *class2 = kNoText;
     if (x) {
-        s.pid1 = x->pid;
-        s.id1 = x->id;
+        facts.pid1 = x->pid;
+        id1 = x->id;
     }
     if (y) {
-        s.pid2 = y->pid;
-        s.id2 = y->id;
+        facts.pid2 = y->pid;
+        id2 = y->id;
     }
     if (x && y) {
-        s.class1 = x->Text(a);
-        s.class2 = y->Text(b);
-        s.index1 = a;
-        s.index2 = b;
+        class1 = x->Text(a);
+        class2 = y->Text(b);
+        facts.index1 = a;
+        facts.index2 = b;
     }
-    s.interned = true;  // the kinds' texts are interned (LoadKinds)
-    book.Post(s, code);
+    book.PostInterned(code, id1, id2, class1, class2, facts);
 }
 
 } // namespace dravlen

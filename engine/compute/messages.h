@@ -55,17 +55,21 @@ const MessageDef *FindMessageDef(int code);
 // All entries in code order (count in *n).
 const MessageDef *MessageTable(int *n);
 
+// The empty text of every message: one address wherever it is written, so
+// that keys holding it compare equal (InternText gives it for "").
+inline const char *const kNoText = "";
+
 // The facts a message is built from, already in the order they are shown.
 struct MessageSubject {
     int32_t pid1 = 0;
-    const char *id1 = "";
-    const char *class1 = "";
+    const char *id1 = kNoText;
+    const char *class1 = kNoText;
     int32_t index1 = 0;       // hazard index of class1 (0 = primary)
     int32_t pid2 = 0;
-    const char *id2 = "";
-    const char *class2 = "";
+    const char *id2 = kNoText;
+    const char *class2 = kNoText;
     int32_t index2 = 0;
-    const char *vehicle = ""; // the load's vehicle type name (code 38)
+    const char *vehicle = kNoText; // the load's vehicle type name (code 38)
     bool interned = false;    // id and class texts already come from InternText
 };
 
@@ -147,6 +151,9 @@ public:
     void SetVehicle(const char *vehicle) { vehicle_ = vehicle ? vehicle : ""; }
     // Files a finding; subject.vehicle is not read (SetVehicle).
     void Post(const MessageSubject &subject, int code);
+    // The same for texts already interned (InternText, or "").
+    void PostInterned(int code, const char *id1, const char *id2, const char *class1, const char *class2,
+                      const Facts &facts);
     // Hands the book a message list of an earlier calculation (allocated
     // with malloc, room for capacity records) to write the messages into
     // when they fit; the book frees it otherwise.  Writing into memory in

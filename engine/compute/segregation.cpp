@@ -298,8 +298,10 @@ struct SegregationScratch {
     std::vector<char> evaluated;
     // Working lists of the plan's construction.
     std::vector<int> planKind;
-    std::vector<int> from;
+    std::vector<int> seenAt;
     std::vector<int> lastSeen;
+    std::vector<int> planPid;
+    std::vector<std::pair<int, int>> pairs;
     std::vector<uint32_t> fill;
     std::vector<PairSignature> signatures;  // one per signature number
     std::vector<int> signatureSlots;        // open addressing: signature number + 1, 0 when free
@@ -384,36 +386,57 @@ public:
         // kind b) with i the greatest item of kind a before that last item.
         // Walking the items once, the items of each kind seen so far give
         // it for every b whose last item is reached.
-        std::vector<int> &from = s.from;  // [a][b]: that i, or -1
-        from.assign(kn * kn, -1);
+        // seenAt[b][a]: that i, or -1; a row is filled when the last item
+        // of its kind b is reached.
+        std::vector<int> &seenAt = s.seenAt;
+        seenAt.resize(kn * kn);
         std::vector<int> &lastSeen = s.lastSeen;
         lastSeen.assign(kn, -1);
         size_t next = 0;
         for (uint32_t i = 0; i < n && next < kn; ++i) {
             for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
                 const size_t b = static_cast<size_t>(byLast_[next]);
-                for (size_t a = 0; a < kn; ++a)
-                    from[a * kn + b] = lastSeen[a];
+                std::copy(lastSeen.begin(), lastSeen.end(), seenAt.begin() + static_cast<std::ptrdiff_t>(b * kn));
             }
             if (kind_[i] >= 0)
                 lastSeen[kind_[i]] = static_cast<int>(i);
         }
-        // Per item, the pairs it is the first item of, in increasing
-        // last item of the second kind: one list for all items.
+        // The pair of kinds (a, b) is visited at that item i, unless its
+        // reverse (b, a) occurs later: the pair rules give (b, a) the
+        // findings of (a, b) with the items swapped, and a message names its
+        // two items in PID order whichever comes first in the pair, so the
+        // later visit posts every message of the earlier one again and
+        // overtakes it.  (The visits of item i come after those of every
+        // earlier item, and an item is of one kind: the two visits never
+        // fall on the same item.)  Two kinds of one entry find nothing
+        // (EvaluatePair): their pair is not visited at all.
+        std::vector<int> &pid = s.planPid;
+        pid.resize(kn);
+        for (size_t k = 0; k < kn; ++k)
+            pid[k] = kinds_[k].facts->pid;
+        std::vector<std::pair<int, int>> &pairs = s.pairs;  // (i, b) in increasing last item of b
+        pairs.clear();
+        for (const int second : byLast_) {
+            const size_t b = static_cast<size_t>(second);
+            const int *row = &seenAt[b * kn];
+            for (size_t a = 0; a < kn; ++a) {
+                const int at = row[a];
+                if (at >= 0 && at > seenAt[a * kn + b] && pid[a] != pid[b])
+                    pairs.emplace_back(at, second);
+            }
+        }
+        // Per item, the pairs it is the first item of, in increasing last
+        // item of the second kind: one list for all items.
         visitStart_.assign(n + 1, 0);
-        for (size_t a = 0; a < kn; ++a)
-            for (size_t b = 0; b < kn; ++b)
-                if (Visited(from, a, b))
-                    ++visitStart_[static_cast<size_t>(from[a * kn + b]) + 1];
+        for (const auto &[at, b] : pairs)
+            ++visitStart_[static_cast<size_t>(at) + 1];
         for (uint32_t i = 0; i < n; ++i)
             visitStart_[i + 1] += visitStart_[i];
         visits_.resize(visitStart_[n]);
         std::vector<uint32_t> &fill = s.fill;
         fill.assign(visitStart_.begin(), visitStart_.end() - 1);
-        for (const int b : byLast_)
-            for (size_t a = 0; a < kn; ++a)
-                if (Visited(from, a, static_cast<size_t>(b)))
-                    visits_[fill[static_cast<size_t>(from[a * kn + static_cast<size_t>(b)])]++] = b;
+        for (const auto &[at, b] : pairs)
+            visits_[fill[static_cast<size_t>(at)]++] = b;
         // Kinds with equal signatures share a number, given in the order the
         // signatures are first met.
         std::vector<PairSignature> &known = s.signatures;
@@ -494,24 +517,6 @@ private:
         std::stable_sort(findings_.begin() + r.first, findings_.end(),
                          [](const HazardFinding &p, const HazardFinding &q) { return p.a < q.a; });
         return r;
-    }
-
-    // Whether the pair of kinds (a, b) is visited at from[a][b]: the last
-    // occurrence of the pair in the plain double loop, unless its reverse
-    // (b, a) occurs later.  The pair rules give (b, a) the findings of (a,
-    // b) with the items swapped, and a message names its two items in PID
-    // order whichever comes first in the pair: the later visit posts every
-    // message of the earlier one again, and overtakes it.  Two kinds of one
-    // entry find nothing (EvaluatePair): their pair is not visited at all.
-    bool Visited(const std::vector<int> &from, size_t a, size_t b) const
-    {
-        const size_t kn = kinds_.size();
-        const int at = from[a * kn + b];
-        if (at < 0 || kinds_[a].facts->pid == kinds_[b].facts->pid)
-            return false;
-        // The visits of item i come after those of every earlier item; an
-        // item is of one kind, so the two never fall on the same item.
-        return at > from[b * kn + a];
     }
 
     const LoadKinds &facts_;
