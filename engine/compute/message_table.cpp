@@ -4,8 +4,12 @@
 #include "compute/messages.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
-#include <vector>
+#include <string_view>
+#include <utility>
 
 namespace dravlen {
 namespace {
@@ -211,23 +215,144 @@ const MessageDef *MessageTable(int *n)
     return kTable;
 }
 
+namespace {
+
+constexpr int HighestCode()
+{
+    int high = 0;
+    for (const MessageDef &d : kTable)
+        high = std::max(high, d.code);
+    return high;
+}
+
+// Codes are small numbers: an index made at compile time.
+constexpr auto kByCode = [] {
+    std::array<const MessageDef *, HighestCode() + 1> index{};
+    for (const MessageDef &d : kTable)
+        if (d.code >= 0 && !index[static_cast<size_t>(d.code)])
+            index[static_cast<size_t>(d.code)] = &d;
+    return index;
+}();
+
+// A reason text cut at its "%s" marks.
+struct ReasonPieces {
+    static constexpr int kMost = 10;
+    size_t offset[kMost] = {};
+    size_t length[kMost] = {};
+    int count = 0;
+    size_t fixedLength = 0;  // the text without its marks
+};
+
+constexpr ReasonPieces Split(std::string_view reason)
+{
+    ReasonPieces p;
+    size_t start = 0;
+    for (size_t i = 0; i + 1 < reason.size(); ++i) {
+        if (reason[i] == '%' && reason[i + 1] == 's') {
+            p.offset[p.count] = start;
+            p.length[p.count] = i - start;
+            p.fixedLength += i - start;
+            ++p.count;
+            start = i + 2;
+            ++i;
+        }
+    }
+    p.offset[p.count] = start;
+    p.length[p.count] = reason.size() - start;
+    p.fixedLength += reason.size() - start;
+    ++p.count;
+    return p;
+}
+
+static_assert([] {
+    for (const MessageDef &d : kTable)
+        if (Split(d.reason).count > ReasonPieces::kMost || Split(d.reason).count - 1 > kMostReasonArguments)
+            return false;
+    return true;
+}(), "a reason text has more arguments than a message supplies");
+
+// An argument, usually a few bytes: two overlapping words instead of a call.
+inline char *PutArgument(char *at, std::string_view text)
+{
+    const size_t n = text.size();
+    const char *from = text.data();
+    if (n > 16) {
+        std::memcpy(at, from, n);
+    } else if (n >= 8) {
+        uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(at, &head, 8);
+        std::memcpy(at + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(at, &head, 4);
+        std::memcpy(at + n - 4, &tail, 4);
+    } else {
+        for (size_t k = 0; k < n; ++k)
+            at[k] = from[k];
+    }
+    return at + n;
+}
+
+// The reason of table entry K: its pieces are copied with lengths known
+// when the library is compiled, the arguments between them.
+template <size_t K, size_t... I>
+char *WritePieces(char *at, const std::string_view *args, std::index_sequence<I...>)
+{
+    constexpr std::string_view reason = kTable[K].reason;
+    constexpr ReasonPieces p = Split(reason);
+    std::memcpy(at, reason.data() + p.offset[0], p.length[0]);
+    at += p.length[0];
+    ((at = PutArgument(at, args[I]), std::memcpy(at, reason.data() + p.offset[I + 1], p.length[I + 1]),
+      at += p.length[I + 1]),
+     ...);
+    return at;
+}
+
+template <size_t K>
+char *WriteReasonOf(char *at, const std::string_view *args)
+{
+    constexpr ReasonPieces p = Split(kTable[K].reason);
+    return WritePieces<K>(at, args, std::make_index_sequence<static_cast<size_t>(p.count - 1)>{});
+}
+
+using ReasonWriter = char *(*)(char *, const std::string_view *);
+
+template <size_t... K>
+constexpr std::array<ReasonWriter, sizeof...(K)> Writers(std::index_sequence<K...>)
+{
+    return {&WriteReasonOf<K>...};
+}
+
+constexpr auto kWriters = Writers(std::make_index_sequence<std::size(kTable)>{});
+
+template <size_t... K>
+constexpr std::array<size_t, sizeof...(K)> FixedLengths(std::index_sequence<K...>)
+{
+    return {Split(kTable[K].reason).fixedLength...};
+}
+
+constexpr auto kFixedLengths = FixedLengths(std::make_index_sequence<std::size(kTable)>{});
+
+size_t IndexOf(const MessageDef *def) { return static_cast<size_t>(def - kTable); }
+
+} // namespace
+
 const MessageDef *FindMessageDef(int code)
 {
-    // Codes are small numbers: an index built once instead of a search per
-    // message posted.
-    static const std::vector<const MessageDef *> byCode = [] {
-        int high = 0;
-        for (const MessageDef &d : kTable)
-            high = std::max(high, d.code);
-        std::vector<const MessageDef *> index(static_cast<size_t>(high) + 1, nullptr);
-        for (const MessageDef &d : kTable)
-            if (d.code >= 0 && !index[static_cast<size_t>(d.code)])
-                index[static_cast<size_t>(d.code)] = &d;
-        return index;
-    }();
-    if (code < 0 || static_cast<size_t>(code) >= byCode.size())
+    if (code < 0 || static_cast<size_t>(code) >= kByCode.size())
         return nullptr;
-    return byCode[static_cast<size_t>(code)];
+    return kByCode[static_cast<size_t>(code)];
+}
+
+size_t ReasonFixedLength(const MessageDef *def) { return kFixedLengths[IndexOf(def)]; }
+
+char *WriteReason(const MessageDef *def, char *at, const std::string_view *args)
+{
+    return kWriters[IndexOf(def)](at, args);
 }
 
 } // namespace dravlen

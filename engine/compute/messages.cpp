@@ -34,7 +34,7 @@ const char *InternText(const char *text)
 
 namespace {
 
-const char *Role(int32_t hazardIndex)
+std::string_view Role(int32_t hazardIndex)
 {
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
@@ -155,39 +155,53 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         out->class2 = InternText(s.class2);
     }
 
-    const char *args[8] = {};
+    auto text = [](const char *p) { return p ? std::string_view(p) : std::string_view(); };
+    const std::string_view id1 = text(out->id1);
+    const std::string_view id2 = text(out->id2);
+    std::string_view args[kMostReasonArguments] = {};
     size_t n = 0;
     switch (def->args) {
     case MessageArgs::None:
         break;
     case MessageArgs::Item:
-        args[n++] = out->id1;
+        args[n++] = id1;
         break;
     case MessageArgs::Pair:
-        args[n++] = out->id1;
-        args[n++] = out->id2;
+        args[n++] = id1;
+        args[n++] = id2;
         break;
     case MessageArgs::Conflict:
-        args[n++] = out->id1;
-        args[n++] = out->id2;
+        args[n++] = id1;
+        args[n++] = id2;
         args[n++] = Role(s.index1);
-        args[n++] = out->class1;
-        args[n++] = out->id1;
+        args[n++] = text(out->class1);
+        args[n++] = id1;
         args[n++] = Role(s.index2);
-        args[n++] = out->class2;
-        args[n++] = out->id2;
+        args[n++] = text(out->class2);
+        args[n++] = id2;
         break;
     case MessageArgs::Division:
-        args[n++] = out->id1;
-        args[n++] = out->class2;
+        args[n++] = id1;
+        args[n++] = text(out->class2);
         break;
     case MessageArgs::Vehicle:
-        args[n++] = out->id1;
-        args[n++] = s.vehicle ? s.vehicle : "";
+        args[n++] = id1;
+        args[n++] = text(s.vehicle);
         break;
     }
+    size_t length = ReasonFixedLength(def);
+    for (size_t k = 0; k < n; ++k)
+        length += args[k].size();
     const Template &t = TemplateOf(def);
-    FillReason(out->reason, sizeof out->reason, t, args, n);
+    if (length < sizeof out->reason) {
+        *WriteReason(def, out->reason, args) = '\0';
+    } else {
+        // Too long for its field (a long vehicle name): cut.
+        const char *cut[kMostReasonArguments] = {};
+        for (size_t k = 0; k < n; ++k)
+            cut[k] = args[k].data();
+        FillReason(out->reason, sizeof out->reason, t, cut, n);
+    }
     std::memcpy(out->citation, def->citation, t.citationLength);
     out->citation[t.citationLength] = '\0';
     return true;

@@ -52,6 +52,16 @@ struct MessageDef {
 
 // The table entry of a code, or null for a code outside the table.
 const MessageDef *FindMessageDef(int code);
+
+// The most arguments a reason text takes (MessageArgs::Conflict).
+constexpr int kMostReasonArguments = 8;
+// The length of def's reason without its "%s" marks.
+size_t ReasonFixedLength(const MessageDef *def);
+// Writes def's reason at `at` with each "%s" replaced by the next of args
+// (kMostReasonArguments of them, "" for those not given), unterminated and
+// unbounded: the caller has room for ReasonFixedLength and the arguments.
+// Returns the end of the text.
+char *WriteReason(const MessageDef *def, char *at, const std::string_view *args);
 // All entries in code order (count in *n).
 const MessageDef *MessageTable(int *n);
 

@@ -153,6 +153,46 @@ TEST(MessageText, DivisionAndVehicleArguments)
     EXPECT_STREQ(m.citation, "");
 }
 
+// A reason longer than its 500-byte field (a long vehicle name) is cut at
+// 499 bytes, never inside a character; one that just fits is whole.
+struct CutCase {
+    const char *name;
+    size_t vehicleBytes;  // ASCII filler, then the ending below
+    const char *ending;
+    size_t reasonBytes;   // expected strlen of the reason
+    bool whole;
+};
+
+TEST(MessageText, ReasonIsCutToItsFieldWithoutSplittingACharacter)
+{
+    const std::string head = "[UN0081] This hazmat is not approved for shipment in a ";
+    const std::string tail = " vehicle.";
+    const size_t room = sizeof(HazSeg{}.reason) - 1;
+    const size_t fits = room - head.size() - tail.size();
+    const CutCase cases[] = {
+        {"just fits", fits, "", room, true},
+        {"one byte over", fits + 1, "", room, false},
+        // A two-byte section sign would take bytes 499 and 500: it goes
+        // whole.
+        {"character across the end", fits + tail.size() - 1, "\u00A7", room - 1, false},
+        {"far too long", 2000, "", room, false},
+    };
+    for (const CutCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string vehicle = std::string(c.vehicleBytes, 'V') + c.ending;
+        MessageSubject s;
+        s.id1 = "UN0081";
+        s.vehicle = vehicle.c_str();
+        HazSeg m;
+        std::memset(&m, 'x', sizeof m);
+        ASSERT_TRUE(BuildSegregationMessage(s, 38, &m));
+        const std::string reason = m.reason;  // terminated within the field
+        EXPECT_EQ(reason.size(), c.reasonBytes);
+        EXPECT_EQ(reason, (head + vehicle + tail).substr(0, c.reasonBytes));
+        EXPECT_EQ(reason == head + vehicle + tail, c.whole);
+    }
+}
+
 TEST(MessageText, NoItemMessagesKeepEmptyTexts)
 {
     HazSeg m;
