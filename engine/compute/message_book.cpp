@@ -112,7 +112,12 @@ void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Fac
     for (;; at = (at + 1) & mask) {
         const uint64_t slot = slots_[at];
         if (!slot) {
+            // A new finding (one posted again keeps its code and type).
             ++current_;
+            lowCode_ = current_ == 1 ? key.msg : std::min(lowCode_, key.msg);
+            highCode_ = current_ == 1 ? key.msg : std::max(highCode_, key.msg);
+            doNotLoad_ += key.type == kMsgDoNotLoad ? 1 : 0;
+            separate_ += key.type == kMsgSeparate ? 1 : 0;
             break;
         }
         if ((slot & ~kIndexBits) == tag) {
@@ -225,15 +230,9 @@ const std::vector<uint32_t> &MessageBook::Ordered()
     order.clear();
     if (current_ == 0)
         return order;
-    int32_t low = 0, high = 0;
-    bool any = false;
-    for (const Entry &e : entries_) {
-        if (!e.current)
-            continue;
-        low = any ? std::min(low, e.key.msg) : e.key.msg;
-        high = any ? std::max(high, e.key.msg) : e.key.msg;
-        any = true;
-    }
+    // The codes of the current entries lie within [lowCode_, highCode_]
+    // (a dropped separation may have narrowed them).
+    const int32_t low = lowCode_, high = highCode_;
     order.resize(current_);
     constexpr int64_t kCountingRange = 4096;
     if (int64_t{high} - low >= kCountingRange) {
@@ -258,49 +257,70 @@ const std::vector<uint32_t> &MessageBook::Ordered()
     return order;
 }
 
+// 177.848(d): two materials that must not be loaded together need no
+// message telling to separate them as well.  The pairs of IDs of the
+// smaller of the two groups of messages go into an open-addressing table
+// (kept in the room from one calculation to the next); the other group
+// looks its pairs up there.  The separations dropped leave the book: it is
+// not posted to after Publish.
+void MessageBook::DropSeparationsOfDoNotLoadPairs()
+{
+    const size_t doNotLoad = doNotLoad_, separate = separate_;
+    if (!doNotLoad || !separate)
+        return;
+    // Tabled: the separations (each entry, a pair may have several), or
+    // the do-not-load pairs.
+    const int32_t tabled = separate <= doNotLoad ? kMsgSeparate : kMsgDoNotLoad;
+    const int32_t looking = tabled == kMsgSeparate ? kMsgDoNotLoad : kMsgSeparate;
+    size_t size = 16;
+    while (size < std::min(separate, doNotLoad) * 2)
+        size *= 2;
+    std::vector<PairSlot> &table = room_.pairs;
+    table.assign(size, PairSlot{});
+    const size_t mask = size - 1;
+    auto slotOf = [mask](const PairOfIds &p) {
+        uint64_t h = Address(p.first) * 0x9e3779b97f4a7c15ULL ^ Address(p.second) * 0xc2b2ae3d27d4eb4fULL;
+        h ^= h >> 29;
+        h *= 0xbf58476d1ce4e5b9ULL;
+        return static_cast<size_t>(h ^ (h >> 32)) & mask;
+    };
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        const Entry &e = entries_[k];
+        if (!e.current || e.key.type != tabled)
+            continue;
+        const PairOfIds p = Unordered(e.key.id1, e.key.id2);
+        size_t at = slotOf(p);
+        while (table[at].ids.first && !(tabled == kMsgDoNotLoad && table[at].ids == p))
+            at = (at + 1) & mask;
+        table[at] = PairSlot{p, static_cast<uint32_t>(k)};
+    }
+    auto drop = [this](Entry &e) {
+        if (e.current) {
+            e.current = false;
+            --current_;
+            --separate_;
+        }
+    };
+    for (Entry &e : entries_) {
+        if (!e.current || e.key.type != looking)
+            continue;
+        const PairOfIds p = Unordered(e.key.id1, e.key.id2);
+        for (size_t at = slotOf(p); table[at].ids.first; at = (at + 1) & mask) {
+            if (table[at].ids != p)
+                continue;
+            if (tabled == kMsgDoNotLoad) {
+                drop(e);
+                break;
+            }
+            drop(entries_[table[at].entry]);  // every separation of the pair
+        }
+    }
+}
+
 void MessageBook::Publish()
 {
     Flush();
-    // 177.848(d): two materials that must not be loaded together need no
-    // message telling to separate them as well.  The do-not-load pairs go
-    // into an open-addressing set keyed by the interned IDs (one
-    // allocation, a look-up per separation, no sort).
-    size_t doNotLoadCount = 0;
-    for (const Entry &e : entries_)
-        doNotLoadCount += e.current && e.key.type == kMsgDoNotLoad ? 1 : 0;
-    if (doNotLoadCount) {
-        size_t setSize = 16;
-        while (setSize < doNotLoadCount * 2)
-            setSize *= 2;
-        std::vector<PairOfIds> doNotLoad(setSize, PairOfIds{nullptr, nullptr});
-        const size_t setMask = setSize - 1;
-        auto slotOf = [setMask](const PairOfIds &p) {
-            return Mix(Address(p.first), Address(p.second)) * 0x9e3779b97f4a7c15ULL >> 17 & setMask;
-        };
-        for (const Entry &e : entries_) {
-            if (!e.current || e.key.type != kMsgDoNotLoad)
-                continue;
-            const PairOfIds p = Unordered(e.key.id1, e.key.id2);
-            size_t at = slotOf(p);
-            while (doNotLoad[at].first && doNotLoad[at] != p)
-                at = (at + 1) & setMask;
-            doNotLoad[at] = p;
-        }
-        // The separations dropped leave the book: it is not posted to after
-        // Publish.
-        for (Entry &e : entries_) {
-            if (!e.current || e.key.type != kMsgSeparate)
-                continue;
-            const PairOfIds p = Unordered(e.key.id1, e.key.id2);
-            for (size_t at = slotOf(p); doNotLoad[at].first; at = (at + 1) & setMask) {
-                if (doNotLoad[at] == p) {
-                    e.current = false;
-                    --current_;
-                    break;
-                }
-            }
-        }
-    }
+    DropSeparationsOfDoNotLoadPairs();
 
     // The list is sized to the messages kept, so that its count is also its
     // room when a later calculation offers it back (OfferSpace).

@@ -134,6 +134,13 @@ public:
         bool current;          // false once posted again later
         Facts facts;
     };
+    // Two items named by a message (interned IDs, in address order) and
+    // the entry that names them: a slot of the table that drops the
+    // separations of do-not-load pairs.
+    struct PairSlot {
+        std::pair<const char *, const char *> ids{nullptr, nullptr};
+        uint32_t entry = 0;
+    };
     // The book's lists, which an engine may keep from one calculation to the
     // next so that a long truckload does not ask for megabytes anew each
     // time; every list is refilled before it is read.
@@ -146,6 +153,7 @@ public:
         std::vector<uint64_t> slots;
         std::vector<uint32_t> order;
         std::vector<uint32_t> start;
+        std::vector<PairSlot> pairs;
     };
 
     // Starts from the messages already in the output, as older postings.
@@ -183,6 +191,7 @@ private:
     // Sizes the slots for that many entries (a power of two, under half
     // full), placing the current entries.
     void Rehash(size_t entries);
+    void DropSeparationsOfDoNotLoadPairs();
     // The current entries in the order of the list InsertMessage leaves
     // (indexes into entries_).
     const std::vector<uint32_t> &Ordered();
@@ -195,7 +204,11 @@ private:
     std::vector<uint64_t> &slots_;
     HazSeg *spare_ = nullptr;
     size_t spareCapacity_ = 0;
-    size_t current_ = 0;
+    size_t current_ = 0;       // entries not posted again later
+    int32_t lowCode_ = 0;      // the lowest and highest code among them
+    int32_t highCode_ = 0;
+    size_t doNotLoad_ = 0;     // how many of them are do-not-load
+    size_t separate_ = 0;      // and separations
     std::vector<HazSeg> seeded_;
     // Postings are entered a few at a time: the slot of each is asked of
     // the memory when it is posted, and has arrived when it is entered (a

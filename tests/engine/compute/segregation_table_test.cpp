@@ -5,6 +5,8 @@
 
 #include <ostream>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace velmora_test {
 namespace {
@@ -192,6 +194,55 @@ TEST_F(Truckload, DoNotLoadSupersedesSeparationOfTheSamePair)
     EXPECT_EQ(Count(all, 1), 1);
     EXPECT_EQ(Count(all, 2), 0);
     EXPECT_EQ(Legality(), 1);
+}
+
+// The separation of a do-not-load pair goes, whichever group of messages
+// is the larger; the separations of other pairs stay.
+struct SupersedeCase {
+    const char *name;
+    std::vector<ItemSpec> items;
+    std::vector<std::pair<int, int>> separated;  // item indexes: a separation stays
+    std::vector<std::pair<int, int>> doNotLoad;  // item indexes: do not load, no separation
+};
+
+TEST_F(Truckload, DoNotLoadSupersedesOnlyTheSeparationsOfItsPair)
+{
+    const ItemSpec acrolein{"UN1092", nullptr, -1, 'A'};
+    const SupersedeCase cases[] = {
+        // Acrolein and the oxidizer: do not load (6.1 zone A with 5.1), and
+        // separate (its class 3 subsidiary with 5.1), which goes.
+        {"more separations than do-not-loads", {acrolein, O51, F3, G21, R7},
+         {{2, 1}, {3, 4}, {3, 0}}, {{0, 1}, {0, 2}}},
+        {"more do-not-loads than separations", {acrolein, O51, G23A, F3},
+         {{3, 1}}, {{0, 1}, {2, 1}, {2, 3}, {0, 3}, {2, 0}}},
+    };
+    for (const SupersedeCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset_Load(load());
+        std::vector<int> pid;
+        for (const ItemSpec &item : c.items)
+            pid.push_back(GetPID_Hazmat(Add(item)));
+        const auto all = Calculate();
+        auto count = [&all, &pid](int type, std::pair<int, int> items) {
+            int n = 0;
+            for (const HazSeg &m : all) {
+                const bool pair = (m.pid1 == pid[items.first] && m.pid2 == pid[items.second]) ||
+                                  (m.pid2 == pid[items.first] && m.pid1 == pid[items.second]);
+                n += pair && m.type == type ? 1 : 0;
+            }
+            return n;
+        };
+        int separations = 0;
+        for (const HazSeg &m : all)
+            separations += m.type == 2 ? 1 : 0;
+        EXPECT_EQ(separations, static_cast<int>(c.separated.size()));
+        for (const auto &items : c.separated)
+            EXPECT_EQ(count(2, items), 1) << items.first << "," << items.second;
+        for (const auto &items : c.doNotLoad) {
+            EXPECT_GE(count(1, items), 1) << items.first << "," << items.second;
+            EXPECT_EQ(count(2, items), 0) << items.first << "," << items.second;
+        }
+    }
 }
 
 TEST_F(Truckload, EmptyLoadIsLegalWithoutMessages)
