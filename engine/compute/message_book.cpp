@@ -16,11 +16,6 @@ namespace dravlen {
 
 namespace {
 
-size_t Mix(size_t seed, size_t value)
-{
-    return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
-}
-
 size_t Address(const char *text) { return reinterpret_cast<uintptr_t>(text); }
 
 // Two items named by a message, in either order (interned IDs).
@@ -58,20 +53,18 @@ HazSeg *AllocateMessages(size_t count)
 
 uint64_t MessageBook::Hash(const Key &k)
 {
-    size_t seed = static_cast<size_t>(k.msg) * 131 + static_cast<size_t>(k.type);
-    seed = Mix(seed, Address(k.id1));
-    seed = Mix(seed, Address(k.id2));
-    seed = Mix(seed, Address(k.class1));
-    seed = Mix(seed, Address(k.class2));
-    // Interned texts sit at regular addresses: the bits are mixed through
-    // (the 64-bit finalizer of MurmurHash3) so that neighbouring keys do not
-    // fill neighbouring slots and lengthen every probe.
-    uint64_t h = seed;
-    h ^= h >> 33;
-    h *= 0xff51afd7ed558ccdULL;
-    h ^= h >> 33;
+    // Each field multiplied by its own odd constant, independently, then
+    // mixed through once: interned texts sit at regular addresses, and
+    // neighbouring keys must not fill neighbouring slots.
+    uint64_t h = (static_cast<uint64_t>(static_cast<uint32_t>(k.msg)) << 8 | static_cast<uint8_t>(k.type)) *
+                 0x9e3779b97f4a7c15ULL;
+    h ^= Address(k.id1) * 0xc2b2ae3d27d4eb4fULL;
+    h ^= Address(k.id2) * 0x165667b19e3779f9ULL;
+    h ^= Address(k.class1) * 0xd6e8feb86659fd93ULL;
+    h ^= Address(k.class2) * 0xff51afd7ed558ccdULL;
+    h ^= h >> 32;
     h *= 0xc4ceb9fe1a85ec53ULL;
-    h ^= h >> 33;
+    h ^= h >> 29;
     return h;
 }
 
@@ -102,10 +95,19 @@ uint64_t SlotValue(uint64_t hash, size_t index)
 
 } // namespace
 
+void MessageBook::Count(const Key &key)
+{
+    ++current_;
+    lowCode_ = current_ == 1 ? key.msg : std::min(lowCode_, key.msg);
+    highCode_ = current_ == 1 ? key.msg : std::max(highCode_, key.msg);
+    doNotLoad_ += key.type == kMsgDoNotLoad ? 1 : 0;
+    separate_ += key.type == kMsgSeparate ? 1 : 0;
+}
+
 void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Facts &facts)
 {
-    if ((current_ + 1) * 2 > slots_.size())
-        Rehash(current_ + 1);
+    if ((hashed_ + 1) * 2 > slots_.size())
+        Rehash(hashed_ + 1);
     const uint64_t tag = hash & ~kIndexBits;
     const size_t mask = slots_.size() - 1;
     size_t at = static_cast<size_t>(hash) & mask;
@@ -113,11 +115,8 @@ void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Fac
         const uint64_t slot = slots_[at];
         if (!slot) {
             // A new finding (one posted again keeps its code and type).
-            ++current_;
-            lowCode_ = current_ == 1 ? key.msg : std::min(lowCode_, key.msg);
-            highCode_ = current_ == 1 ? key.msg : std::max(highCode_, key.msg);
-            doNotLoad_ += key.type == kMsgDoNotLoad ? 1 : 0;
-            separate_ += key.type == kMsgSeparate ? 1 : 0;
+            Count(key);
+            ++hashed_;
             break;
         }
         if ((slot & ~kIndexBits) == tag) {
@@ -130,7 +129,7 @@ void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Fac
         }
     }
     slots_[at] = SlotValue(hash, entries_.size());
-    entries_.push_back({key, seeded, true, facts});
+    entries_.push_back({key, seeded, true, true, facts});
 }
 
 MessageBook::MessageBook(Output *out, Room *room)
@@ -160,7 +159,7 @@ void MessageBook::OfferSpace(HazSeg *list, size_t capacity)
     // at once instead of growing (and moving its entries) step by step.
     if (spareCapacity_ > entries_.capacity())
         entries_.reserve(spareCapacity_ + spareCapacity_ / 8);
-    if (spareCapacity_ > current_)
+    if (spareCapacity_ > hashed_ && !uniqueAllowed_)
         Rehash(spareCapacity_ + spareCapacity_ / 8);
 }
 
@@ -174,7 +173,7 @@ void MessageBook::Rehash(size_t entries)
     std::vector<uint64_t> grown(size, 0);
     const size_t mask = grown.size() - 1;
     for (size_t k = 0; k < entries_.size(); ++k) {
-        if (!entries_[k].current)
+        if (!entries_[k].current || !entries_[k].hashed)
             continue;
         const uint64_t hash = Hash(entries_[k].key);
         size_t at = static_cast<size_t>(hash) & mask;
@@ -200,23 +199,53 @@ void MessageBook::PostInterned(int code, const char *id1, const char *id2, const
                                const Facts &facts)
 {
     const MessageDef *def = FindMessageDef(code);
-    if (def == nullptr)
-        return;
-    ApplyMessageLegality(out_, def->type);
+    if (def != nullptr)
+        Post(Key{def->type, code, id1, id2, class1, class2}, facts, false);
+}
+
+void MessageBook::ExpectUniqueCodes(uint64_t codes)
+{
+    uniqueAllowed_ = true;
+    for (const HazSeg &m : seeded_)
+        if (m.msg >= 0 && m.msg < 64 && (codes >> m.msg & 1))
+            uniqueAllowed_ = false;
+}
+
+void MessageBook::PostUnique(int code, const char *id1, const char *id2, const char *class1, const char *class2,
+                             const Facts &facts)
+{
+    const MessageDef *def = FindMessageDef(code);
+    if (def != nullptr)
+        Post(Key{def->type, code, id1, id2, class1, class2}, facts, uniqueAllowed_);
+}
+
+void MessageBook::Post(const Key &key, const Facts &facts, bool unique)
+{
+    ApplyMessageLegality(out_, key.type);
     Pending &p = pending_[pendingCount_++];
-    p.key = Key{def->type, code, id1, id2, class1, class2};
-    p.hash = Hash(p.key);
+    p.key = key;
     p.facts = facts;
-    if (!slots_.empty())
-        __builtin_prefetch(&slots_[static_cast<size_t>(p.hash) & (slots_.size() - 1)]);
+    p.unique = unique;
+    if (!unique) {
+        p.hash = Hash(key);
+        if (!slots_.empty())
+            __builtin_prefetch(&slots_[static_cast<size_t>(p.hash) & (slots_.size() - 1)]);
+    }
     if (pendingCount_ == kBatch)
         Flush();
 }
 
 void MessageBook::Flush()
 {
-    for (size_t k = 0; k < pendingCount_; ++k)
-        Enter(pending_[k].key, pending_[k].hash, -1, pending_[k].facts);
+    for (size_t k = 0; k < pendingCount_; ++k) {
+        const Pending &p = pending_[k];
+        if (p.unique) {
+            Count(p.key);
+            entries_.push_back({p.key, -1, true, false, p.facts});
+        } else {
+            Enter(p.key, p.hash, -1, p.facts);
+        }
+    }
     pendingCount_ = 0;
 }
 

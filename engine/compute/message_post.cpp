@@ -65,7 +65,8 @@ void AddSegregationMessage(Output *output, Engine *engine, const Hazmat *x, cons
         InsertMessage(output, record);
 }
 
-void AddSegregationMessage(MessageBook &book, const KindFacts *x, const KindFacts *y, int a, int b, int code)
+void AddSegregationMessage(MessageBook &book, const KindFacts *x, const KindFacts *y, int a, int b, int code,
+                           bool unique)
 {
     if (x && y) {
         if (x->pid == y->pid)
@@ -92,7 +93,10 @@ void AddSegregationMessage(MessageBook &book, const KindFacts *x, const KindFact
         facts.index1 = a;
         facts.index2 = b;
     }
-    book.PostInterned(code, id1, id2, class1, class2, facts);
+    if (unique)
+        book.PostUnique(code, id1, id2, class1, class2, facts);
+    else
+        book.PostInterned(code, id1, id2, class1, class2, facts);
 }
 
 } // namespace dravlen

@@ -132,6 +132,7 @@ public:
         Key key;
         int32_t seeded;        // index into seeded_, or -1 for a posted subject
         bool current;          // false once posted again later
+        bool hashed;           // has a slot (PostUnique entries have none)
         Facts facts;
     };
     // Two items named by a message (interned IDs, in address order) and
@@ -172,6 +173,14 @@ public:
     // The same for texts already interned (InternText, or "").
     void PostInterned(int code, const char *id1, const char *id2, const char *class1, const char *class2,
                       const Facts &facts);
+    // Codes (bits 0-63) whose postings the pass promises are each made once
+    // with their key, by no other posting: PostUnique files them without
+    // looking for an earlier copy, unless a message of the output before the
+    // pass has one of those codes.
+    void ExpectUniqueCodes(uint64_t codes);
+    // PostInterned of a finding of an expected code posted nowhere else.
+    void PostUnique(int code, const char *id1, const char *id2, const char *class1, const char *class2,
+                    const Facts &facts);
     // Hands the book a message list of an earlier calculation (allocated
     // with malloc, room for capacity records) to write the messages into
     // when they fit; the book frees it otherwise.  Writing into memory in
@@ -217,8 +226,13 @@ private:
         Key key;
         uint64_t hash;
         Facts facts;
+        bool unique;
     };
+    void Post(const Key &key, const Facts &facts, bool unique);
+    void Count(const Key &key);
     static constexpr size_t kBatch = 16;
+    bool uniqueAllowed_ = false;
+    size_t hashed_ = 0;        // current entries that have a slot
     Pending pending_[kBatch];
     size_t pendingCount_ = 0;
 };
@@ -227,8 +241,10 @@ struct KindFacts;
 
 // AddSegregationMessage into a book, about items of kinds read by a
 // LoadKinds (kind_facts.h), whose texts are interned.
+// unique: the finding is posted once by the pass and by nothing else
+// (MessageBook::PostUnique).
 void AddSegregationMessage(MessageBook &book, const KindFacts *item1, const KindFacts *item2, int a, int b,
-                           int code);
+                           int code, bool unique = false);
 
 // Builds and files one message (InsertMessage applies the legality effect of
 // its type and keeps the list ordered by code) about item1 and/or item2 (either may be null)

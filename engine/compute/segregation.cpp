@@ -177,6 +177,9 @@ struct HazardFinding {
 struct PairOutcome {
     int itemRule = kNoFinding;
     std::span<const HazardFinding> hazards;
+    // No other pair of the pass names these two IDs (PairPlan): its
+    // messages are posted by nothing else.
+    bool uniqueIds = false;
 };
 
 // A pair's outcome as the plan keeps it: its hazard findings are a run of
@@ -302,6 +305,8 @@ struct SegregationScratch {
     std::vector<int> lastSeen;
     std::vector<int> planPid;
     std::vector<std::pair<int, int>> pairs;
+    std::vector<std::pair<const char *, int>> ids;
+    std::vector<char> uniqueIds;  // per kind
     std::vector<uint32_t> fill;
     std::vector<PairSignature> signatures;  // one per signature number
     std::vector<int> signatureSlots;        // open addressing: signature number + 1, 0 when free
@@ -317,15 +322,16 @@ namespace {
 // The pair (i, j), i < j: item rules, then every pair of hazard codes.
 void PostPair(MessageBook &out, const KindFacts *x, const KindFacts *y, const PairOutcome &o)
 {
+    auto unique = [&o](int code) { return o.uniqueIds && (kPairRuleCodes >> code & 1); };
     if (o.itemRule != kNoFinding)
-        AddSegregationMessage(out, x, y, 0, 0, o.itemRule);
+        AddSegregationMessage(out, x, y, 0, 0, o.itemRule, unique(o.itemRule));
     for (const HazardFinding &f : o.hazards) {
         if (f.code == 32) {
             // The item with the bare "1" subsidiary is the one in doubt.
             const KindFacts *about = (f.a == 1 && std::strcmp(x->Text(1), "1") == 0) ? x : y;
             AddSegregationMessage(out, about, nullptr, 0, 0, f.code);
         } else {
-            AddSegregationMessage(out, x, y, f.a, f.b, f.code);
+            AddSegregationMessage(out, x, y, f.a, f.b, f.code, unique(f.code));
         }
     }
 }
@@ -348,7 +354,8 @@ void PostPair(MessageBook &out, const KindFacts *x, const KindFacts *y, const Pa
 class PairPlan {
 public:
     PairPlan(const PassContext &ctx, SegregationScratch &s)
-        : facts_(ctx.kinds), kind_(s.kind), kinds_(s.kinds), byLast_(s.byLast), visitStart_(s.visitStart),
+        : facts_(ctx.kinds), kind_(s.kind), kinds_(s.kinds), byLast_(s.byLast), uniqueIds_(s.uniqueIds),
+          visitStart_(s.visitStart),
           visits_(s.visits), signature_(s.signature), outcomes_(s.outcomes), findings_(s.findings),
           evaluated_(s.evaluated)
     {
@@ -464,6 +471,29 @@ public:
             signature_[k] = slots[at] - 1;
         }
         signatureCount_ = known.size();
+
+        // A kind whose ID no other kind of the plan has, and whose hazard
+        // codes differ from each other: each pair is visited once, so the
+        // messages of a pair of such kinds (their two IDs, two codes and a
+        // rule) are posted once, and by no other pair.
+        std::vector<std::pair<const char *, int>> &ids = s.ids;
+        ids.clear();
+        for (size_t k = 0; k < kn; ++k)
+            ids.emplace_back(kinds_[k].facts->id, static_cast<int>(k));
+        // (Texts are compared, not their addresses.)
+        auto sameText = [](const char *a, const char *b) { return std::strcmp(a, b) == 0; };
+        std::sort(ids.begin(), ids.end(), [](const auto &a, const auto &b) { return std::strcmp(a.first, b.first) < 0; });
+        uniqueIds_.assign(kn, 0);
+        for (size_t r = 0; r < kn; ++r) {
+            const bool alone = (r == 0 || !sameText(ids[r - 1].first, ids[r].first)) &&
+                               (r + 1 == kn || !sameText(ids[r + 1].first, ids[r].first));
+            const KindFacts &k = *kinds_[static_cast<size_t>(ids[r].second)].facts;
+            bool distinctCodes = k.id[0] != '\0';
+            for (int c = 0; c < k.HazardCount() && distinctCodes; ++c)
+                for (int d = c + 1; d < k.HazardCount(); ++d)
+                    distinctCodes = distinctCodes && !sameText(k.codeText[c], k.codeText[d]);
+            uniqueIds_[static_cast<size_t>(ids[r].second)] = alone && distinctCodes ? 1 : 0;
+        }
         outcomes_.resize(signatureCount_ * signatureCount_);
         evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
@@ -498,7 +528,8 @@ public:
                 }
             }
             const StoredOutcome &o = outcomes_[at];
-            visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count)});
+            visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count),
+                                 uniqueIds_[a] && uniqueIds_[b]});
         }
     }
 
@@ -523,6 +554,7 @@ private:
     std::vector<int> &kind_;
     std::vector<PlanKind> &kinds_;
     std::vector<int> &byLast_;
+    std::vector<char> &uniqueIds_;
     std::vector<uint32_t> &visitStart_;
     std::vector<int> &visits_;
     std::vector<int> &signature_;
@@ -670,6 +702,7 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     Load *load = &engine->load;
     MessageBook out(&engine->output, &lists.book);
     out.SetVehicle(GetVehicle_Load(load));
+    out.ExpectUniqueCodes(kPairRuleCodes);
     out.OfferSpace(spare, spareCount);
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
