@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -243,6 +244,37 @@ TEST_F(Truckload, DoNotLoadSupersedesOnlyTheSeparationsOfItsPair)
             EXPECT_EQ(count(2, items), 0) << items.first << "," << items.second;
         }
     }
+}
+
+TEST_F(Truckload, TwoEntriesOfOneIdConflictingWithAThirdGiveOneMessage)
+{
+    // Cleaning compounds and diesel fuel are two entries of NA1993, class 3:
+    // each with phosgene (2.3, zone A) is "do not load", and the two
+    // findings are one message about NA1993 and UN1076.
+    const int na1993 = PidOf("NA1993", "3");
+    ASSERT_NE(na1993, 0);
+    int second = 0;
+    for (int pid = SearchCT_HazData("1993", 2, na1993); pid && !second; pid = SearchCT_HazData("1993", 2, pid)) {
+        const CTRec *row = GetCTRec_HazData(pid);
+        if (std::string(GetElement_CTRec(row, -1, 3, 0)) == "NA1993" &&
+            std::string(GetElement_CTRec(row, -1, 2, 0)) == "3")
+            second = pid;
+    }
+    ASSERT_NE(second, 0);
+    for (const int pid : {na1993, second}) {
+        Hazmat item;
+        ASSERT_TRUE(Init_Hazmat(&item, pid));
+        for (int slot = 1; GetPackingGroup_Hazmat(&item) < 0 && slot <= 3; ++slot)
+            SetPackingGroup_Hazmat(&item, slot);
+        SetWeight_Hazmat(&item, 100);
+        ASSERT_GE(Add_Load(load(), &item), 0);
+        Reset_Hazmat(&item, 0);
+    }
+    Add(G23A);
+    int found = 0;
+    for (const HazSeg &m : Calculate())
+        found += m.msg == 1 && std::string(m.id1) == "NA1993" && std::string(m.id2) == "UN1076" ? 1 : 0;
+    EXPECT_EQ(found, 1);
 }
 
 TEST_F(Truckload, EmptyLoadIsLegalWithoutMessages)
