@@ -14,8 +14,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <set>
 #include <string>
 #include <span>
 #include <utility>
@@ -564,13 +562,22 @@ private:
     std::vector<char> &evaluated_;
 };
 
-// The single-item findings of every item not skipped, worked out once for
-// both the messages and the inspection violation.
-std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairPlan &plan)
+// The single-item findings of every item not skipped, item after item.
+struct Singles {
+    std::vector<int> codes;
+    std::vector<uint32_t> start;  // item i's codes: [start[i], start[i + 1])
+
+    std::span<const int> Of(uint32_t i) const { return {codes.data() + start[i], codes.data() + start[i + 1]}; }
+};
+
+// The single-item findings, worked out once for both the messages and the
+// inspection violation.
+Singles SingleFindings(const PassContext &ctx, const PairPlan &plan)
 {
     const Load *load = ctx.load;
     const uint64_t csi = TotalCsi(load);
-    std::vector<std::vector<int>> singles(load->itemCount);
+    Singles singles;
+    singles.start.assign(load->itemCount + 1, 0);
     // Items of one kind share every finding but the permit, whose answer
     // may read the item's own quantities: the shared part is read from
     // the kind's first item, the permit again only where it read more.
@@ -584,40 +591,56 @@ std::vector<std::vector<int>> SingleFindings(const PassContext &ctx, const PairP
     // once when first needed, not once per item.
     ExplosivePermit explosives;
     for (uint32_t i = 0; i < load->itemCount; ++i) {
+        singles.start[i] = static_cast<uint32_t>(singles.codes.size());
         if (plan.IsSkipped(i))
             continue;
         KindSingles &k = byKind[plan.KindOf(i)];
         int permit = 0;
         if (k.item < 0) {
             k.item = static_cast<int>(i);
-            singles[i] = KindChecks(load, i, csi);
+            const std::vector<int> checks = KindChecks(load, i, csi);
+            singles.codes.insert(singles.codes.end(), checks.begin(), checks.end());
             k.permit = PermitFinding(load, i, &k.permitReadsItem, &explosives);
             permit = k.permit;
         } else {
-            const std::vector<int> &first = singles[k.item];
-            singles[i].assign(first.begin(), first.end() - (k.permit ? 1 : 0));
+            // The first item's codes, without its permit.
+            const uint32_t from = singles.start[static_cast<uint32_t>(k.item)];
+            const uint32_t to = singles.start[static_cast<uint32_t>(k.item) + 1] - (k.permit ? 1 : 0);
+            for (uint32_t c = from; c < to; ++c) {
+                const int code = singles.codes[c];
+                singles.codes.push_back(code);
+            }
             permit = k.permitReadsItem ? PermitFinding(load, i, nullptr, &explosives) : k.permit;
         }
         if (permit)
-            singles[i].push_back(permit);
+            singles.codes.push_back(permit);
+        singles.start[i + 1] = static_cast<uint32_t>(singles.codes.size());
     }
+    singles.start[load->itemCount] = static_cast<uint32_t>(singles.codes.size());
     return singles;
 }
 
-// Which single-item messages to post: not one that a later item posts
-// again (the same code about an item of the same kind, or a code that names
-// no item).  The later copy overtakes it in the message list (see
-// PairPlan), so posting it would change nothing.
-std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::vector<std::vector<int>> &singles)
+// Which single-item messages to post (one flag per code of singles): not
+// one that a later item posts again (the same code about an item of the
+// same kind, or a code that names no item).  The later copy overtakes it in
+// the message list (see PairPlan), so posting it would change nothing.
+std::vector<char> SinglesToPost(const PairPlan &plan, const Singles &singles, uint32_t itemCount)
 {
-    std::vector<std::vector<char>> post(singles.size());
-    std::set<std::pair<int, int>> later;  // (kind, or -1 for no item; code)
-    for (size_t i = singles.size(); i-- > 0;) {
-        if (plan.IsSkipped(static_cast<uint32_t>(i)))
+    std::vector<char> post(singles.codes.size(), 1);
+    // Per kind (0: no item), the codes 0-63 a later item posts; a code
+    // outside them is always posted.
+    std::vector<uint64_t> later(static_cast<size_t>(plan.KindCount()) + 1, 0);
+    for (uint32_t i = itemCount; i-- > 0;) {
+        if (plan.IsSkipped(i))
             continue;
-        for (int code : singles[i]) {
-            const int kind = NoItemCode(code) ? -1 : plan.KindOf(static_cast<uint32_t>(i));
-            post[i].push_back(later.insert({kind, code}).second ? 1 : 0);
+        for (uint32_t c = singles.start[i]; c < singles.start[i + 1]; ++c) {
+            const int code = singles.codes[c];
+            if (code < 0 || code >= 64)
+                continue;
+            const size_t kind = NoItemCode(code) ? 0 : static_cast<size_t>(plan.KindOf(i)) + 1;
+            const uint64_t bit = uint64_t{1} << code;
+            post[c] = (later[kind] & bit) ? 0 : 1;
+            later[kind] |= bit;
         }
     }
     return post;
@@ -625,7 +648,7 @@ std::vector<std::vector<char>> SinglesToPost(const PairPlan &plan, const std::ve
 
 // What the violation reads of the single-item findings of one item: the
 // per-load limits' citations.
-void NoteSingles(SegregationFindings &f, const std::vector<int> &codes)
+void NoteSingles(SegregationFindings &f, std::span<const int> codes)
 {
     for (int code : codes) {
         switch (code) {
@@ -667,7 +690,7 @@ SegregationFindings Combine(const SegregationFindings &singles, const Segregatio
 }
 
 // The findings again, without posting, for the inspection violation.
-SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::vector<std::vector<int>> &singles)
+SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const Singles &singles)
 {
     SegregationFindings fromSingles;
     SegregationFindings fromPairs;
@@ -675,7 +698,7 @@ SegregationFindings Findings(const PassContext &ctx, PairPlan &plan, const std::
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         if (plan.IsSkipped(i))
             continue;
-        NoteSingles(fromSingles, singles[i]);
+        NoteSingles(fromSingles, singles.Of(i));
         plan.ForEachPair(i, [&fromPairs](uint32_t, const PairOutcome &o) { NotePair(fromPairs, o); });
     }
     return Combine(fromSingles, fromPairs);
@@ -707,8 +730,8 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
     const PassContext ctx{load, kinds, LoadHasClass1Or7(kinds)};
     const uint32_t n = load->itemCount;
     PairPlan plan(ctx, lists);
-    const std::vector<std::vector<int>> singles = SingleFindings(ctx, plan);
-    const std::vector<std::vector<char>> post = SinglesToPost(plan, singles);
+    const Singles singles = SingleFindings(ctx, plan);
+    const std::vector<char> post = SinglesToPost(plan, singles, n);
 
     // The violation's findings are noted in the same walk (Findings).
     SegregationFindings fromSingles;
@@ -717,12 +740,12 @@ void CheckSegregation(Engine *engine, const LoadKinds &kinds, HazSeg *spare, siz
         const KindFacts *x = &kinds.ItemFacts(i);
         if (plan.IsSkipped(i))
             continue;
-        for (size_t c = 0; c < singles[i].size(); ++c) {
-            const int code = singles[i][c];
-            if (post[i][c])
+        for (uint32_t c = singles.start[i]; c < singles.start[i + 1]; ++c) {
+            const int code = singles.codes[c];
+            if (post[c])
                 AddSegregationMessage(out, NoItemCode(code) ? nullptr : x, nullptr, 0, 0, code);
         }
-        NoteSingles(fromSingles, singles[i]);
+        NoteSingles(fromSingles, singles.Of(i));
         plan.ForEachPair(i, [&](uint32_t j, const PairOutcome &o) {
             PostPair(out, x, &kinds.ItemFacts(j), o);
             NotePair(fromPairs, o);
