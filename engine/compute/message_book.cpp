@@ -222,6 +222,12 @@ void MessageBook::PostUnique(int code, const char *id1, const char *id2, const c
 void MessageBook::Post(const Key &key, const Facts &facts, bool unique)
 {
     ApplyMessageLegality(out_, key.type);
+    if (unique && pendingCount_ == 0) {
+        // Nothing held back to go before it.
+        Count(key);
+        entries_.push_back({key, -1, true, false, facts});
+        return;
+    }
     Pending &p = pending_[pendingCount_++];
     p.key = key;
     p.facts = facts;

@@ -337,6 +337,14 @@ constexpr std::array<size_t, sizeof...(K)> FixedLengths(std::index_sequence<K...
 
 constexpr auto kFixedLengths = FixedLengths(std::make_index_sequence<std::size(kTable)>{});
 
+template <size_t... K>
+constexpr std::array<size_t, sizeof...(K)> CitationLengths(std::index_sequence<K...>)
+{
+    return {std::string_view(kTable[K].citation).size()...};
+}
+
+constexpr auto kCitationLengths = CitationLengths(std::make_index_sequence<std::size(kTable)>{});
+
 size_t IndexOf(const MessageDef *def) { return static_cast<size_t>(def - kTable); }
 
 } // namespace
@@ -349,6 +357,8 @@ const MessageDef *FindMessageDef(int code)
 }
 
 size_t ReasonFixedLength(const MessageDef *def) { return kFixedLengths[IndexOf(def)]; }
+
+size_t CitationLength(const MessageDef *def) { return kCitationLengths[IndexOf(def)]; }
 
 char *WriteReason(const MessageDef *def, char *at, const std::string_view *args)
 {

@@ -39,12 +39,11 @@ std::string_view Role(int32_t hazardIndex)
     return hazardIndex == 0 ? "primary" : "subsidiary";
 }
 
-// The reason text of each table entry cut at its "%s" marks, and the
-// length of its citation, worked out once: a message is then written a
-// piece and an argument at a time, straight into its record.
+// The reason text of each table entry cut at its "%s" marks, worked out
+// once, for the bounded writer: a text too long for its field is written a
+// piece and an argument at a time and cut where the field ends.
 struct Template {
     std::vector<std::string_view> pieces;
-    size_t citationLength = 0;
 };
 
 const Template &TemplateOf(const MessageDef *def)
@@ -60,7 +59,6 @@ const Template &TemplateOf(const MessageDef *def)
                 p = mark + 2;
             }
             all[k].pieces.emplace_back(p);
-            all[k].citationLength = std::min(std::strlen(table[k].citation), sizeof(HazSeg{}.citation) - 1);
         }
         return all;
     }();
@@ -192,7 +190,6 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
     size_t length = ReasonFixedLength(def);
     for (size_t k = 0; k < n; ++k)
         length += args[k].size();
-    const Template &t = TemplateOf(def);
     if (length < sizeof out->reason) {
         *WriteReason(def, out->reason, args) = '\0';
     } else {
@@ -200,10 +197,11 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         const char *cut[kMostReasonArguments] = {};
         for (size_t k = 0; k < n; ++k)
             cut[k] = args[k].data();
-        FillReason(out->reason, sizeof out->reason, t, cut, n);
+        FillReason(out->reason, sizeof out->reason, TemplateOf(def), cut, n);
     }
-    std::memcpy(out->citation, def->citation, t.citationLength);
-    out->citation[t.citationLength] = '\0';
+    const size_t citation = std::min(CitationLength(def), sizeof out->citation - 1);
+    std::memcpy(out->citation, def->citation, citation);
+    out->citation[citation] = '\0';
     return true;
 }
 

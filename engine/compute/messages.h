@@ -55,8 +55,9 @@ const MessageDef *FindMessageDef(int code);
 
 // The most arguments a reason text takes (MessageArgs::Conflict).
 constexpr int kMostReasonArguments = 8;
-// The length of def's reason without its "%s" marks.
+// The length of def's reason without its "%s" marks, and of its citation.
 size_t ReasonFixedLength(const MessageDef *def);
+size_t CitationLength(const MessageDef *def);
 // Writes def's reason at `at` with each "%s" replaced by the next of args
 // (kMostReasonArguments of them, "" for those not given), unterminated and
 // unbounded: the caller has room for ReasonFixedLength and the arguments.
