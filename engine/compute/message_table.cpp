@@ -319,6 +319,25 @@ char *WriteReasonOf(char *at, const std::string_view *args)
     return WritePieces<K>(at, args, std::make_index_sequence<static_cast<size_t>(p.count - 1)>{});
 }
 
+// The citation of table entry K, terminated, its length known when the
+// library is compiled (cut to the record's field).
+template <size_t K>
+void WriteCitationOf(char *at)
+{
+    constexpr std::string_view citation = kTable[K].citation;
+    constexpr size_t n = std::min(citation.size(), sizeof(HazSeg{}.citation) - 1);
+    std::memcpy(at, citation.data(), n);
+    at[n] = '\0';
+}
+
+template <size_t... K>
+constexpr std::array<void (*)(char *), sizeof...(K)> CitationWriters(std::index_sequence<K...>)
+{
+    return {&WriteCitationOf<K>...};
+}
+
+constexpr auto kCitationWriters = CitationWriters(std::make_index_sequence<std::size(kTable)>{});
+
 using ReasonWriter = char *(*)(char *, const std::string_view *);
 
 template <size_t... K>
@@ -337,14 +356,6 @@ constexpr std::array<size_t, sizeof...(K)> FixedLengths(std::index_sequence<K...
 
 constexpr auto kFixedLengths = FixedLengths(std::make_index_sequence<std::size(kTable)>{});
 
-template <size_t... K>
-constexpr std::array<size_t, sizeof...(K)> CitationLengths(std::index_sequence<K...>)
-{
-    return {std::string_view(kTable[K].citation).size()...};
-}
-
-constexpr auto kCitationLengths = CitationLengths(std::make_index_sequence<std::size(kTable)>{});
-
 size_t IndexOf(const MessageDef *def) { return static_cast<size_t>(def - kTable); }
 
 } // namespace
@@ -358,7 +369,7 @@ const MessageDef *FindMessageDef(int code)
 
 size_t ReasonFixedLength(const MessageDef *def) { return kFixedLengths[IndexOf(def)]; }
 
-size_t CitationLength(const MessageDef *def) { return kCitationLengths[IndexOf(def)]; }
+void WriteCitation(const MessageDef *def, char *at) { kCitationWriters[IndexOf(def)](at); }
 
 char *WriteReason(const MessageDef *def, char *at, const std::string_view *args)
 {

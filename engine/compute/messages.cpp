@@ -199,9 +199,7 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
             cut[k] = args[k].data();
         FillReason(out->reason, sizeof out->reason, TemplateOf(def), cut, n);
     }
-    const size_t citation = std::min(CitationLength(def), sizeof out->citation - 1);
-    std::memcpy(out->citation, def->citation, citation);
-    out->citation[citation] = '\0';
+    WriteCitation(def, out->citation);
     return true;
 }
 

@@ -55,9 +55,10 @@ const MessageDef *FindMessageDef(int code);
 
 // The most arguments a reason text takes (MessageArgs::Conflict).
 constexpr int kMostReasonArguments = 8;
-// The length of def's reason without its "%s" marks, and of its citation.
+// The length of def's reason without its "%s" marks.
 size_t ReasonFixedLength(const MessageDef *def);
-size_t CitationLength(const MessageDef *def);
+// Writes def's citation at `at`, terminated and cut to HazSeg::citation.
+void WriteCitation(const MessageDef *def, char *at);
 // Writes def's reason at `at` with each "%s" replaced by the next of args
 // (kMostReasonArguments of them, "" for those not given), unterminated and
 // unbounded: the caller has room for ReasonFixedLength and the arguments.
