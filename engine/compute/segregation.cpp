@@ -186,6 +186,8 @@ struct StoredOutcome {
     int itemRule = kNoFinding;
     uint32_t first = 0;
     uint32_t count = 0;
+
+    bool Empty() const { return itemRule == kNoFinding && count == 0; }
 };
 
 StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<HazardFinding> &findings)
@@ -387,61 +389,6 @@ public:
             byLast_[k] = static_cast<int>(k);
         std::sort(byLast_.begin(), byLast_.end(),
                   [this](int a, int b) { return kinds_[a].last < kinds_[b].last; });
-        // The last occurrence of the kind pair (a, b) is (i, last item of
-        // kind b) with i the greatest item of kind a before that last item.
-        // Walking the items once, the items of each kind seen so far give
-        // it for every b whose last item is reached.
-        // seenAt[b][a]: that i, or -1; a row is filled when the last item
-        // of its kind b is reached.
-        std::vector<int> &seenAt = s.seenAt;
-        seenAt.resize(kn * kn);
-        std::vector<int> &lastSeen = s.lastSeen;
-        lastSeen.assign(kn, -1);
-        size_t next = 0;
-        for (uint32_t i = 0; i < n && next < kn; ++i) {
-            for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
-                const size_t b = static_cast<size_t>(byLast_[next]);
-                std::copy(lastSeen.begin(), lastSeen.end(), seenAt.begin() + static_cast<std::ptrdiff_t>(b * kn));
-            }
-            if (kind_[i] >= 0)
-                lastSeen[kind_[i]] = static_cast<int>(i);
-        }
-        // The pair of kinds (a, b) is visited at that item i, unless its
-        // reverse (b, a) occurs later: the pair rules give (b, a) the
-        // findings of (a, b) with the items swapped, and a message names its
-        // two items in PID order whichever comes first in the pair, so the
-        // later visit posts every message of the earlier one again and
-        // overtakes it.  (The visits of item i come after those of every
-        // earlier item, and an item is of one kind: the two visits never
-        // fall on the same item.)  Two kinds of one entry find nothing
-        // (EvaluatePair): their pair is not visited at all.
-        std::vector<int> &pid = s.planPid;
-        pid.resize(kn);
-        for (size_t k = 0; k < kn; ++k)
-            pid[k] = kinds_[k].facts->pid;
-        std::vector<std::pair<int, int>> &pairs = s.pairs;  // (i, b) in increasing last item of b
-        pairs.clear();
-        for (const int second : byLast_) {
-            const size_t b = static_cast<size_t>(second);
-            const int *row = &seenAt[b * kn];
-            for (size_t a = 0; a < kn; ++a) {
-                const int at = row[a];
-                if (at >= 0 && at > seenAt[a * kn + b] && pid[a] != pid[b])
-                    pairs.emplace_back(at, second);
-            }
-        }
-        // Per item, the pairs it is the first item of, in increasing last
-        // item of the second kind: one list for all items.
-        visitStart_.assign(n + 1, 0);
-        for (const auto &[at, b] : pairs)
-            ++visitStart_[static_cast<size_t>(at) + 1];
-        for (uint32_t i = 0; i < n; ++i)
-            visitStart_[i + 1] += visitStart_[i];
-        visits_.resize(visitStart_[n]);
-        std::vector<uint32_t> &fill = s.fill;
-        fill.assign(visitStart_.begin(), visitStart_.end() - 1);
-        for (const auto &[at, b] : pairs)
-            visits_[fill[static_cast<size_t>(at)]++] = b;
         // Kinds with equal signatures share a number, given in the order the
         // signatures are first met.
         std::vector<PairSignature> &known = s.signatures;
@@ -469,6 +416,65 @@ public:
             signature_[k] = slots[at] - 1;
         }
         signatureCount_ = known.size();
+        outcomes_.resize(signatureCount_ * signatureCount_);
+        evaluated_.assign(signatureCount_ * signatureCount_, 0);
+
+        // The last occurrence of the kind pair (a, b) is (i, last item of
+        // kind b) with i the greatest item of kind a before that last item.
+        // Walking the items once, the items of each kind seen so far give
+        // it for every b whose last item is reached.
+        // seenAt[b][a]: that i, or -1; a row is filled when the last item
+        // of its kind b is reached.
+        std::vector<int> &seenAt = s.seenAt;
+        seenAt.resize(kn * kn);
+        std::vector<int> &lastSeen = s.lastSeen;
+        lastSeen.assign(kn, -1);
+        size_t next = 0;
+        for (uint32_t i = 0; i < n && next < kn; ++i) {
+            for (; next < kn && kinds_[byLast_[next]].last == i; ++next) {
+                const size_t b = static_cast<size_t>(byLast_[next]);
+                std::copy(lastSeen.begin(), lastSeen.end(), seenAt.begin() + static_cast<std::ptrdiff_t>(b * kn));
+            }
+            if (kind_[i] >= 0)
+                lastSeen[kind_[i]] = static_cast<int>(i);
+        }
+        // The pair of kinds (a, b) is visited at that item i, unless its
+        // reverse (b, a) occurs later: the pair rules give (b, a) the
+        // findings of (a, b) with the items swapped, and a message names its
+        // two items in PID order whichever comes first in the pair, so the
+        // later visit posts every message of the earlier one again and
+        // overtakes it.  (The visits of item i come after those of every
+        // earlier item, and an item is of one kind: the two visits never
+        // fall on the same item.)  Two kinds of one entry find nothing
+        // (EvaluatePair), nor do most pairs of kinds: a pair is visited only
+        // when its outcome has findings.
+        std::vector<int> &pid = s.planPid;
+        pid.resize(kn);
+        for (size_t k = 0; k < kn; ++k)
+            pid[k] = kinds_[k].facts->pid;
+        std::vector<std::pair<int, int>> &pairs = s.pairs;  // (i, b) in increasing last item of b
+        pairs.clear();
+        for (const int second : byLast_) {
+            const size_t b = static_cast<size_t>(second);
+            const int *row = &seenAt[b * kn];
+            for (size_t a = 0; a < kn; ++a) {
+                const int at = row[a];
+                if (at >= 0 && at > seenAt[a * kn + b] && pid[a] != pid[b] && !Outcome(a, b).Empty())
+                    pairs.emplace_back(at, second);
+            }
+        }
+        // Per item, the pairs it is the first item of, in increasing last
+        // item of the second kind: one list for all items.
+        visitStart_.assign(n + 1, 0);
+        for (const auto &[at, b] : pairs)
+            ++visitStart_[static_cast<size_t>(at) + 1];
+        for (uint32_t i = 0; i < n; ++i)
+            visitStart_[i + 1] += visitStart_[i];
+        visits_.resize(visitStart_[n]);
+        std::vector<uint32_t> &fill = s.fill;
+        fill.assign(visitStart_.begin(), visitStart_.end() - 1);
+        for (const auto &[at, b] : pairs)
+            visits_[fill[static_cast<size_t>(at)]++] = b;
 
         // A kind whose ID no other kind of the plan has, and whose hazard
         // codes differ from each other: each pair is visited once, so the
@@ -492,8 +498,6 @@ public:
                     distinctCodes = distinctCodes && !sameText(k.codeText[c], k.codeText[d]);
             uniqueIds_[static_cast<size_t>(ids[r].second)] = alone && distinctCodes ? 1 : 0;
         }
-        outcomes_.resize(signatureCount_ * signatureCount_);
-        evaluated_.assign(signatureCount_ * signatureCount_, 0);
     }
 
     bool IsSkipped(uint32_t i) const { return kind_[i] < 0; }
@@ -509,29 +513,34 @@ public:
         const int a = kind_[i];
         if (a < 0)
             return;
-        const KindFacts &x = *kinds_[a].facts;
         for (uint32_t v = visitStart_[i]; v < visitStart_[i + 1]; ++v) {
             const int b = visits_[v];
             const uint32_t j = kinds_[b].last;
-            const KindFacts &y = *kinds_[b].facts;
-            const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
-            if (!evaluated_[at]) {
-                outcomes_[at] = EvaluatePair(x, y, findings_);
-                evaluated_[at] = 1;
-                const size_t reverse =
-                    static_cast<size_t>(signature_[b]) * signatureCount_ + static_cast<size_t>(signature_[a]);
-                if (!evaluated_[reverse]) {
-                    outcomes_[reverse] = Swapped(outcomes_[at]);
-                    evaluated_[reverse] = 1;
-                }
-            }
-            const StoredOutcome &o = outcomes_[at];
+            const StoredOutcome &o = Outcome(static_cast<size_t>(a), static_cast<size_t>(b));
             visit(j, PairOutcome{o.itemRule, std::span<const HazardFinding>(findings_.data() + o.first, o.count),
                                  uniqueIds_[a] && uniqueIds_[b]});
         }
     }
 
 private:
+    // The outcome of the kinds (a, b), worked out once per pair of
+    // signatures.
+    const StoredOutcome &Outcome(size_t a, size_t b)
+    {
+        const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
+        if (!evaluated_[at]) {
+            outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
+            evaluated_[at] = 1;
+            const size_t reverse =
+                static_cast<size_t>(signature_[b]) * signatureCount_ + static_cast<size_t>(signature_[a]);
+            if (!evaluated_[reverse]) {
+                outcomes_[reverse] = Swapped(outcomes_[at]);
+                evaluated_[reverse] = 1;
+            }
+        }
+        return outcomes_[at];
+    }
+
     // The outcome of (b, a) from that of (a, b): the pair rules do not
     // depend on which item comes first, so the findings are those of (a, b)
     // with the hazard indexes swapped, in the order EvaluatePair gives them

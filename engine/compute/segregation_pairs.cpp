@@ -38,7 +38,11 @@ bool Before(const HazDiv &x, const HazDiv &y)
     return static_cast<unsigned char>(x.compatGroup) < static_cast<unsigned char>(y.compatGroup);
 }
 
-bool IsComb(const Side &s) { return std::strcmp(s.text, "COMB") == 0; }
+bool IsComb(const Side &s)
+{
+    const char *t = s.text;
+    return t[0] == 'C' && t[1] == 'O' && t[2] == 'M' && t[3] == 'B' && t[4] == '\0';
+}
 bool IsClass3(const Side &s) { return s.code.hazClass == 3 && !IsComb(s); }
 bool IsLiquid(const Side &s) { return s.item->physicalState == 'L'; }
 char Zone(const Side &s) { return s.item->hazardZone; }
