@@ -552,8 +552,16 @@ private:
             const HazardFinding f = findings_[o.first + k];
             findings_.push_back({f.b, f.a, f.code});
         }
-        std::stable_sort(findings_.begin() + r.first, findings_.end(),
-                         [](const HazardFinding &p, const HazardFinding &q) { return p.a < q.a; });
+        // A pair has a few findings: sorted in place, equal indexes keeping
+        // their order.
+        HazardFinding *run = findings_.data() + r.first;
+        for (uint32_t k = 1; k < r.count; ++k) {
+            const HazardFinding f = run[k];
+            uint32_t at = k;
+            for (; at > 0 && run[at - 1].a > f.a; --at)
+                run[at] = run[at - 1];
+            run[at] = f;
+        }
         return r;
     }
 
