@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <span>
 #include <utility>
@@ -484,9 +485,10 @@ public:
         ids.clear();
         for (size_t k = 0; k < kn; ++k)
             ids.emplace_back(kinds_[k].facts->id, static_cast<int>(k));
-        // (Texts are compared, not their addresses.)
-        auto sameText = [](const char *a, const char *b) { return std::strcmp(a, b) == 0; };
-        std::sort(ids.begin(), ids.end(), [](const auto &a, const auto &b) { return std::strcmp(a.first, b.first) < 0; });
+        // The kinds' texts are interned (LoadKinds): one text, one address.
+        auto sameText = [](const char *a, const char *b) { return a == b; };
+        std::sort(ids.begin(), ids.end(),
+                  [](const auto &a, const auto &b) { return std::less<const char *>()(a.first, b.first); });
         uniqueIds_.assign(kn, 0);
         for (size_t r = 0; r < kn; ++r) {
             const bool alone = (r == 0 || !sameText(ids[r - 1].first, ids[r].first)) &&
