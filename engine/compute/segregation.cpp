@@ -302,6 +302,7 @@ struct SegregationScratch {
     std::vector<char> evaluated;
     // Working lists of the plan's construction.
     std::vector<int> planKind;
+    std::vector<char> taken;
     std::vector<int> seenAt;
     std::vector<int> lastSeen;
     std::vector<int> planPid;
@@ -385,11 +386,19 @@ public:
             kind_[i] = k;
         }
         const size_t kn = kinds_.size();
-        byLast_.resize(kn);
-        for (size_t k = 0; k < kn; ++k)
-            byLast_[k] = static_cast<int>(k);
-        std::sort(byLast_.begin(), byLast_.end(),
-                  [this](int a, int b) { return kinds_[a].last < kinds_[b].last; });
+        // The kinds in increasing last item: the items walked from the end,
+        // each kind taken at its last item.
+        byLast_.clear();
+        std::vector<char> &taken = s.taken;
+        taken.assign(kn, 0);
+        for (uint32_t i = n; i-- > 0 && byLast_.size() < kn;) {
+            const int k = kind_[i];
+            if (k >= 0 && !taken[static_cast<size_t>(k)]) {
+                taken[static_cast<size_t>(k)] = 1;
+                byLast_.push_back(k);
+            }
+        }
+        std::reverse(byLast_.begin(), byLast_.end());
         // Kinds with equal signatures share a number, given in the order the
         // signatures are first met.
         std::vector<PairSignature> &known = s.signatures;
