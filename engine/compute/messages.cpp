@@ -75,34 +75,10 @@ struct ReasonWriter {
     void Put(std::string_view piece)
     {
         const size_t n = std::min(piece.size(), static_cast<size_t>(last - at));
-        Copy(at, piece.data(), n);
+        std::memcpy(at, piece.data(), n);
         at += n;
     }
 
-    // Most pieces and arguments are a few bytes: copied by two overlapping
-    // words instead of a call.
-    static void Copy(char *to, const char *from, size_t n)
-    {
-        if (n > 16) {
-            std::memcpy(to, from, n);
-        } else if (n >= 8) {
-            uint64_t head, tail;
-            std::memcpy(&head, from, 8);
-            std::memcpy(&tail, from + n - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + n - 8, &tail, 8);
-        } else if (n >= 4) {
-            uint32_t head, tail;
-            std::memcpy(&head, from, 4);
-            std::memcpy(&tail, from + n - 4, 4);
-            std::memcpy(to, &head, 4);
-            std::memcpy(to + n - 4, &tail, 4);
-        } else {
-            for (size_t k = 0; k < n; ++k)
-                to[k] = from[k];
-        }
-    }
-    // An argument: an ID number, a hazard code, a role or a vehicle name.
     void PutText(const char *text) { Put(std::string_view(text)); }
 };
 
