@@ -216,68 +216,6 @@ StoredOutcome EvaluatePair(const KindFacts &x, const KindFacts &y, std::vector<H
     return o;
 }
 
-// What the pair rules read of a kind (EvaluatePair): its parsed hazard
-// codes and whether each is "COMB", physical state, hazard zone, packing
-// group, the cyanide, acid, label 8 and ammonium nitrate answers, the name
-// words of 177.835(g), whether it is the fireworks entry of 177.848(g)(3)(v),
-// and the PID itself only for compatibility group L (which travels only with
-// its own entry).  Kinds with one signature give one outcome against any other
-// kind of another entry, so the outcome is worked out once per pair of
-// signatures: a truckload of many entries has far fewer signatures.
-struct PairSignature {
-    static constexpr int kMaxCodes = 6;
-    uint32_t code[kMaxCodes] = {};
-    int32_t codeCount = 0;
-    int32_t groupLPid = 0;      // the PID for a group L kind, else 0
-    char physicalState = 0;
-    char hazardZone = 0;
-    int16_t packingGroup = 0;
-    uint32_t flags = 0;
-
-    bool operator==(const PairSignature &) const = default;
-
-    // False for a kind of more hazard codes than a signature holds: it then
-    // shares its outcomes with no other kind.
-    bool Read(const KindFacts &k)
-    {
-        *this = PairSignature{};
-        if (k.HazardCount() > kMaxCodes)
-            return false;
-        bool groupL = false;
-        codeCount = k.HazardCount();
-        for (int c = 0; c < codeCount; ++c) {
-            const HazDiv &d = k.code[c];
-            groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
-            const bool comb = std::strcmp(k.codeText[c], "COMB") == 0;
-            code[c] = uint32_t{d.hazClass} << 24 | uint32_t{d.division} << 16 |
-                      uint32_t{static_cast<unsigned char>(d.compatGroup)} << 8 | (comb ? 1u : 0u);
-        }
-        physicalState = k.physicalState;
-        hazardZone = k.hazardZone;
-        packingGroup = static_cast<int16_t>(k.packingGroup);
-        const bool bits[] = {k.cyanide, k.acid, k.corrosiveLabel, k.ammoniumNitrate, k.nameNos, k.nameDetonator,
-                             k.nameDetonatorAssembly, k.nameBooster, k.nameDetonatingCord,
-                             k.pid == kPidFireworks14S};
-        for (size_t b = 0; b < std::size(bits); ++b)
-            flags |= bits[b] ? 1u << b : 0u;
-        groupLPid = groupL ? k.pid : 0;
-        return true;
-    }
-
-    uint64_t Hash() const
-    {
-        uint64_t h = 0x9e3779b97f4a7c15ULL;
-        auto mix = [&h](uint64_t v) { h = (h ^ v) * 0xff51afd7ed558ccdULL; h ^= h >> 29; };
-        for (int c = 0; c < codeCount; ++c)
-            mix(code[c]);
-        mix(static_cast<uint64_t>(codeCount) << 32 | static_cast<uint32_t>(groupLPid));
-        mix(uint64_t{static_cast<unsigned char>(physicalState)} << 40 |
-            uint64_t{static_cast<unsigned char>(hazardZone)} << 32 | uint64_t{static_cast<uint16_t>(packingGroup)} << 16);
-        mix(flags);
-        return h;
-    }
-};
-
 // One kind of the plan: its first and last item and its facts.
 struct PlanKind {
     uint32_t first;

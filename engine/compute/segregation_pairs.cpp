@@ -6,6 +6,7 @@
 #include "compute/messages.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace dravlen {
 namespace {
@@ -269,6 +270,61 @@ int CheckItemPair(const KindFacts &A, const KindFacts &B)
     if ((A.cyanide && B.corrosiveLabel) || (B.cyanide && A.corrosiveLabel))
         return 29;
     return kNoFinding;
+}
+
+bool PairSignature::Read(const KindFacts &k)
+{
+    *this = PairSignature{};
+    if (k.HazardCount() > kMostCodes)
+        return false;
+    bool explosive = false, groupL = false, liquidMatters = false, zoneMatters = false, poison = false,
+         oxidizer = false;
+    codeCount = k.HazardCount();
+    for (int c = 0; c < codeCount; ++c) {
+        const HazDiv &d = k.code[c];
+        const Side side{&k, d, k.codeText[c]};
+        explosive = explosive || d.hazClass == 1;
+        groupL = groupL || (d.hazClass == 1 && d.compatGroup == 'L');
+        poison = poison || IsDivision(d, 6, 1);
+        liquidMatters = liquidMatters || d.hazClass == 8 || IsDivision(d, 6, 1);
+        zoneMatters = zoneMatters || IsDivision(d, 2, 3) || IsDivision(d, 6, 1);
+        oxidizer = oxidizer || d.hazClass == 5;
+        code[c] = uint32_t{d.hazClass} << 24 | uint32_t{d.division} << 16 |
+                  uint32_t{static_cast<unsigned char>(d.compatGroup)} << 8 | (IsComb(side) ? 1u : 0u);
+    }
+    physicalState = liquidMatters ? k.physicalState : 0;
+    hazardZone = zoneMatters ? k.hazardZone : 0;
+    packingGroup = static_cast<int16_t>(poison ? k.packingGroup : 0);
+    const bool bits[] = {k.cyanide,
+                         k.acid,
+                         k.corrosiveLabel,
+                         oxidizer && k.ammoniumNitrate,
+                         explosive && k.nameNos,
+                         explosive && k.nameDetonator,
+                         explosive && k.nameDetonatorAssembly,
+                         explosive && k.nameBooster,
+                         explosive && k.nameDetonatingCord,
+                         explosive && k.pid == kPidFireworks14S};
+    for (size_t b = 0; b < std::size(bits); ++b)
+        flags |= bits[b] ? 1u << b : 0u;
+    groupLPid = groupL ? k.pid : 0;
+    return true;
+}
+
+uint64_t PairSignature::Hash() const
+{
+    uint64_t h = 0x9e3779b97f4a7c15ULL;
+    auto mix = [&h](uint64_t v) {
+        h = (h ^ v) * 0xff51afd7ed558ccdULL;
+        h ^= h >> 29;
+    };
+    for (int c = 0; c < codeCount; ++c)
+        mix(code[c]);
+    mix(static_cast<uint64_t>(codeCount) << 32 | static_cast<uint32_t>(groupLPid));
+    mix(uint64_t{static_cast<unsigned char>(physicalState)} << 40 | uint64_t{static_cast<unsigned char>(hazardZone)} << 32 |
+        uint64_t{static_cast<uint16_t>(packingGroup)} << 16);
+    mix(flags);
+    return h;
 }
 
 int CheckHazardPair(const Hazmat *A, const Hazmat *B, int a, int b)

@@ -30,4 +30,32 @@ int CheckItemPair(const Hazmat *A, const Hazmat *B);
 int CheckHazardPair(const KindFacts &A, const KindFacts &B, int a, int b);
 int CheckItemPair(const KindFacts &A, const KindFacts &B);
 
+// What the pair rules above read of a kind, and nothing they do not read
+// for it: its hazard codes (parsed, and whether "COMB"); its physical state
+// only when it has a class 8 or Division 6.1 code, its hazard zone only
+// with a Division 2.3 or 6.1 code, its packing group only with a 6.1 code;
+// the cyanide, acid and label 8 answers; the ammonium nitrate answer only
+// with a class 5 code; the 177.835(g) name words and whether it is the
+// fireworks entry only with a class 1 code; its PID only in compatibility
+// group L.  Two kinds of one signature give the same findings against any
+// kind of another entry, so a pass over many pairs works each pair of
+// signatures out once.
+struct PairSignature {
+    static constexpr int kMostCodes = 6;
+    uint32_t code[kMostCodes] = {};
+    int32_t codeCount = 0;
+    int32_t groupLPid = 0;
+    char physicalState = 0;
+    char hazardZone = 0;
+    int16_t packingGroup = 0;
+    uint32_t flags = 0;
+
+    bool operator==(const PairSignature &) const = default;
+
+    // False for a kind of more hazard codes than a signature holds: it then
+    // shares its outcomes with no other kind.
+    bool Read(const KindFacts &k);
+    uint64_t Hash() const;
+};
+
 } // namespace dravlen
