@@ -402,12 +402,21 @@ public:
             pid[k] = kinds_[k].facts->pid;
         std::vector<std::pair<int, int>> &pairs = s.pairs;  // (i, b) in increasing last item of b
         pairs.clear();
+        const int *seen = seenAt.data();
+        const int *signature = signature_.data();
         for (const int second : byLast_) {
             const size_t b = static_cast<size_t>(second);
-            const int *row = &seenAt[b * kn];
+            const int *row = seen + b * kn;
+            const int pidB = pid[b];
+            const size_t signatureB = static_cast<size_t>(signature[b]);
             for (size_t a = 0; a < kn; ++a) {
                 const int at = row[a];
-                if (at >= 0 && at > seenAt[a * kn + b] && pid[a] != pid[b] && !Outcome(a, b).Empty())
+                if (at < 0 || at <= seen[a * kn + b] || pid[a] == pidB)
+                    continue;
+                const size_t o = static_cast<size_t>(signature[a]) * signatureCount_ + signatureB;
+                if (!evaluated_[o])
+                    Evaluate(a, b);
+                if (!outcomes_[o].Empty())
                     pairs.emplace_back(at, second);
             }
         }
@@ -477,17 +486,22 @@ private:
     const StoredOutcome &Outcome(size_t a, size_t b)
     {
         const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
-        if (!evaluated_[at]) {
-            outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
-            evaluated_[at] = 1;
-            const size_t reverse =
-                static_cast<size_t>(signature_[b]) * signatureCount_ + static_cast<size_t>(signature_[a]);
-            if (!evaluated_[reverse]) {
-                outcomes_[reverse] = Swapped(outcomes_[at]);
-                evaluated_[reverse] = 1;
-            }
-        }
+        if (!evaluated_[at])
+            Evaluate(a, b);
         return outcomes_[at];
+    }
+
+    // Works the outcome of (a, b) out, and that of (b, a) with it.
+    void Evaluate(size_t a, size_t b)
+    {
+        const size_t at = static_cast<size_t>(signature_[a]) * signatureCount_ + static_cast<size_t>(signature_[b]);
+        outcomes_[at] = EvaluatePair(*kinds_[a].facts, *kinds_[b].facts, findings_);
+        evaluated_[at] = 1;
+        const size_t reverse = static_cast<size_t>(signature_[b]) * signatureCount_ + static_cast<size_t>(signature_[a]);
+        if (!evaluated_[reverse]) {
+            outcomes_[reverse] = Swapped(outcomes_[at]);
+            evaluated_[reverse] = 1;
+        }
     }
 
     // The outcome of (b, a) from that of (a, b): the pair rules do not
