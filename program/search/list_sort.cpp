@@ -26,6 +26,12 @@ namespace {
 
 std::optional<QDateTime> asDateTime(const QString &s)
 {
+    // Every date the lists show, and every short date format of a locale,
+    // begins with a digit: a truckload or shipping name that does not is
+    // not tried against each format (a scan sorts thousands of them).
+    const QString trimmed = s.trimmed();
+    if (trimmed.isEmpty() || !trimmed.front().isDigit())
+        return std::nullopt;
     static const QStringList formats = {QStringLiteral("MM/dd/yyyy hh:mm:ss"), QStringLiteral("M/d/yyyy h:mm:ss"),
                                         QStringLiteral("MM/dd/yyyy"), QStringLiteral("M/d/yyyy")};
     for (const auto &f : formats) {
