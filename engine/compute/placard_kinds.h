@@ -11,6 +11,7 @@
 #pragma once
 
 #include "dravlen.h"
+#include "items/hazmat_internal.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,6 +22,7 @@ class LoadKinds;
 
 struct PlacardKind {
     const Hazmat *item = nullptr;  // the first item of the kind
+    ItemReading reading;           // its reading, for the placards and markings made of it
     bool exempt = false;           // ExemptFromPlacarding_Hazmat
     bool table1 = false;           // IsTable1_Hazmat
     bool placardable = false;      // Table 2 and not excepted from placarding
@@ -34,6 +36,7 @@ struct PlacardKind {
     bool batteries = false;        // holds the 173.159(e) battery exception
     bool sodiumBatteries = false;  // UN3292
     bool uraniumHexafluoride = false;  // UN2977, UN2978
+    char inhalationZone = 0;       // GetHazardZone_Hazmat when GetPIH_Hazmat, else 0
     int category = -1;             // primary class * 256 + division; -1 without a row
     const char *idDigits = "";     // ItemIdDigits
     // The primary placard MakePlacard(item, 0, type, 1) for marking types
@@ -49,11 +52,25 @@ struct PlacardKind {
 struct KindFacts;
 PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts = nullptr);
 
+// Room for the lists of a PlacardKinds, kept by an engine between its
+// calculations (only room, never contents).
+struct PlacardKindsRoom {
+    std::vector<int> kindOf;
+    std::vector<uint64_t> pounds;
+    std::vector<PlacardKind> kinds;
+    std::vector<int> categoryKind;
+    std::vector<uint64_t> categoryPounds;
+};
+
 class PlacardKinds {
 public:
     explicit PlacardKinds(const Load *load);
-    // The kinds as the calculation's LoadKinds found them.
-    explicit PlacardKinds(const LoadKinds &kinds);
+    // The kinds as the calculation's LoadKinds found them; the lists lent
+    // by room, when given, until the PlacardKinds goes.
+    explicit PlacardKinds(const LoadKinds &kinds, PlacardKindsRoom *room = nullptr);
+    ~PlacardKinds();
+    PlacardKinds(const PlacardKinds &) = delete;
+    PlacardKinds &operator=(const PlacardKinds &) = delete;
 
     uint32_t ItemCount() const { return static_cast<uint32_t>(kindOf_.size()); }
     int KindCount() const { return static_cast<int>(kinds_.size()); }
@@ -62,6 +79,12 @@ public:
     int KindOf(uint32_t i) const { return kindOf_[i]; }
     bool IsFirstOfKind(uint32_t i) const { return kinds_[kindOf_[i]].item == &load_->items[i]; }
     uint64_t Pounds(uint32_t i) const { return pounds_[i]; }
+    // 172.504(b): the total weight of the placardable Table 2 materials of
+    // kind k's category (whether or not k itself is placardable).
+    uint64_t CategoryPounds(int k) const { return categoryPounds_[categoryKind_[k]]; }
+    // 172.504(c): the aggregate of the placardable Table 2 materials
+    // without a placardable subsidiary hazard.
+    uint64_t Table2Pounds() const { return table2_; }
     // GetGreatestPIH_Vehicle and FindSingleMaterialItem, read once: every
     // placarding option asks for them.
     int GreatestInhalationItem() const { return pih_; }
@@ -71,11 +94,17 @@ private:
     void Read(const LoadKinds &kinds);
 
     const Load *load_;
+    PlacardKindsRoom *room_ = nullptr;
     int pih_ = -1;
     int single_ = -1;
     std::vector<int> kindOf_;
     std::vector<uint64_t> pounds_;
     std::vector<PlacardKind> kinds_;
+    // The first kind of each kind's category, and the category totals by
+    // that kind.
+    std::vector<int> categoryKind_;
+    std::vector<uint64_t> categoryPounds_;
+    uint64_t table2_ = 0;
 };
 
 } // namespace dravlen

@@ -2,6 +2,7 @@
 #include "compute/placard_rules.h"
 
 #include "compute/output_build.h"
+#include "items/hazmat_internal.h"
 
 #include <cstring>
 
@@ -20,40 +21,48 @@ bool Is(const Placard &p, int hazClass, int division)
     return p.hazClass == hazClass && p.division == division;
 }
 
-bool IsPoisonByInhalationZoned(const Hazmat *item)
+bool IsPoisonByInhalationZoned(const ItemReading &r)
 {
-    if (!GetPIH_Hazmat(item))
+    if (!PoisonByInhalation(r))
         return false;
-    const char zone = GetHazardZone_Hazmat(item);
+    const char zone = HazardZone(r);
     return zone >= 'A' && zone <= 'D';
 }
 
-} // namespace
-
-const char *ItemIdDigits(const Hazmat *item)
+// The digits after the ID's two-letter prefix, or "" when none.
+const char *IdDigits(const char *id)
 {
-    const char *id = GetID_Hazmat(item);
-    if (!id || std::strlen(id) < 2)
+    if (!id || !id[0] || !id[1])
         return "";
     return id + 2;
 }
 
-int ItemIdNumber(const Hazmat *item)
+int IdNumber(const char *id)
 {
     int number = 0;
-    for (const char *c = ItemIdDigits(item); *c >= '0' && *c <= '9'; ++c)
+    for (const char *c = IdDigits(id); *c >= '0' && *c <= '9'; ++c)
         number = number * 10 + (*c - '0');
     return number;
 }
 
-Marking MakeItemMarking(const Hazmat *item, int type)
+} // namespace
+
+const char *ItemIdDigits(const Hazmat *item) { return IdDigits(GetID_Hazmat(item)); }
+
+const char *ItemIdDigits(const ItemReading &r) { return IdDigits(ItemID(r)); }
+
+int ItemIdNumber(const Hazmat *item) { return IdNumber(GetID_Hazmat(item)); }
+
+Marking MakeItemMarking(const Hazmat *item, int type) { return MakeItemMarking(ReadItem(item), type); }
+
+Marking MakeItemMarking(const ItemReading &r, int type)
 {
     Marking m{};
     m.type = type;
-    m.pid = GetPID_Hazmat(item);
+    m.pid = r.item->pid;
     // 172.328(b) names the gas on a cargo tank by its shipping name only.
-    m.idNumber = type == 7 ? 0 : ItemIdNumber(item);
-    m.psn = GetRomanPSN_Hazmat(item);
+    m.idNumber = type == 7 ? 0 : IdNumber(ItemID(r));
+    m.psn = RomanName(r.item, r.row);
     return m;
 }
 
@@ -61,13 +70,13 @@ namespace {
 
 // The placard for hazard h before its variant is chosen; false (placard
 // untouched) when h is not a hazard index of the item.
-bool StartPlacard(Placard *placard, const Hazmat *item, int h, int markingType, const char **code)
+bool StartPlacard(Placard *placard, const ItemReading &r, int h, int markingType, const char **code)
 {
-    if (h < 0 || h >= GetNumHazDivs_Hazmat(item))
+    if (h < 0 || h >= r.hazardCount)
         return false;
     std::memset(placard, 0, sizeof *placard);
 
-    *code = GetHazDivString_Hazmat(item, h);
+    *code = HazardCode(r, h);
     HazDiv hd{};
     Init_HazDiv(&hd, *code); // an unparsable code leaves class 0, no letter
     placard->hazClass = GetClass_HazDiv(&hd);
@@ -75,21 +84,21 @@ bool StartPlacard(Placard *placard, const Hazmat *item, int h, int markingType, 
     placard->letter = GetCompatGroup_HazDiv(&hd);
 
     placard->primary = h == 0;
-    placard->flammableAllowed = HasExemption_Hazmat(item, kExemptionFlammableForCombustible) ? 1 : 0;
+    placard->flammableAllowed = Held(r, kExemptionFlammableForCombustible) ? 1 : 0;
     if (placard->primary) {
         // Only the primary placard can carry the item's number (172.334(c)).
-        placard->marking = MakeItemMarking(item, markingType);
+        placard->marking = MakeItemMarking(r, markingType);
     }
 
     // 172.555: POISON INHALATION HAZARD for materials poisonous by inhalation.
-    if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(item))
+    if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(r))
         placard->letter = kLetterInhalation;
     return true;
 }
 
-void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h, int markingType, int variant)
+void ApplyVariant(Placard *placard, const ItemReading &r, const char *code, int h, int markingType, int variant)
 {
-    const int pid = GetPID_Hazmat(item);
+    const int pid = r.item->pid;
     if (variant == 1) {
         // 172.544(c): FUEL OIL may stand for COMBUSTIBLE on fuel oil.
         if (pid == kPidFuelOilEntry && code && std::strcmp(code, "COMB") == 0 && h == 0)
@@ -102,7 +111,7 @@ void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h,
             if ((pid == kPidOxygenCompressed || pid == kPidOxygenRefrigerated) && h == 0)
                 placard->letter = kLetterOxygen;
             // 172.504(f)(10): a packing group III poison may show "PG III".
-            if (Is(*placard, 6, 1) && GetPackingGroup_Hazmat(item) == kPackingGroupIIISlot)
+            if (Is(*placard, 6, 1) && r.row && r.slot == kPackingGroupIIISlot)
                 placard->letter = kLetterPoisonPG3;
         }
     } else if (variant == 2) {
@@ -115,20 +124,25 @@ void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h,
 
 void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant)
 {
-    const char *code = nullptr;
-    if (StartPlacard(placard, item, h, markingType, &code))
-        ApplyVariant(placard, item, code, h, markingType, variant);
+    MakePlacard(placard, ReadItem(item), h, markingType, variant);
 }
 
-bool MakePlacardVariants(Placard variants[3], const Hazmat *item, int h)
+void MakePlacard(Placard *placard, const ItemReading &r, int h, int markingType, int variant)
+{
+    const char *code = nullptr;
+    if (StartPlacard(placard, r, h, markingType, &code))
+        ApplyVariant(placard, r, code, h, markingType, variant);
+}
+
+bool MakePlacardVariants(Placard variants[3], const ItemReading &r, int h)
 {
     Placard start;
     const char *code = nullptr;
-    if (!StartPlacard(&start, item, h, 0, &code))
+    if (!StartPlacard(&start, r, h, 0, &code))
         return false;
     for (int variant = 0; variant <= 2; ++variant) {
         variants[variant] = start;
-        ApplyVariant(&variants[variant], item, code, h, 0, variant);
+        ApplyVariant(&variants[variant], r, code, h, 0, variant);
     }
     return true;
 }

@@ -9,11 +9,11 @@
 #include "compute/record_array.h"
 #include "items/hazmat_internal.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <map>
-#include <set>
-#include <string_view>
 #include <vector>
 
 namespace dravlen {
@@ -47,41 +47,8 @@ bool PrimaryCodeIs(const Hazmat *item, const char *text)
 }
 
 // The 172.504(b) and (c) rules compare every item with every other
-// (category totals); they read the placarding answers of each kind
-// (PlacardKinds) and each item's weight.
-
-// Total weight of the placardable Table 2 materials of each category,
-// added up in one walk.
-std::map<int, uint64_t> CategoryTotals(const PlacardKinds &kinds)
-{
-    std::map<int, uint64_t> totals;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.placardable)
-            totals[k.category] += kinds.Pounds(i);
-    }
-    return totals;
-}
-
-// Total weight of the placardable Table 2 materials of a kind's category.
-uint64_t CategoryPounds(const std::map<int, uint64_t> &totals, const PlacardKind &kind)
-{
-    const auto it = totals.find(kind.category);
-    return it == totals.end() ? 0 : it->second;
-}
-
-// Total weight of the placardable Table 2 materials without a placardable
-// subsidiary hazard: the 172.504(c) aggregate.
-uint64_t Table2Pounds(const PlacardKinds &kinds)
-{
-    uint64_t total = 0;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.placardable && !k.placardableSubsidiary)
-            total += kinds.Pounds(i);
-    }
-    return total;
-}
+// (category totals); they read the placarding answers of each kind and the
+// totals PlacardKinds works out once.
 
 // Whether the candidates (placardable Table 2 items, restricted to those
 // with a placardable subsidiary when withSubsidiary) span two categories.
@@ -110,6 +77,14 @@ bool SameFields(const Placard &a, const Placard &b)
            a.letter == b.letter;
 }
 
+// Whether SupersedesPlacard may hold between a and b either way: placards
+// of one class, or POISON GAS (class 2) and a class 6 placard.  Every other
+// pair is left alone by MergePlacard.
+bool MayMerge(const Placard &a, const Placard &b)
+{
+    return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
+}
+
 // Merges a new placard into the current option, or inserts it by key.
 // Returns whether the option's placards changed.
 bool MergeOrInsertPlacard(Output *out, Placard added)
@@ -120,6 +95,8 @@ bool MergeOrInsertPlacard(Output *out, Placard added)
     int found = -1;
     Placard before{};
     for (int i = 0; i < op->placardCount; ++i) {
+        if (!MayMerge(op->placards[i], added))
+            continue;
         before = op->placards[i];
         // Either the new placard replaces the one shown, or the one shown
         // already stands for it.
@@ -132,7 +109,7 @@ bool MergeOrInsertPlacard(Output *out, Placard added)
         const int count = op->placardCount;
         // The merged placard may now stand for later ones as well.
         for (int j = found + 1; j < op->placardCount;) {
-            if (MergePlacard(&op->placards[j], &op->placards[found]))
+            if (MayMerge(op->placards[j], op->placards[found]) && MergePlacard(&op->placards[j], &op->placards[found]))
                 RemoveSlot(op->placards, op->placardCount, j);
             else
                 ++j;
@@ -176,7 +153,7 @@ bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
 
 // Records an item covered by the DANGEROUS placard: the coverage placard is
 // valid while every covered item shows one and the same placard.
-void CoverWithDangerous(Output *out, const Hazmat *item)
+void CoverWithDangerous(Output *out, const ItemReading &item)
 {
     PlacOp *op = out->current;
     Placard own{};
@@ -292,16 +269,15 @@ uint64_t UraniumHexafluoridePounds(Engine *engine) { return UraniumHexafluorideP
 Table2Figures ReadTable2Figures(Engine *engine)
 {
     const PlacardKinds kinds(&engine->load);
-    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
     Table2Figures f;
-    f.aggregate = Table2Pounds(kinds);
+    f.aggregate = kinds.Table2Pounds();
     for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         f.placardable.push_back(k.placardable);
         f.subsidiary.push_back(k.placardableSubsidiary);
         f.bulk.push_back(k.bulk);
         f.category.push_back(k.category);
-        f.categoryPounds.push_back(CategoryPounds(totals, k));
+        f.categoryPounds.push_back(kinds.CategoryPounds(kinds.KindOf(i)));
     }
     return f;
 }
@@ -318,7 +294,7 @@ bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
         // 172.334(a): EXPLOSIVES and RADIOACTIVE placards never show a
         // number; it goes on a separate orange panel.
         if (kind.noIds) {
-            AddMarking(out, kind.item, markingType);
+            AddMarking(out, kind.reading, markingType);
             markingType = 0;
             changed = true;
         } else {
@@ -331,7 +307,7 @@ bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
         // Division 6.2 shows its number without a placard (172.504(e) has
         // no placard for it).
         if (kind.division62) {
-            AddMarking(out, kind.item, markingType);
+            AddMarking(out, kind.reading, markingType);
             return true;
         }
     }
@@ -343,11 +319,12 @@ void AddPlacard(Output *out, const Hazmat *item, int markingType)
     AddKindPlacard(out, ReadPlacardKind(item), markingType);
 }
 
-void AddSubsidiaryPlacards(Output *out, const Hazmat *item)
+void AddSubsidiaryPlacards(Output *out, const Hazmat *item) { AddSubsidiaryPlacards(out, ReadItem(item)); }
+
+void AddSubsidiaryPlacards(Output *out, const ItemReading &item)
 {
-    const int count = GetNumHazDivs_Hazmat(item);
-    for (int h = 1; h < count; ++h) {
-        if (!SubsidiaryNeedsPlacard_Hazmat(item, h))
+    for (int h = 1; h < item.hazardCount; ++h) {
+        if (!SubsidiaryNeedsPlacard(item, h))
             continue;
         Placard added{};
         MakePlacard(&added, item, h, 0, 1);
@@ -355,9 +332,11 @@ void AddSubsidiaryPlacards(Output *out, const Hazmat *item)
     }
 }
 
-void AddMarking(Output *out, const Hazmat *item, int markingType)
+void AddMarking(Output *out, const Hazmat *item, int markingType) { AddMarking(out, ReadItem(item), markingType); }
+
+void AddMarking(Output *out, const ItemReading &item, int markingType)
 {
-    if (!out->current || ExemptFromMarking_Hazmat(item))
+    if (!out->current || ExemptFromMarking(item))
         return;
     InsertMarking(out, MakeItemMarking(item, markingType));
 }
@@ -390,20 +369,57 @@ void AnalyzeLoad(Engine *engine)
     load->anyBulkInhalation = anyBulkInhalation;
 }
 
-void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds)
+void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, PlacardingRoom *room)
 {
+    PlacardingRoom own;
+    PlacardingRoom &lists = room ? *room : own;
+    Output *out = &engine->output;
+    // The list InsertAllowedPlacard would leave, placard after placard:
+    // sorted by key, the first placard offered of each key (those listed
+    // already before any other).  The placards are gathered in the order
+    // they are offered, the first of each key kept, and sorted once.
+    std::vector<KeyedPlacard> &kept = lists.allowed;
+    kept.clear();
+    std::vector<uint64_t> &seen = lists.allowedKeys;
+    seen.assign(kPlacardKeys / 64, 0);
+    auto offer = [&kept, &seen](const Placard &p) {
+        const uint32_t key = GetHash_Placard(&p);
+        if (key < kPlacardKeys) {
+            uint64_t &word = seen[key / 64];
+            const uint64_t bit = uint64_t{1} << (key % 64);
+            if (word & bit)
+                return;
+            word |= bit;
+        } else {
+            for (const KeyedPlacard &k : kept)
+                if (k.key == key)
+                    return;
+        }
+        kept.push_back({key, p});
+    };
+    for (int i = 0; i < out->allowedCount; ++i)
+        offer(out->allowed[i]);
     // An item of a kind met before offers the same placards, whose keys
     // are then all listed already.
     for (int k = 0; k < kinds.KindCount(); ++k) {
-        const Hazmat *item = kinds.Kind(k).item;
-        const int count = GetNumHazDivs_Hazmat(item);
-        for (int h = 0; h < count; ++h) {
+        const ItemReading &item = kinds.Kind(k).reading;
+        for (int h = 0; h < item.hazardCount; ++h) {
             Placard variants[3]{};
             MakePlacardVariants(variants, item, h);
             for (const Placard &p : variants)
-                InsertAllowedPlacard(&engine->output, p);
+                offer(p);
         }
     }
+    if (kept.empty() || kept.size() > static_cast<size_t>(INT32_MAX))
+        return;
+    std::sort(kept.begin(), kept.end(), [](const KeyedPlacard &a, const KeyedPlacard &b) { return a.key < b.key; });
+    auto *list = static_cast<Placard *>(std::realloc(out->allowed, sizeof(Placard) * kept.size()));
+    if (!list)
+        return;
+    for (size_t i = 0; i < kept.size(); ++i)
+        list[i] = kept[i].placard;
+    out->allowed = list;
+    out->allowedCount = static_cast<int32_t>(kept.size());
 }
 
 void DoAllPossiblePlacards(Engine *engine) { DoAllPossiblePlacards(engine, PlacardKinds(&engine->load)); }
@@ -413,29 +429,30 @@ bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds)
     // 172.504(c): below the aggregate only materials with a placardable
     // subsidiary hazard need placards at all; DANGEROUS helps only if two
     // of them are of different categories.
-    if (Table2Pounds(kinds) < kTable2Aggregate && !TwoCategories(kinds, true))
+    if (kinds.Table2Pounds() < kTable2Aggregate && !TwoCategories(kinds, true))
         return false;
     // 172.504(b): two or more categories of Table 2 materials.
     if (!TwoCategories(kinds, false))
         return false;
-    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
-    // The numbers shown by the bulk packagings of each category.
-    std::map<int, std::set<std::string_view>> bulkNumbers;
-    for (int c = 0; c < kinds.KindCount(); ++c)
-        if (kinds.Kind(c).bulk)
-            bulkNumbers[kinds.Kind(c).category].insert(kinds.Kind(c).idDigits);
     for (int c = 0; c < kinds.KindCount(); ++c) {
         const PlacardKind &q = kinds.Kind(c);
         if (!q.placardable)
             continue;
-        if (CategoryPounds(totals, q) >= kDangerousCategoryLimit)
+        if (kinds.CategoryPounds(c) >= kDangerousCategoryLimit)
             continue;
         // The category could be covered by DANGEROUS unless a bulk packaging
         // of it needs its own placard (with ID placards, one showing this
         // very number).
-        const auto bulk = bulkNumbers.find(q.category);
-        const bool fails = bulk != bulkNumbers.end() &&
-                           (!engine->bulkPlacards || bulk->second.count(q.idDigits) > 0);
+        bool bulk = false;
+        bool bulkWithThisNumber = false;
+        for (int b = 0; b < kinds.KindCount(); ++b) {
+            const PlacardKind &k = kinds.Kind(b);
+            if (!k.bulk || k.category != q.category)
+                continue;
+            bulk = true;
+            bulkWithThisNumber = bulkWithThisNumber || std::strcmp(k.idDigits, q.idDigits) == 0;
+        }
+        const bool fails = bulk && (!engine->bulkPlacards || bulkWithThisNumber);
         if (!fails)
             return true;
     }
@@ -454,9 +471,11 @@ namespace {
 // kinds.
 class OptionPlacards {
 public:
-    OptionPlacards(Output *out, const PlacardKinds &kinds)
-        : out_(out), kinds_(kinds), unchangedAt_(static_cast<size_t>(kinds.KindCount()) * 4, kNever)
+    // unchangedAt: room for the list of the kinds' adds.
+    OptionPlacards(Output *out, const PlacardKinds &kinds, std::vector<uint64_t> &unchangedAt)
+        : out_(out), kinds_(kinds), unchangedAt_(unchangedAt)
     {
+        unchangedAt_.assign(static_cast<size_t>(kinds.KindCount()) * 4, kNever);
     }
 
     void Add(int kind, int markingType)
@@ -477,7 +496,7 @@ private:
     static constexpr uint64_t kNever = ~uint64_t{0};
     Output *out_;
     const PlacardKinds &kinds_;
-    std::vector<uint64_t> unchangedAt_;
+    std::vector<uint64_t> &unchangedAt_;
     uint64_t version_ = 0;
 };
 
@@ -490,13 +509,13 @@ void PlacardWithNumber(Engine *engine, OptionPlacards &placards, const PlacardKi
         placards.AddItem(item, markingType);
     } else {
         placards.AddItem(item, 0);
-        AddMarking(&engine->output, kinds.OfItem(item).item, markingType);
+        AddMarking(&engine->output, kinds.OfItem(item).reading, markingType);
     }
 }
 
 } // namespace
 
-void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds)
+void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds, PlacardingRoom *room)
 {
     Load *load = &engine->load;
     Output *out = &engine->output;
@@ -510,13 +529,14 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         return;
     CheckSodiumBatteries(engine, kinds);
 
-    OptionPlacards placards(out, kinds);
+    std::vector<uint64_t> ownUnchangedAt;
+    OptionPlacards placards(out, kinds, room ? room->unchangedAt : ownUnchangedAt);
 
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (k.subsidiary && !k.exempt)
-            AddSubsidiaryPlacards(out, Item(engine, i));
+            AddSubsidiaryPlacards(out, k.reading);
     }
 
     // 172.301(a)(3): a single material of 8,820 pounds or more.
@@ -536,8 +556,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     if (pih >= 0)
         PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(pih), kMarkInhalation);
 
-    const std::map<int, uint64_t> categoryTotals = CategoryTotals(kinds);
-    const uint64_t table2 = Table2Pounds(kinds);
+    const uint64_t table2 = kinds.Table2Pounds();
     const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
@@ -583,10 +602,10 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
             continue;
         if (!(table2 >= kTable2Aggregate || k.placardableSubsidiary || engine->placardAllHazmats))
             continue;
-        if (!dangerous || CategoryPounds(categoryTotals, k) >= kDangerousCategoryLimit)
+        if (!dangerous || kinds.CategoryPounds(kinds.KindOf(i)) >= kDangerousCategoryLimit)
             placards.AddItem(i, 0);
         else
-            CoverWithDangerous(out, Item(engine, i));
+            CoverWithDangerous(out, k.reading);
     }
 
     CheckRadioactive(engine, kinds);
@@ -595,7 +614,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     for (uint32_t i = 0; i < load->itemCount; ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         if (k.elevated && k.bulk)
-            AddMarking(out, Item(engine, i), kMarkHot);
+            AddMarking(out, k.reading, kMarkHot);
     }
 }
 
