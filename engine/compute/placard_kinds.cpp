@@ -49,6 +49,7 @@ PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts)
     if (row) {
         const HazDiv d = known ? facts->code[0] : HazardDiv(r, 0);
         k.category = d.hazClass * 256 + d.division;
+        k.placardGroup = PlacardGroup(d.hazClass);
     }
     k.idDigits = ItemIdDigits(r);
     return k;
@@ -134,6 +135,17 @@ const Placard &PlacardKind::PrimaryPlacard(int markingType) const
         made[markingType] = true;
     }
     return placard[markingType];
+}
+
+const Placard &PlacardKind::PlainPlacard() const
+{
+    if (!plainMade) {
+        Placard p{};
+        MakePlacard(&p, reading, 0, 0, 0);
+        plain = p;
+        plainMade = true;
+    }
+    return plain;
 }
 
 } // namespace dravlen

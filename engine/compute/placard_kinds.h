@@ -20,6 +20,15 @@ namespace dravlen {
 
 class LoadKinds;
 
+// Placards that may stand for one another (172.504(f)) are of one class, or
+// POISON GAS and a class 6 placard: numbered by class, with class 6 in the
+// group of class 2.  Classes from 15 on share the last group.
+constexpr int kPlacardGroups = 16;
+constexpr int PlacardGroup(int hazClass)
+{
+    return hazClass == 6 ? 2 : (hazClass >= 0 && hazClass < kPlacardGroups ? hazClass : kPlacardGroups - 1);
+}
+
 struct PlacardKind {
     const Hazmat *item = nullptr;  // the first item of the kind
     ItemReading reading;           // its reading, for the placards and markings made of it
@@ -38,14 +47,20 @@ struct PlacardKind {
     bool uraniumHexafluoride = false;  // UN2977, UN2978
     char inhalationZone = 0;       // GetHazardZone_Hazmat when GetPIH_Hazmat, else 0
     int category = -1;             // primary class * 256 + division; -1 without a row
+    int placardGroup = 0;          // PlacardGroup of the primary placard's class
     const char *idDigits = "";     // ItemIdDigits
     // The primary placard MakePlacard(item, 0, type, 1) for marking types
-    // 0-3, made when first asked for.
+    // 0-3, and the plain one MakePlacard(item, 0, 0, 0), made when first
+    // asked for.
     mutable Placard placard[4]{};
     mutable bool made[4]{};
+    mutable Placard plain{};
+    mutable bool plainMade = false;
 
     // The primary placard for a marking type 0-3.
     const Placard &PrimaryPlacard(int markingType) const;
+    // The plain primary placard (variant 0, no number).
+    const Placard &PlainPlacard() const;
 };
 
 // facts, when given, are the facts of item's kind (LoadKinds).

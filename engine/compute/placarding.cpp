@@ -79,7 +79,8 @@ bool SameFields(const Placard &a, const Placard &b)
 
 // Whether SupersedesPlacard may hold between a and b either way: placards
 // of one class, or POISON GAS (class 2) and a class 6 placard.  Every other
-// pair is left alone by MergePlacard.
+// pair is left alone by MergePlacard.  (Placards that may merge have one
+// PlacardGroup.)
 bool MayMerge(const Placard &a, const Placard &b)
 {
     return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
@@ -153,11 +154,10 @@ bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
 
 // Records an item covered by the DANGEROUS placard: the coverage placard is
 // valid while every covered item shows one and the same placard.
-void CoverWithDangerous(Output *out, const ItemReading &item)
+void CoverWithDangerous(Output *out, const PlacardKind &kind)
 {
     PlacOp *op = out->current;
-    Placard own{};
-    MakePlacard(&own, item, 0, 0, 0);
+    const Placard &own = kind.PlainPlacard();
     const Placard &c = op->coverage;
     const bool empty = !c.primary && !c.flammableAllowed && !c.hazClass && !c.division && !c.letter;
     if (empty) {
@@ -168,12 +168,25 @@ void CoverWithDangerous(Output *out, const ItemReading &item)
     }
 }
 
+// Whether some kind of the truckload passes test: the walks over the items
+// below are needed only then.
+template <typename Test>
+bool AnyKind(const PlacardKinds &kinds, Test test)
+{
+    for (int k = 0; k < kinds.KindCount(); ++k)
+        if (test(kinds.Kind(k)))
+            return true;
+    return false;
+}
+
 // 173.159(e): batteries under the exception travel without placards when
 // nothing else is on the vehicle.  Returns true when the exception applies.
 bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
     bool batteryOnly = false;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.batteries; }))
+        return false;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (!kinds.OfItem(i).batteries) {
@@ -191,6 +204,8 @@ bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
 void CheckSodiumBatteries(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.sodiumBatteries; }))
+        return;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (!kinds.OfItem(i).sodiumBatteries)
@@ -216,6 +231,8 @@ void CheckSodiumBatteries(Engine *engine, const PlacardKinds &kinds)
 void CheckRadioactive(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.class7; }))
+        return;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (kinds.OfItem(i).class7 && GetRadiationClassification_Hazmat(item) == 'H') {
@@ -464,11 +481,12 @@ bool IsDangerousPossible(Engine *engine) { return IsDangerousPossible(engine, Pl
 namespace {
 
 // Adds the primary placards of item after item to one option.  Adding a
-// placard is a function of the placards shown and the one added: once the
-// placard of a kind (and marking type) left the option as it was, it leaves
-// it so again until something else changes the option's placards, and the
-// kind's later items are not added again.  Long truckloads repeat a few
-// kinds.
+// placard is a function of the placards shown and the one added, and it
+// reads and changes only the placards that may stand for it or it for them
+// (MayMerge: its class, with classes 2 and 6 together).  So once the placard
+// of a kind (and marking type) left the option as it was, it leaves it so
+// again until something changes the placards of its group, and the kind's
+// later items are not added again.  Long truckloads repeat a few kinds.
 class OptionPlacards {
 public:
     // unchangedAt: room for the list of the kinds' adds.
@@ -480,24 +498,30 @@ public:
 
     void Add(int kind, int markingType)
     {
+        const PlacardKind &k = kinds_.Kind(kind);
+        uint64_t &version = version_[k.placardGroup];
         uint64_t &unchanged = unchangedAt_[static_cast<size_t>(kind) * 4 + static_cast<size_t>(markingType)];
-        if (unchanged == version_)
+        if (unchanged == version)
             return;
-        if (AddKindPlacard(out_, kinds_.Kind(kind), markingType))
-            ++version_;
+        if (AddKindPlacard(out_, k, markingType))
+            ++version;
         else
-            unchanged = version_;
+            unchanged = version;
     }
     void AddItem(uint32_t item, int markingType) { Add(kinds_.KindOf(item), markingType); }
     // The option's placards were changed by other means.
-    void Changed() { ++version_; }
+    void Changed()
+    {
+        for (uint64_t &version : version_)
+            ++version;
+    }
 
 private:
     static constexpr uint64_t kNever = ~uint64_t{0};
     Output *out_;
     const PlacardKinds &kinds_;
     std::vector<uint64_t> &unchangedAt_;
-    uint64_t version_ = 0;
+    uint64_t version_[kPlacardGroups]{};
 };
 
 // An identification number either on the placard itself or, with ID
@@ -533,10 +557,13 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     OptionPlacards placards(out, kinds, room ? room->unchangedAt : ownUnchangedAt);
 
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.subsidiary && !k.exempt)
-            AddSubsidiaryPlacards(out, k.reading);
+    const auto subsidiary = [](const PlacardKind &k) { return k.subsidiary && !k.exempt; };
+    if (AnyKind(kinds, subsidiary)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            const PlacardKind &k = kinds.OfItem(i);
+            if (subsidiary(k))
+                AddSubsidiaryPlacards(out, k.reading);
+        }
     }
 
     // 172.301(a)(3): a single material of 8,820 pounds or more.
@@ -546,9 +573,11 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     }
 
     // 172.302(a), 172.336: bulk packagings show their numbers.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (kinds.OfItem(i).bulk)
-            PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
+    if (AnyKind(kinds, [](const PlacardKind &k) { return k.bulk; })) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            if (kinds.OfItem(i).bulk)
+                PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
+        }
     }
 
     // 172.313(c): 1,000 kg or more of one poison-by-inhalation material in
@@ -560,10 +589,12 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.table1 && !k.exempt && !k.bulk)
-            placards.AddItem(i, 0);
+    const auto table1 = [](const PlacardKind &k) { return k.table1 && !k.exempt && !k.bulk; };
+    if (AnyKind(kinds, table1)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            if (table1(kinds.OfItem(i)))
+                placards.AddItem(i, 0);
+        }
     }
 
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
@@ -605,16 +636,19 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         if (!dangerous || kinds.CategoryPounds(kinds.KindOf(i)) >= kDangerousCategoryLimit)
             placards.AddItem(i, 0);
         else
-            CoverWithDangerous(out, k.reading);
+            CoverWithDangerous(out, k);
     }
 
     CheckRadioactive(engine, kinds);
 
     // 172.325(a): HOT on bulk packagings of elevated temperature materials.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.elevated && k.bulk)
-            AddMarking(out, k.reading, kMarkHot);
+    const auto hot = [](const PlacardKind &k) { return k.elevated && k.bulk; };
+    if (AnyKind(kinds, hot)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            const PlacardKind &k = kinds.OfItem(i);
+            if (hot(k))
+                AddMarking(out, k.reading, kMarkHot);
+        }
     }
 }
 
