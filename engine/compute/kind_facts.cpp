@@ -15,8 +15,10 @@ namespace {
 
 bool AmmoniumNitrate(const char *id)
 {
+    if (std::strlen(id) != 6)
+        return false;
     for (const char *an : {"NA2072", "UN2067", "NA2069", "UN2071", "UN1942"})
-        if (std::strcmp(id, an) == 0)
+        if (std::memcmp(id, an, 6) == 0)
             return true;
     return false;
 }
@@ -92,6 +94,46 @@ size_t KindHash(const Hazmat &x)
 
 } // namespace
 
+const char *InternedTexts::Intern(const char *text)
+{
+    if (text == nullptr || *text == '\0')
+        return InternText(text);
+    if (2 * (count_ + 1) > slots_.size())
+        Grow();
+    const size_t mask = slots_.size() - 1;
+    const auto address = reinterpret_cast<uintptr_t>(text);
+    for (size_t at = static_cast<size_t>((address * 0x9E3779B97F4A7C15ull) >> 32) & mask;; at = (at + 1) & mask) {
+        Entry &e = slots_[at];
+        if (e.read == text) {
+            // The tables under the address may have changed since.
+            if (std::strcmp(e.interned, text) != 0)
+                e.interned = InternText(text);
+            return e.interned;
+        }
+        if (e.read == nullptr) {
+            e = {text, InternText(text)};
+            ++count_;
+            return e.interned;
+        }
+    }
+}
+
+void InternedTexts::Grow()
+{
+    std::vector<Entry> old = std::move(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Entry{});
+    const size_t mask = slots_.size() - 1;
+    for (const Entry &e : old) {
+        if (e.read == nullptr)
+            continue;
+        const auto address = reinterpret_cast<uintptr_t>(e.read);
+        size_t at = static_cast<size_t>((address * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+        while (slots_[at].read != nullptr)
+            at = (at + 1) & mask;
+        slots_[at] = e;
+    }
+}
+
 KindFacts ReadKindFacts(const Hazmat *item)
 {
     KindFacts f;
@@ -107,6 +149,8 @@ LoadKinds::LoadKinds(const Load *load, KindsRoom *room)
 {
     Read();
 }
+
+const char *LoadKinds::Intern(const char *text) { return room_ ? room_->texts.Intern(text) : InternText(text); }
 
 LoadKinds::~LoadKinds()
 {
@@ -149,9 +193,9 @@ void LoadKinds::Read()
             ReadInto(&x, f);
             // Messages keep these texts beyond the calculation: interned once
             // per kind instead of once per message.
-            f.id = InternText(f.id);
+            f.id = Intern(f.id);
             for (const char *&text : f.codeText)
-                text = InternText(text);
+                text = Intern(text);
             break;
         }
     }

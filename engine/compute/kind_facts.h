@@ -50,14 +50,34 @@ struct KindFacts {
 
 KindFacts ReadKindFacts(const Hazmat *item);
 
+// InternText of the texts read from the reference tables, remembered by
+// the address they were read at: an address met again whose text is still
+// the same is answered without hashing the text.
+class InternedTexts {
+public:
+    const char *Intern(const char *text);
+
+private:
+    struct Entry {
+        const char *read = nullptr;
+        const char *interned = nullptr;
+    };
+    void Grow();
+
+    // Open addressing by address, a power of two in size, under half full.
+    std::vector<Entry> slots_;
+    size_t count_ = 0;
+};
+
 // Room for the lists of a LoadKinds, kept by an engine between its
-// calculations: only room, never contents (a LoadKinds made with it reads
-// every fact afresh).
+// calculations: a LoadKinds made with it reads every fact afresh (only the
+// interned texts are kept, each checked against the text read).
 struct KindsRoom {
     std::vector<int> kindOf;
     std::vector<uint32_t> first;
     std::vector<KindFacts> kinds;    // their hazard code lists keep their room too
     std::vector<uint32_t> slots;     // the kinds by what makes a kind, open addressing
+    InternedTexts texts;
 };
 
 // The kinds of a truckload and their facts.
@@ -81,6 +101,7 @@ public:
 
 private:
     void Read();
+    const char *Intern(const char *text);
 
     const Load *load_;
     KindsRoom *room_ = nullptr;

@@ -77,8 +77,7 @@ bool StartPlacard(Placard *placard, const ItemReading &r, int h, int markingType
     std::memset(placard, 0, sizeof *placard);
 
     *code = HazardCode(r, h);
-    HazDiv hd{};
-    Init_HazDiv(&hd, *code); // an unparsable code leaves class 0, no letter
+    const HazDiv hd = HazardDiv(r, h); // an unparsable code leaves class 0, no letter
     placard->hazClass = GetClass_HazDiv(&hd);
     placard->division = GetDivision_HazDiv(&hd);
     placard->letter = GetCompatGroup_HazDiv(&hd);

@@ -397,8 +397,10 @@ void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, Placarding
     // they are offered, the first of each key kept, and sorted once.
     std::vector<KeyedPlacard> &kept = lists.allowed;
     kept.clear();
+    // A bit per key met, all clear between calls.
     std::vector<uint64_t> &seen = lists.allowedKeys;
-    seen.assign(kPlacardKeys / 64, 0);
+    if (seen.size() != kPlacardKeys / 64)
+        seen.assign(kPlacardKeys / 64, 0);
     auto offer = [&kept, &seen](const Placard &p) {
         const uint32_t key = GetHash_Placard(&p);
         if (key < kPlacardKeys) {
@@ -427,6 +429,9 @@ void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, Placarding
                 offer(p);
         }
     }
+    for (const KeyedPlacard &k : kept)
+        if (k.key < kPlacardKeys)
+            seen[k.key / 64] = 0;
     if (kept.empty() || kept.size() > static_cast<size_t>(INT32_MAX))
         return;
     std::sort(kept.begin(), kept.end(), [](const KeyedPlacard &a, const KeyedPlacard &b) { return a.key < b.key; });

@@ -43,6 +43,8 @@ HazDiv HazardDiv(const Hazmat *item, int i)
 
 HazDiv HazardDiv(const ItemReading &r, int i)
 {
+    if (i == 0)
+        return r.primary;
     HazDiv hd{};
     Init_HazDiv(&hd, HazardCode(r, i));
     return hd;

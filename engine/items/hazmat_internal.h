@@ -88,6 +88,7 @@ struct ItemReading {
     int labelCount = 0;
     int hazardCount = 0;                    // HazardCodeCount
     const char *declared = nullptr;         // the last hazard code when exemption 10 or 32 adds one
+    HazDiv primary{};                       // hazard code 0 parsed (all zero without a row)
     uint64_t stored = 0;                    // bit n: ExemptionStored(item, n)
 };
 ItemReading ReadItem(const Hazmat *item);

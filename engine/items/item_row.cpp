@@ -73,6 +73,7 @@ ItemReading ReadItem(const Hazmat *item)
         r.declared = "8";
     if (r.declared)
         ++r.hazardCount;
+    Init_HazDiv(&r.primary, HazardCode(r, 0));
     return r;
 }
 
