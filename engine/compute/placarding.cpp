@@ -6,7 +6,6 @@
 #include "compute/output_build.h"
 #include "compute/placard_kinds.h"
 #include "compute/placard_rules.h"
-#include "compute/record_array.h"
 #include "items/hazmat_internal.h"
 
 #include <algorithm>
@@ -86,66 +85,77 @@ bool MayMerge(const Placard &a, const Placard &b)
     return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
 }
 
-// Merges a new placard into the current option, or inserts it by key.
-// Returns whether the option's placards changed.
-bool MergeOrInsertPlacard(Output *out, Placard added)
+// The placards of the option being built, in a list with room to grow: a
+// placard list of an option is written once when the option is built
+// (InsertSlot and RemoveSlot would ask for memory at every change).
+using PlacardList = std::vector<Placard>;
+
+// The option's placards into a list.
+void ReadPlacards(const PlacOp *op, PlacardList &list)
 {
-    PlacOp *op = out->current;
-    if (!op)
-        return false;
-    int found = -1;
-    Placard before{};
-    for (int i = 0; i < op->placardCount; ++i) {
-        if (!MayMerge(op->placards[i], added))
+    list.assign(op->placards, op->placards + op->placardCount);
+}
+
+// The list back into the option, as InsertSlot and RemoveSlot would have
+// left it: exactly as long as its placards, null when there are none.  Out
+// of memory, the option keeps the placards it had.
+void WritePlacards(PlacOp *op, const PlacardList &list)
+{
+    if (list.empty()) {
+        std::free(op->placards);
+        op->placards = nullptr;
+        op->placardCount = 0;
+        return;
+    }
+    auto *placards = static_cast<Placard *>(std::realloc(op->placards, sizeof(Placard) * list.size()));
+    if (!placards)
+        return;
+    std::memcpy(placards, list.data(), sizeof(Placard) * list.size());
+    op->placards = placards;
+    op->placardCount = static_cast<int32_t>(list.size());
+}
+
+// Inserts a placard before the first placard whose key is greater.
+void InsertPlacardByKey(PlacardList &list, const Placard &placard)
+{
+    const uint32_t key = GetHash_Placard(&placard);
+    size_t at = 0;
+    while (at < list.size() && GetHash_Placard(&list[at]) <= key)
+        ++at;
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), placard);
+}
+
+// Merges a new placard into the option's placards, or inserts it by key.
+// Returns whether the placards changed.
+bool MergeOrInsertPlacard(PlacardList &list, const Placard &offered)
+{
+    Placard added = offered;
+    const size_t count = list.size();
+    for (size_t i = 0; i < count; ++i) {
+        Placard &shown = list[i];
+        if (!MayMerge(shown, added))
             continue;
-        before = op->placards[i];
+        const Placard before = shown;
         // Either the new placard replaces the one shown, or the one shown
         // already stands for it.
-        if (MergePlacard(&op->placards[i], &added) || MergePlacard(&added, &op->placards[i])) {
-            found = i;
-            break;
-        }
-    }
-    if (found >= 0) {
-        const int count = op->placardCount;
+        if (!MergePlacard(&shown, &added) && !MergePlacard(&added, &shown))
+            continue;
         // The merged placard may now stand for later ones as well.
-        for (int j = found + 1; j < op->placardCount;) {
-            if (MayMerge(op->placards[j], op->placards[found]) && MergePlacard(&op->placards[j], &op->placards[found]))
-                RemoveSlot(op->placards, op->placardCount, j);
+        for (size_t j = i + 1; j < list.size();) {
+            if (MayMerge(list[j], list[i]) && MergePlacard(&list[j], &list[i]))
+                list.erase(list.begin() + static_cast<std::ptrdiff_t>(j));
             else
                 ++j;
         }
-        return count != op->placardCount || !SameFields(before, op->placards[found]);
+        return count != list.size() || !SameFields(before, list[i]);
     }
-    const uint32_t key = GetHash_Placard(&added);
-    int at = 0;
-    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
-        ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at)) {
-        *slot = added;
-        return true;
-    }
-    return false;
+    InsertPlacardByKey(list, added);
+    return true;
 }
 
-// Inserts a placard by key without merging.
-void InsertPlacardByKey(Output *out, const Placard &placard)
+bool HasPlainPlacard(const PlacardList &list, int hazClass, int division)
 {
-    PlacOp *op = out->current;
-    if (!op)
-        return;
-    const uint32_t key = GetHash_Placard(&placard);
-    int at = 0;
-    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
-        ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
-        *slot = placard;
-}
-
-bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
-{
-    for (int i = 0; i < op->placardCount; ++i) {
-        const Placard &p = op->placards[i];
+    for (const Placard &p : list) {
         if (p.hazClass == hazClass && p.division == division && p.letter == 0 && !IsIdPlacard(p))
             return true;
     }
@@ -299,10 +309,12 @@ Table2Figures ReadTable2Figures(Engine *engine)
     return f;
 }
 
-bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
+namespace {
+
+// AddKindPlacard on the list of the option's placards; a marking goes to
+// the output's current option.
+bool AddKindPlacard(Output *out, PlacardList &list, const PlacardKind &kind, int markingType)
 {
-    if (!out->current)
-        return false;
     bool numberWanted = false;
     // A marking added counts as a change (only placards without a number
     // are added again and again).
@@ -328,7 +340,31 @@ bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
             return true;
         }
     }
-    return MergeOrInsertPlacard(out, kind.PrimaryPlacard(markingType)) || changed;
+    return MergeOrInsertPlacard(list, kind.PrimaryPlacard(markingType)) || changed;
+}
+
+void AddSubsidiaryPlacards(PlacardList &list, const ItemReading &item)
+{
+    for (int h = 1; h < item.hazardCount; ++h) {
+        if (!SubsidiaryNeedsPlacard(item, h))
+            continue;
+        Placard added{};
+        MakePlacard(&added, item, h, 0, 1);
+        MergeOrInsertPlacard(list, added);
+    }
+}
+
+} // namespace
+
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
+{
+    if (!out->current)
+        return false;
+    PlacardList list;
+    ReadPlacards(out->current, list);
+    const bool changed = AddKindPlacard(out, list, kind, markingType);
+    WritePlacards(out->current, list);
+    return changed;
 }
 
 void AddPlacard(Output *out, const Hazmat *item, int markingType)
@@ -340,13 +376,12 @@ void AddSubsidiaryPlacards(Output *out, const Hazmat *item) { AddSubsidiaryPlaca
 
 void AddSubsidiaryPlacards(Output *out, const ItemReading &item)
 {
-    for (int h = 1; h < item.hazardCount; ++h) {
-        if (!SubsidiaryNeedsPlacard(item, h))
-            continue;
-        Placard added{};
-        MakePlacard(&added, item, h, 0, 1);
-        MergeOrInsertPlacard(out, added);
-    }
+    if (!out->current)
+        return;
+    PlacardList list;
+    ReadPlacards(out->current, list);
+    AddSubsidiaryPlacards(list, item);
+    WritePlacards(out->current, list);
 }
 
 void AddMarking(Output *out, const Hazmat *item, int markingType) { AddMarking(out, ReadItem(item), markingType); }
@@ -494,12 +529,17 @@ namespace {
 // later items are not added again.  Long truckloads repeat a few kinds.
 class OptionPlacards {
 public:
-    // unchangedAt: room for the list of the kinds' adds.
-    OptionPlacards(Output *out, const PlacardKinds &kinds, std::vector<uint64_t> &unchangedAt)
-        : out_(out), kinds_(kinds), unchangedAt_(unchangedAt)
+    // The current option's placards are kept in the room's list while the
+    // option is built, and written back when the OptionPlacards goes.
+    OptionPlacards(Output *out, const PlacardKinds &kinds, PlacardingRoom &room)
+        : out_(out), kinds_(kinds), list_(room.placards), unchangedAt_(room.unchangedAt)
     {
+        ReadPlacards(out->current, list_);
         unchangedAt_.assign(static_cast<size_t>(kinds.KindCount()) * 4, kNever);
     }
+    ~OptionPlacards() { WritePlacards(out_->current, list_); }
+    OptionPlacards(const OptionPlacards &) = delete;
+    OptionPlacards &operator=(const OptionPlacards &) = delete;
 
     void Add(int kind, int markingType)
     {
@@ -508,13 +548,15 @@ public:
         uint64_t &unchanged = unchangedAt_[static_cast<size_t>(kind) * 4 + static_cast<size_t>(markingType)];
         if (unchanged == version)
             return;
-        if (AddKindPlacard(out_, k, markingType))
+        if (AddKindPlacard(out_, list_, k, markingType))
             ++version;
         else
             unchanged = version;
     }
     void AddItem(uint32_t item, int markingType) { Add(kinds_.KindOf(item), markingType); }
-    // The option's placards were changed by other means.
+    // The placards, for changes by other means than Add; each such change
+    // is announced with Changed.
+    PlacardList &List() { return list_; }
     void Changed()
     {
         for (uint64_t &version : version_)
@@ -525,6 +567,7 @@ private:
     static constexpr uint64_t kNever = ~uint64_t{0};
     Output *out_;
     const PlacardKinds &kinds_;
+    PlacardList &list_;
     std::vector<uint64_t> &unchangedAt_;
     uint64_t version_[kPlacardGroups]{};
 };
@@ -558,8 +601,8 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         return;
     CheckSodiumBatteries(engine, kinds);
 
-    std::vector<uint64_t> ownUnchangedAt;
-    OptionPlacards placards(out, kinds, room ? room->unchangedAt : ownUnchangedAt);
+    PlacardingRoom own;
+    OptionPlacards placards(out, kinds, room ? *room : own);
 
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
     const auto subsidiary = [](const PlacardKind &k) { return k.subsidiary && !k.exempt; };
@@ -567,7 +610,7 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         for (uint32_t i = 0; i < load->itemCount; ++i) {
             const PlacardKind &k = kinds.OfItem(i);
             if (subsidiary(k))
-                AddSubsidiaryPlacards(out, k.reading);
+                AddSubsidiaryPlacards(placards.List(), k.reading);
         }
     }
 
@@ -605,26 +648,26 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
     // bears CORROSIVE and POISON placards.
     if (fissileUf6 >= kTable2Aggregate) {
-        if (!HasPlainPlacard(out->current, 8, 0)) {
+        if (!HasPlainPlacard(placards.List(), 8, 0)) {
             Placard corrosive{};
             corrosive.hazClass = 8;
-            InsertPlacardByKey(out, corrosive);
+            InsertPlacardByKey(placards.List(), corrosive);
             placards.Changed();
         }
-        if (!HasPlainPlacard(out->current, 6, 1)) {
+        if (!HasPlainPlacard(placards.List(), 6, 1)) {
             Placard poison{};
             poison.hazClass = 6;
             poison.division = 1;
-            InsertPlacardByKey(out, poison);
+            InsertPlacardByKey(placards.List(), poison);
             placards.Changed();
         }
     }
 
     // 172.504(b): the DANGEROUS placard goes first.
     if (dangerous) {
-        PlacOp *op = out->current;
-        if (Placard *slot = InsertSlot(op->placards, op->placardCount, 0))
-            slot->letter = kLetterDangerous;
+        Placard dangerousPlacard{};
+        dangerousPlacard.letter = kLetterDangerous;
+        placards.List().insert(placards.List().begin(), dangerousPlacard);
         placards.Changed();
     }
 

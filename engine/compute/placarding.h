@@ -26,6 +26,7 @@ struct PlacardingRoom {
     std::vector<KeyedPlacard> allowed;   // DoAllPossiblePlacards: the placards offered, one per key
     std::vector<uint64_t> allowedKeys;   // the keys met, a bit per key
     std::vector<uint64_t> unchangedAt;   // BuildPlacardOption: a kind's add left the option as it was
+    std::vector<Placard> placards;       // BuildPlacardOption: the option's placards while it is built
 };
 
 // 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
