@@ -78,9 +78,9 @@ bool StartPlacard(Placard *placard, const ItemReading &r, int h, int markingType
 
     *code = HazardCode(r, h);
     const HazDiv hd = HazardDiv(r, h); // an unparsable code leaves class 0, no letter
-    placard->hazClass = GetClass_HazDiv(&hd);
-    placard->division = GetDivision_HazDiv(&hd);
-    placard->letter = GetCompatGroup_HazDiv(&hd);
+    placard->hazClass = hd.hazClass;
+    placard->division = hd.division;
+    placard->letter = hd.compatGroup;
 
     placard->primary = h == 0;
     placard->flammableAllowed = Held(r, kExemptionFlammableForCombustible) ? 1 : 0;

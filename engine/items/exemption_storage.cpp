@@ -83,11 +83,6 @@ bool Held(const Hazmat *item, unsigned n)
     return ExemptionStored(item, n) && ExemptionAllowedForLoad(item, nullptr, n);
 }
 
-bool Held(const ItemReading &r, unsigned n)
-{
-    return n < 64 && (r.stored >> n & 1) != 0 && ExemptionAllowedForLoad(r.item, nullptr, n);
-}
-
 bool HeldAny(const ItemReading &r, uint64_t mask)
 {
     for (uint64_t left = r.stored & mask; left != 0; left &= left - 1) {

@@ -6,6 +6,7 @@
 // 151) and exemption 32 a corrosive one (173.225(c)(8)).
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
+#include "refdata/hmt_table.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -29,7 +30,7 @@ const char *HazardCode(const ItemReading &r, int i)
     if (i == 0) {
         if (r.item->wordA & bits::kCombustible)
             return "COMB";
-        return GetElement_CTRec(r.row, -1, kColHazardClass, 0);
+        return r.row->hazClass;  // the row's column 3
     }
     if (i == r.hazardCount - 1 && r.declared)
         return r.declared;

@@ -100,7 +100,11 @@ const char *HazardCode(const ItemReading &r, int i);
 HazDiv HazardDiv(const ItemReading &r, int i);
 bool PrimaryIs(const ItemReading &r, const char *text);
 bool HasHazardCode(const ItemReading &r, const char *text);
-bool Held(const ItemReading &r, unsigned n);
+// Held: stored (most items store no exemption) and allowed.
+inline bool Held(const ItemReading &r, unsigned n)
+{
+    return n < 64 && (r.stored >> n & 1) != 0 && ExemptionAllowedForLoad(r.item, nullptr, n);
+}
 // Some exemption of the mask (bit n for exemption n) is held.
 bool HeldAny(const ItemReading &r, uint64_t mask);
 constexpr uint64_t ExemptionBits(std::initializer_list<unsigned> numbers)
