@@ -55,7 +55,7 @@ inline bool RowLists(const Hazmat *item, int column, const char *text)
 
 inline bool RowLists(const ItemReading &r, int column, const char *text)
 {
-    return r.row != nullptr && HasElement_CTRec(r.row, r.slot, column, text) != 0;
+    return SlotHas(r, column, text);  // no list of the slot when none is chosen
 }
 
 inline bool IdIs(const Hazmat *item, const char *id)

@@ -70,7 +70,7 @@ void ReadInto(const Hazmat *item, KindFacts &f)
     }
     f.cyanide = r.row && IsCyanide_CTRec(r.row);
     f.acid = r.row && IsAcid_CTRec(r.row);
-    f.corrosiveLabel = r.row && HasElement_CTRec(r.row, r.slot, kColLabelCodes, "8");
+    f.corrosiveLabel = SlotHas(r, kColLabelCodes, "8");
     f.ammoniumNitrate = AmmoniumNitrate(f.id);
     if (explosive) {
         const std::string name = LowerName(r);

@@ -15,7 +15,10 @@ namespace {
 // Exemption 2: the 173.159(e) battery exception.
 constexpr unsigned kExemptionBatteries = 2;
 
-bool TextIs(const char *text, const char *expected) { return text && std::strcmp(text, expected) == 0; }
+bool TextIs(const char *text, const char *expected)
+{
+    return text && text[0] == expected[0] && std::strcmp(text, expected) == 0;
+}
 
 } // namespace
 

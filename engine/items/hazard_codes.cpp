@@ -59,7 +59,7 @@ bool PrimaryIs(const Hazmat *item, const char *text)
 bool PrimaryIs(const ItemReading &r, const char *text)
 {
     const char *code = HazardCode(r, 0);
-    return code && std::strcmp(code, text) == 0;
+    return code && code[0] == text[0] && std::strcmp(code, text) == 0;
 }
 
 } // namespace dravlen

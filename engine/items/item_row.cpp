@@ -121,7 +121,19 @@ bool SlotHas(const Hazmat *item, int code, const char *text)
 
 bool SlotHas(const ItemReading &r, int code, const char *text)
 {
-    return r.row && r.slot >= 0 && HasElement_CTRec(r.row, r.slot, code, text);
+    // HasElement_CTRec on the slot's list, read in place: the calculation
+    // asks a few of these of every kind of item.
+    if (!r.row || r.slot < 0 || r.slot > 3 || code < kColLabelCodes || code > kColLabelCodes + 8 || !text)
+        return r.row && r.slot >= 0 && HasElement_CTRec(r.row, r.slot, code, text);
+    const CTSlot *s = r.row->slot[r.slot];
+    if (!s)
+        return false;
+    const char *const *list = s->list[code - kColLabelCodes];
+    const uint32_t n = s->count[code - kColLabelCodes];
+    for (uint32_t i = 0; i < n; ++i)
+        if (list[i][0] == text[0] && std::strcmp(list[i], text) == 0)
+            return true;
+    return false;
 }
 
 bool RowHasSlot(const Hazmat *item, int slot)
