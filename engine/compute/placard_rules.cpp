@@ -242,4 +242,60 @@ bool MergePlacard(Placard *a, Placard *b)
     return true;
 }
 
+namespace {
+
+// Every field the same.
+bool SameFields(const Placard &a, const Placard &b)
+{
+    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
+           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
+           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
+           a.letter == b.letter;
+}
+
+// Whether SupersedesPlacard may hold between a and b either way: placards
+// of one class, or POISON GAS (class 2) and a class 6 placard.  Every other
+// pair is left alone by MergePlacard.
+bool MayMerge(const Placard &a, const Placard &b)
+{
+    return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
+}
+
+} // namespace
+
+void InsertPlacardByKey(std::vector<Placard> &list, const Placard &placard)
+{
+    const uint32_t key = GetHash_Placard(&placard);
+    size_t at = 0;
+    while (at < list.size() && GetHash_Placard(&list[at]) <= key)
+        ++at;
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), placard);
+}
+
+bool MergeOrInsertPlacard(std::vector<Placard> &list, const Placard &offered)
+{
+    Placard added = offered;
+    const size_t count = list.size();
+    for (size_t i = 0; i < count; ++i) {
+        Placard &shown = list[i];
+        if (!MayMerge(shown, added))
+            continue;
+        const Placard before = shown;
+        // Either the new placard replaces the one shown, or the one shown
+        // already stands for it.
+        if (!MergePlacard(&shown, &added) && !MergePlacard(&added, &shown))
+            continue;
+        // The merged placard may now stand for later ones as well.
+        for (size_t j = i + 1; j < list.size();) {
+            if (MayMerge(list[j], list[i]) && MergePlacard(&list[j], &list[i]))
+                list.erase(list.begin() + static_cast<std::ptrdiff_t>(j));
+            else
+                ++j;
+        }
+        return count != list.size() || !SameFields(before, list[i]);
+    }
+    InsertPlacardByKey(list, added);
+    return true;
+}
+
 } // namespace dravlen

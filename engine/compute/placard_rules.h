@@ -5,6 +5,8 @@
 
 #include "dravlen.h"
 
+#include <vector>
+
 namespace dravlen {
 
 struct ItemReading;
@@ -64,5 +66,15 @@ bool SupersedesPlacard(const Placard &a, const Placard &b);
 // either, and an ID COMBUSTIBLE b becomes an ID FLAMMABLE placard.  Returns
 // whether b superseded a.
 bool MergePlacard(Placard *a, Placard *b);
+
+// Inserts a placard into the placards of an option before the first placard
+// whose key (GetHash_Placard) is greater.
+void InsertPlacardByKey(std::vector<Placard> &list, const Placard &placard);
+
+// Adds a placard to the placards of an option: merged (MergePlacard either
+// way) into the first placard of its class that stands for it or that it
+// stands for, which may then stand for later ones as well; otherwise
+// inserted by key.  Returns whether the placards changed.
+bool MergeOrInsertPlacard(std::vector<Placard> &list, const Placard &offered);
 
 } // namespace dravlen

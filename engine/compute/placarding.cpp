@@ -68,23 +68,6 @@ bool TwoCategories(const PlacardKinds &kinds, bool onlyWithSubsidiary)
     return false;
 }
 
-bool SameFields(const Placard &a, const Placard &b)
-{
-    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
-           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
-           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
-           a.letter == b.letter;
-}
-
-// Whether SupersedesPlacard may hold between a and b either way: placards
-// of one class, or POISON GAS (class 2) and a class 6 placard.  Every other
-// pair is left alone by MergePlacard.  (Placards that may merge have one
-// PlacardGroup.)
-bool MayMerge(const Placard &a, const Placard &b)
-{
-    return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
-}
-
 // The placards of the option being built, in a list with room to grow: a
 // placard list of an option is written once when the option is built
 // (InsertSlot and RemoveSlot would ask for memory at every change).
@@ -113,44 +96,6 @@ void WritePlacards(PlacOp *op, const PlacardList &list)
     std::memcpy(placards, list.data(), sizeof(Placard) * list.size());
     op->placards = placards;
     op->placardCount = static_cast<int32_t>(list.size());
-}
-
-// Inserts a placard before the first placard whose key is greater.
-void InsertPlacardByKey(PlacardList &list, const Placard &placard)
-{
-    const uint32_t key = GetHash_Placard(&placard);
-    size_t at = 0;
-    while (at < list.size() && GetHash_Placard(&list[at]) <= key)
-        ++at;
-    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), placard);
-}
-
-// Merges a new placard into the option's placards, or inserts it by key.
-// Returns whether the placards changed.
-bool MergeOrInsertPlacard(PlacardList &list, const Placard &offered)
-{
-    Placard added = offered;
-    const size_t count = list.size();
-    for (size_t i = 0; i < count; ++i) {
-        Placard &shown = list[i];
-        if (!MayMerge(shown, added))
-            continue;
-        const Placard before = shown;
-        // Either the new placard replaces the one shown, or the one shown
-        // already stands for it.
-        if (!MergePlacard(&shown, &added) && !MergePlacard(&added, &shown))
-            continue;
-        // The merged placard may now stand for later ones as well.
-        for (size_t j = i + 1; j < list.size();) {
-            if (MayMerge(list[j], list[i]) && MergePlacard(&list[j], &list[i]))
-                list.erase(list.begin() + static_cast<std::ptrdiff_t>(j));
-            else
-                ++j;
-        }
-        return count != list.size() || !SameFields(before, list[i]);
-    }
-    InsertPlacardByKey(list, added);
-    return true;
 }
 
 bool HasPlainPlacard(const PlacardList &list, int hazClass, int division)
@@ -523,7 +468,7 @@ namespace {
 // Adds the primary placards of item after item to one option.  Adding a
 // placard is a function of the placards shown and the one added, and it
 // reads and changes only the placards that may stand for it or it for them
-// (MayMerge: its class, with classes 2 and 6 together).  So once the placard
+// (of its class, with classes 2 and 6 together).  So once the placard
 // of a kind (and marking type) left the option as it was, it leaves it so
 // again until something changes the placards of its group, and the kind's
 // later items are not added again.  Long truckloads repeat a few kinds.
