@@ -7,7 +7,6 @@
 #include "compute/placarding.h"
 #include "items/hazmat_internal.h"
 
-#include <cstring>
 
 namespace dravlen {
 namespace {
@@ -17,16 +16,23 @@ constexpr unsigned kExemptionBatteries = 2;
 
 bool TextIs(const char *text, const char *expected)
 {
-    return text && text[0] == expected[0] && std::strcmp(text, expected) == 0;
+    if (!text)
+        return false;
+    for (; *expected; ++text, ++expected)
+        if (*text != *expected)
+            return false;
+    return *text == '\0';
 }
 
 } // namespace
 
-PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts)
+namespace {
+
+// ReadPlacardKind into a kind made afresh.
+void ReadPlacardKindInto(PlacardKind &k, const Hazmat *item, const KindFacts *facts)
 {
     // The kind's reading and its primary hazard code as its facts hold them
     // (read and parsed once per calculation), or from the item.
-    PlacardKind k;
     k.item = item;
     k.reading = facts ? facts->reading : ReadItem(item);
     const ItemReading &r = k.reading;
@@ -55,6 +61,14 @@ PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts)
         k.placardGroup = PlacardGroup(d.hazClass);
     }
     k.idDigits = ItemIdDigits(r);
+}
+
+} // namespace
+
+PlacardKind ReadPlacardKind(const Hazmat *item, const KindFacts *facts)
+{
+    PlacardKind k;
+    ReadPlacardKindInto(k, item, facts);
     return k;
 }
 
@@ -99,7 +113,7 @@ void PlacardKinds::Read(const LoadKinds &kinds)
     kinds_.clear();
     kinds_.reserve(kinds.KindCount());
     for (int k = 0; k < kinds.KindCount(); ++k)
-        kinds_.push_back(ReadPlacardKind(&load_->items[kinds.FirstItem(k)], &kinds.Facts(k)));
+        ReadPlacardKindInto(kinds_.emplace_back(), &load_->items[kinds.FirstItem(k)], &kinds.Facts(k));
     pih_ = dravlen::GreatestInhalationItem(load_, [this](uint32_t p) { return kinds_[kindOf_[p]].inhalationZone; });
     single_ = FindSingleMaterialItem(load_);
 
