@@ -117,8 +117,8 @@ void PlacardKinds::Read(const LoadKinds &kinds)
     pih_ = dravlen::GreatestInhalationItem(load_, [this](uint32_t p) { return kinds_[kindOf_[p]].inhalationZone; });
     single_ = FindSingleMaterialItem(load_);
 
-    // The weights of 172.504(b) and (c), added up in one walk: a category is
-    // numbered by its first kind.
+    // The weights of 172.504(b), (c) and 172.505(b), added up in one walk:
+    // a category is numbered by its first kind.
     const int kindCount = static_cast<int>(kinds_.size());
     categoryKind_.resize(static_cast<size_t>(kindCount));
     for (int k = 0; k < kindCount; ++k) {
@@ -133,8 +133,11 @@ void PlacardKinds::Read(const LoadKinds &kinds)
     }
     categoryPounds_.assign(static_cast<size_t>(kindCount), 0);
     table2_ = 0;
+    uraniumHexafluoride_ = 0;
     for (uint32_t i = 0; i < n; ++i) {
         const PlacardKind &k = kinds_[kindOf_[i]];
+        if (k.uraniumHexafluoride)
+            uraniumHexafluoride_ += pounds_[i];
         if (!k.placardable)
             continue;
         categoryPounds_[categoryKind_[kindOf_[i]]] += pounds_[i];

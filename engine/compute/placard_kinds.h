@@ -100,6 +100,8 @@ public:
     // 172.504(c): the aggregate of the placardable Table 2 materials
     // without a placardable subsidiary hazard.
     uint64_t Table2Pounds() const { return table2_; }
+    // 172.505(b): the weight of uranium hexafluoride (UN2977, UN2978).
+    uint64_t UraniumHexafluoridePounds() const { return uraniumHexafluoride_; }
     // GetGreatestPIH_Vehicle and FindSingleMaterialItem, read once: every
     // placarding option asks for them.
     int GreatestInhalationItem() const { return pih_; }
@@ -120,6 +122,7 @@ private:
     std::vector<int> categoryKind_;
     std::vector<uint64_t> categoryPounds_;
     uint64_t table2_ = 0;
+    uint64_t uraniumHexafluoride_ = 0;
 };
 
 } // namespace dravlen

@@ -227,14 +227,7 @@ int FindSingleMaterialItem(const Load *load)
 
 int FindSingleMaterialItem(Engine *engine) { return FindSingleMaterialItem(&engine->load); }
 
-uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds)
-{
-    uint64_t total = 0;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i)
-        if (kinds.OfItem(i).uraniumHexafluoride)
-            total += kinds.Pounds(i);
-    return total;
-}
+uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds) { return kinds.UraniumHexafluoridePounds(); }
 
 uint64_t UraniumHexafluoridePounds(Engine *engine) { return UraniumHexafluoridePounds(PlacardKinds(&engine->load)); }
 
