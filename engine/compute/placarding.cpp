@@ -9,7 +9,6 @@
 #include "items/hazmat_internal.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
