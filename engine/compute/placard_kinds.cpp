@@ -157,6 +157,21 @@ const Placard &PlacardKind::PrimaryPlacard(int markingType) const
     return placard[markingType];
 }
 
+bool PlacardKind::PrimaryVariants(Placard variants[3]) const
+{
+    if (!MakePlacardVariants(variants, reading, 0))
+        return false;
+    if (!plainMade) {
+        plain = variants[0];
+        plainMade = true;
+    }
+    if (!made[0]) {
+        placard[0] = variants[1];
+        made[0] = true;
+    }
+    return true;
+}
+
 const Placard &PlacardKind::PlainPlacard() const
 {
     if (!plainMade) {

@@ -61,6 +61,11 @@ struct PlacardKind {
     const Placard &PrimaryPlacard(int markingType) const;
     // The plain primary placard (variant 0, no number).
     const Placard &PlainPlacard() const;
+    // The three variants of the primary placard without a number
+    // (MakePlacardVariants of hazard 0): variant 0 is the plain placard and
+    // variant 1 the primary placard for marking type 0, kept for those.
+    // False when the kind has no hazard code.
+    bool PrimaryVariants(Placard variants[3]) const;
 };
 
 // facts, when given, are the facts of item's kind (LoadKinds).

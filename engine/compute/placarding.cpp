@@ -393,10 +393,15 @@ void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, Placarding
     // An item of a kind met before offers the same placards, whose keys
     // are then all listed already.
     for (int k = 0; k < kinds.KindCount(); ++k) {
-        const ItemReading &item = kinds.Kind(k).reading;
+        const PlacardKind &kind = kinds.Kind(k);
+        const ItemReading &item = kind.reading;
         for (int h = 0; h < item.hazardCount; ++h) {
             Placard variants[3]{};
-            MakePlacardVariants(variants, item, h);
+            // The primary placard's variants are those the options show.
+            if (h == 0)
+                kind.PrimaryVariants(variants);
+            else
+                MakePlacardVariants(variants, item, h);
             for (const Placard &p : variants)
                 offer(p);
         }
