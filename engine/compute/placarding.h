@@ -16,12 +16,14 @@ struct ItemReading;
 // The placard keys (GetHash_Placard) fall below this bound.
 constexpr uint32_t kPlacardKeys = 1u << 14;
 
-// Room for the lists of the placarding steps, kept by an engine between its
-// calculations: only room, never contents.
+// A placard with its key.
 struct KeyedPlacard {
     uint32_t key;
     Placard placard;
 };
+
+// Room for the lists of the placarding steps, kept by an engine between its
+// calculations: only room, never contents.
 struct PlacardingRoom {
     std::vector<KeyedPlacard> allowed;   // DoAllPossiblePlacards: the placards offered, one per key
     std::vector<uint64_t> allowedKeys;   // the keys met, a bit per key

@@ -115,9 +115,9 @@ constexpr uint64_t ExemptionBits(std::initializer_list<unsigned> numbers)
     return mask;
 }
 
-// The placarding and marking questions of placarding_predicates.cpp and
-// hazard_zone.cpp on a reading; each exported _Hazmat function of the same
-// name answers through these.
+// The placarding, marking and vehicle questions of placarding_predicates.cpp,
+// hazard_zone.cpp and vehicle_permission.cpp on a reading; the exported
+// _Hazmat functions named beside them answer through these.
 bool IsTable1(const ItemReading &r);
 bool SubsidiaryNeedsPlacard(const ItemReading &r, int i);
 bool HasPlacardableSubsidiary(const ItemReading &r);
