@@ -26,17 +26,20 @@ namespace {
 constexpr uint32_t kDivision15Aggregate = 1001;
 
 // What an engine keeps between its calculations besides its public fields:
-// room for the lists of the segregation pass, so that a calculation does not
-// ask for it again.  The engine structure is part of the interface and has no
-// field for it, so it is kept here by the engine's address, made by the first
-// calculation and freed by Destroy_Engine (a freed engine whose address is
-// taken again by a new one lends its room to that one: only room is kept,
-// never contents).
+// room for the lists of the kinds, the placarding steps and the segregation
+// pass, so that a calculation does not ask for it again.  The engine
+// structure is part of the interface and has no field for it, so it is kept
+// here by the engine's address, made by the first calculation and freed by
+// Destroy_Engine (a freed engine whose address is taken again by a new one
+// lends its room to that one: only room is kept, never contents).
 struct EngineScratch {
     struct Free {
         void operator()(SegregationScratch *s) const { DeleteSegregationScratch(s); }
     };
     std::unique_ptr<SegregationScratch, Free> segregation{NewSegregationScratch()};
+    KindsRoom kinds;
+    PlacardKindsRoom placardKinds;
+    PlacardingRoom placarding;
 };
 
 std::mutex &ScratchMutex()
@@ -119,10 +122,11 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     out->messageCount = 0;
     Reset_Output(out);
     AnalyzeLoad(engine);
+    EngineScratch &scratch = ScratchOf(engine);
     // The placarding answers of each kind of item, read once for every pass.
-    const LoadKinds loadKinds(&engine->load);
-    const PlacardKinds kinds(loadKinds);
-    DoAllPossiblePlacards(engine, kinds);
+    const LoadKinds loadKinds(&engine->load, &scratch.kinds);
+    const PlacardKinds kinds(loadKinds, &scratch.placardKinds);
+    DoAllPossiblePlacards(engine, kinds, &scratch.placarding);
 
     // 4: the placarding options; appending one makes it current and the
     // builder works on the current option.
@@ -131,7 +135,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
                                               IsDangerousPossible(engine, kinds), order);
     for (int i = 0; i < options; ++i) {
         if (AppendPlacOp(out) >= 0)
-            BuildPlacardOption(engine, order[i], kinds);
+            BuildPlacardOption(engine, order[i], kinds, &scratch.placarding);
     }
 
     // 5: explosives present in the load.
@@ -146,7 +150,7 @@ DRAVLEN_API int Calculate_Engine(Engine *engine)
     AddPlacardAlternatives(engine, explosives.division11or12,
                            explosives.division15Pounds >= kDivision15Aggregate);
     ApplyOrganicPeroxideTransition(engine);
-    CheckSegregation(engine, loadKinds, spareMessages, spareCount, ScratchOf(engine).segregation.get());
+    CheckSegregation(engine, loadKinds, spareMessages, spareCount, scratch.segregation.get());
     return 1;
 }
 

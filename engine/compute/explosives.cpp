@@ -48,7 +48,8 @@ ExplosivesSummary SummarizeExplosives(const LoadKinds &kinds)
     const Load *load = kinds.TheLoad();
     for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
         const KindFacts &k = kinds.ItemFacts(i);
-        if (k.HazardCount() > 0)
+        // Only class 1 is noted: the weight of any other item is not read.
+        if (k.HazardCount() > 0 && k.code[0].hazClass == 1)
             NoteExplosive(summary, k.code[0], GetWeight_Hazmat(&load->items[i], 0));
     }
     return summary;

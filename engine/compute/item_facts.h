@@ -53,6 +53,11 @@ inline bool RowLists(const Hazmat *item, int column, const char *text)
     return row != nullptr && HasElement_CTRec(row, GetPackingGroup_Hazmat(item), column, text) != 0;
 }
 
+inline bool RowLists(const ItemReading &r, int column, const char *text)
+{
+    return SlotHas(r, column, text);  // no list of the slot when none is chosen
+}
+
 inline bool IdIs(const Hazmat *item, const char *id)
 {
     const char *own = GetID_Hazmat(item);

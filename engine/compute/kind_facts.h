@@ -11,6 +11,7 @@
 #pragma once
 
 #include "dravlen.h"
+#include "items/hazmat_internal.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,6 +20,9 @@ namespace dravlen {
 
 struct KindFacts {
     const Hazmat *item = nullptr;         // the first item of the kind
+    // The first item's reading: its row, slot, hazard codes and exemptions
+    // stored, for the item questions the passes ask of the kind.
+    ItemReading reading;
     int pid = 0;
     const char *id = "";
     int packingGroup = -1;
@@ -46,14 +50,49 @@ struct KindFacts {
 
 KindFacts ReadKindFacts(const Hazmat *item);
 
+// InternText of the texts read from the reference tables, remembered by
+// the address they were read at: an address met again whose text is still
+// the same is answered without hashing the text.
+class InternedTexts {
+public:
+    const char *Intern(const char *text);
+
+private:
+    struct Entry {
+        const char *read = nullptr;
+        const char *interned = nullptr;
+    };
+    void Grow();
+
+    // Open addressing by address, a power of two in size, under half full.
+    std::vector<Entry> slots_;
+    size_t count_ = 0;
+};
+
+// Room for the lists of a LoadKinds, kept by an engine between its
+// calculations: a LoadKinds made with it reads every fact afresh (only the
+// interned texts are kept, each checked against the text read).
+struct KindsRoom {
+    std::vector<int> kindOf;
+    std::vector<uint32_t> first;
+    std::vector<KindFacts> kinds;    // their hazard code lists keep their room too
+    std::vector<uint32_t> slots;     // the kinds by what makes a kind, open addressing
+    InternedTexts texts;
+};
+
 // The kinds of a truckload and their facts.
 class LoadKinds {
 public:
     explicit LoadKinds(const Load *load);
+    // The same, the lists lent by room until the LoadKinds goes.
+    LoadKinds(const Load *load, KindsRoom *room);
+    ~LoadKinds();
+    LoadKinds(const LoadKinds &) = delete;
+    LoadKinds &operator=(const LoadKinds &) = delete;
 
     const Load *TheLoad() const { return load_; }
     uint32_t ItemCount() const { return static_cast<uint32_t>(kindOf_.size()); }
-    int KindCount() const { return static_cast<int>(kinds_.size()); }
+    int KindCount() const { return static_cast<int>(first_.size()); }
     // Kinds are numbered in the order of their first item.
     int KindOf(uint32_t item) const { return kindOf_[item]; }
     uint32_t FirstItem(int kind) const { return first_[kind]; }
@@ -61,10 +100,17 @@ public:
     const KindFacts &ItemFacts(uint32_t item) const { return kinds_[kindOf_[item]]; }
 
 private:
+    void Read();
+    const char *Intern(const char *text);
+
     const Load *load_;
+    KindsRoom *room_ = nullptr;
     std::vector<int> kindOf_;
     std::vector<uint32_t> first_;
+    // One entry per kind, and beyond KindCount() entries left from an
+    // earlier calculation whose lists keep their room.
     std::vector<KindFacts> kinds_;
+    std::vector<uint32_t> slots_;
 };
 
 } // namespace dravlen

@@ -16,8 +16,6 @@ bool HasForLoad(const Hazmat *item, unsigned n, const Load *load)
     return n >= 1 && n <= 34 && ExemptionStored(item, n) && ExemptionAllowedForLoad(item, load, n);
 }
 
-bool Has(const Hazmat *item, unsigned n) { return HasForLoad(item, n, nullptr); }
-
 } // namespace
 } // namespace dravlen
 
@@ -48,38 +46,39 @@ DRAVLEN_API void SetExemptionForLoad_Hazmat(Hazmat *item, unsigned n, int value,
 
 DRAVLEN_API int ExemptFromSegregationForLoad_Hazmat(const Hazmat *item, const Load *load)
 {
-    if (item == nullptr || ItemRow(item) == nullptr)
+    if (item == nullptr)
+        return 0;
+    const ItemReading r = ReadItem(item);
+    if (r.row == nullptr)
         return 0;
     // 173.156: limited quantities are not subject to 177.848, unless they
     // travel under reverse logistics (173.157).
-    if (IsLimitedQuantity_Hazmat(item) && !IsReverseLogistics_Hazmat(item))
+    if (IsLimitedQuantity_Hazmat(item) && !Held(r, 30))
         return 1;
     // Nothing to label and nothing to placard.
-    if (!HasLabelCodes_Hazmat(item) && ExemptFromPlacarding_Hazmat(item))
+    if (!HasLabelCodes_CTRec(r.row, r.slot) && ExemptFromPlacarding(r))
         return 1;
     // 173.159(d) and 173.320 exceptions.
-    if (Has(item, 1) || Has(item, 3))
+    if (Held(r, 1) || Held(r, 3))
         return 1;
     // Regulated only by air or vessel (172.101(b)(2), (b)(6)), unless a
     // hazardous substance or hazardous waste.
-    if ((Has(item, 4) || Has(item, 5) || Has(item, 6)) && !IsHazardousSubstance_Hazmat(item) &&
-        !IsHazardousWaste_Hazmat(item))
+    if (HeldAny(r, ExemptionBits({4, 5, 6})) && !IsHazardousSubstance_Hazmat(item) && !IsHazardousWaste_Hazmat(item))
         return 1;
     // 173.309 fire extinguishers; ORM-D.
-    if (Has(item, 7) || Has(item, 8))
+    if (Held(r, 7) || Held(r, 8))
         return 1;
     // 172.102(30): sulfur not subject in non-bulk packaging, or in bulk when
     // formed to a specific shape (exemption 9).
-    if (RowLists(item, kColSpecialProvisions, "30") && (IdIs(item, "UN1350") || IdIs(item, "NA1350"))) {
-        if (!IsBulkPackaging_Hazmat(item) || Has(item, 9))
+    if (RowLists(r, kColSpecialProvisions, "30") && IDIsOneOf(ItemID(r), {"UN1350", "NA1350"})) {
+        if (!IsBulkPackaging_Hazmat(item) || Held(r, 9))
             return 1;
     }
     // 172.102(50): not subject to the segregation requirements.
-    if (RowLists(item, kColSpecialProvisions, "50"))
+    if (RowLists(r, kColSpecialProvisions, "50"))
         return 1;
-    for (unsigned n : {11u, 14u, 15u, 17u, 18u, 19u, 23u, 25u})
-        if (Has(item, n))
-            return 1;
+    if (HeldAny(r, ExemptionBits({11, 14, 15, 17, 18, 19, 23, 25})))
+        return 1;
     if (HasForLoad(item, 27, load))
         return 1;
     return 0;

@@ -82,34 +82,14 @@ DRAVLEN_API int CanUseDangerousPlacard_Hazmat_Load(const Load *load, uint32_t i)
     return total < kDangerousLimit ? 1 : 0;
 }
 
-// 172.313(c) and 172.505: when several poison inhalation hazard materials
-// of 1,000 kg or more are carried, the ID number shown is that of a Hazard
-// Zone A material before Zone B, then the greatest aggregate weight.
+// 172.313(c) and 172.505: the item whose number a vehicle with several
+// poison inhalation hazard materials of 1,000 kg or more shows.
 DRAVLEN_API int GetGreatestPIH_Vehicle(const Load *load)
 {
-    char heldZone = 'C';
-    uint64_t heldTotal = 0;
-    int held = -1;
-    for (uint32_t p = 0; p < load->itemCount; ++p) {
+    return dravlen::GreatestInhalationItem(load, [load](uint32_t p) -> char {
         const Hazmat *item = &load->items[p];
-        const char zone = GetHazardZone_Hazmat(item);
-        if (!GetPIH_Hazmat(item) || (zone != 'A' && zone != 'B'))
-            continue;
-        const uint64_t total = dravlen::InhalationMaterialPounds(load, p);
-        if (total < dravlen::kInhalationMaterialPounds)
-            continue;
-        if (held < 0 || (zone == 'A' && heldZone == 'B')) {
-            heldZone = zone;
-            heldTotal = total;
-            held = static_cast<int>(p);
-        } else if (heldZone == 'A' && zone == 'B') {
-            continue;
-        } else if (total > heldTotal) {
-            heldTotal = total;
-            held = static_cast<int>(p);
-        }
-    }
-    return held;
+        return GetPIH_Hazmat(item) ? GetHazardZone_Hazmat(item) : 0;
+    });
 }
 
 } // extern "C"

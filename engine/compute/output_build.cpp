@@ -120,11 +120,40 @@ void SortPlacOp(Output *out)
     PlacOp *op = out->current;
     if (!op)
         return;
-    std::stable_sort(op->placards, op->placards + op->placardCount,
-                     [](const Placard &a, const Placard &b) {
-                         return GetHash_Placard(&a) < GetHash_Placard(&b);
-                     });
-    std::stable_sort(op->markings, op->markings + op->markingCount, MarkingBefore);
+    // An option shows a few placards and markings, most often already in
+    // order (an option is sorted again whenever it is compared): a stable
+    // insertion sort, each placard's key worked out once.
+    constexpr int kShort = 64;
+    if (op->placardCount <= kShort) {
+        uint32_t keys[kShort];
+        for (int i = 0; i < op->placardCount; ++i) {
+            const Placard p = op->placards[i];
+            const uint32_t key = GetHash_Placard(&p);
+            int j = i;
+            for (; j > 0 && key < keys[j - 1]; --j) {
+                keys[j] = keys[j - 1];
+                op->placards[j] = op->placards[j - 1];
+            }
+            keys[j] = key;
+            op->placards[j] = p;
+        }
+    } else {
+        std::stable_sort(op->placards, op->placards + op->placardCount,
+                         [](const Placard &a, const Placard &b) {
+                             return GetHash_Placard(&a) < GetHash_Placard(&b);
+                         });
+    }
+    if (op->markingCount <= kShort) {
+        for (int i = 1; i < op->markingCount; ++i) {
+            const Marking m = op->markings[i];
+            int j = i;
+            for (; j > 0 && MarkingBefore(m, op->markings[j - 1]); --j)
+                op->markings[j] = op->markings[j - 1];
+            op->markings[j] = m;
+        }
+    } else {
+        std::stable_sort(op->markings, op->markings + op->markingCount, MarkingBefore);
+    }
 }
 
 bool RemoveDuplicatePlacOp(Output *out)

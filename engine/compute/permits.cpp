@@ -37,15 +37,15 @@ bool ContainsMethane(const char *name)
     return lower.find("methane") != std::string::npos;
 }
 
-// The index (0-2) of Division 1.1, 1.2 or 1.3 for an item's primary hazard,
-// or -1.
-int MassExplosiveDivision(const Hazmat *item)
+// The index (0-2) of Division 1.1, 1.2 or 1.3 for a primary hazard, or -1.
+int MassExplosiveDivision(const HazDiv &d)
 {
-    const HazDiv d = Hazard(item, 0);
     if (d.hazClass == 1 && d.division >= 1 && d.division <= 3)
         return d.division - 1;
     return -1;
 }
+
+int MassExplosiveDivision(const Hazmat *item) { return MassExplosiveDivision(Hazard(item, 0)); }
 
 // The gross weight in grams, with the item functions' 2.205 lb per kg.
 uint64_t GrossGrams(const Hazmat *item)
@@ -141,8 +141,10 @@ int PermitCode(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *e
     if (load == nullptr || i >= load->itemCount)
         return 0;
     const Hazmat *item = &load->items[i];
-    const char zone = static_cast<char>(GetHazardZone_Hazmat(item));
+    const ItemReading r = ReadItem(item);
+    const char zone = HazardZone(r);
     const bool bulk = IsBulkPackaging_Hazmat(item) != 0;
+    const HazDiv primary = HazardDiv(r, 0);
 
     // (a) highway route controlled quantity of Class 7.
     if (GetRadiationClassification_Hazmat(item) == 'H')
@@ -151,7 +153,7 @@ int PermitCode(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *e
     // shipped domestically as Division 2.2 (UN1005, 172.101 symbol D) is
     // not one for these paragraphs (FMCSA's guidance on 385.403): no
     // permit for it in any packaging.
-    if (GetPID_Hazmat(item) == kPidAnhydrousAmmoniaDomestic)
+    if (item->pid == kPidAnhydrousAmmoniaDomestic)
         return 0;
     // (c) poisonous by inhalation, hazard zone A: more than 1 L per package.
     if (zone == 'A')
@@ -164,16 +166,16 @@ int PermitCode(const Load *load, uint32_t i, bool *readsItem, ExplosivePermit *e
         return fromItem(
             Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_ZONE_C_D_CAPACITY, PERMIT_ZONE_C_D_BULK));
     // (f) methane or liquefied natural gas in packaging of 13,248 L or more.
-    if (bulk && ContainsMethane(GetRomanPSN_Hazmat(item)))
+    if (bulk && ContainsMethane(RomanName(item, r.row)))
         return fromItem(
             Settled(BulkCapacityReaches(item, kBulkPermitLitres), PERMIT_METHANE_CAPACITY, PERMIT_METHANE_BULK));
     // (b) "an amount of a Division 1.5 material requiring placarding":
     // Division 1.5 is placarded in any amount (172.504(e) Table 1), so the
     // permit is required unless the item is excepted from placarding.
-    if (IsDivision(Hazard(item, 0), 1, 5))
-        return ExemptFromPlacarding_Hazmat(item) ? 0 : PERMIT_DIVISION_1_5;
+    if (IsDivision(primary, 1, 5))
+        return ExemptFromPlacarding(r) ? 0 : PERMIT_DIVISION_1_5;
     // (b) more than 25 kg (55 lb) net of Division 1.1, 1.2 or 1.3.
-    if (MassExplosiveDivision(item) < 0)
+    if (MassExplosiveDivision(primary) < 0)
         return PERMIT_NONE;
     ExplosivePermit own;
     ExplosivePermit &found = explosives ? *explosives : own;

@@ -2,6 +2,7 @@
 #include "compute/placard_rules.h"
 
 #include "compute/output_build.h"
+#include "items/hazmat_internal.h"
 
 #include <cstring>
 
@@ -20,40 +21,48 @@ bool Is(const Placard &p, int hazClass, int division)
     return p.hazClass == hazClass && p.division == division;
 }
 
-bool IsPoisonByInhalationZoned(const Hazmat *item)
+bool IsPoisonByInhalationZoned(const ItemReading &r)
 {
-    if (!GetPIH_Hazmat(item))
+    if (!PoisonByInhalation(r))
         return false;
-    const char zone = GetHazardZone_Hazmat(item);
+    const char zone = HazardZone(r);
     return zone >= 'A' && zone <= 'D';
 }
 
-} // namespace
-
-const char *ItemIdDigits(const Hazmat *item)
+// The digits after the ID's two-letter prefix, or "" when none.
+const char *IdDigits(const char *id)
 {
-    const char *id = GetID_Hazmat(item);
-    if (!id || std::strlen(id) < 2)
+    if (!id || !id[0] || !id[1])
         return "";
     return id + 2;
 }
 
-int ItemIdNumber(const Hazmat *item)
+int IdNumber(const char *id)
 {
     int number = 0;
-    for (const char *c = ItemIdDigits(item); *c >= '0' && *c <= '9'; ++c)
+    for (const char *c = IdDigits(id); *c >= '0' && *c <= '9'; ++c)
         number = number * 10 + (*c - '0');
     return number;
 }
 
-Marking MakeItemMarking(const Hazmat *item, int type)
+} // namespace
+
+const char *ItemIdDigits(const Hazmat *item) { return IdDigits(GetID_Hazmat(item)); }
+
+const char *ItemIdDigits(const ItemReading &r) { return IdDigits(ItemID(r)); }
+
+int ItemIdNumber(const Hazmat *item) { return IdNumber(GetID_Hazmat(item)); }
+
+Marking MakeItemMarking(const Hazmat *item, int type) { return MakeItemMarking(ReadItem(item), type); }
+
+Marking MakeItemMarking(const ItemReading &r, int type)
 {
     Marking m{};
     m.type = type;
-    m.pid = GetPID_Hazmat(item);
+    m.pid = r.item->pid;
     // 172.328(b) names the gas on a cargo tank by its shipping name only.
-    m.idNumber = type == 7 ? 0 : ItemIdNumber(item);
-    m.psn = GetRomanPSN_Hazmat(item);
+    m.idNumber = type == 7 ? 0 : IdNumber(ItemID(r));
+    m.psn = RomanName(r.item, r.row);
     return m;
 }
 
@@ -61,35 +70,34 @@ namespace {
 
 // The placard for hazard h before its variant is chosen; false (placard
 // untouched) when h is not a hazard index of the item.
-bool StartPlacard(Placard *placard, const Hazmat *item, int h, int markingType, const char **code)
+bool StartPlacard(Placard *placard, const ItemReading &r, int h, int markingType, const char **code)
 {
-    if (h < 0 || h >= GetNumHazDivs_Hazmat(item))
+    if (h < 0 || h >= r.hazardCount)
         return false;
     std::memset(placard, 0, sizeof *placard);
 
-    *code = GetHazDivString_Hazmat(item, h);
-    HazDiv hd{};
-    Init_HazDiv(&hd, *code); // an unparsable code leaves class 0, no letter
-    placard->hazClass = GetClass_HazDiv(&hd);
-    placard->division = GetDivision_HazDiv(&hd);
-    placard->letter = GetCompatGroup_HazDiv(&hd);
+    *code = HazardCode(r, h);
+    const HazDiv hd = HazardDiv(r, h); // an unparsable code leaves class 0, no letter
+    placard->hazClass = hd.hazClass;
+    placard->division = hd.division;
+    placard->letter = hd.compatGroup;
 
     placard->primary = h == 0;
-    placard->flammableAllowed = HasExemption_Hazmat(item, kExemptionFlammableForCombustible) ? 1 : 0;
+    placard->flammableAllowed = Held(r, kExemptionFlammableForCombustible) ? 1 : 0;
     if (placard->primary) {
         // Only the primary placard can carry the item's number (172.334(c)).
-        placard->marking = MakeItemMarking(item, markingType);
+        placard->marking = MakeItemMarking(r, markingType);
     }
 
     // 172.555: POISON INHALATION HAZARD for materials poisonous by inhalation.
-    if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(item))
+    if (Is(*placard, 6, 1) && IsPoisonByInhalationZoned(r))
         placard->letter = kLetterInhalation;
     return true;
 }
 
-void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h, int markingType, int variant)
+void ApplyVariant(Placard *placard, const ItemReading &r, const char *code, int h, int markingType, int variant)
 {
-    const int pid = GetPID_Hazmat(item);
+    const int pid = r.item->pid;
     if (variant == 1) {
         // 172.544(c): FUEL OIL may stand for COMBUSTIBLE on fuel oil.
         if (pid == kPidFuelOilEntry && code && std::strcmp(code, "COMB") == 0 && h == 0)
@@ -102,7 +110,7 @@ void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h,
             if ((pid == kPidOxygenCompressed || pid == kPidOxygenRefrigerated) && h == 0)
                 placard->letter = kLetterOxygen;
             // 172.504(f)(10): a packing group III poison may show "PG III".
-            if (Is(*placard, 6, 1) && GetPackingGroup_Hazmat(item) == kPackingGroupIIISlot)
+            if (Is(*placard, 6, 1) && r.row && r.slot == kPackingGroupIIISlot)
                 placard->letter = kLetterPoisonPG3;
         }
     } else if (variant == 2) {
@@ -115,20 +123,25 @@ void ApplyVariant(Placard *placard, const Hazmat *item, const char *code, int h,
 
 void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant)
 {
-    const char *code = nullptr;
-    if (StartPlacard(placard, item, h, markingType, &code))
-        ApplyVariant(placard, item, code, h, markingType, variant);
+    MakePlacard(placard, ReadItem(item), h, markingType, variant);
 }
 
-bool MakePlacardVariants(Placard variants[3], const Hazmat *item, int h)
+void MakePlacard(Placard *placard, const ItemReading &r, int h, int markingType, int variant)
+{
+    const char *code = nullptr;
+    if (StartPlacard(placard, r, h, markingType, &code))
+        ApplyVariant(placard, r, code, h, markingType, variant);
+}
+
+bool MakePlacardVariants(Placard variants[3], const ItemReading &r, int h)
 {
     Placard start;
     const char *code = nullptr;
-    if (!StartPlacard(&start, item, h, 0, &code))
+    if (!StartPlacard(&start, r, h, 0, &code))
         return false;
     for (int variant = 0; variant <= 2; ++variant) {
         variants[variant] = start;
-        ApplyVariant(&variants[variant], item, code, h, 0, variant);
+        ApplyVariant(&variants[variant], r, code, h, 0, variant);
     }
     return true;
 }
@@ -226,6 +239,62 @@ bool MergePlacard(Placard *a, Placard *b)
         if (aFlammable)
             a->letter = 0;
     }
+    return true;
+}
+
+namespace {
+
+// Every field the same.
+bool SameFields(const Placard &a, const Placard &b)
+{
+    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
+           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
+           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
+           a.letter == b.letter;
+}
+
+// Whether SupersedesPlacard may hold between a and b either way: placards
+// of one class, or POISON GAS (class 2) and a class 6 placard.  Every other
+// pair is left alone by MergePlacard.
+bool MayMerge(const Placard &a, const Placard &b)
+{
+    return a.hazClass == b.hazClass || (a.hazClass == 6 && b.hazClass == 2) || (a.hazClass == 2 && b.hazClass == 6);
+}
+
+} // namespace
+
+void InsertPlacardByKey(std::vector<Placard> &list, const Placard &placard)
+{
+    const uint32_t key = GetHash_Placard(&placard);
+    size_t at = 0;
+    while (at < list.size() && GetHash_Placard(&list[at]) <= key)
+        ++at;
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), placard);
+}
+
+bool MergeOrInsertPlacard(std::vector<Placard> &list, const Placard &offered)
+{
+    Placard added = offered;
+    const size_t count = list.size();
+    for (size_t i = 0; i < count; ++i) {
+        Placard &shown = list[i];
+        if (!MayMerge(shown, added))
+            continue;
+        const Placard before = shown;
+        // Either the new placard replaces the one shown, or the one shown
+        // already stands for it.
+        if (!MergePlacard(&shown, &added) && !MergePlacard(&added, &shown))
+            continue;
+        // The merged placard may now stand for later ones as well.
+        for (size_t j = i + 1; j < list.size();) {
+            if (MayMerge(list[j], list[i]) && MergePlacard(&list[j], &list[i]))
+                list.erase(list.begin() + static_cast<std::ptrdiff_t>(j));
+            else
+                ++j;
+        }
+        return count != list.size() || !SameFields(before, list[i]);
+    }
+    InsertPlacardByKey(list, added);
     return true;
 }
 

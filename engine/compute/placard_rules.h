@@ -5,7 +5,11 @@
 
 #include "dravlen.h"
 
+#include <vector>
+
 namespace dravlen {
+
+struct ItemReading;
 
 // Variant letters (besides the class 1 compatibility groups) that select a
 // different placard of the same class.
@@ -30,10 +34,12 @@ int ItemIdNumber(const Hazmat *item);
 
 // The digits after the ID's two-letter prefix as text, or "" when none.
 const char *ItemIdDigits(const Hazmat *item);
+const char *ItemIdDigits(const ItemReading &r);
 
 // A marking of the given type for an item: PID, identification number (none
 // for type 7, the shipping name on a cargo tank) and roman shipping name.
 Marking MakeItemMarking(const Hazmat *item, int type);
+Marking MakeItemMarking(const ItemReading &r, int type);
 
 // A placard shows an identification number (an ID placard).
 inline bool IsIdPlacard(const Placard &p) { return p.marking.type != 0; }
@@ -44,10 +50,10 @@ inline bool IsIdPlacard(const Placard &p) { return p.marking.type != 0; }
 // alternative 6.1 placard.  When h is not a hazard index of the item the
 // placard is left as it is.
 void MakePlacard(Placard *placard, const Hazmat *item, int h, int markingType, int variant);
+void MakePlacard(Placard *placard, const ItemReading &r, int h, int markingType, int variant);
 // The three variants (0-2) of hazard h's placard without a number, as
-// MakePlacard makes them, reading the item once; false when h is not a
-// hazard index of the item.
-bool MakePlacardVariants(Placard variants[3], const Hazmat *item, int h);
+// MakePlacard makes them; false when h is not a hazard index of the item.
+bool MakePlacardVariants(Placard variants[3], const ItemReading &r, int h);
 
 // The same placard: class, division, letter, flammableAllowed and equal
 // markings.
@@ -60,5 +66,15 @@ bool SupersedesPlacard(const Placard &a, const Placard &b);
 // either, and an ID COMBUSTIBLE b becomes an ID FLAMMABLE placard.  Returns
 // whether b superseded a.
 bool MergePlacard(Placard *a, Placard *b);
+
+// Inserts a placard into the placards of an option before the first placard
+// whose key (GetHash_Placard) is greater.
+void InsertPlacardByKey(std::vector<Placard> &list, const Placard &placard);
+
+// Adds a placard to the placards of an option: merged (MergePlacard either
+// way) into the first placard of its class that stands for it or that it
+// stands for, which may then stand for later ones as well; otherwise
+// inserted by key.  Returns whether the placards changed.
+bool MergeOrInsertPlacard(std::vector<Placard> &list, const Placard &offered);
 
 } // namespace dravlen

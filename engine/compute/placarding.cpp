@@ -6,14 +6,12 @@
 #include "compute/output_build.h"
 #include "compute/placard_kinds.h"
 #include "compute/placard_rules.h"
-#include "compute/record_array.h"
 #include "items/hazmat_internal.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <map>
-#include <set>
-#include <string_view>
 #include <vector>
 
 namespace dravlen {
@@ -47,41 +45,8 @@ bool PrimaryCodeIs(const Hazmat *item, const char *text)
 }
 
 // The 172.504(b) and (c) rules compare every item with every other
-// (category totals); they read the placarding answers of each kind
-// (PlacardKinds) and each item's weight.
-
-// Total weight of the placardable Table 2 materials of each category,
-// added up in one walk.
-std::map<int, uint64_t> CategoryTotals(const PlacardKinds &kinds)
-{
-    std::map<int, uint64_t> totals;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.placardable)
-            totals[k.category] += kinds.Pounds(i);
-    }
-    return totals;
-}
-
-// Total weight of the placardable Table 2 materials of a kind's category.
-uint64_t CategoryPounds(const std::map<int, uint64_t> &totals, const PlacardKind &kind)
-{
-    const auto it = totals.find(kind.category);
-    return it == totals.end() ? 0 : it->second;
-}
-
-// Total weight of the placardable Table 2 materials without a placardable
-// subsidiary hazard: the 172.504(c) aggregate.
-uint64_t Table2Pounds(const PlacardKinds &kinds)
-{
-    uint64_t total = 0;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.placardable && !k.placardableSubsidiary)
-            total += kinds.Pounds(i);
-    }
-    return total;
-}
+// (category totals); they read the placarding answers of each kind and the
+// totals PlacardKinds works out once.
 
 // Whether the candidates (placardable Table 2 items, restricted to those
 // with a placardable subsidiary when withSubsidiary) span two categories.
@@ -102,72 +67,39 @@ bool TwoCategories(const PlacardKinds &kinds, bool onlyWithSubsidiary)
     return false;
 }
 
-bool SameFields(const Placard &a, const Placard &b)
+// The placards of the option being built, in a list with room to grow: a
+// placard list of an option is written once when the option is built
+// (InsertSlot and RemoveSlot would ask for memory at every change).
+using PlacardList = std::vector<Placard>;
+
+// The option's placards into a list.
+void ReadPlacards(const PlacOp *op, PlacardList &list)
 {
-    return a.marking.type == b.marking.type && a.marking.pid == b.marking.pid &&
-           a.marking.idNumber == b.marking.idNumber && a.marking.psn == b.marking.psn && a.primary == b.primary &&
-           a.flammableAllowed == b.flammableAllowed && a.hazClass == b.hazClass && a.division == b.division &&
-           a.letter == b.letter;
+    list.assign(op->placards, op->placards + op->placardCount);
 }
 
-// Merges a new placard into the current option, or inserts it by key.
-// Returns whether the option's placards changed.
-bool MergeOrInsertPlacard(Output *out, Placard added)
+// The list back into the option, as InsertSlot and RemoveSlot would have
+// left it: exactly as long as its placards, null when there are none.  Out
+// of memory, the option keeps the placards it had.
+void WritePlacards(PlacOp *op, const PlacardList &list)
 {
-    PlacOp *op = out->current;
-    if (!op)
-        return false;
-    int found = -1;
-    Placard before{};
-    for (int i = 0; i < op->placardCount; ++i) {
-        before = op->placards[i];
-        // Either the new placard replaces the one shown, or the one shown
-        // already stands for it.
-        if (MergePlacard(&op->placards[i], &added) || MergePlacard(&added, &op->placards[i])) {
-            found = i;
-            break;
-        }
-    }
-    if (found >= 0) {
-        const int count = op->placardCount;
-        // The merged placard may now stand for later ones as well.
-        for (int j = found + 1; j < op->placardCount;) {
-            if (MergePlacard(&op->placards[j], &op->placards[found]))
-                RemoveSlot(op->placards, op->placardCount, j);
-            else
-                ++j;
-        }
-        return count != op->placardCount || !SameFields(before, op->placards[found]);
-    }
-    const uint32_t key = GetHash_Placard(&added);
-    int at = 0;
-    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
-        ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at)) {
-        *slot = added;
-        return true;
-    }
-    return false;
-}
-
-// Inserts a placard by key without merging.
-void InsertPlacardByKey(Output *out, const Placard &placard)
-{
-    PlacOp *op = out->current;
-    if (!op)
+    if (list.empty()) {
+        std::free(op->placards);
+        op->placards = nullptr;
+        op->placardCount = 0;
         return;
-    const uint32_t key = GetHash_Placard(&placard);
-    int at = 0;
-    while (at < op->placardCount && GetHash_Placard(&op->placards[at]) <= key)
-        ++at;
-    if (Placard *slot = InsertSlot(op->placards, op->placardCount, at))
-        *slot = placard;
+    }
+    auto *placards = static_cast<Placard *>(std::realloc(op->placards, sizeof(Placard) * list.size()));
+    if (!placards)
+        return;
+    std::memcpy(placards, list.data(), sizeof(Placard) * list.size());
+    op->placards = placards;
+    op->placardCount = static_cast<int32_t>(list.size());
 }
 
-bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
+bool HasPlainPlacard(const PlacardList &list, int hazClass, int division)
 {
-    for (int i = 0; i < op->placardCount; ++i) {
-        const Placard &p = op->placards[i];
+    for (const Placard &p : list) {
         if (p.hazClass == hazClass && p.division == division && p.letter == 0 && !IsIdPlacard(p))
             return true;
     }
@@ -176,11 +108,10 @@ bool HasPlainPlacard(const PlacOp *op, int hazClass, int division)
 
 // Records an item covered by the DANGEROUS placard: the coverage placard is
 // valid while every covered item shows one and the same placard.
-void CoverWithDangerous(Output *out, const Hazmat *item)
+void CoverWithDangerous(Output *out, const PlacardKind &kind)
 {
     PlacOp *op = out->current;
-    Placard own{};
-    MakePlacard(&own, item, 0, 0, 0);
+    const Placard &own = kind.PlainPlacard();
     const Placard &c = op->coverage;
     const bool empty = !c.primary && !c.flammableAllowed && !c.hazClass && !c.division && !c.letter;
     if (empty) {
@@ -191,12 +122,25 @@ void CoverWithDangerous(Output *out, const Hazmat *item)
     }
 }
 
+// Whether some kind of the truckload passes test: the walks over the items
+// below are needed only then.
+template <typename Test>
+bool AnyKind(const PlacardKinds &kinds, Test test)
+{
+    for (int k = 0; k < kinds.KindCount(); ++k)
+        if (test(kinds.Kind(k)))
+            return true;
+    return false;
+}
+
 // 173.159(e): batteries under the exception travel without placards when
 // nothing else is on the vehicle.  Returns true when the exception applies.
 bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
     bool batteryOnly = false;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.batteries; }))
+        return false;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (!kinds.OfItem(i).batteries) {
@@ -214,6 +158,8 @@ bool BatteryExceptionOnly(Engine *engine, const PlacardKinds &kinds)
 void CheckSodiumBatteries(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.sodiumBatteries; }))
+        return;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (!kinds.OfItem(i).sodiumBatteries)
@@ -239,6 +185,8 @@ void CheckSodiumBatteries(Engine *engine, const PlacardKinds &kinds)
 void CheckRadioactive(Engine *engine, const PlacardKinds &kinds)
 {
     Output *out = &engine->output;
+    if (!AnyKind(kinds, [](const PlacardKind &k) { return k.class7; }))
+        return;
     for (uint32_t i = 0; i < engine->load.itemCount; ++i) {
         Hazmat *item = Item(engine, i);
         if (kinds.OfItem(i).class7 && GetRadiationClassification_Hazmat(item) == 'H') {
@@ -278,38 +226,32 @@ int FindSingleMaterialItem(const Load *load)
 
 int FindSingleMaterialItem(Engine *engine) { return FindSingleMaterialItem(&engine->load); }
 
-uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds)
-{
-    uint64_t total = 0;
-    for (uint32_t i = 0; i < kinds.ItemCount(); ++i)
-        if (kinds.OfItem(i).uraniumHexafluoride)
-            total += kinds.Pounds(i);
-    return total;
-}
+uint64_t UraniumHexafluoridePounds(const PlacardKinds &kinds) { return kinds.UraniumHexafluoridePounds(); }
 
 uint64_t UraniumHexafluoridePounds(Engine *engine) { return UraniumHexafluoridePounds(PlacardKinds(&engine->load)); }
 
 Table2Figures ReadTable2Figures(Engine *engine)
 {
     const PlacardKinds kinds(&engine->load);
-    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
     Table2Figures f;
-    f.aggregate = Table2Pounds(kinds);
+    f.aggregate = kinds.Table2Pounds();
     for (uint32_t i = 0; i < kinds.ItemCount(); ++i) {
         const PlacardKind &k = kinds.OfItem(i);
         f.placardable.push_back(k.placardable);
         f.subsidiary.push_back(k.placardableSubsidiary);
         f.bulk.push_back(k.bulk);
         f.category.push_back(k.category);
-        f.categoryPounds.push_back(CategoryPounds(totals, k));
+        f.categoryPounds.push_back(kinds.CategoryPounds(kinds.KindOf(i)));
     }
     return f;
 }
 
-bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
+namespace {
+
+// AddKindPlacard on the list of the option's placards; a marking goes to
+// the output's current option.
+bool AddKindPlacard(Output *out, PlacardList &list, const PlacardKind &kind, int markingType)
 {
-    if (!out->current)
-        return false;
     bool numberWanted = false;
     // A marking added counts as a change (only placards without a number
     // are added again and again).
@@ -318,7 +260,7 @@ bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
         // 172.334(a): EXPLOSIVES and RADIOACTIVE placards never show a
         // number; it goes on a separate orange panel.
         if (kind.noIds) {
-            AddMarking(out, kind.item, markingType);
+            AddMarking(out, kind.reading, markingType);
             markingType = 0;
             changed = true;
         } else {
@@ -331,11 +273,35 @@ bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
         // Division 6.2 shows its number without a placard (172.504(e) has
         // no placard for it).
         if (kind.division62) {
-            AddMarking(out, kind.item, markingType);
+            AddMarking(out, kind.reading, markingType);
             return true;
         }
     }
-    return MergeOrInsertPlacard(out, kind.PrimaryPlacard(markingType)) || changed;
+    return MergeOrInsertPlacard(list, kind.PrimaryPlacard(markingType)) || changed;
+}
+
+void AddSubsidiaryPlacards(PlacardList &list, const ItemReading &item)
+{
+    for (int h = 1; h < item.hazardCount; ++h) {
+        if (!SubsidiaryNeedsPlacard(item, h))
+            continue;
+        Placard added{};
+        MakePlacard(&added, item, h, 0, 1);
+        MergeOrInsertPlacard(list, added);
+    }
+}
+
+} // namespace
+
+bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType)
+{
+    if (!out->current)
+        return false;
+    PlacardList list;
+    ReadPlacards(out->current, list);
+    const bool changed = AddKindPlacard(out, list, kind, markingType);
+    WritePlacards(out->current, list);
+    return changed;
 }
 
 void AddPlacard(Output *out, const Hazmat *item, int markingType)
@@ -343,21 +309,23 @@ void AddPlacard(Output *out, const Hazmat *item, int markingType)
     AddKindPlacard(out, ReadPlacardKind(item), markingType);
 }
 
-void AddSubsidiaryPlacards(Output *out, const Hazmat *item)
+void AddSubsidiaryPlacards(Output *out, const Hazmat *item) { AddSubsidiaryPlacards(out, ReadItem(item)); }
+
+void AddSubsidiaryPlacards(Output *out, const ItemReading &item)
 {
-    const int count = GetNumHazDivs_Hazmat(item);
-    for (int h = 1; h < count; ++h) {
-        if (!SubsidiaryNeedsPlacard_Hazmat(item, h))
-            continue;
-        Placard added{};
-        MakePlacard(&added, item, h, 0, 1);
-        MergeOrInsertPlacard(out, added);
-    }
+    if (!out->current)
+        return;
+    PlacardList list;
+    ReadPlacards(out->current, list);
+    AddSubsidiaryPlacards(list, item);
+    WritePlacards(out->current, list);
 }
 
-void AddMarking(Output *out, const Hazmat *item, int markingType)
+void AddMarking(Output *out, const Hazmat *item, int markingType) { AddMarking(out, ReadItem(item), markingType); }
+
+void AddMarking(Output *out, const ItemReading &item, int markingType)
 {
-    if (!out->current || ExemptFromMarking_Hazmat(item))
+    if (!out->current || ExemptFromMarking(item))
         return;
     InsertMarking(out, MakeItemMarking(item, markingType));
 }
@@ -390,20 +358,67 @@ void AnalyzeLoad(Engine *engine)
     load->anyBulkInhalation = anyBulkInhalation;
 }
 
-void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds)
+void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, PlacardingRoom *room)
 {
+    PlacardingRoom own;
+    PlacardingRoom &lists = room ? *room : own;
+    Output *out = &engine->output;
+    // The list InsertAllowedPlacard would leave, placard after placard:
+    // sorted by key, the first placard offered of each key (those listed
+    // already before any other).  The placards are gathered in the order
+    // they are offered, the first of each key kept, and sorted once.
+    std::vector<KeyedPlacard> &kept = lists.allowed;
+    kept.clear();
+    // A bit per key met, all clear between calls.
+    std::vector<uint64_t> &seen = lists.allowedKeys;
+    if (seen.size() != kPlacardKeys / 64)
+        seen.assign(kPlacardKeys / 64, 0);
+    auto offer = [&kept, &seen](const Placard &p) {
+        const uint32_t key = GetHash_Placard(&p);
+        if (key < kPlacardKeys) {
+            uint64_t &word = seen[key / 64];
+            const uint64_t bit = uint64_t{1} << (key % 64);
+            if (word & bit)
+                return;
+            word |= bit;
+        } else {
+            for (const KeyedPlacard &k : kept)
+                if (k.key == key)
+                    return;
+        }
+        kept.push_back({key, p});
+    };
+    for (int i = 0; i < out->allowedCount; ++i)
+        offer(out->allowed[i]);
     // An item of a kind met before offers the same placards, whose keys
     // are then all listed already.
     for (int k = 0; k < kinds.KindCount(); ++k) {
-        const Hazmat *item = kinds.Kind(k).item;
-        const int count = GetNumHazDivs_Hazmat(item);
-        for (int h = 0; h < count; ++h) {
+        const PlacardKind &kind = kinds.Kind(k);
+        const ItemReading &item = kind.reading;
+        for (int h = 0; h < item.hazardCount; ++h) {
             Placard variants[3]{};
-            MakePlacardVariants(variants, item, h);
+            // The primary placard's variants are those the options show.
+            if (h == 0)
+                kind.PrimaryVariants(variants);
+            else
+                MakePlacardVariants(variants, item, h);
             for (const Placard &p : variants)
-                InsertAllowedPlacard(&engine->output, p);
+                offer(p);
         }
     }
+    for (const KeyedPlacard &k : kept)
+        if (k.key < kPlacardKeys)
+            seen[k.key / 64] = 0;
+    if (kept.empty() || kept.size() > static_cast<size_t>(INT32_MAX))
+        return;
+    std::sort(kept.begin(), kept.end(), [](const KeyedPlacard &a, const KeyedPlacard &b) { return a.key < b.key; });
+    auto *list = static_cast<Placard *>(std::realloc(out->allowed, sizeof(Placard) * kept.size()));
+    if (!list)
+        return;
+    for (size_t i = 0; i < kept.size(); ++i)
+        list[i] = kept[i].placard;
+    out->allowed = list;
+    out->allowedCount = static_cast<int32_t>(kept.size());
 }
 
 void DoAllPossiblePlacards(Engine *engine) { DoAllPossiblePlacards(engine, PlacardKinds(&engine->load)); }
@@ -413,29 +428,30 @@ bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds)
     // 172.504(c): below the aggregate only materials with a placardable
     // subsidiary hazard need placards at all; DANGEROUS helps only if two
     // of them are of different categories.
-    if (Table2Pounds(kinds) < kTable2Aggregate && !TwoCategories(kinds, true))
+    if (kinds.Table2Pounds() < kTable2Aggregate && !TwoCategories(kinds, true))
         return false;
     // 172.504(b): two or more categories of Table 2 materials.
     if (!TwoCategories(kinds, false))
         return false;
-    const std::map<int, uint64_t> totals = CategoryTotals(kinds);
-    // The numbers shown by the bulk packagings of each category.
-    std::map<int, std::set<std::string_view>> bulkNumbers;
-    for (int c = 0; c < kinds.KindCount(); ++c)
-        if (kinds.Kind(c).bulk)
-            bulkNumbers[kinds.Kind(c).category].insert(kinds.Kind(c).idDigits);
     for (int c = 0; c < kinds.KindCount(); ++c) {
         const PlacardKind &q = kinds.Kind(c);
         if (!q.placardable)
             continue;
-        if (CategoryPounds(totals, q) >= kDangerousCategoryLimit)
+        if (kinds.CategoryPounds(c) >= kDangerousCategoryLimit)
             continue;
         // The category could be covered by DANGEROUS unless a bulk packaging
         // of it needs its own placard (with ID placards, one showing this
         // very number).
-        const auto bulk = bulkNumbers.find(q.category);
-        const bool fails = bulk != bulkNumbers.end() &&
-                           (!engine->bulkPlacards || bulk->second.count(q.idDigits) > 0);
+        bool bulk = false;
+        bool bulkWithThisNumber = false;
+        for (int b = 0; b < kinds.KindCount(); ++b) {
+            const PlacardKind &k = kinds.Kind(b);
+            if (!k.bulk || k.category != q.category)
+                continue;
+            bulk = true;
+            bulkWithThisNumber = bulkWithThisNumber || std::strcmp(k.idDigits, q.idDigits) == 0;
+        }
+        const bool fails = bulk && (!engine->bulkPlacards || bulkWithThisNumber);
         if (!fails)
             return true;
     }
@@ -447,38 +463,55 @@ bool IsDangerousPossible(Engine *engine) { return IsDangerousPossible(engine, Pl
 namespace {
 
 // Adds the primary placards of item after item to one option.  Adding a
-// placard is a function of the placards shown and the one added: once the
-// placard of a kind (and marking type) left the option as it was, it leaves
-// it so again until something else changes the option's placards, and the
-// kind's later items are not added again.  Long truckloads repeat a few
-// kinds.
+// placard is a function of the placards shown and the one added, and it
+// reads and changes only the placards that may stand for it or it for them
+// (of its class, with classes 2 and 6 together).  So once the placard
+// of a kind (and marking type) left the option as it was, it leaves it so
+// again until something changes the placards of its group, and the kind's
+// later items are not added again.  Long truckloads repeat a few kinds.
 class OptionPlacards {
 public:
-    OptionPlacards(Output *out, const PlacardKinds &kinds)
-        : out_(out), kinds_(kinds), unchangedAt_(static_cast<size_t>(kinds.KindCount()) * 4, kNever)
+    // The current option's placards are kept in the room's list while the
+    // option is built, and written back when the OptionPlacards goes.
+    OptionPlacards(Output *out, const PlacardKinds &kinds, PlacardingRoom &room)
+        : out_(out), kinds_(kinds), list_(room.placards), unchangedAt_(room.unchangedAt)
     {
+        ReadPlacards(out->current, list_);
+        unchangedAt_.assign(static_cast<size_t>(kinds.KindCount()) * 4, kNever);
     }
+    ~OptionPlacards() { WritePlacards(out_->current, list_); }
+    OptionPlacards(const OptionPlacards &) = delete;
+    OptionPlacards &operator=(const OptionPlacards &) = delete;
 
     void Add(int kind, int markingType)
     {
+        const PlacardKind &k = kinds_.Kind(kind);
+        uint64_t &version = version_[k.placardGroup];
         uint64_t &unchanged = unchangedAt_[static_cast<size_t>(kind) * 4 + static_cast<size_t>(markingType)];
-        if (unchanged == version_)
+        if (unchanged == version)
             return;
-        if (AddKindPlacard(out_, kinds_.Kind(kind), markingType))
-            ++version_;
+        if (AddKindPlacard(out_, list_, k, markingType))
+            ++version;
         else
-            unchanged = version_;
+            unchanged = version;
     }
     void AddItem(uint32_t item, int markingType) { Add(kinds_.KindOf(item), markingType); }
-    // The option's placards were changed by other means.
-    void Changed() { ++version_; }
+    // The placards, for changes by other means than Add; each such change
+    // is announced with Changed.
+    PlacardList &List() { return list_; }
+    void Changed()
+    {
+        for (uint64_t &version : version_)
+            ++version;
+    }
 
 private:
     static constexpr uint64_t kNever = ~uint64_t{0};
     Output *out_;
     const PlacardKinds &kinds_;
-    std::vector<uint64_t> unchangedAt_;
-    uint64_t version_ = 0;
+    PlacardList &list_;
+    std::vector<uint64_t> &unchangedAt_;
+    uint64_t version_[kPlacardGroups]{};
 };
 
 // An identification number either on the placard itself or, with ID
@@ -490,13 +523,13 @@ void PlacardWithNumber(Engine *engine, OptionPlacards &placards, const PlacardKi
         placards.AddItem(item, markingType);
     } else {
         placards.AddItem(item, 0);
-        AddMarking(&engine->output, kinds.OfItem(item).item, markingType);
+        AddMarking(&engine->output, kinds.OfItem(item).reading, markingType);
     }
 }
 
 } // namespace
 
-void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds)
+void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds, PlacardingRoom *room)
 {
     Load *load = &engine->load;
     Output *out = &engine->output;
@@ -510,13 +543,17 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
         return;
     CheckSodiumBatteries(engine, kinds);
 
-    OptionPlacards placards(out, kinds);
+    PlacardingRoom own;
+    OptionPlacards placards(out, kinds, room ? *room : own);
 
     // 172.505(a), (c): subsidiary placards for poison by inhalation, 2.3, 4.3.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.subsidiary && !k.exempt)
-            AddSubsidiaryPlacards(out, Item(engine, i));
+    const auto subsidiary = [](const PlacardKind &k) { return k.subsidiary && !k.exempt; };
+    if (AnyKind(kinds, subsidiary)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            const PlacardKind &k = kinds.OfItem(i);
+            if (subsidiary(k))
+                AddSubsidiaryPlacards(placards.List(), k.reading);
+        }
     }
 
     // 172.301(a)(3): a single material of 8,820 pounds or more.
@@ -526,9 +563,11 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     }
 
     // 172.302(a), 172.336: bulk packagings show their numbers.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        if (kinds.OfItem(i).bulk)
-            PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
+    if (AnyKind(kinds, [](const PlacardKind &k) { return k.bulk; })) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            if (kinds.OfItem(i).bulk)
+                PlacardWithNumber(engine, placards, kinds, i, kMarkBulk);
+        }
     }
 
     // 172.313(c): 1,000 kg or more of one poison-by-inhalation material in
@@ -536,40 +575,41 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
     if (pih >= 0)
         PlacardWithNumber(engine, placards, kinds, static_cast<uint32_t>(pih), kMarkInhalation);
 
-    const std::map<int, uint64_t> categoryTotals = CategoryTotals(kinds);
-    const uint64_t table2 = Table2Pounds(kinds);
+    const uint64_t table2 = kinds.Table2Pounds();
     const uint64_t fissileUf6 = UraniumHexafluoridePounds(kinds);
 
     // 172.504(e) Table 1: any quantity.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.table1 && !k.exempt && !k.bulk)
-            placards.AddItem(i, 0);
+    const auto table1 = [](const PlacardKind &k) { return k.table1 && !k.exempt && !k.bulk; };
+    if (AnyKind(kinds, table1)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            if (table1(kinds.OfItem(i)))
+                placards.AddItem(i, 0);
+        }
     }
 
     // 172.505(b): uranium hexafluoride of 454 kg (1,001 pounds) or more also
     // bears CORROSIVE and POISON placards.
     if (fissileUf6 >= kTable2Aggregate) {
-        if (!HasPlainPlacard(out->current, 8, 0)) {
+        if (!HasPlainPlacard(placards.List(), 8, 0)) {
             Placard corrosive{};
             corrosive.hazClass = 8;
-            InsertPlacardByKey(out, corrosive);
+            InsertPlacardByKey(placards.List(), corrosive);
             placards.Changed();
         }
-        if (!HasPlainPlacard(out->current, 6, 1)) {
+        if (!HasPlainPlacard(placards.List(), 6, 1)) {
             Placard poison{};
             poison.hazClass = 6;
             poison.division = 1;
-            InsertPlacardByKey(out, poison);
+            InsertPlacardByKey(placards.List(), poison);
             placards.Changed();
         }
     }
 
     // 172.504(b): the DANGEROUS placard goes first.
     if (dangerous) {
-        PlacOp *op = out->current;
-        if (Placard *slot = InsertSlot(op->placards, op->placardCount, 0))
-            slot->letter = kLetterDangerous;
+        Placard dangerousPlacard{};
+        dangerousPlacard.letter = kLetterDangerous;
+        placards.List().insert(placards.List().begin(), dangerousPlacard);
         placards.Changed();
     }
 
@@ -583,19 +623,22 @@ void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kind
             continue;
         if (!(table2 >= kTable2Aggregate || k.placardableSubsidiary || engine->placardAllHazmats))
             continue;
-        if (!dangerous || CategoryPounds(categoryTotals, k) >= kDangerousCategoryLimit)
+        if (!dangerous || kinds.CategoryPounds(kinds.KindOf(i)) >= kDangerousCategoryLimit)
             placards.AddItem(i, 0);
         else
-            CoverWithDangerous(out, Item(engine, i));
+            CoverWithDangerous(out, k);
     }
 
     CheckRadioactive(engine, kinds);
 
     // 172.325(a): HOT on bulk packagings of elevated temperature materials.
-    for (uint32_t i = 0; i < load->itemCount; ++i) {
-        const PlacardKind &k = kinds.OfItem(i);
-        if (k.elevated && k.bulk)
-            AddMarking(out, Item(engine, i), kMarkHot);
+    const auto hot = [](const PlacardKind &k) { return k.elevated && k.bulk; };
+    if (AnyKind(kinds, hot)) {
+        for (uint32_t i = 0; i < load->itemCount; ++i) {
+            const PlacardKind &k = kinds.OfItem(i);
+            if (hot(k))
+                AddMarking(out, k.reading, kMarkHot);
+        }
     }
 }
 

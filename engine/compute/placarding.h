@@ -11,6 +11,25 @@ namespace dravlen {
 
 class PlacardKinds;
 struct PlacardKind;
+struct ItemReading;
+
+// The placard keys (GetHash_Placard) fall below this bound.
+constexpr uint32_t kPlacardKeys = 1u << 14;
+
+// A placard with its key.
+struct KeyedPlacard {
+    uint32_t key;
+    Placard placard;
+};
+
+// Room for the lists of the placarding steps, kept by an engine between its
+// calculations: only room, never contents.
+struct PlacardingRoom {
+    std::vector<KeyedPlacard> allowed;   // DoAllPossiblePlacards: the placards offered, one per key
+    std::vector<uint64_t> allowedKeys;   // the keys met, a bit per key
+    std::vector<uint64_t> unchangedAt;   // BuildPlacardOption: a kind's add left the option as it was
+    std::vector<Placard> placards;       // BuildPlacardOption: the option's placards while it is built
+};
 
 // 172.504(c): Table 2 materials need placards from 454 kg (1,001 pounds).
 constexpr uint64_t kTable2Aggregate = 1001;
@@ -50,7 +69,7 @@ void AnalyzeLoad(Engine *engine);
 // Fills the output's allowed-placard list with every distinct placard any
 // item could legitimately show.
 void DoAllPossiblePlacards(Engine *engine);
-void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds);
+void DoAllPossiblePlacards(Engine *engine, const PlacardKinds &kinds, PlacardingRoom *room = nullptr);
 
 // Whether a DANGEROUS option is to be offered (172.504(b)).
 bool IsDangerousPossible(Engine *engine);
@@ -60,8 +79,10 @@ bool IsDangerousPossible(Engine *engine, const PlacardKinds &kinds);
 // number and HOT markings, and the messages that arise while placarding.
 // `dangerous` selects the option that uses the DANGEROUS placard.
 void BuildPlacardOption(Engine *engine, bool dangerous);
-// The same, reading the placarding answers of the calculation's kinds.
-void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds);
+// The same, reading the placarding answers of the calculation's kinds, with
+// the room of the engine when given.
+void BuildPlacardOption(Engine *engine, bool dangerous, const PlacardKinds &kinds,
+                        PlacardingRoom *room = nullptr);
 
 // Operations on the output's current option; each does nothing when no
 // option is current.
@@ -73,9 +94,11 @@ void AddPlacard(Output *out, const Hazmat *item, int markingType);
 bool AddKindPlacard(Output *out, const PlacardKind &kind, int markingType);
 // Adds the placards the item's subsidiary hazards need (172.505).
 void AddSubsidiaryPlacards(Output *out, const Hazmat *item);
+void AddSubsidiaryPlacards(Output *out, const ItemReading &item);
 // Adds a marking of the given type for the item, unless the item is
 // excepted from marking.
 void AddMarking(Output *out, const Hazmat *item, int markingType);
+void AddMarking(Output *out, const ItemReading &item, int markingType);
 
 // The order of the placarding options: a standard option, and a DANGEROUS
 // option when it is possible, listed first when the engine's switch says

@@ -82,11 +82,12 @@ std::vector<int> KindChecks(const Load *load, uint32_t i, uint64_t totalCsi)
     if (load == nullptr || i >= load->itemCount)
         return codes;
     const Hazmat *item = &load->items[i];
-    const int pid = GetPID_Hazmat(item);
+    const ItemReading r = ReadItem(item);
+    const int pid = item->pid;
 
-    if (!IsVehicleAllowed_Hazmat(item, load->vehicleCode))
+    if (!VehicleAllowed(r, load->vehicleCode))
         codes.push_back(38);
-    if (RowLists(item, kColSpecialProvisions, "162"))
+    if (RowLists(r, kColSpecialProvisions, "162"))
         codes.push_back(36);
     if (pid == kPidBlackPowderSmallArms && PoundsOfPids(load, kPidBlackPowderSmallArms, kPidBlackPowder) > 100)
         codes.push_back(33);
@@ -99,8 +100,8 @@ std::vector<int> KindChecks(const Load *load, uint32_t i, uint64_t totalCsi)
         codes.push_back(37);
 
     // 177.841: poisons (Division 2.3 and 6.1 labels).
-    const bool poisonGas = RowLists(item, kColLabelCodes, "2.3");
-    const bool poison = RowLists(item, kColLabelCodes, "6.1");
+    const bool poisonGas = RowLists(r, kColLabelCodes, "2.3");
+    const bool poison = RowLists(r, kColLabelCodes, "6.1");
     if (poisonGas || poison)
         codes.push_back(20);
     if (poisonGas)

@@ -16,6 +16,8 @@
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
 
+#include <bit>
+
 namespace dravlen {
 namespace {
 
@@ -52,6 +54,20 @@ bool ExemptionStored(const Hazmat *item, unsigned n)
     return s.word && (item->*s.word & s.mask) != 0;
 }
 
+uint64_t StoredExemptions(const Hazmat *item)
+{
+    // The storage bits of the layout above: most items store none.
+    constexpr uint32_t kWordA = 0xFF000000u;
+    constexpr uint32_t kWordB = 0x7FFu | bits::kLabPack | bits::kMarinePollutantExempt | (0x3FFu << 18);
+    if ((item->wordA & kWordA) == 0 && (item->wordB & kWordB) == 0)
+        return 0;
+    uint64_t stored = 0;
+    for (unsigned n = 1; n <= 34; ++n)
+        if (ExemptionStored(item, n))
+            stored |= uint64_t{1} << n;
+    return stored;
+}
+
 void StoreExemption(Hazmat *item, unsigned n, bool on)
 {
     const Storage s = StorageOf(n);
@@ -65,6 +81,15 @@ void StoreExemption(Hazmat *item, unsigned n, bool on)
 bool Held(const Hazmat *item, unsigned n)
 {
     return ExemptionStored(item, n) && ExemptionAllowedForLoad(item, nullptr, n);
+}
+
+bool HeldAny(const ItemReading &r, uint64_t mask)
+{
+    for (uint64_t left = r.stored & mask; left != 0; left &= left - 1) {
+        if (ExemptionAllowedForLoad(r.item, nullptr, static_cast<unsigned>(std::countr_zero(left))))
+            return true;
+    }
+    return false;
 }
 
 } // namespace dravlen

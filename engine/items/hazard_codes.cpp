@@ -6,67 +6,60 @@
 // 151) and exemption 32 a corrosive one (173.225(c)(8)).
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
+#include "refdata/hmt_table.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace dravlen {
 
-namespace {
-
-int LabelCount(const Hazmat *item, const CTRec *row)
-{
-    return GetNumElements_CTRec(row, HazardCodeSlot(item, row), kColLabelCodes);
-}
-
-} // namespace
-
 int HazardCodeCount(const Hazmat *item)
 {
-    const CTRec *row = ItemRow(item);
-    if (!row)
-        return 0;
-    int count = LabelCount(item, row);
-    if (count < 1)
-        count = 1;
-    if (Held(item, 10) || Held(item, 32))
-        ++count;
-    return count;
+    return ReadItem(item).hazardCount;
 }
 
 const char *HazardCode(const Hazmat *item, int i)
 {
-    const CTRec *row = ItemRow(item);
-    if (!row || i < 0)
-        return nullptr;
-    const int count = HazardCodeCount(item);
-    if (i >= count)
+    return HazardCode(ReadItem(item), i);
+}
+
+const char *HazardCode(const ItemReading &r, int i)
+{
+    if (!r.row || i < 0 || i >= r.hazardCount)
         return nullptr;
     if (i == 0) {
-        if (item->wordA & bits::kCombustible)
+        if (r.item->wordA & bits::kCombustible)
             return "COMB";
-        return GetElement_CTRec(row, -1, kColHazardClass, 0);
+        return r.row->hazClass;  // the row's column 3
     }
-    if (i == count - 1) {
-        if (Held(item, 10))
-            return "3";
-        if (Held(item, 32))
-            return "8";
-    }
-    return GetElement_CTRec(row, HazardCodeSlot(item, row), kColLabelCodes, i);
+    if (i == r.hazardCount - 1 && r.declared)
+        return r.declared;
+    return i < r.labelCount ? r.labels[i] : nullptr;
 }
 
 HazDiv HazardDiv(const Hazmat *item, int i)
 {
+    return HazardDiv(ReadItem(item), i);
+}
+
+HazDiv HazardDiv(const ItemReading &r, int i)
+{
+    if (i == 0)
+        return r.primary;
     HazDiv hd{};
-    Init_HazDiv(&hd, HazardCode(item, i));
+    Init_HazDiv(&hd, HazardCode(r, i));
     return hd;
 }
 
 bool PrimaryIs(const Hazmat *item, const char *text)
 {
-    const char *code = HazardCode(item, 0);
-    return code && std::strcmp(code, text) == 0;
+    return PrimaryIs(ReadItem(item), text);
+}
+
+bool PrimaryIs(const ItemReading &r, const char *text)
+{
+    const char *code = HazardCode(r, 0);
+    return code && code[0] == text[0] && std::strcmp(code, text) == 0;
 }
 
 } // namespace dravlen

@@ -4,6 +4,36 @@
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
 
+namespace dravlen {
+
+namespace {
+
+// The zone of an item whose row (null: none) and slot are known.
+char Zone(const Hazmat *item, const CTRec *row, int slot)
+{
+    if (!row)
+        return 0;
+    const uint32_t zone = item->wordA & bits::kZoneMask;
+    if (zone == bits::kZoneNone)
+        return 0;
+    if (const char letter = ChosenZone(item))
+        return letter;
+    // Not chosen yet: "*" when going without a zone is possible, "?" when a
+    // zone must still be chosen.
+    return IsHazardZoneAllowed_CTRec(row, slot, 0) ? '*' : '?';
+}
+
+} // namespace
+
+char HazardZone(const ItemReading &r) { return Zone(r.item, r.row, r.slot); }
+
+bool PoisonByInhalation(const ItemReading &r)
+{
+    return r.row && (r.item->wordA & bits::kZoneMask) != bits::kZoneNone;
+}
+
+} // namespace dravlen
+
 using namespace dravlen;
 
 extern "C" {
@@ -29,16 +59,7 @@ DRAVLEN_API void SetHazardZone_Hazmat(Hazmat *item, char zone)
 
 DRAVLEN_API char GetHazardZone_Hazmat(const Hazmat *item)
 {
-    if (!ItemRow(item))
-        return 0;
-    const uint32_t zone = item->wordA & bits::kZoneMask;
-    if (zone == bits::kZoneNone)
-        return 0;
-    if (const char letter = ChosenZone(item))
-        return letter;
-    // Not chosen yet: "*" when going without a zone is possible, "?" when a
-    // zone must still be chosen.
-    return IsHazardZoneAllowed_Hazmat(item, 0) ? '*' : '?';
+    return Zone(item, ItemRow(item), ItemSlot(item));
 }
 
 DRAVLEN_API const char *GetHazardZones_Hazmat(const Hazmat *item)

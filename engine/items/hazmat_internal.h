@@ -1,7 +1,8 @@
 // Internal interface of the item family: the row an item is bound to, its
 // packing-group slot, the exemption storage and the hazard codes.  An item
-// never copies table data; each helper looks the row up again through the
-// PID in the current ruleset.
+// never copies table data; its row is looked up through the PID in the
+// current ruleset, by each helper taking an item, or once for many questions
+// by an ItemReading.
 #pragma once
 
 #include "dravlen.h"
@@ -64,6 +65,8 @@ char ChosenZone(const Hazmat *item);
 // stored bit(s) are set, regardless of whether the exemption is allowed.
 bool ExemptionStored(const Hazmat *item, unsigned n);
 void StoreExemption(Hazmat *item, unsigned n, bool on);
+// Every exemption stored, bit n for exemption n.
+uint64_t StoredExemptions(const Hazmat *item);
 // Held = allowed for the item (no load) and stored.
 bool Held(const Hazmat *item, unsigned n);
 
@@ -71,6 +74,65 @@ bool Held(const Hazmat *item, unsigned n);
 // empty load).  The one seam between item-level and load-level exemption
 // rules: see exemption_rules.cpp.
 bool ExemptionAllowedForLoad(const Hazmat *item, const Load *load, unsigned n);
+
+// One reading of an item for several questions: its row in the current
+// ruleset looked up once, with what its hazard codes and exemptions need.
+// The item functions make one per question, and a calculation one per kind
+// of item (KindFacts).  Valid while the item, the current ruleset and the
+// reference store stay as they are.
+struct ItemReading {
+    const Hazmat *item = nullptr;
+    const CTRec *row = nullptr;             // null: unbound, or no row in the current ruleset
+    int slot = -1;                          // ItemSlot
+    const char *const *labels = nullptr;    // label codes of the HazardCodeSlot
+    int labelCount = 0;
+    int hazardCount = 0;                    // HazardCodeCount
+    const char *declared = nullptr;         // the last hazard code when exemption 10 or 32 adds one
+    HazDiv primary{};                       // hazard code 0 parsed (all zero without a row)
+    uint64_t stored = 0;                    // bit n: ExemptionStored(item, n)
+};
+ItemReading ReadItem(const Hazmat *item);
+
+// The helpers above, on a reading.
+const char *ItemID(const ItemReading &r);
+bool SlotHas(const ItemReading &r, int code, const char *text);
+const char *HazardCode(const ItemReading &r, int i);
+HazDiv HazardDiv(const ItemReading &r, int i);
+bool PrimaryIs(const ItemReading &r, const char *text);
+bool HasHazardCode(const ItemReading &r, const char *text);
+// Held: stored (most items store no exemption) and allowed.
+inline bool Held(const ItemReading &r, unsigned n)
+{
+    return n < 64 && (r.stored >> n & 1) != 0 && ExemptionAllowedForLoad(r.item, nullptr, n);
+}
+// Some exemption of the mask (bit n for exemption n) is held.
+bool HeldAny(const ItemReading &r, uint64_t mask);
+constexpr uint64_t ExemptionBits(std::initializer_list<unsigned> numbers)
+{
+    uint64_t mask = 0;
+    for (unsigned n : numbers)
+        mask |= uint64_t{1} << n;
+    return mask;
+}
+
+// The placarding, marking and vehicle questions of placarding_predicates.cpp,
+// hazard_zone.cpp and vehicle_permission.cpp on a reading; the exported
+// _Hazmat functions named beside them answer through these.
+bool IsTable1(const ItemReading &r);
+bool SubsidiaryNeedsPlacard(const ItemReading &r, int i);
+bool HasPlacardableSubsidiary(const ItemReading &r);
+bool ExemptFromPlacarding(const ItemReading &r);
+bool ExemptFromMarking(const ItemReading &r);
+// IsExemptFromPlacarding_Hazmat: the residue of a non-bulk packaging.
+bool ResidueExemptFromPlacarding(const ItemReading &r);
+bool NoIDsOnPlacards(const ItemReading &r);
+char HazardZone(const ItemReading &r);   // GetHazardZone_Hazmat
+bool PoisonByInhalation(const ItemReading &r);  // GetPIH_Hazmat
+bool VehicleAllowed(const ItemReading &r, int code);  // IsVehicleAllowed_Hazmat
+// GetRomanPSN_Hazmat and GetPhysicalState_Hazmat of an item whose row (null:
+// none) is known.
+const char *RomanName(const Hazmat *item, const CTRec *row);
+char PhysicalState(const Hazmat *item, const CTRec *row);
 
 // Binds a cleared item to pid (binding defaults included); false when the
 // PID has no row in the current ruleset (the item is then unbound).

@@ -4,6 +4,7 @@
 // CAS numbers and the Emergency Response Guidebook guide.
 #include "inspection/paper_tally.h"
 #include "items/hazmat_internal.h"
+#include "refdata/hmt_table.h"
 
 namespace dravlen {
 namespace {
@@ -15,6 +16,19 @@ int NameCount(const Hazmat *item)
 }
 
 } // namespace
+
+const char *RomanName(const Hazmat *item, const CTRec *row)
+{
+    if (!row)
+        return nullptr;
+    // No name chosen yet: the first roman name (172.101(c)(1): the italic
+    // words of column 2 and a second alternative are no part of it).
+    const uint32_t index = item->nameIndex == 0 ? 0 : item->nameIndex - 1;
+    // An index saved under another ruleset may exceed this row's names: the
+    // answer is then null rather than another entry's text.
+    return index < row->nameCount ? row->names[index] : nullptr;
+}
+
 } // namespace dravlen
 
 using namespace dravlen;
@@ -53,16 +67,7 @@ DRAVLEN_API int GetRomanIndex_Hazmat(const Hazmat *item)
 
 DRAVLEN_API const char *GetRomanPSN_Hazmat(const Hazmat *item)
 {
-    const CTRec *row = ItemRow(item);
-    if (!row)
-        return nullptr;
-    // No name chosen yet: the first roman name (172.101(c)(1): the italic
-    // words of column 2 and a second alternative are no part of it).
-    if (item->nameIndex == 0)
-        return GetElement_CTRec(row, -1, kColShippingNames, 0);
-    // An index saved under another ruleset may exceed this row's names: the
-    // accessor then answers null rather than another entry's text.
-    return GetElement_CTRec(row, -1, kColShippingNames, static_cast<int>(item->nameIndex - 1));
+    return RomanName(item, ItemRow(item));
 }
 
 DRAVLEN_API int GetNumCas_Hazmat(const Hazmat *item)

@@ -5,6 +5,25 @@
 #include "items/hazmat_internal.h"
 #include "items/qualifier_bits.h"
 
+namespace dravlen {
+
+char PhysicalState(const Hazmat *item, const CTRec *row)
+{
+    if (!row)
+        return 0;
+    if (const char fixed = GetPhysicalState_CTRec(row))
+        return fixed;
+    switch (item->wordA & bits::kStateMask) {
+    case bits::kStateLiquid: return 'L';
+    case bits::kStateNotLiquid: return 'N';
+    case bits::kStateGas: return 'G';
+    case bits::kStateSolid: return 'S';
+    default: return 0;
+    }
+}
+
+} // namespace dravlen
+
 using namespace dravlen;
 
 extern "C" {
@@ -32,18 +51,7 @@ DRAVLEN_API void SetPhysicalState_Hazmat(Hazmat *item, char state)
 
 DRAVLEN_API char GetPhysicalState_Hazmat(const Hazmat *item)
 {
-    const CTRec *row = ItemRow(item);
-    if (!row)
-        return 0;
-    if (const char fixed = GetPhysicalState_CTRec(row))
-        return fixed;
-    switch (item->wordA & bits::kStateMask) {
-    case bits::kStateLiquid: return 'L';
-    case bits::kStateNotLiquid: return 'N';
-    case bits::kStateGas: return 'G';
-    case bits::kStateSolid: return 'S';
-    default: return 0;
-    }
+    return PhysicalState(item, ItemRow(item));
 }
 
 DRAVLEN_API int IsLiquid_Hazmat(const Hazmat *item)

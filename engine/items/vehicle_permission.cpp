@@ -71,43 +71,52 @@ long SectionNumber(const char *text)
 
 } // namespace
 
-extern "C" {
+namespace dravlen {
 
-DRAVLEN_API int IsVehicleAllowed_Hazmat(const Hazmat *item, int code)
+bool VehicleAllowed(const ItemReading &r, int code)
 {
+    const Hazmat *item = r.item;
     const bool bulk = (item->wordA & bits::kBulk) != 0;
     if (!bulk || code == kUnknown || code == kUnitLoad)
-        return 1;
-    if (Held(item, 1) || Held(item, 2) || Held(item, 3))
-        return 1;
+        return true;
+    if (HeldAny(r, ExemptionBits({1, 2, 3})))
+        return true;
     const bool regulatedOnlyByAirOrVessel =
-        (Held(item, 4) || Held(item, 5) || Held(item, 6)) &&
+        HeldAny(r, ExemptionBits({4, 5, 6})) &&
         !(item->wordA & (bits::kHazardousSubstance | bits::kHazardousWaste));
-    if (regulatedOnlyByAirOrVessel || Held(item, 8) || Held(item, 14) || Held(item, 17) ||
-        Held(item, 18) || Held(item, 19) || Held(item, 23))
-        return 1;
-    const CTRec *row = ItemRow(item);
+    if (regulatedOnlyByAirOrVessel || HeldAny(r, ExemptionBits({8, 14, 17, 18, 19, 23})))
+        return true;
+    const CTRec *row = r.row;
     if (!row || code < 0 || code >= kVehicleCount)
-        return 0;
+        return false;
     // 172.102(c)(3) B2, B3, B4, B10: MC 300-303, 305, 306 and DOT 406 tanks
     // are not authorised.
     for (const char *sp : {"B2", "B3", "B4", "B10"}) {
-        if (SlotHas(item, kColSpecialProvisions, sp) &&
+        if (SlotHas(r, kColSpecialProvisions, sp) &&
             Among(code, {kDOT406, kMC300, kMC301, kMC302, kMC303, kMC305, kMC306}))
-            return 0;
+            return false;
     }
-    const int slot = ItemSlot(item);
+    const int slot = r.slot;
     // A combustible liquid in bulk is packaged under 173.241 (173.150(f)(3)).
-    const bool combustible = PrimaryIs(item, "COMB");
-    const bool primaryIs42 = PrimaryIs(item, "4.2");
+    const bool combustible = PrimaryIs(r, "COMB");
+    const bool primaryIs42 = PrimaryIs(r, "4.2");
     const int n = GetNumElements_CTRec(row, slot, kColBulkPackaging);
     for (int i = 0; i < n; ++i) {
         const long section =
             combustible ? 241 : SectionNumber(GetElement_CTRec(row, slot, kColBulkPackaging, i));
         if (SectionAdmits(section, code, primaryIs42))
-            return 1;
+            return true;
     }
-    return 0;
+    return false;
+}
+
+} // namespace dravlen
+
+extern "C" {
+
+DRAVLEN_API int IsVehicleAllowed_Hazmat(const Hazmat *item, int code)
+{
+    return VehicleAllowed(ReadItem(item), code) ? 1 : 0;
 }
 
 // Caller frees with qv_free.

@@ -1,5 +1,7 @@
 // The engine handle and the calculation pipeline.
 #include "compute/explosives.h"
+#include "compute/kind_facts.h"
+#include "compute/messages.h"
 #include "compute/placarding.h"
 #include "refdata/store.h"
 
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -134,6 +137,67 @@ TEST(ExplosivesSummary, DivisionsAndTheDivision15Total)
     }
 }
 
+// The texts a calculation interns are remembered by the address they were
+// read at; what is answered must be InternText of the text found there now.
+TEST(InternedTexts, AnswerTheTextAtTheAddressAsItIsNow)
+{
+    dravlen::InternedTexts texts;
+    // More texts than the first table holds, so that it grows.
+    std::vector<std::string> read;
+    for (int i = 0; i < 200; ++i)
+        read.push_back("UN" + std::to_string(1000 + i));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const std::string &t : read) {
+            SCOPED_TRACE(t);
+            EXPECT_EQ(texts.Intern(t.c_str()), dravlen::InternText(t.c_str()));
+        }
+    }
+    // The tables under an address changed (another ruleset, another table).
+    char at[8] = "UN1203";
+    EXPECT_EQ(texts.Intern(at), dravlen::InternText("UN1203"));
+    std::strcpy(at, "NA1993");
+    EXPECT_EQ(texts.Intern(at), dravlen::InternText("NA1993"));
+    EXPECT_STREQ(texts.Intern(at), "NA1993");
+    EXPECT_STREQ(texts.Intern(""), "");
+    EXPECT_STREQ(texts.Intern(nullptr), "");
+}
+
+// A placard or marking as the interface shows it, with the material it
+// names (Placard begins with its Marking).
+std::string Describe(const Marking *m)
+{
+    const char *psn = GetPSN_Marking(m);
+    return std::to_string(GetType_Marking(m)) + "/" + std::to_string(GetPID_Marking(m)) + "/" +
+           std::to_string(GetIDNo_Marking(m)) + "/" + (psn ? psn : "-");
+}
+
+std::string Describe(Placard *p)
+{
+    return std::to_string(GetClass_Placard(p)) + "." + std::to_string(GetDivision_Placard(p)) + "/" +
+           std::to_string(static_cast<int>(GetRawCompatGroup_Placard(p))) + "/" +
+           std::to_string(IsPrimary_Placard(p)) + "/" + Describe(reinterpret_cast<const Marking *>(p));
+}
+
+// Every placarding option of the last calculation (placards and markings,
+// in order) and the allowed placards, one line each.
+std::vector<std::string> PlacardingResults(Engine *engine)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < GetNumOutputs_Engine(engine); ++i) {
+        Output *out = GetOutput_Engine(engine, i);
+        lines.push_back("option " + std::to_string(i));
+        for (Placard *p = GetFirstPlacardPointer_Output(out); p; p = GetNextPlacardPointer_Output(out))
+            lines.push_back(" placard " + Describe(p));
+        for (Marking *m = GetFirstMarkingPointer_Output(out); m; m = GetNextMarkingPointer_Output(out))
+            lines.push_back(" marking " + Describe(m));
+    }
+    Output *out = GetOutput_Engine(engine, 0);
+    for (Placard *p = out ? GetFirstAllowedPlacardPointer_Output(out) : nullptr; p;
+         p = GetNextAllowedPlacardPointer_Output(out))
+        lines.push_back("allowed " + Describe(p));
+    return lines;
+}
+
 // An engine keeps room between its calculations: a short truckload after a
 // long one (fewer items, kinds and pair outcomes) must come out exactly as
 // on a fresh engine.
@@ -142,10 +206,16 @@ using EngineReuse = velmora_test::Truckload;
 TEST_F(EngineReuse, ShortTruckloadAfterALongOneMatchesAFreshEngine)
 {
     using velmora_test::ItemSpec;
+    // The long truckload has bulk packagings (placards with numbers), more
+    // categories and a poison gas; the short one shares some of its kinds,
+    // in another order, and is heavy enough to be placarded.
     const std::vector<ItemSpec> longLoad = {
         {"UN1203", nullptr, 2}, {"UN1830", nullptr, 2}, {"UN1017"}, {"UN1479", nullptr, 2}, {"UN1325", nullptr, 2},
-        {"UN1993", nullptr, 3}, {"UN2794"}, {"UN1072"}, {"UN1005"}, {"UN1203", nullptr, 2}};
-    const std::vector<ItemSpec> shortLoad = {{"UN1017"}, {"UN1203", nullptr, 2}, {"UN1830", nullptr, 2}};
+        {"UN1993", nullptr, 3, 0, 0, true, 3000}, {"UN2794"}, {"UN1072"}, {"UN1005", nullptr, -1, 0, 0, true, 5000},
+        {"UN1203", nullptr, 2, 0, 0, true, 4000}, {"UN1830", nullptr, 2, 0, 0, false, 2500}};
+    const std::vector<ItemSpec> shortLoad = {{"UN1017"},
+                                             {"UN1203", nullptr, 2, 0, 0, false, 1200},
+                                             {"UN1830", nullptr, 2, 0, 0, false, 700}};
     for (const ItemSpec &s : longLoad)
         Add(s);
     ASSERT_FALSE(Calculate().empty());
@@ -154,6 +224,7 @@ TEST_F(EngineReuse, ShortTruckloadAfterALongOneMatchesAFreshEngine)
     for (const ItemSpec &s : shortLoad)
         Add(s);
     const std::vector<HazSeg> reused = Calculate();
+    const std::vector<std::string> reusedPlacarding = PlacardingResults(&engine);
 
     Engine fresh;
     Init_Engine(&fresh);
@@ -170,7 +241,11 @@ TEST_F(EngineReuse, ShortTruckloadAfterALongOneMatchesAFreshEngine)
          ok = GetNextSegregation_Output(GetOutput_Engine(&fresh, 0), &m))
         expected.push_back(m);
     EXPECT_EQ(Legality(), GetLegality_Engine(&fresh));
+    const std::vector<std::string> freshPlacarding = PlacardingResults(&fresh);
     Destroy_Engine(&fresh);
+
+    EXPECT_GT(freshPlacarding.size(), 3u);  // options with placards, and the allowed placards
+    EXPECT_EQ(reusedPlacarding, freshPlacarding);
 
     ASSERT_FALSE(expected.empty());
     ASSERT_EQ(reused.size(), expected.size());
