@@ -133,7 +133,7 @@ void MessageBook::Enter(const Key &key, uint64_t hash, int32_t seeded, const Fac
 }
 
 MessageBook::MessageBook(Output *out, Room *room)
-    : out_(out), room_(room ? *room : own_), entries_(room_.entries), slots_(room_.slots)
+    : out_(out), room_(room ? *room : own_), entries_(room_.entries), slots_(room_.slotTable)
 {
     entries_.clear();
     std::fill(slots_.begin(), slots_.end(), 0);

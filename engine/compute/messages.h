@@ -153,7 +153,7 @@ public:
         // slot the entry index + 1 in the low half (0 when free) and the
         // high half of the key's hash, so a probe rarely reads an entry
         // that is not the one sought.
-        std::vector<uint64_t> slots;
+        std::vector<uint64_t> slotTable;
         std::vector<uint32_t> order;
         std::vector<uint32_t> start;
         std::vector<PairSlot> pairs;
