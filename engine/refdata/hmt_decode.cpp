@@ -49,13 +49,17 @@ struct Reader {
             ok = false;
             return "";
         }
-        const void *nul = std::memchr(p, '\0', size_t(end - p));
-        if (nul == nullptr) {
+        // Most strings of a record are a few bytes: found by a plain walk,
+        // bounded by the record's end, rather than a call per string.
+        const char *nul = p;
+        while (nul < end && *nul != '\0')
+            ++nul;
+        if (nul == end) {
             ok = false;
             return "";
         }
         const char *s = p;
-        p = static_cast<const char *>(nul) + 1;
+        p = nul + 1;
         return s;
     }
 };
