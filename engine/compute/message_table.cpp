@@ -2,6 +2,7 @@
 // UTF-8 with "\n" line ends, the section sign written as the regulation
 // prints it.
 #include "compute/messages.h"
+#include "compute/stored_text.h"
 
 #include <algorithm>
 #include <array>
@@ -370,6 +371,30 @@ const MessageDef *FindMessageDef(int code)
 size_t ReasonFixedLength(const MessageDef *def) { return kFixedLengths[IndexOf(def)]; }
 
 void WriteCitation(const MessageDef *def, char *at) { kCitationWriters[IndexOf(def)](at); }
+
+size_t WriteReasonCut(const MessageDef *def, char *out, size_t size, const std::string_view *args)
+{
+    const std::string_view reason = def->reason;
+    const ReasonPieces p = Split(reason);
+    char *at = out;
+    char *const last = out + size - 1;
+    auto put = [&at, last](std::string_view text) {
+        const size_t n = std::min(text.size(), static_cast<size_t>(last - at));
+        std::memcpy(at, text.data(), n);
+        at += n;
+    };
+    put(reason.substr(p.offset[0], p.length[0]));
+    for (int k = 1; k < p.count; ++k) {
+        put(args[k - 1]);
+        put(reason.substr(p.offset[k], p.length[k]));
+    }
+    // A cut never splits a character.
+    size_t length = static_cast<size_t>(at - out);
+    if (at == last)
+        length = Utf8CompleteLength(out, length);
+    out[length] = '\0';
+    return length;
+}
 
 char *WriteReason(const MessageDef *def, char *at, const std::string_view *args)
 {

@@ -1,10 +1,8 @@
 // Building segregation and legality message records and filing them in the
 // output's message list.
 #include "compute/messages.h"
-#include "compute/stored_text.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <cstddef>
 #include <functional>
@@ -37,68 +35,6 @@ namespace {
 std::string_view Role(int32_t hazardIndex)
 {
     return hazardIndex == 0 ? "primary" : "subsidiary";
-}
-
-// The reason text of each table entry cut at its "%s" marks, worked out
-// once, for the bounded writer: a text too long for its field is written a
-// piece and an argument at a time and cut where the field ends.
-struct Template {
-    std::vector<std::string_view> pieces;
-};
-
-const Template &TemplateOf(const MessageDef *def)
-{
-    static const std::vector<Template> templates = [] {
-        int n = 0;
-        const MessageDef *table = MessageTable(&n);
-        std::vector<Template> all(static_cast<size_t>(n));
-        for (int k = 0; k < n; ++k) {
-            const char *p = table[k].reason;
-            for (const char *mark = std::strstr(p, "%s"); mark; mark = std::strstr(p, "%s")) {
-                all[k].pieces.emplace_back(p, static_cast<size_t>(mark - p));
-                p = mark + 2;
-            }
-            all[k].pieces.emplace_back(p);
-        }
-        return all;
-    }();
-    int n = 0;
-    const MessageDef *table = MessageTable(&n);
-    return templates[static_cast<size_t>(def - table)];
-}
-
-// Writes into [at, last), cutting at last.
-struct ReasonWriter {
-    char *at;
-    char *const last;
-
-    void Put(std::string_view piece)
-    {
-        const size_t n = std::min(piece.size(), static_cast<size_t>(last - at));
-        std::memcpy(at, piece.data(), n);
-        at += n;
-    }
-
-    void PutText(const char *text) { Put(std::string_view(text)); }
-};
-
-// The reason of def with each "%s", in order, replaced by the next
-// argument, written straight into out and cut to fit size bytes including
-// the terminator.  Returns its length.
-size_t FillReason(char *out, size_t size, const Template &t, const char *const *args, size_t argCount)
-{
-    ReasonWriter w{out, out + size - 1};
-    for (size_t k = 0; k < t.pieces.size(); ++k) {
-        if (k > 0 && k - 1 < argCount && args[k - 1])
-            w.PutText(args[k - 1]);
-        w.Put(t.pieces[k]);
-    }
-    // A cut never splits a character.
-    size_t length = static_cast<size_t>(w.at - out);
-    if (w.at == w.last)
-        length = Utf8CompleteLength(out, length);
-    out[length] = '\0';
-    return length;
 }
 
 } // namespace
@@ -170,10 +106,7 @@ bool BuildSegregationMessage(const MessageSubject &s, int code, HazSeg *out)
         *WriteReason(def, out->reason, args) = '\0';
     } else {
         // Too long for its field (a long vehicle name): cut.
-        const char *cut[kMostReasonArguments] = {};
-        for (size_t k = 0; k < n; ++k)
-            cut[k] = args[k].data();
-        FillReason(out->reason, sizeof out->reason, TemplateOf(def), cut, n);
+        WriteReasonCut(def, out->reason, sizeof out->reason, args);
     }
     WriteCitation(def, out->citation);
     return true;

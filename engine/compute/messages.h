@@ -64,6 +64,9 @@ void WriteCitation(const MessageDef *def, char *at);
 // unbounded: the caller has room for ReasonFixedLength and the arguments.
 // Returns the end of the text.
 char *WriteReason(const MessageDef *def, char *at, const std::string_view *args);
+// The same into `size` bytes: cut to fit with its terminator, never inside
+// a character.  Returns the text's length.
+size_t WriteReasonCut(const MessageDef *def, char *out, size_t size, const std::string_view *args);
 // All entries in code order (count in *n).
 const MessageDef *MessageTable(int *n);
 
